@@ -1,0 +1,69 @@
+#pragma once
+#include "LOGFONT.h"
+#include "SCurveSetting.h"
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Reads and writes the sections and keys of one INI text file. Section and key names are
+// compared without regard to letter case. A missing key, section or file reads as the empty
+// text. Every write replaces the file atomically and holds an advisory lock on it, so the two
+// programs that share setup.ini never lose each other's keys. Nothing is cached: each
+// operation reads the file as it is now.
+//
+// Stored forms: numbers in signed decimal, flags "1"/"0", colours (0x00BBGGRR) as signed
+// decimal, fonts as five keys, curve settings as six keys.
+class CIniReader {
+public:
+    // The program folder's setup.ini.
+    CIniReader();
+    explicit CIniReader(std::string path);
+
+    void setINIFileName(std::string path);
+    const std::string& getINIFileName() const { return m_fileName; }
+
+    // The whole value (not cut at 254 characters); empty when absent.
+    std::string getKeyValue(std::string key, std::string section);
+    // Leading decimal digits with an optional sign, as atoi reads them; 0 when absent.
+    int getKeyValueNum(std::string key, std::string section);
+    // 1 when getKeyValueNum is non-zero, else 0.
+    int getKeyValueBool(std::string key, std::string section);
+    // As getKeyValueNum; 0 (black) when absent.
+    long getColor(std::string key, std::string section);
+
+    // Each returns non-zero on success; creates the section and the file as needed.
+    long setKey(std::string value, std::string key, std::string section);
+    long setKeyNum(int value, std::string key, std::string section);
+    // "1" for any non-zero value, "0" for zero.
+    long setKeyBool(int value, std::string key, std::string section);
+    long setColor(long colour, std::string key, std::string section);
+
+    // 1 when the section holds at least one key (empty values count), else 0.
+    int sectionExists(std::string section);
+    // 1 when the key's value is non-empty.
+    int KeyExists(std::string key, std::string section);
+
+    // Every section name in file order, as far as it fits a 2000-character list buffer.
+    // The list belongs to this reader and is overwritten by the next call.
+    const std::vector<std::string>* getSectionNames();
+    // Every "key=value" line of the section in file order, within the same buffer rule.
+    const std::vector<std::string>* getSectionData(std::string section);
+
+    // The five font keys; the default font 15/6/400/not italic/"Arial" unless "FontHeight",
+    // "FontWidth", "FontWeight" and "FontFaceName" all exist.
+    LOGFONT GetAxisFont(std::string section);
+    int SetAxisFont(LOGFONT font, std::string section);
+    // The six curve keys; the defaults unless all six exist.
+    SCurveSetting GetCurveSetting(std::string section);
+    int SetCurveSetting(SCurveSetting setting, std::string section);
+
+    // The result of the last file operation: characters read, or the success of a write.
+    int32_t lastResult() const { return m_lastResult; }
+
+private:
+    std::vector<std::string> m_sectionData;
+    std::vector<std::string> m_sectionNames;
+    std::string m_spare;
+    int32_t m_lastResult = 0;
+    std::string m_fileName;
+};

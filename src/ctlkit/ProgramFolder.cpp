@@ -1,0 +1,27 @@
+#include "ProgramFolder.h"
+#include <climits>
+#include <cstdlib>
+#include <unistd.h>
+
+namespace {
+std::string WithTrailingSlash(std::string folder) {
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
+}
+
+std::string ExecutableFolder() {
+    char buffer[PATH_MAX];
+    ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+    if (n <= 0) return "./";
+    std::string path(buffer, static_cast<size_t>(n));
+    return path.substr(0, path.find_last_of('/') + 1);
+}
+} // namespace
+
+std::string ProgramFolder() {
+    const char* home = std::getenv("ZENTRISTOCK_HOME");
+    if (home && *home) return WithTrailingSlash(home);
+    return ExecutableFolder();
+}
+
+std::string SetupIniPath() { return ProgramFolder() + "setup.ini"; }

@@ -1,0 +1,9 @@
+#pragma once
+#include <string>
+
+// The program folder, always ending in "/": the environment variable ZENTRISTOCK_HOME when
+// it is set and not empty, else the folder of the running executable.
+std::string ProgramFolder();
+
+// The settings file shared by both programs: program folder + "setup.ini".
+std::string SetupIniPath();

@@ -1,0 +1,1 @@
+// replaced by the quote-series sources
