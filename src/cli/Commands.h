@@ -1,0 +1,9 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// One subcommand of zentristock-cli: takes the words after its name, prints its result on
+// stdout and its messages on stderr, and returns the process exit status.
+using CommandFunction = int (*)(const std::vector<std::string>& args);
+
+int QuotesCommand(const std::vector<std::string>& args);

@@ -1,0 +1,36 @@
+#include "Commands.h"
+#include "ctlkit/CPrompter.h"
+#include "ctlkit/CStderrPrompter.h"
+#include <cstdio>
+#include <cstring>
+
+namespace {
+struct Subcommand {
+    const char* name;
+    CommandFunction run;
+    const char* usage;
+};
+
+const Subcommand kSubcommands[] = {
+    {"quotes", QuotesCommand,
+     "quotes FILE [--period day|week|month|nday:N] [--max-quotes N] [--home DIR]"},
+};
+
+int Usage() {
+    std::fprintf(stderr, "usage: zentristock-cli COMMAND ...\n");
+    for (const Subcommand& s : kSubcommands) std::fprintf(stderr, "  %s\n", s.usage);
+    return 2;
+}
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2) return Usage();
+    // Messages go to stderr; questions are answered yes, as a script expects.
+    CStderrPrompter prompter(true);
+    CScopedPrompter scoped(prompter);
+    std::vector<std::string> args(argv + 2, argv + argc);
+    for (const Subcommand& s : kSubcommands)
+        if (std::strcmp(argv[1], s.name) == 0) return s.run(args);
+    std::fprintf(stderr, "zentristock-cli: unknown command \"%s\"\n", argv[1]);
+    return Usage();
+}

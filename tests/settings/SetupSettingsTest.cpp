@@ -1,0 +1,139 @@
+#include "ctlkit/ProgramFolder.h"
+#include "settings/InstallPaths.h"
+#include "settings/SetupSettings.h"
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sstream>
+
+namespace fs = std::filesystem;
+
+class SetupSettingsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char tmpl[] = "/tmp/zs-settings-XXXXXX";
+        home = ::mkdtemp(tmpl);
+        ::setenv("ZENTRISTOCK_HOME", home.c_str(), 1);
+    }
+    void TearDown() override {
+        ::unsetenv("ZENTRISTOCK_HOME");
+        fs::remove_all(home);
+    }
+    void WriteIni(const std::string& text) { std::ofstream(home + "/setup.ini") << text; }
+    std::string ReadIni() {
+        std::ifstream in(home + "/setup.ini");
+        std::stringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    std::string home;
+};
+
+TEST_F(SetupSettingsTest, PathsAreFormedFromTheProgramFolder) {
+    std::string root = home + "/";
+    EXPECT_EQ(ProgramFolder(), root);
+    EXPECT_EQ(InstallPaths::SetupIni(), root + "setup.ini");
+    EXPECT_EQ(InstallPaths::LanguageFolder(), root + "Lng/");
+    EXPECT_EQ(InstallPaths::DataFolder(), root + "Data/");
+    EXPECT_EQ(InstallPaths::MarketDataFolder("NYSE"), root + "Data/NYSE/");
+    EXPECT_EQ(InstallPaths::TemplateFolder(), root + "Template/");
+    EXPECT_EQ(InstallPaths::FavouritesFolder(), root + "fav/");
+    EXPECT_EQ(InstallPaths::DefaultTemplate(), root + "System/DTemp");
+    EXPECT_EQ(InstallPaths::MarketList(), root + "Index/market.txt");
+    EXPECT_EQ(InstallPaths::HelpFile(), root + "help.chm");
+}
+
+TEST_F(SetupSettingsTest, HomeWithTrailingSlashIsNotDoubled) {
+    ::setenv("ZENTRISTOCK_HOME", (home + "/").c_str(), 1);
+    EXPECT_EQ(InstallPaths::DataFolder(), home + "/Data/");
+}
+
+TEST_F(SetupSettingsTest, FreshFileGivesEveryDefault) {
+    CIniReader ini;
+    EXPECT_EQ(ReadLanguageName(ini), "");
+    EnvironmentSettings env = EnvironmentSettings::Read(ini);
+    EXPECT_FALSE(env.curveFloating);
+    EXPECT_FALSE(env.yAxisOffset);
+    ToolbarSettings bars = ToolbarSettings::Read(ini);
+    EXPECT_FALSE(bars.chartCtrl || bars.trendLine || bars.symbol || bars.fiboGan || bars.channel);
+    LastChartSettings last = LastChartSettings::Read(ini);
+    EXPECT_EQ(last.tickerName, "NoName");
+    EXPECT_EQ(last.tickerMarket, "");
+    ProxySettings proxy = ProxySettings::Read(ini);
+    EXPECT_FALSE(proxy.useProxy);
+    EXPECT_EQ(proxy.proxyAdd, "");
+    EXPECT_EQ(proxy.proxyPort, "");
+    NameBarSettings names = NameBarSettings::Read(ini);
+    EXPECT_EQ(names.marIndex, 0);
+    EXPECT_FALSE(names.byName);
+    EXPECT_FALSE(fs::exists(home + "/setup.ini")) << "reading must not create the file";
+}
+
+TEST_F(SetupSettingsTest, EmptyTickerNameCountsAsAbsent) {
+    WriteIni("[DATA_DIRECTORY]\nTickerName=\nTickerMarket=NYSE\n");
+    CIniReader ini;
+    LastChartSettings last = LastChartSettings::Read(ini);
+    EXPECT_EQ(last.tickerName, "NoName");
+    EXPECT_EQ(last.tickerMarket, "NYSE");
+}
+
+TEST_F(SetupSettingsTest, AxisSettingsFillAFreshFileWithDefaults) {
+    CIniReader ini;
+    AxisSettings axis = AxisSettings::ReadAndWriteBack(ini);
+    EXPECT_EQ(axis.cellMaxX, 80);
+    EXPECT_EQ(axis.cellMaxY, 80);
+    EXPECT_EQ(axis.axisFont.lfHeight, 15);
+    EXPECT_STREQ(axis.labelFont.lfFaceName, "Arial");
+
+    CIniReader again;
+    EXPECT_EQ(again.getKeyValue("BorderColor", "AXIS_SETTING"), "0");
+    EXPECT_EQ(again.getKeyValue("DrawYGrid", "AXIS_SETTING"), "0");
+    EXPECT_EQ(again.getKeyValue("CellMaxX", "AXIS_SETTING"), "80");
+    EXPECT_EQ(again.getKeyValue("CellMaxY", "AXIS_SETTING"), "80");
+    for (const char* section : {"AXIS_FONT", "LABEL_FONT"}) {
+        EXPECT_EQ(again.getKeyValue("FontHeight", section), "15");
+        EXPECT_EQ(again.getKeyValue("FontWidth", section), "6");
+        EXPECT_EQ(again.getKeyValue("FontWeight", section), "400");
+        EXPECT_EQ(again.getKeyValue("FontItalic", section), "0");
+        EXPECT_EQ(again.getKeyValue("FontFaceName", section), "Arial");
+    }
+}
+
+TEST_F(SetupSettingsTest, StoredZeroCellSizeReadsAndWritesBackAsEighty) {
+    WriteIni("[AXIS_SETTING]\nCellMaxX=0\nCellMaxY=120\nBorderColor=255\nDrawYGrid=1\n");
+    CIniReader ini;
+    AxisSettings axis = AxisSettings::ReadAndWriteBack(ini);
+    EXPECT_EQ(axis.cellMaxX, 80);
+    EXPECT_EQ(axis.cellMaxY, 120);
+    EXPECT_EQ(axis.borderColor, 255);
+    EXPECT_TRUE(axis.drawYGrid);
+    EXPECT_EQ(CIniReader().getKeyValue("CellMaxX", "AXIS_SETTING"), "80");
+    EXPECT_EQ(CIniReader().getKeyValue("CellMaxY", "AXIS_SETTING"), "120");
+}
+
+TEST_F(SetupSettingsTest, WrittenRecordsReadBack) {
+    CIniReader ini;
+    ToolbarSettings bars;
+    bars.trendLine = true;
+    bars.channel = true;
+    ASSERT_TRUE(bars.Write(ini));
+    ProxySettings proxy{true, "proxy.example", "3128"};
+    ASSERT_TRUE(proxy.Write(ini));
+    NameBarSettings names{3, true};
+    ASSERT_TRUE(names.Write(ini));
+    LastChartSettings last{"ABC", "NYSE"};
+    ASSERT_TRUE(last.Write(ini));
+
+    CIniReader again;
+    ToolbarSettings readBars = ToolbarSettings::Read(again);
+    EXPECT_FALSE(readBars.chartCtrl);
+    EXPECT_TRUE(readBars.trendLine);
+    EXPECT_TRUE(readBars.channel);
+    ProxySettings readProxy = ProxySettings::Read(again);
+    EXPECT_TRUE(readProxy.useProxy);
+    EXPECT_EQ(readProxy.proxyAdd, "proxy.example");
+    EXPECT_EQ(readProxy.proxyPort, "3128");
+    EXPECT_EQ(NameBarSettings::Read(again).marIndex, 3);
+    EXPECT_EQ(LastChartSettings::Read(again).tickerName, "ABC");
+}
