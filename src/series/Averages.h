@@ -1,0 +1,36 @@
+#pragma once
+#include "CCurve.h"
+#include "quotes/SQuote.h"
+#include <vector>
+
+// Moving averages. Each consumes its curve inputs, returns exactly as many values as the
+// input has bars, names its result after the formula and gives it the period colour of the
+// period as asked (parameter text "%d"). A period above the bar count is cut to the bar
+// count; a period below 1 leaves no window, hence every value invalid.
+namespace Series {
+
+// Close-MA over the quote array (not consumed): name "MA", parameter n.
+// Lookback n-1: value n-1 is the mean of the first n closes, later values carry the average
+// forward as (a*n - close[i-n] + close[i]) / n.
+CurvePtr MA(const std::vector<SQuote>& quotes, int n);
+
+// As the close-MA over x with the zero read: name "MA(" + x + ")". Lookback n-1.
+CurvePtr MA(CurvePtr x, int n);
+
+// Weighted smoothing y[i] = (m*x[i] + (n-m)*y[i-1]) / n from y[0] = x[0], zero read, m taken
+// as |m|; name "SMA(" + x + ")", parameter "n,m". Lookback 0. With m >= n it hands x back
+// unchanged. n is a weight here, not a window, so it is not cut to the bar count.
+CurvePtr SMA(CurvePtr x, int n, int m);
+
+// Exponential average: value 0 is x[0], values 1..n-1 invalid, value n the mean of
+// x[0..n-1], then y[i] = (2*x[i] + (n-1)*y[i-1]) / (n+1); x[n] is never used. Zero read;
+// name "EMA(" + x + ")". Lookback n (with the lone early value at 0). With n >= the bar
+// count the mean would fall past the last bar and is dropped.
+CurvePtr EMA(CurvePtr x, int n);
+
+// Sum of x*w over sum of w for the last n bars, zero reads, invalid where not finite;
+// name "WMA(" + x + "," + w + ")". Lookback n-1. Inputs of different lengths are a caller's
+// error (see LengthsAgree) and give an all-invalid result of x's length.
+CurvePtr WMA(CurvePtr x, CurvePtr w, int n);
+
+} // namespace Series

@@ -1,0 +1,3 @@
+#include "CCurve.h"
+
+CCurve::~CCurve() = default;

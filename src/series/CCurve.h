@@ -1,0 +1,51 @@
+#pragma once
+#include "SeriesColour.h"
+#include <cmath>
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+#include <memory>
+#include <string>
+#include <vector>
+
+// One value per bar of the series (index 0 = oldest) and the look of its line. Positive
+// infinity marks a bar without a value; a value is valid exactly when it is finite.
+//
+// The chart element that draws and stores a curve will derive from this class, hence the
+// virtual destructor.
+class CCurve {
+public:
+    CCurve() = default;
+    virtual ~CCurve();
+
+    std::size_t size() const { return values.size(); }
+    bool empty() const { return values.empty(); }
+
+    // The stored float, infinity included.
+    float RawAt(std::size_t i) const { return values[i]; }
+    // The stored float when finite, else 0.0.
+    float ZeroAt(std::size_t i) const {
+        const float v = values[i];
+        return std::isfinite(v) ? v : 0.0f;
+    }
+
+    std::vector<float> values;
+    std::string name = "NO Name";
+    std::string parameter = "NO Parameter";
+    uint32_t colour = Series::RGB(0, 0, 0);
+    int lineStyle = 1;
+    // 1 line, 6 volume histogram, 11 volume histogram coloured by up/down bar, 9 MACD
+    // histogram, 0 dots.
+    int drawKind = 1;
+    uint32_t extraColour1 = Series::RGB(0, 255, 0);
+    uint32_t extraColour2 = Series::RGB(0, 255, 0);
+
+protected:
+    CCurve(const CCurve&) = default;
+    CCurve& operator=(const CCurve&) = default;
+};
+
+using CurvePtr = std::unique_ptr<CCurve>;
+
+// Positive infinity: the value of a bar that has none.
+inline constexpr float kInvalid = std::numeric_limits<float>::infinity();

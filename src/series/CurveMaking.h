@@ -1,0 +1,26 @@
+#pragma once
+#include "CCurve.h"
+#include <cstddef>
+#include <string>
+
+// Helpers shared by the series functions: result curves, their texts and the length rule.
+namespace Series {
+
+// A new curve with the construction defaults and room for `bars` values.
+CurvePtr NewCurve(std::size_t bars);
+// A new curve named `name` with parameter text `period` ("%d") and the period colour.
+CurvePtr NewPeriodCurve(std::size_t bars, std::string name, int period);
+
+// Gives `curve` the name and colour it is shown with.
+CurvePtr WithLook(CurvePtr curve, std::string name, uint32_t colour);
+
+// A constant as it appears in a name: "%.2f".
+std::string ConstantText(float k);
+
+// True when a later input has as many bars as the first. A mismatch is a caller's error:
+// it asserts in debug builds; release builds go on with an all-invalid result.
+bool LengthsAgree(std::size_t first, std::size_t other);
+// Fills `result` with `bars` invalid values and returns it.
+CurvePtr AllInvalid(CurvePtr result, std::size_t bars);
+
+} // namespace Series

@@ -1,0 +1,211 @@
+#include "Oscillators.h"
+#include "Averages.h"
+#include "Conditions.h"
+#include "CurveMaking.h"
+#include "FormulaParts.h"
+#include "Operators.h"
+#include "Sources.h"
+#include "Windows.h"
+
+namespace IndicatorFormulas {
+using namespace Series;
+
+namespace {
+
+struct SPeriodLook {
+    int n;
+    uint32_t colour;
+};
+
+CurvePtr Shown(CurvePtr curve, std::string name, int n, uint32_t colour) {
+    curve->parameter = std::to_string(n);
+    return WithLook(std::move(curve), std::move(name), colour);
+}
+
+SIndicatorCurves Volume(const std::vector<SQuote>& q, const char* name, int drawKind) {
+    CurvePtr v = WithLook(V(q), name, RGB(0, 0, 255));
+    v->drawKind = drawKind;
+    SIndicatorCurves out;
+    out.curves.push_back(std::move(v));
+    return out;
+}
+
+// The money flow of the bars whose typical price moved the way `moved` tests, summed over n.
+template <class Move>
+CurvePtr MoneyFlow(const std::vector<SQuote>& q, const CCurve& t, int n, Move moved) {
+    CurvePtr direction = moved(Copy(t), REF(Copy(t), 1));
+    return SUM(IfElseK(*direction, Mul(Copy(t), V(q)), 0.0f), n);
+}
+
+} // namespace
+
+SIndicatorCurves STC(const std::vector<SQuote>& q) {
+    CurvePtr k = Series::SMA(StochasticRsv(q), 3, 1);
+    CurvePtr d = Series::SMA(Copy(*k), 3, 1);
+    k->lineStyle = 2;
+    SIndicatorCurves out;
+    out.curves.push_back(WithLook(std::move(k), "K", RGB(255, 127, 80)));
+    out.curves.push_back(WithLook(std::move(d), "D", RGB(0, 255, 0)));
+    out.referenceLevels = {20.0f, 80.0f};
+    return out;
+}
+
+SIndicatorCurves MACD(const std::vector<SQuote>& q) {
+    CurvePtr dif = MacdDif(q);
+    CurvePtr dea = Series::EMA(Copy(*dif), 9);
+    CurvePtr hist = Sub(Copy(*dif), Copy(*dea));
+    hist->drawKind = 9;
+    SIndicatorCurves out;
+    out.curves.push_back(WithLook(std::move(hist), "MACD", RGB(0, 0, 0)));
+    dea->name = "EMA(MACD)";
+    out.curves.push_back(std::move(dea));
+    out.curves.push_back(WithLook(std::move(dif), "DIV", RGB(165, 42, 42)));
+    return out;
+}
+
+SIndicatorCurves VOL(const std::vector<SQuote>& q) {
+    return Volume(q, "VOL", 6);
+}
+
+SIndicatorCurves VOLP(const std::vector<SQuote>& q) {
+    return Volume(q, "VOLP", 11);
+}
+
+SIndicatorCurves ADX(const std::vector<SQuote>& q) {
+    CurvePtr refC = REF(C(q), 1);
+    CurvePtr highToClose = ABS(Sub(H(q), Copy(*refC)));
+    CurvePtr closeToLow = ABS(Sub(std::move(refC), L(q)));
+    CurvePtr tr = MAX(ABS(Sub(H(q), L(q))), std::move(highToClose), std::move(closeToLow));
+    CurvePtr up = MaxK(Sub(H(q), REF(H(q), 1)), 0.0f);
+    CurvePtr dn = MaxK(Sub(L(q), REF(L(q), 1)), 0.0f);
+    CurvePtr etr = Series::EMA(std::move(tr), 14);
+    CurvePtr eup = Series::EMA(std::move(up), 14);
+    CurvePtr edn = Series::EMA(std::move(dn), 14);
+    CurvePtr pdi = MulK(Div(std::move(eup), Copy(*etr)), 100.0f);
+    CurvePtr mdi = MulK(Div(std::move(edn), std::move(etr)), 100.0f);
+    CurvePtr spread = Sub(Copy(*pdi), Copy(*mdi));
+    CurvePtr dx = MulK(Div(std::move(spread), Add(std::move(pdi), std::move(mdi))), 100.0f);
+    CurvePtr adx = Series::SMA(Copy(*dx), 14, 1);
+    SIndicatorCurves out;
+    out.curves.push_back(Shown(std::move(dx), "DX", 14, RGB(0, 0, 255)));
+    out.curves.push_back(WithLook(std::move(adx), "ADX", RGB(255, 0, 0)));
+    return out;
+}
+
+SIndicatorCurves ATR(const std::vector<SQuote>& q) {
+    CurvePtr refC = REF(C(q), 1);
+    CurvePtr highToClose = ABS(Sub(H(q), Copy(*refC)));
+    CurvePtr lowToClose = ABS(Sub(L(q), std::move(refC)));
+    CurvePtr tr = MAX(ABS(Sub(H(q), L(q))), std::move(highToClose), std::move(lowToClose));
+    SIndicatorCurves out;
+    for (int n : {7, 14, 20})
+        out.curves.push_back(Shown(MA(Copy(*tr), n), "ATR", n, PeriodColour(n)));
+    return out;
+}
+
+SIndicatorCurves CCI(const std::vector<SQuote>& q) {
+    CurvePtr t = TypicalPrice(q);
+    SIndicatorCurves out;
+    for (SPeriodLook look : {SPeriodLook{5, RGB(255, 0, 0)}, SPeriodLook{14, RGB(210, 105, 30)},
+                             SPeriodLook{20, RGB(128, 0, 128)}}) {
+        CurvePtr m = MA(Copy(*t), look.n);
+        CurvePtr meanDeviation = MA(ABS(Sub(Copy(*t), Copy(*m))), look.n);
+        CurvePtr cci = Div(Sub(Copy(*t), std::move(m)), MulK(std::move(meanDeviation), 0.015f));
+        out.curves.push_back(Shown(std::move(cci), "CCI", look.n, look.colour));
+    }
+    return out;
+}
+
+SIndicatorCurves MTM(const std::vector<SQuote>& q) {
+    CurvePtr mtm = WithLook(Sub(C(q), REF(C(q), 10)), "MTM", RGB(255, 0, 0));
+    SIndicatorCurves out;
+    for (int n : {5, 10, 20}) out.curves.push_back(Series::EMA(Copy(*mtm), n));
+    out.curves.insert(out.curves.begin(), std::move(mtm));
+    return out;
+}
+
+SIndicatorCurves ROC(const std::vector<SQuote>& q) {
+    SIndicatorCurves out;
+    for (SPeriodLook look : {SPeriodLook{7, RGB(0, 128, 0)}, SPeriodLook{14, RGB(85, 107, 47)},
+                             SPeriodLook{20, RGB(50, 205, 50)}}) {
+        CurvePtr c = C(q);
+        CurvePtr r = REF(Copy(*c), look.n);
+        CurvePtr change = Sub(std::move(c), Copy(*r));
+        CurvePtr roc = Div(std::move(change), std::move(r));
+        out.curves.push_back(Shown(std::move(roc), "ROC", look.n, look.colour));
+    }
+    return out;
+}
+
+SIndicatorCurves MFI(const std::vector<SQuote>& q) {
+    CurvePtr t = TypicalPrice(q);
+    SIndicatorCurves out;
+    for (SPeriodLook look : {SPeriodLook{14, RGB(255, 127, 80)}, SPeriodLook{20, RGB(70, 130, 180)},
+                             SPeriodLook{30, RGB(199, 21, 133)}}) {
+        CurvePtr pos = MoneyFlow(q, *t, look.n, Greater);
+        CurvePtr neg = MoneyFlow(q, *t, look.n, Less);
+        CurvePtr mfi = KSub(100.0f, KDiv(100.0f, AddK(Div(std::move(pos), std::move(neg)), 1.0f)));
+        out.curves.push_back(Shown(std::move(mfi), "MFI", look.n, look.colour));
+    }
+    return out;
+}
+
+SIndicatorCurves OBV(const std::vector<SQuote>& q) {
+    CurvePtr signedVolume = IF(Greater(C(q), REF(C(q), 1)), V(q), MulK(V(q), -1.0f));
+    CurvePtr flowVolume = IfKElse(Equal(C(q), REF(C(q), 1)), 0.0f, std::move(signedVolume));
+    CurvePtr obv = WithLook(SUM(std::move(flowVolume), 0), "OBV", RGB(255, 0, 0));
+    SIndicatorCurves out;
+    for (int n : {5, 10, 30}) out.curves.push_back(MA(Copy(*obv), n));
+    out.curves.insert(out.curves.begin(), std::move(obv));
+    return out;
+}
+
+SIndicatorCurves RSI(const std::vector<SQuote>& q) {
+    CurvePtr r = REF(C(q), 1);
+    CurvePtr up = IfElseK(*GreaterEqual(C(q), Copy(*r)), Sub(C(q), Copy(*r)), 0.0f);
+    CurvePtr dn = IfElseK(*Less(C(q), Copy(*r)), Sub(Copy(*r), C(q)), 0.0f);
+    SIndicatorCurves out;
+    for (SPeriodLook look : {SPeriodLook{9, RGB(0, 0, 205)}, SPeriodLook{11, RGB(186, 85, 211)},
+                             SPeriodLook{25, RGB(255, 99, 71)}}) {
+        CurvePtr su = Series::SMA(Copy(*up), look.n, 1);
+        CurvePtr sd = Series::SMA(Copy(*dn), look.n, 1);
+        CurvePtr gains = Copy(*su);
+        CurvePtr rsi = MulK(Div(std::move(gains), Add(std::move(su), std::move(sd))), 100.0f);
+        out.curves.push_back(Shown(std::move(rsi), "RSI", look.n, look.colour));
+    }
+    out.referenceLevels = {30.0f, 70.0f};
+    return out;
+}
+
+SIndicatorCurves VOLA(const std::vector<SQuote>& q) {
+    CurvePtr a = Series::EMA(Sub(H(q), L(q)), 10);
+    CurvePtr b = Series::EMA(Sub(REF(H(q), 10), REF(L(q), 10)), 10);
+    CurvePtr change = Sub(std::move(a), Copy(*b));
+    CurvePtr vola = MulK(Div(std::move(change), std::move(b)), 100.0f);
+    SIndicatorCurves out;
+    out.curves.push_back(Shown(std::move(vola), "VOLA", 10, RGB(255, 0, 0)));
+    return out;
+}
+
+SIndicatorCurves VAO(const std::vector<SQuote>& q) {
+    CurvePtr vao = Div(Sub(Sub(C(q), L(q)), Sub(H(q), C(q))), Mul(Sub(H(q), C(q)), V(q)));
+    vao->parameter.clear();
+    SIndicatorCurves out;
+    out.curves.push_back(WithLook(std::move(vao), "VAO", RGB(0, 0, 255)));
+    return out;
+}
+
+SIndicatorCurves WR(const std::vector<SQuote>& q) {
+    SIndicatorCurves out;
+    for (SPeriodLook look : {SPeriodLook{10, RGB(0, 255, 0)}, SPeriodLook{14, RGB(0, 255, 255)}}) {
+        CurvePtr hh = HHV(H(q), look.n);
+        CurvePtr ll = LLV(L(q), look.n);
+        CurvePtr range = Sub(Copy(*hh), std::move(ll));
+        CurvePtr wr = MulK(MulK(Div(Sub(std::move(hh), C(q)), std::move(range)), 100.0f), -1.0f);
+        out.curves.push_back(Shown(std::move(wr), "Williams %R", look.n, look.colour));
+    }
+    out.referenceLevels = {-20.0f, -80.0f};
+    return out;
+}
+
+} // namespace IndicatorFormulas

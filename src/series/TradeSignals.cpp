@@ -1,0 +1,68 @@
+#include "TradeSignals.h"
+#include "Averages.h"
+#include "Conditions.h"
+#include "FlagSeries.h"
+#include "FormulaParts.h"
+#include "ParabolicSar.h"
+#include "Sources.h"
+
+namespace IndicatorFormulas {
+using namespace Series;
+
+namespace {
+
+struct SFlagLook {
+    const char* buyName;
+    const char* sellName;
+    int buySymbol;
+    int sellSymbol;
+};
+
+std::vector<STradeFlagData> Crossings(const std::vector<SQuote>& q, CurvePtr fast, CurvePtr slow,
+                                      const SFlagLook& look) {
+    STradeFlagData buy = FlagSeries(CROSS(Copy(*fast), Copy(*slow)), L(q), 1);
+    STradeFlagData sell = FlagSeries(CROSS(std::move(slow), std::move(fast)), H(q), 0);
+    buy.name = look.buyName;
+    buy.colour = RGB(0, 255, 0);
+    buy.symbol = look.buySymbol;
+    sell.name = look.sellName;
+    sell.colour = RGB(255, 0, 0);
+    sell.symbol = look.sellSymbol;
+    std::vector<STradeFlagData> flags;
+    flags.push_back(std::move(buy));
+    flags.push_back(std::move(sell));
+    return flags;
+}
+
+} // namespace
+
+std::vector<STradeFlagData> FLAGMA(const std::vector<SQuote>& q) {
+    return Crossings(q, MA(q, 5), MA(q, 30), {"SMABuy", "SMASell", 13, 13});
+}
+
+std::vector<STradeFlagData> FLAGWMA(const std::vector<SQuote>& q) {
+    return Crossings(q, Series::WMA(C(q), V(q), 5), Series::WMA(C(q), V(q), 30),
+                     {"VWMABuy", "VWMASell", 12, 12});
+}
+
+std::vector<STradeFlagData> FLAGEMA(const std::vector<SQuote>& q) {
+    return Crossings(q, Series::EMA(C(q), 5), Series::EMA(C(q), 30), {"EMABuy", "EMASell", 7, 7});
+}
+
+std::vector<STradeFlagData> FLAGSAR(const std::vector<SQuote>& q) {
+    return Crossings(q, C(q), Series::SAR(q, 0.02f, 0.2f), {"SARBuy", "SARSell", 9, 8});
+}
+
+std::vector<STradeFlagData> FLAGKDJ(const std::vector<SQuote>& q) {
+    CurvePtr k = Series::SMA(StochasticRsv(q), 3, 1);
+    CurvePtr d = Series::SMA(Copy(*k), 3, 1);
+    return Crossings(q, std::move(k), std::move(d), {"STCBuy", "STCSell", 1, 1});
+}
+
+std::vector<STradeFlagData> FLAGMACD(const std::vector<SQuote>& q) {
+    CurvePtr dif = MacdDif(q);
+    CurvePtr dea = Series::EMA(Copy(*dif), 9);
+    return Crossings(q, std::move(dif), std::move(dea), {"MACDBuy", "MACDSell", 9, 8});
+}
+
+} // namespace IndicatorFormulas
