@@ -2,7 +2,9 @@
 #include <strings.h>
 
 namespace {
-bool EqualsNoCase(const std::string& a, const char* b) { return ::strcasecmp(a.c_str(), b) == 0; }
+bool EqualsNoCase(const std::string& a, const char* b) {
+    return ::strcasecmp(a.c_str(), b) == 0;
+}
 
 // An absolute Unix path starts with "/" too; only the known switch words count as switches
 // after a slash, so "/home/user/chart.cht" stays a file.

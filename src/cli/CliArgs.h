@@ -19,7 +19,8 @@ public:
     std::optional<std::string> Value(const std::string& name) const;
     std::vector<std::string> Values(const std::string& name) const;
     // The option as a whole number within [min, max]; an error text when it is not one.
-    std::optional<long> Number(const std::string& name, long min, long max, std::string& error) const;
+    std::optional<long> Number(const std::string& name, long min, long max,
+                               std::string& error) const;
 
 private:
     std::vector<std::string> m_positional;

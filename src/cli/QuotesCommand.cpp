@@ -33,8 +33,9 @@ void PrintSeries(const std::vector<SQuote>& bars) {
 int QuotesCommand(const std::vector<std::string>& words) {
     CliArgs args(words, {});
     if (!args.Ok() || args.Positional().size() != 1) {
-        std::fprintf(stderr, "usage: zentristock-cli quotes FILE [--period day|week|month|nday:N] "
-                             "[--max-quotes N] [--home DIR]\n%s\n",
+        std::fprintf(stderr,
+                     "usage: zentristock-cli quotes FILE [--period day|week|month|nday:N] "
+                     "[--max-quotes N] [--home DIR]\n%s\n",
                      args.Error().c_str());
         return 2;
     }
@@ -59,10 +60,9 @@ int QuotesCommand(const std::vector<std::string>& words) {
 
     CStock stock;
     SQuoteReadStats stats;
-    bool loaded = LoadQuotesForTool(stock, args.Positional()[0], period,
-                                    maximum ? static_cast<int>(*maximum)
-                                            : CStock::kDefaultMaximumQuotes,
-                                    &stats);
+    bool loaded = LoadQuotesForTool(
+        stock, args.Positional()[0], period,
+        maximum ? static_cast<int>(*maximum) : CStock::kDefaultMaximumQuotes, &stats);
     ReportRefusedLines(stats);
     if (!loaded) {
         std::fprintf(stderr, "cannot load the quote file %s\n", args.Positional()[0].c_str());

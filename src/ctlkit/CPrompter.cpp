@@ -6,7 +6,9 @@ CStderrPrompter g_defaultPrompter;
 CPrompter* g_activePrompter = &g_defaultPrompter;
 } // namespace
 
-CPrompter& CPrompter::Active() { return *g_activePrompter; }
+CPrompter& CPrompter::Active() {
+    return *g_activePrompter;
+}
 
 CPrompter* CPrompter::Install(CPrompter* prompter) {
     CPrompter* previous = g_activePrompter;

@@ -9,14 +9,24 @@ std::string WithTrailingSlash(std::string folder) {
     return folder;
 }
 
-std::string ExecutableFolder() {
+std::string ExecutablePath() {
     char buffer[PATH_MAX];
     ssize_t n = ::readlink("/proc/self/exe", buffer, sizeof buffer - 1);
-    if (n <= 0) return "./";
-    std::string path(buffer, static_cast<size_t>(n));
+    return n > 0 ? std::string(buffer, static_cast<size_t>(n)) : std::string();
+}
+
+std::string ExecutableFolder() {
+    std::string path = ExecutablePath();
+    if (path.empty()) return "./";
     return path.substr(0, path.find_last_of('/') + 1);
 }
 } // namespace
+
+std::string ExecutableName() {
+    std::string path = ExecutablePath();
+    if (path.empty()) return "zentristock";
+    return path.substr(path.find_last_of('/') + 1);
+}
 
 std::string ProgramFolder() {
     const char* home = std::getenv("ZENTRISTOCK_HOME");
@@ -24,4 +34,6 @@ std::string ProgramFolder() {
     return ExecutableFolder();
 }
 
-std::string SetupIniPath() { return ProgramFolder() + "setup.ini"; }
+std::string SetupIniPath() {
+    return ProgramFolder() + "setup.ini";
+}

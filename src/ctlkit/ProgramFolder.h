@@ -5,5 +5,8 @@
 // it is set and not empty, else the folder of the running executable.
 std::string ProgramFolder();
 
+// The file name of the running executable, without its folder.
+std::string ExecutableName();
+
 // The settings file shared by both programs: program folder + "setup.ini".
 std::string SetupIniPath();

@@ -20,7 +20,9 @@ int CellSize(CIniReader& ini, const char* key) {
 }
 } // namespace
 
-std::string ReadLanguageName(CIniReader& ini) { return ini.getKeyValue("Lng", kEnvironment); }
+std::string ReadLanguageName(CIniReader& ini) {
+    return ini.getKeyValue("Lng", kEnvironment);
+}
 
 EnvironmentSettings EnvironmentSettings::Read(CIniReader& ini) {
     EnvironmentSettings s;

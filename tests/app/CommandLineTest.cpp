@@ -20,15 +20,14 @@ TEST_P(CommandLineParse, GivesActionAndFile) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, CommandLineParse,
-    ::testing::Values(
-        CommandLineCase{{}, Action::NewChart, ""},
-        CommandLineCase{{"chart.cht"}, Action::OpenFile, "chart.cht"},
-        CommandLineCase{{"/home/user/a.cht"}, Action::OpenFile, "/home/user/a.cht"},
-        CommandLineCase{{"/RegServer"}, Action::RegServer, ""},
-        CommandLineCase{{"-unregserver"}, Action::UnregServer, ""},
-        CommandLineCase{{"/REGSERVER"}, Action::RegServer, ""},
-        CommandLineCase{{"a.cht", "-RegServer"}, Action::RegServer, ""},
-        CommandLineCase{{"-Embedding", "b.cht"}, Action::OpenFile, "b.cht"}));
+    ::testing::Values(CommandLineCase{{}, Action::NewChart, ""},
+                      CommandLineCase{{"chart.cht"}, Action::OpenFile, "chart.cht"},
+                      CommandLineCase{{"/home/user/a.cht"}, Action::OpenFile, "/home/user/a.cht"},
+                      CommandLineCase{{"/RegServer"}, Action::RegServer, ""},
+                      CommandLineCase{{"-unregserver"}, Action::UnregServer, ""},
+                      CommandLineCase{{"/REGSERVER"}, Action::RegServer, ""},
+                      CommandLineCase{{"a.cht", "-RegServer"}, Action::RegServer, ""},
+                      CommandLineCase{{"-Embedding", "b.cht"}, Action::OpenFile, "b.cht"}));
 
 TEST(CommandLine, RegistrationSwitchesExitAtOnce) {
     EXPECT_TRUE(CommandLine::Parse({"/RegServer"}).ExitsAtOnce());

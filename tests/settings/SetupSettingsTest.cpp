@@ -1,6 +1,6 @@
+#include "settings/SetupSettings.h"
 #include "ctlkit/ProgramFolder.h"
 #include "settings/InstallPaths.h"
-#include "settings/SetupSettings.h"
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>

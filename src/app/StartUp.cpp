@@ -1,0 +1,12 @@
+#include "StartUp.h"
+#include "ctlkit/CLanguage.h"
+#include "ctlkit/SafeName.h"
+#include "settings/InstallPaths.h"
+#include "settings/SetupSettings.h"
+
+void ActivateConfiguredLanguage(CIniReader& setup) {
+    std::string name = ReadLanguageName(setup);
+    // A name that would leave the language folder is ignored like a missing file.
+    if (!name.empty() && !IsSafePathPart(name)) name.clear();
+    CLanguage::SetFile(InstallPaths::LanguageFile(name));
+}
