@@ -7,3 +7,4 @@
 using CommandFunction = int (*)(const std::vector<std::string>& args);
 
 int QuotesCommand(const std::vector<std::string>& args);
+int IndicatorCommand(const std::vector<std::string>& args);

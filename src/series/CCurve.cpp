@@ -1,3 +1,7 @@
 #include "CCurve.h"
 
+CCurve::CCurve() {
+    typeCode = kTypeCode;
+}
+
 CCurve::~CCurve() = default;

@@ -1,5 +1,6 @@
 #pragma once
 #include "SeriesColour.h"
+#include "element/CSymbol.h"
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -10,13 +11,13 @@
 
 // One value per bar of the series (index 0 = oldest) and the look of its line. Positive
 // infinity marks a bar without a value; a value is valid exactly when it is finite.
-//
-// The chart element that draws and stores a curve will derive from this class, hence the
-// virtual destructor.
-class CCurve {
+// A chart element of its own (type 36); its drawing and stored record come with the view.
+class CCurve : public CSymbol {
 public:
-    CCurve() = default;
-    virtual ~CCurve();
+    static constexpr int kTypeCode = 36;
+
+    CCurve();
+    ~CCurve() override;
 
     std::size_t size() const { return values.size(); }
     bool empty() const { return values.empty(); }

@@ -1,0 +1,75 @@
+// Every indicator builder through the whole protocol (pane lookup, clearing, naming, the
+// formula, handing the curves or flags to the pane, the identifier list) over one million
+// bars of a random walk. Items are bars, so the time per item reads as ns per bar.
+#include "indicators/CStockPanes.h"
+#include "indicators/IndicatorBuilder.h"
+#include "indicators/IndicatorCatalog.h"
+#include "quotes/CStock.h"
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <fstream>
+#include <random>
+#include <string>
+
+namespace {
+
+constexpr std::size_t kBars = 1'000'000;
+
+std::vector<SQuote> Walk() {
+    std::mt19937 rng(20240601);
+    std::uniform_int_distribution<int> step(-150, 150), spread(0, 200), volume(0, 50000);
+    std::vector<SQuote> q;
+    q.reserve(kBars);
+    int close = 5000;
+    for (std::size_t i = 0; i < kBars; ++i) {
+        const int open = close;
+        close = std::max(100, close + step(rng));
+        const int high = std::max(open, close) + spread(rng) / 2;
+        const int low = std::max(1, std::min(open, close) - spread(rng) / 2);
+        q.push_back(SQuote{int32_t(i), open / 100.0f, high / 100.0f, low / 100.0f, close / 100.0f,
+                           close / 100.0f, float(volume(rng))});
+    }
+    return q;
+}
+
+// The series lives in a program folder of its own, so its settings go nowhere that matters.
+CStock& Stock() {
+    static CStock* stock = [] {
+        static std::string home = "/tmp/zs-bench-indicators-XXXXXX";
+        if (::mkdtemp(home.data())) {
+            ::setenv("ZENTRISTOCK_HOME", home.c_str(), 1);
+            std::ofstream(home + "/setup.ini") << "[STOCKLINE_SETUP]\nDisPeriod=400\n";
+        }
+        auto* s = new CStock;
+        std::vector<SQuote> walk = Walk();
+        s->RestoreSeries(walk, walk);
+        s->RestoreWindow(0, static_cast<int>(walk.size()));
+        return s;
+    }();
+    return *stock;
+}
+
+void Build(benchmark::State& state, const SIndicatorEntry* entry) {
+    CStock& stock = Stock();
+    const int pane = entry->place == EIndicatorPlace::Sub ? 1 : 0;
+    const bool insert = entry->place == EIndicatorPlace::Flags;
+    for (auto _ : state) {
+        BuildIndicator(stock, *entry, pane, insert, true);
+        // Flag systems add to the pane; take their series out again outside the timing.
+        state.PauseTiming();
+        CStockPanes::InstallIn(stock).PaneAt(pane).RemoveIndicatorElements();
+        state.ResumeTiming();
+    }
+    state.SetItemsProcessed(int64_t(state.iterations()) * int64_t(kBars));
+}
+
+const bool kRegistered = [] {
+    for (const SIndicatorEntry& entry : IndicatorTable())
+        benchmark::RegisterBenchmark(("Build/" + std::string(entry.identifier)).c_str(), Build,
+                                     &entry)
+            ->Unit(benchmark::kMillisecond);
+    return true;
+}();
+
+} // namespace

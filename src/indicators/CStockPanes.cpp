@@ -1,0 +1,85 @@
+#include "CStockPanes.h"
+#include "IndicatorBuilder.h"
+#include "quotes/CStock.h"
+#include "quotes/CViewPar.h"
+#include <algorithm>
+#include <string>
+
+CStockPanes::CStockPanes() = default;
+
+CStockPanes::~CStockPanes() = default;
+
+CStockPanes* CStockPanes::Of(CStock& stock) {
+    return dynamic_cast<CStockPanes*>(stock.PaneHost());
+}
+
+CStockPanes& CStockPanes::InstallIn(CStock& stock) {
+    if (CStockPanes* panes = Of(stock)) return *panes;
+    stock.SetPaneHost(std::make_unique<CStockPanes>());
+    return *Of(stock);
+}
+
+CTCurve* CStockPanes::Pane(int number) {
+    if (number < 0 || static_cast<std::size_t>(number) >= m_panes.size()) return nullptr;
+    return m_panes[number].get();
+}
+
+const CTCurve* CStockPanes::Pane(int number) const {
+    return const_cast<CStockPanes*>(this)->Pane(number);
+}
+
+// Missing panes below the asked one are made too, so that no pane slot is ever empty.
+CTCurve& CStockPanes::PaneAt(int number) {
+    while (m_panes.size() <= static_cast<std::size_t>(number))
+        m_panes.push_back(std::make_unique<CTCurve>(CTCurve::kIndexedName));
+    return *m_panes[number];
+}
+
+void CStockPanes::ClearCurveData(CStock&) {
+    for (auto& pane : m_panes) pane->ClearCurveData();
+}
+
+// The cost distribution table is not kept by the pane set; the fund distribution panel
+// builds its own.
+void CStockPanes::ClearCostDistribution(CStock&) {}
+void CStockPanes::RebuildCostDistribution(CStock&) {}
+
+void CStockPanes::ReplayIndicators(CStock& stock) {
+    const int replayed = std::min<int>(static_cast<int>(m_panes.size()), CStock::kViewParCount);
+    for (int number = 0; number < replayed; ++number) ReplayPane(stock, number);
+    RebindPanes(stock);
+}
+
+// Recomputes the pane from its identifier list. The pane is emptied first even when the list
+// starts with a flag system (which never clears), so flags are not doubled by each replay,
+// and it keeps its name: the list recomputes curves, it does not rename the pane.
+void CStockPanes::ReplayPane(CStock& stock, int number) {
+    const std::vector<std::string> identifiers = stock.ViewPar(number).identifiers;
+    if (identifiers.empty()) return;
+    CTCurve& pane = *m_panes[number];
+    const std::string name = pane.paneName;
+    pane.DeleteCurves();
+    pane.RemoveIndicatorElements();
+    for (std::size_t i = 0; i < identifiers.size(); ++i)
+        BuildIndicator(stock, identifiers[i], number, i != 0, false);
+    pane.paneName = name;
+}
+
+void CStockPanes::RebindPanes(CStock& stock) {
+    const int count = static_cast<int>(stock.Display().size());
+    const int first = std::clamp(stock.WindowFirst(), 0, count);
+    const int end = std::clamp(stock.WindowEnd(), first, count);
+    SetPaneWindow(stock, first, end);
+}
+
+void CStockPanes::SetPaneWindow(CStock&, int first, int end) {
+    for (auto& pane : m_panes) pane->SetWindow(first, end);
+}
+
+bool CStockPanes::PricePaneCurveRange(CStock&, float& high, float& low) {
+    const CTCurve* price = Pane(0);
+    if (!price || price->Curves().empty() || !price->HasRange()) return false;
+    high = price->RangeMax();
+    low = price->RangeMin();
+    return true;
+}

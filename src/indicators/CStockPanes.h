@@ -1,0 +1,43 @@
+#pragma once
+#include "CTCurve.h"
+#include "quotes/CStockPaneHost.h"
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+class CStock;
+
+// The panes of one price series, index = pane number, installed in the series as its pane
+// host: the series clears their curve data, has their indicators replayed after every load
+// and period change, and asks pane 0 for the range of its curves.
+class CStockPanes : public CStockPaneHost {
+public:
+    CStockPanes();
+    ~CStockPanes() override;
+
+    // The pane set of `stock`, or null when it has none (or another kind of host).
+    static CStockPanes* Of(CStock& stock);
+    // The pane set of `stock`, installed first when it has none.
+    static CStockPanes& InstallIn(CStock& stock);
+
+    std::size_t Count() const { return m_panes.size(); }
+    // Null beyond the last pane.
+    CTCurve* Pane(int number);
+    const CTCurve* Pane(int number) const;
+    // The pane, created with the name "NoName" (together with any missing pane below it)
+    // when the array is shorter. `number` must not be negative.
+    CTCurve& PaneAt(int number);
+
+    void ClearCurveData(CStock& stock) override;
+    void ClearCostDistribution(CStock& stock) override;
+    void RebuildCostDistribution(CStock& stock) override;
+    void ReplayIndicators(CStock& stock) override;
+    void RebindPanes(CStock& stock) override;
+    void SetPaneWindow(CStock& stock, int first, int end) override;
+    bool PricePaneCurveRange(CStock& stock, float& high, float& low) override;
+
+private:
+    void ReplayPane(CStock& stock, int number);
+
+    std::vector<std::unique_ptr<CTCurve>> m_panes;
+};

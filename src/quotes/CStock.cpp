@@ -1,0 +1,364 @@
+#include "CStock.h"
+#include "CCsvQuoteReader.h"
+#include "CCsvQuoteWriter.h"
+#include "CTickerQuoteReader.h"
+#include "PeriodBars.h"
+#include "QuoteFileFormat.h"
+#include "QuoteFileLocation.h"
+#include "ctlkit/AtomicFile.h"
+#include "ctlkit/CPrompter.h"
+#include <algorithm>
+#include <ctime>
+#include <limits>
+#include <sys/stat.h>
+
+namespace {
+const std::string kSetupSection = "STOCKLINE_SETUP";
+const std::string kMaximumQuotesKey = "DisPeriod";
+const std::string kBarsInWindowKey = "DisDayNum";
+
+int32_t NowAsDate() {
+    std::time_t now = std::time(nullptr);
+    return static_cast<int32_t>(std::clamp<std::time_t>(now, 0, INT32_MAX));
+}
+
+int ClampToInt(int64_t value) {
+    return static_cast<int>(std::clamp<int64_t>(value, std::numeric_limits<int>::min(),
+                                                std::numeric_limits<int>::max()));
+}
+
+int CountOf(const std::vector<SQuote>& series) {
+    return ClampToInt(static_cast<int64_t>(series.size()));
+}
+
+bool IsRegularFile(const std::string& path) {
+    struct stat st {};
+    return ::stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+} // namespace
+
+CStock::CStock() {
+    typeCode = kElementType;
+    SQuote placeholder;
+    placeholder.date = NowAsDate();
+    m_display.push_back(placeholder);
+    m_base.push_back(placeholder);
+    m_windowEnd = m_savedEnd = 1;
+
+    if (!m_settings.sectionExists(kSetupSection))
+        CPrompter::Active().ShowMessage("Section doesn't exist");
+    if (!m_settings.getKeyValue(kMaximumQuotesKey, kSetupSection).empty()) {
+        int stored = m_settings.getKeyValueNum(kMaximumQuotesKey, kSetupSection);
+        if (stored >= 0) m_maximumQuotes = stored;
+    }
+    m_setupMaximumQuotes = m_maximumQuotes;
+}
+
+CStock::~CStock() {
+    try {
+        if (m_exportOnClose) ExportBaseOnClose();
+        StoreWindowSettings();
+    } catch (...) {
+        // A destructor must not throw; the settings simply stay as they were.
+    }
+}
+
+// A chart's own values stay with the chart; only the user's choices go to setup.ini, and a
+// settings file without the section still gets it.
+void CStock::StoreWindowSettings() {
+    bool sectionMissing = !m_settings.sectionExists(kSetupSection);
+    if (m_barsInWindowChosen || sectionMissing) {
+        int bars = m_barsInWindowChosen ? m_barsInWindow : kDefaultBarsInWindow;
+        m_settings.setKeyNum(bars, kBarsInWindowKey, kSetupSection);
+    }
+    if (m_maximumQuotesChosen || sectionMissing) {
+        int maximum = m_maximumQuotesChosen ? m_maximumQuotes : m_setupMaximumQuotes;
+        m_settings.setKeyNum(maximum, kMaximumQuotesKey, kSetupSection);
+    }
+}
+
+// ---- periods ----
+
+void CStock::RebuildDisplay(std::vector<SQuote> bars) {
+    ClearSeries(false, true);
+    m_display = std::move(bars);
+}
+
+void CStock::FinishMake(int period, bool force) {
+    SetWholeWindow();
+    if (m_paneHost) m_paneHost->RebuildCostDistribution(*this);
+    m_period = period;
+    if (!force && m_paneHost) m_paneHost->ReplayIndicators(*this);
+    if (m_paneHost) m_paneHost->RebindPanes(*this);
+}
+
+void CStock::MakeDayLine(bool force) {
+    if (!force && m_period == kPeriodDay) return;
+    RebuildDisplay(m_base);
+    FinishMake(kPeriodDay, force);
+}
+
+void CStock::MakeWeekLine(bool force) {
+    if (!force && m_period == kPeriodWeek) return;
+    RebuildDisplay(BuildWeekBars(m_base));
+    FinishMake(kPeriodWeek, force);
+}
+
+void CStock::MakeMonthLine(bool force) {
+    if (!force && m_period == kPeriodMonth) return;
+    RebuildDisplay(BuildMonthBars(m_base));
+    FinishMake(kPeriodMonth, force);
+}
+
+void CStock::MakeNDayLine(bool force) {
+    if (m_nDays == 1 && !force) {
+        MakeDayLine(false);
+        return;
+    }
+    if (m_nDays < 1) return;
+    RebuildDisplay(BuildNDayBars(m_base, m_nDays));
+    FinishMake(kPeriodNDays, force);
+}
+
+void CStock::RebuildPeriod() {
+    switch (m_period) {
+    case kPeriodWeek:
+        MakeWeekLine(true);
+        break;
+    case kPeriodMonth:
+        MakeMonthLine(true);
+        break;
+    case kPeriodNDays:
+        MakeNDayLine(true);
+        break;
+    default:
+        MakeDayLine(true);
+        break;
+    }
+}
+
+void CStock::SetNDays(int n) {
+    if (n > 0) m_nDays = n;
+}
+
+bool CStock::RestorePeriod(int period, int nDays) {
+    if (period < kPeriodDay || period > kPeriodNDays || nDays < 0) return false;
+    m_period = period;
+    m_nDays = nDays;
+    return true;
+}
+
+// ---- window ----
+
+void CStock::SetWholeWindow() {
+    m_windowFirst = 0;
+    m_windowEnd = CountOf(m_display);
+}
+
+void CStock::ShowLastBars() {
+    int count = CountOf(m_display);
+    m_windowEnd = count;
+    int first = count - std::max(1, m_barsInWindow);
+    m_windowFirst = first < 1 ? 0 : first;
+    m_savedFirst = m_windowFirst;
+    m_savedEnd = m_windowEnd;
+    ComputeVisibleRange();
+}
+
+void CStock::ShiftWindow(int firstDelta, int endDelta, bool keepSaved) {
+    int count = CountOf(m_display);
+    if (count == 0) {
+        // Nothing to show: no window to move and no size worth remembering.
+        m_windowFirst = m_windowEnd = 0;
+        ComputeVisibleRange();
+        return;
+    }
+    int64_t a = int64_t{m_savedFirst} + firstDelta;
+    int64_t b = int64_t{m_savedEnd} + endDelta;
+    int64_t candidate = b - 1;
+    if (a < b) {
+        m_savedFirst = ClampToInt(a);
+        m_savedEnd = ClampToInt(b);
+        candidate = a;
+    }
+    m_windowFirst = candidate < 0 ? 0 : candidate >= count - 1 ? count - 1 : ClampToInt(candidate);
+    if (b > count)
+        m_windowEnd = count;
+    else if (b > 1)
+        m_windowEnd = ClampToInt(b);
+    // A window restored from elsewhere may not fit this series.
+    m_windowEnd = std::clamp(m_windowEnd, m_windowFirst, count);
+    if (!keepSaved) {
+        m_savedFirst = m_windowFirst;
+        m_savedEnd = m_windowEnd;
+    }
+    m_barsInWindow = m_windowEnd - m_windowFirst;
+    m_barsInWindowChosen = true;
+    ComputeVisibleRange();
+}
+
+void CStock::ResetWindow() {
+    int count = CountOf(m_display);
+    m_windowFirst = count <= kResetWindowBars ? 0 : count - kResetWindowBars;
+    m_windowEnd = count;
+    m_savedFirst = m_windowFirst;
+    m_savedEnd = m_windowEnd;
+    ComputeVisibleRange();
+}
+
+void CStock::ComputeVisibleRange() {
+    int count = CountOf(m_display);
+    int first = std::clamp(m_windowFirst, 0, count);
+    int end = std::clamp(m_windowEnd, first, count);
+    if (first < end) {
+        m_visibleHigh = m_display[first].high;
+        m_visibleLow = m_display[first].low;
+        for (int i = first + 1; i < end; ++i) {
+            if (m_display[i].high > m_visibleHigh) m_visibleHigh = m_display[i].high;
+            if (m_display[i].low < m_visibleLow) m_visibleLow = m_display[i].low;
+        }
+    }
+    if (!m_paneHost) return;
+    m_paneHost->SetPaneWindow(*this, first, end);
+    float high = 0;
+    float low = 0;
+    if (m_paneHost->PricePaneCurveRange(*this, high, low)) {
+        if (high > m_visibleHigh) m_visibleHigh = high;
+        if (low < m_visibleLow) m_visibleLow = low;
+    }
+}
+
+void CStock::ClearSeries(bool alsoBase, bool curves) {
+    m_display.clear();
+    if (alsoBase) m_base.clear();
+    if (!m_paneHost) return;
+    m_paneHost->ClearCostDistribution(*this);
+    if (curves) m_paneHost->ClearCurveData(*this);
+}
+
+void CStock::RestoreSeries(std::vector<SQuote> base, std::vector<SQuote> display) {
+    m_base = std::move(base);
+    m_display = std::move(display);
+}
+
+void CStock::RestoreWindow(int first, int end) {
+    m_windowFirst = m_savedFirst = first;
+    m_windowEnd = m_savedEnd = end;
+}
+
+void CStock::RestoreVisibleRange(float high, float low) {
+    m_visibleHigh = high;
+    m_visibleLow = low;
+}
+
+bool CStock::SetMaximumQuotes(int maximum, bool userChoice) {
+    if (maximum < 0) return false;
+    m_maximumQuotes = maximum;
+    m_maximumQuotesChosen = m_maximumQuotesChosen || userChoice;
+    return true;
+}
+
+bool CStock::SetBarsInWindow(int bars, bool userChoice) {
+    if (bars < 0) return false;
+    m_barsInWindow = bars;
+    m_barsInWindowChosen = m_barsInWindowChosen || userChoice;
+    return true;
+}
+
+// ---- quote files ----
+
+bool CStock::LoadQuoteFile(const std::string& path) {
+    m_quoteFilePath = path;
+    if (!IsRegularFile(path)) return false;
+    EQuoteFileFormat format = DetectQuoteFileFormat(path);
+    if (!AcceptQuoteFileFormat(format, path)) return false;
+    ClearSeries(true, true);
+    ReadWithFormat(format, path);
+    RebuildPeriod();
+    if (m_paneHost) m_paneHost->ReplayIndicators(*this);
+    return true;
+}
+
+bool CStock::ReloadQuoteFile(const std::string& path, bool alsoBase, bool curves) {
+    ClearSeries(alsoBase, curves);
+    bool read = ReadWithFormat(DetectQuoteFileFormat(path), path);
+    RebuildPeriod();
+    return read;
+}
+
+// The header tells which reader the file needs; a file with neither header keeps the
+// series' own choice.
+bool CStock::ReadWithFormat(EQuoteFileFormat format, const std::string& path) {
+    if (format == EQuoteFileFormat::Csv) m_sourceFormat = kSourceCsv;
+    if (format == EQuoteFileFormat::TickerList) m_sourceFormat = kSourceTickerList;
+    return m_sourceFormat == kSourceTickerList ? ReadTickerQuotes(path) : ReadCsvQuotes(path);
+}
+
+bool CStock::ReadCsvQuotes(const std::string& path) {
+    m_readStats = {};
+    // The series may hold one quote more than the maximum, counting what it holds already.
+    size_t held = m_base.size();
+    size_t maximum = static_cast<size_t>(std::max(0, m_maximumQuotes));
+    size_t limit = held <= maximum ? maximum + 1 - held : 1;
+    std::vector<SQuote> newestFirst;
+    CCsvQuoteReader reader;
+    CCsvQuoteReader::EResult result = reader.Read(path, limit, newestFirst, m_readStats);
+    if (result == CCsvQuoteReader::EResult::NoHeader) return false;
+    PrependQuotes(newestFirst);
+    if (result == CCsvQuoteReader::EResult::UnknownMonth) {
+        CPrompter::Active().ShowMessage(std::string(kUnknownMonthMessage));
+        return false;
+    }
+    SetWholeWindow();
+    return true;
+}
+
+// Same result as inserting each quote at the front in file order, in one pass.
+void CStock::PrependQuotes(const std::vector<SQuote>& newestFirst) {
+    for (std::vector<SQuote>* series : {&m_display, &m_base}) {
+        std::vector<SQuote> joined;
+        joined.reserve(newestFirst.size() + series->size());
+        joined.insert(joined.end(), newestFirst.rbegin(), newestFirst.rend());
+        joined.insert(joined.end(), series->begin(), series->end());
+        *series = std::move(joined);
+    }
+}
+
+bool CStock::ReadTickerQuotes(const std::string& path) {
+    m_readStats = {};
+    std::vector<SQuote> oldestFirst;
+    CTickerQuoteReader reader;
+    if (!reader.Read(path, oldestFirst, m_readStats)) return false;
+    m_display.insert(m_display.end(), oldestFirst.begin(), oldestFirst.end());
+    m_base.insert(m_base.end(), oldestFirst.begin(), oldestFirst.end());
+    SetWholeWindow();
+    m_symbolName = CTickerQuoteReader::SymbolOfPath(path);
+    return true;
+}
+
+bool CStock::ExportCsv(const std::string& path) {
+    if (!WriteCsv(path, m_display)) return false;
+    m_exportOnClose = 0;
+    return true;
+}
+
+bool CStock::WriteCsv(const std::string& path, const std::vector<SQuote>& oldestFirst) {
+    std::string error;
+    if (WriteFileAtomically(path, CCsvQuoteWriter::Format(oldestFirst), &error)) return true;
+    CPrompter::Active().ShowMessage("The quotes could not be written (" + error +
+                                    "). The old file " + path + " is unchanged.");
+    return false;
+}
+
+// Only the daily quotes go back, and only into the data folder: the path comes from a chart
+// file, which may name any file at all.
+void CStock::ExportBaseOnClose() {
+    std::string resolved;
+    if (!IsInsideDataFolder(m_quoteFilePath, &resolved)) {
+        CPrompter::Active().ShowMessage("The quotes were not exported on closing: \"" +
+                                        m_quoteFilePath + "\" lies outside the data folder " +
+                                        DataFolder() + ".");
+        return;
+    }
+    WriteCsv(resolved, m_base);
+}

@@ -1,0 +1,185 @@
+#pragma once
+#include "CStockPaneHost.h"
+#include "CViewPar.h"
+#include "QuoteFileFormat.h"
+#include "SQuote.h"
+#include "SQuoteReadStats.h"
+#include "ctlkit/CIniReader.h"
+#include "element/CSymbol.h"
+#include <array>
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+// The price series of one chart: the daily quotes of one symbol as loaded (base series), the
+// same quotes regrouped into the chosen period (display series, what every view and indicator
+// indexes), the window of bars the chart shows and the price range of that window.
+//
+// Construction reads "STOCKLINE_SETUP"/"DisPeriod" from setup.ini; destruction exports the
+// daily quotes when the export-on-close flag asks for it and stores the window settings the
+// user chose. Panes, curves and the cost distribution hang on the series through the pane
+// host (null: a series without panes).
+class CStock : public CSymbol {
+public:
+    static constexpr int kElementType = 37;
+    static constexpr int kElementNameId = 77; // string resource of the element name
+    static constexpr int kDefaultMaximumQuotes = 400;
+    static constexpr int kDefaultBarsInWindow = 50;
+    static constexpr int kResetWindowBars = 250;
+    static constexpr int kViewParCount = 10; // one view-parameter record per pane number
+
+    enum EPeriod { kPeriodDay = 0, kPeriodWeek = 1, kPeriodMonth = 2, kPeriodNDays = 3 };
+    enum ESourceFormat { kSourceTickerList = 0, kSourceCsv = 1 };
+
+    CStock();
+    ~CStock() override;
+    CStock(const CStock&) = delete;
+    CStock& operator=(const CStock&) = delete;
+
+    void SetPaneHost(std::unique_ptr<CStockPaneHost> host) { m_paneHost = std::move(host); }
+    CStockPaneHost* PaneHost() const { return m_paneHost.get(); }
+
+    // The display settings and indicator identifiers of pane `pane` (0 to 9).
+    CViewPar& ViewPar(int pane) { return m_viewPars.at(pane); }
+    const CViewPar& ViewPar(int pane) const { return m_viewPars.at(pane); }
+
+    // Periods. Without `force`, the day, week and month operations do nothing when that
+    // period is already selected, and replay the pane indicators after rebuilding.
+    void MakeDayLine(bool force);
+    void MakeWeekLine(bool force);
+    void MakeMonthLine(bool force);
+    void MakeNDayLine(bool force);
+    // The Make operation of the current period, forced.
+    void RebuildPeriod();
+    // Sets N of the N-day period when n > 0.
+    void SetNDays(int n);
+    // Period and N as a stored chart holds them; false (nothing changed) for a period
+    // outside 0..3 or a negative N.
+    bool RestorePeriod(int period, int nDays);
+
+    // Window of the display series.
+    void ShowLastBars();
+    void ShiftWindow(int firstDelta, int endDelta, bool keepSaved);
+    void ResetWindow();
+    void ComputeVisibleRange();
+    // Empties the display series, the base series when `alsoBase`, the cost distribution and,
+    // when `curves`, the curve data of every pane.
+    void ClearSeries(bool alsoBase, bool curves);
+
+    // Quote files. Each reading operation leaves its line counts in LastReadStats().
+    bool LoadQuoteFile(const std::string& path);
+    bool ReloadQuoteFile(const std::string& path, bool alsoBase, bool curves);
+    bool ReadCsvQuotes(const std::string& path);
+    bool ReadTickerQuotes(const std::string& path);
+    // Writes the display series to `path`, replacing the file atomically; on failure tells
+    // the user, keeps the old file and gives false. Clears export on close on success.
+    bool ExportCsv(const std::string& path);
+    const SQuoteReadStats& LastReadStats() const { return m_readStats; }
+
+    // Series.
+    const std::vector<SQuote>& Display() const { return m_display; }
+    const std::vector<SQuote>& Base() const { return m_base; }
+    // Both series as a stored chart holds them.
+    void RestoreSeries(std::vector<SQuote> base, std::vector<SQuote> display);
+
+    // Window state.
+    int WindowFirst() const { return m_windowFirst; }
+    int WindowEnd() const { return m_windowEnd; }
+    int SavedFirst() const { return m_savedFirst; }
+    int SavedEnd() const { return m_savedEnd; }
+    void RestoreWindow(int first, int end);
+    float VisibleHigh() const { return m_visibleHigh; }
+    float VisibleLow() const { return m_visibleLow; }
+    void RestoreVisibleRange(float high, float low);
+
+    // "DisPeriod" and "DisDayNum". The user's choice is remembered in setup.ini when the
+    // series is destroyed; a value that only this chart carries is not.
+    int MaximumQuotes() const { return m_maximumQuotes; }
+    bool SetMaximumQuotes(int maximum, bool userChoice);
+    int BarsInWindow() const { return m_barsInWindow; }
+    bool SetBarsInWindow(int bars, bool userChoice);
+
+    int Period() const { return m_period; }
+    int NDays() const { return m_nDays; }
+    int SourceFormat() const { return m_sourceFormat; }
+    void SetSourceFormat(int format) { m_sourceFormat = format; }
+
+    const std::string& SymbolName() const { return m_symbolName; }
+    void SetSymbolName(std::string name) { m_symbolName = std::move(name); }
+    const std::string& SpareText() const { return m_spareText; }
+    void SetSpareText(std::string text) { m_spareText = std::move(text); }
+    const std::string& QuoteFilePath() const { return m_quoteFilePath; }
+    void SetQuoteFilePath(std::string path) { m_quoteFilePath = std::move(path); }
+    const std::string& Market() const { return m_market; }
+    void SetMarket(std::string market) { m_market = std::move(market); }
+
+    bool ExportOnClose() const { return m_exportOnClose != 0; }
+    void SetExportOnClose(bool on) { m_exportOnClose = on ? 1 : 0; }
+
+    // Display settings kept for the price drawing and the chart file.
+    int ViewSwitchA() const { return m_viewSwitchA; }
+    void SetViewSwitchA(int value) { m_viewSwitchA = value; }
+    int ViewSwitchB() const { return m_viewSwitchB; }
+    void SetViewSwitchB(int value) { m_viewSwitchB = value; }
+    int ViewSwitchC() const { return m_viewSwitchC; }
+    void SetViewSwitchC(int value) { m_viewSwitchC = value; }
+    int ViewSwitchD() const { return m_viewSwitchD; }
+    void SetViewSwitchD(int value) { m_viewSwitchD = value; }
+    int PaneCount() const { return m_paneCount; }
+    void SetPaneCount(int count) { m_paneCount = count; }
+    // Colours 1 to 5 (0x00BBGGRR): rise fill, fall fill, rise border, fall border, doji.
+    uint32_t Colour(int number) const { return m_colours.at(number - 1); }
+    void SetColour(int number, uint32_t colour) { m_colours.at(number - 1) = colour; }
+    std::array<uint8_t, 256>& FlagBytes() { return m_flagBytes; }
+    const std::array<uint8_t, 256>& FlagBytes() const { return m_flagBytes; }
+
+    int ElementType() const { return typeCode; }
+    int ElementNameId() const { return m_elementNameId; }
+
+private:
+    void FinishMake(int period, bool force);
+    void RebuildDisplay(std::vector<SQuote> bars);
+    void PrependQuotes(const std::vector<SQuote>& newestFirst);
+    bool ReadWithFormat(EQuoteFileFormat format, const std::string& path);
+    void SetWholeWindow();
+    bool WriteCsv(const std::string& path, const std::vector<SQuote>& oldestFirst);
+    void ExportBaseOnClose();
+    void StoreWindowSettings();
+
+    int m_elementNameId = kElementNameId;
+    std::array<CViewPar, kViewParCount> m_viewPars;
+    std::string m_symbolName = "NoName";
+    std::string m_spareText;
+    std::string m_quoteFilePath;
+    std::string m_market;
+    std::vector<SQuote> m_display;
+    std::vector<SQuote> m_base;
+    std::unique_ptr<CStockPaneHost> m_paneHost;
+    int m_windowFirst = 0;
+    int m_windowEnd = 0;
+    int m_savedFirst = 0;
+    int m_savedEnd = 0;
+    int m_sourceFormat = kSourceCsv;
+    int m_viewSwitchA = 1;
+    int m_viewSwitchB = 1;
+    int m_paneCount = 2;
+    int m_viewSwitchC = 1;
+    int m_viewSwitchD = 1;
+    int m_maximumQuotes = kDefaultMaximumQuotes;
+    float m_visibleHigh = 0;
+    float m_visibleLow = 0;
+    std::array<uint32_t, 5> m_colours = {0xFFFFFF, 0x969600, 0x0000FF, 0x969600, 0x00FF00};
+    std::array<uint8_t, 256> m_flagBytes{};
+    int m_period = kPeriodDay;
+    int m_nDays = 2;
+    CIniReader m_settings;
+    int m_barsInWindow = kDefaultBarsInWindow;
+    int m_exportOnClose = 0;
+
+    // What setup.ini held at construction, and whether the user changed the values since.
+    int m_setupMaximumQuotes = kDefaultMaximumQuotes;
+    bool m_maximumQuotesChosen = false;
+    bool m_barsInWindowChosen = false;
+    SQuoteReadStats m_readStats;
+};

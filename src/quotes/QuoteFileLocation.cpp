@@ -1,0 +1,90 @@
+#include "QuoteFileLocation.h"
+#include "ctlkit/CPrompter.h"
+#include "ctlkit/ProgramFolder.h"
+#include "ctlkit/SafeName.h"
+#include <cerrno>
+#include <cstring>
+#include <filesystem>
+#include <sys/stat.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+// A name from outside, fit to be shown in a message.
+std::string Printable(const std::string& name) {
+    std::string shown;
+    for (unsigned char c : name.substr(0, 80)) shown += (c < 0x20 || c == 0x7F) ? '?' : c;
+    return shown;
+}
+
+bool EndsWithQuoteExtension(const std::string& symbol) {
+    if (symbol.size() < 4) return false;
+    std::string tail = symbol.substr(symbol.size() - 4);
+    return tail == ".txt" || tail == ".csv";
+}
+
+bool MakeFolder(const std::string& folder) {
+    if (::mkdir(folder.c_str(), 0755) == 0 || errno == EEXIST) {
+        struct stat st {};
+        if (::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return true;
+        errno = ENOTDIR;
+    }
+    CPrompter::Active().ShowMessage("The folder " + folder +
+                                    " cannot be created: " + std::strerror(errno));
+    return false;
+}
+
+bool CheckMarket(const std::string& market) {
+    if (IsSafePathPart(market)) return true;
+    CPrompter::Active().ShowMessage("The market code \"" + Printable(market) +
+                                    "\" cannot be used as a folder name.");
+    return false;
+}
+
+fs::path AbsoluteNormal(const std::string& path) {
+    std::error_code error;
+    fs::path absolute = fs::absolute(fs::path(path), error);
+    if (error) absolute = fs::path(path);
+    return absolute.lexically_normal();
+}
+} // namespace
+
+std::string DataFolder() {
+    return ProgramFolder() + "Data/";
+}
+
+bool LocateQuoteFile(const std::string& market, const std::string& symbol,
+                     SQuoteFileLocation& location) {
+    if (!CheckMarket(market)) return false;
+    bool hasExtension = EndsWithQuoteExtension(symbol);
+    std::string bare = hasExtension ? symbol.substr(0, symbol.size() - 4) : symbol;
+    if (!IsSafePathPart(symbol) || bare.empty()) {
+        CPrompter::Active().ShowMessage("The stock symbol \"" + Printable(symbol) +
+                                        "\" cannot be used as a file name.");
+        return false;
+    }
+    location.path = DataFolder() + market + "/" + (hasExtension ? symbol : symbol + ".csv");
+    location.symbol = bare;
+    return true;
+}
+
+bool EnsureMarketFolder(const std::string& market) {
+    if (!CheckMarket(market)) return false;
+    return MakeFolder(DataFolder()) && MakeFolder(DataFolder() + market);
+}
+
+bool IsInsideDataFolder(const std::string& path, std::string* resolved) {
+    if (path.empty()) return false;
+    fs::path folder = AbsoluteNormal(DataFolder());
+    if (!folder.has_filename()) folder = folder.parent_path();
+    fs::path file = AbsoluteNormal(path);
+    auto p = file.begin();
+    for (const fs::path& part : folder) {
+        if (p == file.end() || *p != part) return false;
+        ++p;
+    }
+    // Something must follow the folder itself, and not an empty trailing part.
+    if (p == file.end() || p->empty()) return false;
+    if (resolved) *resolved = file.string();
+    return true;
+}

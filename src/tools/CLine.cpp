@@ -1,0 +1,7 @@
+#include "CLine.h"
+
+CLine::CLine() {
+    typeCode = kTypeCode;
+}
+
+CLine::~CLine() = default;

@@ -1,0 +1,59 @@
+#pragma once
+#include "ctlkit/CPrompter.h"
+#include "ctlkit/CRecordingPrompter.h"
+#include "indicators/CStockPanes.h"
+#include "indicators/CTCurve.h"
+#include "indicators/CTradeFlag.h"
+#include "quotes/CStock.h"
+#include "quotes/SQuote.h"
+#include <cstdlib>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+// A fresh folder under /tmp, removed with everything in it at the end of the test.
+class CIndicatorTempFolder {
+public:
+    CIndicatorTempFolder() {
+        std::string pattern = "/tmp/zs-indicators-XXXXXX";
+        if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+        m_path = pattern + "/";
+    }
+    ~CIndicatorTempFolder() {
+        std::error_code ignored;
+        std::filesystem::remove_all(m_path, ignored);
+    }
+    const std::string& Path() const { return m_path; }
+
+private:
+    std::string m_path;
+};
+
+// Every test runs with its own program folder (holding a setup.ini with the series section,
+// so a new series shows no message) and a prompter that records what it is shown.
+class IndicatorsTest : public ::testing::Test {
+public:
+    // A series whose base and display series are `bars`, window over all of them.
+    static void Fill(CStock& stock, const std::vector<SQuote>& bars);
+    // Bars with close c[i] and high c[i] + 1, low c[i] - 1, volume 100 + i.
+    static std::vector<SQuote> BarsOfCloses(const std::vector<float>& closes);
+    // `count` bars of a deterministic zig-zag around 50.
+    static std::vector<SQuote> WavyBars(std::size_t count);
+    static std::string TtrcPath();
+
+    static CTCurve& PaneOf(CStock& stock, int number);
+    static std::vector<const CTradeFlag*> FlagsOf(const CTCurve& pane);
+
+protected:
+    IndicatorsTest();
+    ~IndicatorsTest() override;
+
+    CIndicatorTempFolder home;
+    CRecordingPrompter prompter;
+
+private:
+    CScopedPrompter m_prompter;
+    std::string m_oldHome;
+};

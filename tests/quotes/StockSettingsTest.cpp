@@ -1,0 +1,173 @@
+#include "QuotesTestSupport.h"
+#include "ctlkit/CIniReader.h"
+#include "quotes/CStock.h"
+#include "quotes/QuoteFileFormat.h"
+
+namespace {
+class StockSettingsTest : public QuotesTest {
+protected:
+    std::string SetupPath() const { return home.Path() + "setup.ini"; }
+    std::string Stored(const std::string& key) {
+        return CIniReader(SetupPath()).getKeyValue(key, "STOCKLINE_SETUP");
+    }
+};
+
+class ExportOnCloseTest : public QuotesTest {
+protected:
+    ExportOnCloseTest() { WriteSetup(); }
+
+    // A series with two daily quotes shown as one weekly bar, to be exported to `path`.
+    void CloseSeriesExportingTo(const std::string& path) {
+        CStock stock;
+        std::vector<SQuote> daily = {Quote(Day(2005, 12, 5), 1, 2, 0.5f, 1.5f, 10, 1.5f),
+                                     Quote(Day(2005, 12, 6), 1, 3, 0.25f, 2.5f, 20, 2.5f)};
+        stock.RestoreSeries(daily, daily);
+        stock.MakeWeekLine(false);
+        stock.SetQuoteFilePath(path);
+        stock.SetExportOnClose(true);
+    }
+};
+
+const char* const kDailyCsv = "Date,Open,High,Low,Close,Volume,Adj. Close*\n"
+                              "06-Dec-05,1.00,3.00,0.25,2.50,20,2.50\n"
+                              "05-Dec-05,1.00,2.00,0.50,1.50,10,1.50\n";
+} // namespace
+
+TEST_F(StockSettingsTest, FreshSettingsShowMessageAndGetTheSectionOnDestruction) {
+    {
+        CStock first;
+        CStock second;
+        EXPECT_EQ(first.MaximumQuotes(), 400);
+        EXPECT_EQ(first.BarsInWindow(), 50);
+        EXPECT_EQ(prompter.messages,
+                  (std::vector<std::string>{"Section doesn't exist", "Section doesn't exist"}));
+    }
+    EXPECT_EQ(Stored("DisPeriod"), "400");
+    EXPECT_EQ(Stored("DisDayNum"), "50");
+    prompter.messages.clear();
+    CStock third;
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(StockSettingsTest, ReadsDisPeriodAndTreatsEmptyOrNegativeAsDefault) {
+    struct Case {
+        const char* value;
+        int maximum;
+    } cases[] = {{"1000", 1000}, {"0", 0}, {"", 400}, {"-5", 400}, {"12abc", 12}};
+    for (const Case& c : cases) {
+        WriteText(SetupPath(), std::string("[STOCKLINE_SETUP]\nDisPeriod=") + c.value + "\n");
+        CStock stock;
+        EXPECT_EQ(stock.MaximumQuotes(), c.maximum) << c.value;
+    }
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(StockSettingsTest, ValuesOfOneChartAreNotStored) {
+    const std::string before = "[STOCKLINE_SETUP]\nDisPeriod=1000\nDisDayNum=80\n";
+    WriteText(SetupPath(), before);
+    {
+        CStock stock;
+        stock.SetMaximumQuotes(77, false);
+        stock.SetBarsInWindow(9, false);
+        stock.ShowLastBars();
+        stock.ResetWindow();
+    }
+    EXPECT_EQ(ReadText(SetupPath()), before);
+}
+
+TEST_F(StockSettingsTest, UserChoicesAndWindowMovesAreStored) {
+    WriteText(SetupPath(), "[STOCKLINE_SETUP]\nDisPeriod=1000\nDisDayNum=80\n");
+    {
+        CStock stock;
+        EXPECT_FALSE(stock.SetMaximumQuotes(-1, true));
+        EXPECT_TRUE(stock.SetMaximumQuotes(600, true));
+    }
+    EXPECT_EQ(Stored("DisPeriod"), "600");
+    EXPECT_EQ(Stored("DisDayNum"), "80");
+    {
+        CStock stock;
+        std::vector<SQuote> quotes(40, Quote(Day(2001, 1, 2), 1, 2, 0.5f, 1.5f));
+        stock.RestoreSeries(quotes, quotes);
+        stock.ShowLastBars();
+        stock.ShiftWindow(5, 0, false);
+        EXPECT_EQ(stock.BarsInWindow(), 35);
+    }
+    EXPECT_EQ(Stored("DisDayNum"), "35");
+    EXPECT_EQ(Stored("DisPeriod"), "600");
+}
+
+TEST_F(StockSettingsTest, SectionRemovedMeanwhileIsWrittenWithChoicesAndReadValues) {
+    WriteText(SetupPath(), "[STOCKLINE_SETUP]\nDisPeriod=1000\n");
+    {
+        CStock stock;
+        stock.SetMaximumQuotes(5, false); // this chart only
+        stock.SetBarsInWindow(20, true);
+        WriteText(SetupPath(), "[OTHER]\nKey=1\n");
+    }
+    EXPECT_EQ(Stored("DisPeriod"), "1000");
+    EXPECT_EQ(Stored("DisDayNum"), "20");
+    EXPECT_EQ(CIniReader(SetupPath()).getKeyValue("Key", "OTHER"), "1");
+}
+
+TEST_F(StockSettingsTest, NewSeriesHoldsOnePlaceholderQuoteOfNow) {
+    WriteText(SetupPath(), "[STOCKLINE_SETUP]\nDisPeriod=400\n");
+    std::time_t before = std::time(nullptr);
+    CStock stock;
+    ASSERT_EQ(stock.Base().size(), 1u);
+    ASSERT_EQ(stock.Display().size(), 1u);
+    EXPECT_GE(stock.Base()[0].date, before);
+    EXPECT_LE(stock.Base()[0].date, std::time(nullptr));
+    EXPECT_EQ(stock.Base()[0].close, 0.0f);
+    EXPECT_EQ(stock.WindowEnd(), 1);
+}
+
+TEST_F(ExportOnCloseTest, WritesTheDailySeriesIntoTheDataFolder) {
+    std::string path = home.Path() + "Data/NYSE/ABC.csv";
+    WriteText(path, "old");
+    CloseSeriesExportingTo(path);
+    EXPECT_EQ(ReadText(path), kDailyCsv);
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(ExportOnCloseTest, IgnoresAPathOutsideTheDataFolder) {
+    const std::string outside[] = {
+        home.Path() + "elsewhere.csv",
+        home.Path() + "Data/NYSE/../../escape.csv",
+        home.Path() + "Database/x.csv",
+        home.Path() + "Data",
+        "",
+    };
+    WriteText(home.Path() + "Data/NYSE/keep.csv", "keep");
+    for (const std::string& path : outside) {
+        prompter.messages.clear();
+        CloseSeriesExportingTo(path);
+        ASSERT_EQ(prompter.messages.size(), 1u) << path;
+        EXPECT_NE(prompter.messages[0].find("outside the data folder"), std::string::npos);
+    }
+    EXPECT_FALSE(std::filesystem::exists(home.Path() + "elsewhere.csv"));
+    EXPECT_FALSE(std::filesystem::exists(home.Path() + "escape.csv"));
+    EXPECT_FALSE(std::filesystem::exists(home.Path() + "Database/x.csv"));
+}
+
+TEST_F(ExportOnCloseTest, ResolvesDotsThatStayInside) {
+    std::string path = home.Path() + "Data/NYSE/../AMEX/./XYZ.csv";
+    WriteText(home.Path() + "Data/AMEX/XYZ.csv", "old");
+    CloseSeriesExportingTo(path);
+    EXPECT_EQ(ReadText(home.Path() + "Data/AMEX/XYZ.csv"), kDailyCsv);
+}
+
+TEST_F(ExportOnCloseTest, MissingMarketFolderIsReported) {
+    CloseSeriesExportingTo(home.Path() + "Data/NOPE/ABC.csv");
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_NE(prompter.messages[0].find("could not be written"), std::string::npos);
+}
+
+TEST_F(ExportOnCloseTest, DotsAfterASymbolicLinkDoNotLeadOutOfTheDataFolder) {
+    std::filesystem::create_directories(home.Path() + "outside/sub");
+    std::filesystem::create_directories(home.Path() + "Data");
+    std::filesystem::create_directory_symlink(home.Path() + "outside/sub",
+                                              home.Path() + "Data/LINK");
+    CloseSeriesExportingTo(home.Path() + "Data/LINK/../ABC.csv");
+    EXPECT_EQ(ReadText(home.Path() + "Data/ABC.csv"), kDailyCsv);
+    EXPECT_FALSE(std::filesystem::exists(home.Path() + "outside/ABC.csv"));
+}
