@@ -36,7 +36,7 @@ CCsvQuoteReader::EResult CCsvQuoteReader::Read(const std::string& path, size_t l
         }
         SQuote quote;
         ELine verdict = ParseLine(line, quote);
-        Count(verdict, stats);
+        stats.Count(verdict);
         if (verdict == ELine::UnknownMonth) return EResult::UnknownMonth;
         if (verdict != ELine::Quote) continue;
         newestFirst.push_back(quote);
@@ -46,32 +46,6 @@ CCsvQuoteReader::EResult CCsvQuoteReader::Read(const std::string& path, size_t l
     stats.stoppedAtMaximum = taken >= limit && reader.Next(line, overlong);
     stats.readError = reader.Failed();
     return EResult::Read;
-}
-
-void CCsvQuoteReader::Count(ELine verdict, SQuoteReadStats& stats) {
-    switch (verdict) {
-    case ELine::Quote:
-        ++stats.quotes;
-        break;
-    case ELine::Short:
-        ++stats.shortLines;
-        break;
-    case ELine::Markup:
-        ++stats.markupLines;
-        break;
-    case ELine::BadNumber:
-        ++stats.badNumberLines;
-        break;
-    case ELine::BadDate:
-        ++stats.badDateLines;
-        break;
-    case ELine::DateOutOfRange:
-        ++stats.dateOutOfRangeLines;
-        break;
-    case ELine::UnknownMonth:
-        stats.stoppedAtUnknownMonth = true;
-        break;
-    }
 }
 
 CCsvQuoteReader::ELine CCsvQuoteReader::ParseLine(std::string_view line, SQuote& quote) {

@@ -15,7 +15,7 @@ public:
         NoHeader,     // no first line, or not the CSV header: nothing read
         UnknownMonth, // a line named no month "Jan" ... "Dec": reading stopped there
     };
-    enum class ELine { Quote, Short, Markup, BadNumber, BadDate, DateOutOfRange, UnknownMonth };
+    using ELine = EQuoteLine;
 
     // Appends the file's quotes to `newestFirst` in file order, stopping once `limit` quotes
     // are taken. Lines it refuses are counted in `stats`.
@@ -27,7 +27,6 @@ public:
 
 private:
     ELine ParseDate(std::string_view text, int32_t& date);
-    static void Count(ELine verdict, SQuoteReadStats& stats);
 
     CLocalMidnightCache m_midnights;
 };

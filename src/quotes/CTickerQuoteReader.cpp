@@ -19,35 +19,15 @@ bool CTickerQuoteReader::Read(const std::string& path, std::vector<SQuote>& olde
         }
         SQuote quote;
         ELine verdict = ParseLine(line, quote);
-        Count(verdict, stats);
+        stats.Count(verdict);
         if (verdict == ELine::Quote) oldestFirst.push_back(quote);
     }
     stats.readError = reader.Failed();
     return true;
 }
 
-void CTickerQuoteReader::Count(ELine verdict, SQuoteReadStats& stats) {
-    switch (verdict) {
-    case ELine::Quote:
-        ++stats.quotes;
-        break;
-    case ELine::Empty:
-        ++stats.shortLines;
-        break;
-    case ELine::BadNumber:
-        ++stats.badNumberLines;
-        break;
-    case ELine::BadDate:
-        ++stats.badDateLines;
-        break;
-    case ELine::DateOutOfRange:
-        ++stats.dateOutOfRangeLines;
-        break;
-    }
-}
-
 CTickerQuoteReader::ELine CTickerQuoteReader::ParseLine(std::string_view line, SQuote& quote) {
-    if (line.empty()) return ELine::Empty;
+    if (line.empty()) return ELine::Short;
     std::string_view fields[9];
     SplitQuoteFields(line, fields, 9);
     SQuote parsed;

@@ -10,7 +10,7 @@
 // oldest first: ticker, period, YYYYMMDD, time, open, high, low, close, volume, open interest.
 class CTickerQuoteReader {
 public:
-    enum class ELine { Quote, Empty, BadNumber, BadDate, DateOutOfRange };
+    using ELine = EQuoteLine;
 
     // Appends the file's quotes to `oldestFirst`; false when the file has no first line.
     bool Read(const std::string& path, std::vector<SQuote>& oldestFirst, SQuoteReadStats& stats);
@@ -22,7 +22,6 @@ public:
 
 private:
     ELine ParseDate(std::string_view text, int32_t& date);
-    static void Count(ELine verdict, SQuoteReadStats& stats);
 
     CLocalMidnightCache m_midnights;
 };

@@ -1,6 +1,9 @@
 #pragma once
 #include <cstddef>
 
+// What a quote reader made of one line after the header.
+enum class EQuoteLine { Quote, Short, Markup, BadNumber, BadDate, DateOutOfRange, UnknownMonth };
+
 // What a quote reader did with the lines of one file, so a caller can tell the user how many
 // lines it refused and why.
 struct SQuoteReadStats {
@@ -15,6 +18,9 @@ struct SQuoteReadStats {
     bool stoppedAtMaximum = false;  // reading ended because the series reached its maximum
     bool stoppedAtUnknownMonth = false;
     bool readError = false; // the file could not be read to its end
+
+    // Counts one line by what the reader made of it.
+    void Count(EQuoteLine verdict);
 
     // Lines that looked like quotes but were refused.
     size_t Refused() const {
