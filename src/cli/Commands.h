@@ -8,3 +8,6 @@ using CommandFunction = int (*)(const std::vector<std::string>& args);
 
 int QuotesCommand(const std::vector<std::string>& args);
 int IndicatorCommand(const std::vector<std::string>& args);
+int DownloadCommand(const std::vector<std::string>& args);
+int UpdateListCommand(const std::vector<std::string>& args);
+int LookupCommand(const std::vector<std::string>& args);

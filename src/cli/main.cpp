@@ -16,6 +16,12 @@ const Subcommand kSubcommands[] = {
      "quotes FILE [--period day|week|month|nday:N] [--max-quotes N] [--home DIR]"},
     {"indicator", IndicatorCommand,
      "indicator FILE ID [--period day|week|month|nday:N] [--max-quotes N] [--format csv|json]"},
+    {"download", DownloadCommand,
+     "download --home DIR --ticker T --market M [--full|--redownload|--renew] [--server URL] "
+     "[--timeout MS]"},
+    {"update-list", UpdateListCommand,
+     "update-list --home DIR --market M [--market M ...] [--server URL] [--timeout MS]"},
+    {"lookup", LookupCommand, "lookup --home DIR SYMBOL [--market M]"},
 };
 
 int Usage() {

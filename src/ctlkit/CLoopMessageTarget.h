@@ -1,0 +1,53 @@
+#pragma once
+#include "CMessageTarget.h"
+#include "CUiThreadLoop.h"
+#include "ThreadAnnotations.h"
+#include <condition_variable>
+#include <functional>
+#include <memory>
+#include <mutex>
+
+// A window of a CUiThreadLoop: messages are handled by `handler` on the loop's thread. Held
+// through std::shared_ptr (Create), by its window and by every job that reports to it.
+//
+// Detach (on the loop's thread, when the window closes) drops every later message and every
+// message still queued, and releases senders that wait: they get 0. A window must detach
+// before the queues of its jobs are destroyed on the same thread, or a job waiting for it
+// could never finish.
+class CLoopMessageTarget : public CMessageTarget {
+public:
+    using Handler = std::function<long(const SWindowMessage&)>;
+
+    // Use Create.
+    CLoopMessageTarget(CUiThreadLoop& loop, Handler handler);
+    static std::shared_ptr<CLoopMessageTarget> Create(CUiThreadLoop& loop, Handler handler);
+
+    long SendMessage(const SWindowMessage& message) override;
+    bool PostMessage(const SWindowMessage& message) override;
+    void ShowMessage(const std::string& text) override;
+
+    void Detach();
+    bool Detached();
+
+protected:
+    // For subclasses' own Create: the target must know its shared owner.
+    void BindSelf(const std::shared_ptr<CLoopMessageTarget>& self) { m_self = self; }
+
+private:
+    struct Pending {
+        bool done = false;
+        long result = 0;
+    };
+    // On the loop's thread: the handler's answer, or 0 once detached.
+    long Deliver(const SWindowMessage& message);
+    // Posts `work` and waits until it ran or the target was detached.
+    long RunOnLoop(std::function<long()> work, bool evenWhenDetached);
+    std::shared_ptr<CLoopMessageTarget> Self();
+
+    CUiThreadLoop& m_loop;
+    Handler m_handler;
+    std::weak_ptr<CLoopMessageTarget> m_self;
+    std::mutex m_mutex;
+    std::condition_variable m_changed;
+    bool m_detached ZS_GUARDED_BY(m_mutex) = false;
+};

@@ -1,0 +1,43 @@
+#pragma once
+#include "ThreadAnnotations.h"
+#include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <deque>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+// The message loop of a user-interface thread: other threads post tasks, the thread that
+// runs the loop carries them out in order. The command-line tool runs it on its main thread,
+// tests on a thread of their own; the Qt program delivers through its event loop instead.
+class CUiThreadLoop {
+public:
+    CUiThreadLoop();
+    CUiThreadLoop(const CUiThreadLoop&) = delete;
+    CUiThreadLoop& operator=(const CUiThreadLoop&) = delete;
+
+    // Any thread.
+    void Post(std::function<void()> task);
+    // True on the thread that runs (or last ran) the loop; before any run, the constructing
+    // thread.
+    bool OnLoopThread() const { return m_thread.load() == std::this_thread::get_id(); }
+
+    // Carries out tasks until Quit.
+    void Run();
+    void Quit();
+    // Carries out tasks until `done` gives true (checked before each wait) or the time-out
+    // passes; true when done.
+    bool RunUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout);
+    // Carries out the tasks already queued.
+    void RunPending();
+
+private:
+    bool RunOne(std::unique_lock<std::mutex>& lock);
+
+    std::atomic<std::thread::id> m_thread;
+    std::mutex m_mutex;
+    std::condition_variable m_wake;
+    std::deque<std::function<void()>> m_tasks ZS_GUARDED_BY(m_mutex);
+    bool m_quit ZS_GUARDED_BY(m_mutex) = false;
+};

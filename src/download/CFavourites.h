@@ -1,0 +1,46 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// The favourites: every sub-folder of the favourites folder is a group; each holds list.dat,
+// fixed 512-byte zero-filled records: symbol at offset 0 (16 bytes), its name at offset 16
+// (240 bytes), market code at offset 256 (256 bytes), each zero-ended. The list is read whole
+// and written back whole (replaced atomically) after every change.
+class CFavourites {
+public:
+    struct SEntry {
+        std::string symbol;
+        std::string name;
+        std::string market;
+        bool operator==(const SEntry&) const = default;
+    };
+
+    static constexpr size_t kRecordSize = 512;
+    static constexpr size_t kSymbolSize = 16;
+    static constexpr size_t kNameSize = 240;
+    static constexpr size_t kMarketSize = 256;
+
+    // `folder` with a trailing "/".
+    explicit CFavourites(std::string folder) : m_folder(std::move(folder)) {}
+
+    // The group names (sub-folder names) in name order.
+    std::vector<std::string> Groups() const;
+    // Creates a group folder; false for a name that cannot be a folder name or a failure.
+    bool NewGroup(const std::string& group) const;
+    // The entries of a group; a missing or short file gives none.
+    std::vector<SEntry> Load(const std::string& group) const;
+    bool Save(const std::string& group, const std::vector<SEntry>& entries) const;
+    // Appends the entry (not twice) and writes the list back.
+    bool Add(const std::string& group, const SEntry& entry) const;
+    // Removes the entry of that symbol and market and writes the list back.
+    bool Remove(const std::string& group, const std::string& symbol,
+                const std::string& market) const;
+
+    static std::vector<SEntry> Parse(const std::string& bytes);
+    static std::string Serialize(const std::vector<SEntry>& entries);
+
+private:
+    std::string ListPath(const std::string& group) const;
+
+    std::string m_folder;
+};

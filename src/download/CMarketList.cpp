@@ -1,0 +1,36 @@
+#include "CMarketList.h"
+#include "ctlkit/AtomicFile.h"
+#include "ctlkit/CStringFile.h"
+#include "ctlkit/SafeName.h"
+
+bool CMarketList::Load(const std::string& path) {
+    std::string text;
+    if (!ReadWholeFile(path, text)) {
+        *this = CMarketList();
+        return false;
+    }
+    return Parse(text);
+}
+
+bool CMarketList::Parse(const std::string& text) {
+    *this = CMarketList();
+    CStringFile reader(&text);
+    std::string line;
+    if (!reader.ReadingLine(line) || line != kHeader) return false;
+    while (reader.ReadingLine(line)) {
+        if (line.size() < 4 || line[0] == '<') continue;
+        size_t tab = line.find('\t');
+        std::string code = line.substr(0, tab);
+        std::string name;
+        if (tab != std::string::npos)
+            name = line.substr(tab + 1, line.find('\t', tab + 1) - tab - 1);
+        // The code becomes a folder and file name: one that cannot is left out.
+        if (!IsSafePathPart(code)) {
+            m_refused.push_back(code);
+            continue;
+        }
+        m_codes.push_back(code);
+        m_fullNames.push_back(name);
+    }
+    return true;
+}

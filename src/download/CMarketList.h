@@ -1,0 +1,26 @@
+#pragma once
+#include <string>
+#include <vector>
+
+// The market definitions of Index/market.txt: a first line exactly "Market\tFullName\tSuffix",
+// then one line per market: code, tab, full name, tab, ticker suffix. Lines shorter than 4
+// characters or starting with "<" are skipped. The position in the lists is the market index.
+class CMarketList {
+public:
+    // False (and no markets) for a file that cannot be read or has another first line.
+    bool Load(const std::string& path);
+    // The same from text.
+    bool Parse(const std::string& text);
+
+    const std::vector<std::string>& Codes() const { return m_codes; }
+    const std::vector<std::string>& FullNames() const { return m_fullNames; }
+    // Market codes left out because they cannot be used as folder names.
+    const std::vector<std::string>& Refused() const { return m_refused; }
+
+    static constexpr const char* kHeader = "Market\tFullName\tSuffix";
+
+private:
+    std::vector<std::string> m_codes;
+    std::vector<std::string> m_fullNames;
+    std::vector<std::string> m_refused;
+};

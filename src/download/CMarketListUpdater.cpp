@@ -1,0 +1,77 @@
+#include "CMarketListUpdater.h"
+#include "CMarketListJob.h"
+#include "CSymbolDatabase.h"
+#include "ctlkit/CMThreadedJobQ.h"
+
+CMarketListUpdater::CMarketListUpdater(CMThreadedJobQ& queue, std::shared_ptr<CMessageTarget> bar,
+                                       SSetup setup)
+    : m_queue(queue), m_bar(std::move(bar)), m_setup(std::move(setup)) {}
+
+void CMarketListUpdater::Start(std::vector<std::string> markets,
+                               std::shared_ptr<CMarketUpdateSink> dialog,
+                               std::function<void()> onFinished) {
+    m_markets = std::move(markets);
+    m_next = 0;
+    m_dialog = std::move(dialog);
+    m_onFinished = std::move(onFinished);
+    m_running = true;
+    m_saved = m_failed = 0;
+    if (m_dialog) m_dialog->SetProgressRange(2 * static_cast<int>(m_markets.size()));
+    Next();
+}
+
+void CMarketListUpdater::Next() {
+    if (m_next >= m_markets.size()) return Finish();
+    auto* job = new CMarketListJob;
+    job->SetMarketName(m_markets[m_next]);
+    job->SetTargetFolder(m_setup.systemFolder);
+    job->SetProgressDialog(m_dialog);
+    job->SetNotifyWindow(m_bar);
+    job->SetBaseAddress(m_setup.baseAddress);
+    job->SetProxy(m_setup.proxy);
+    job->SetTimeOut(m_setup.timeOutMs);
+    m_queue.addJob(job);
+}
+
+void CMarketListUpdater::Finish() {
+    m_running = false;
+    if (m_dialog) m_dialog->Close();
+    m_dialog.reset();
+    if (m_onFinished) m_onFinished();
+}
+
+bool CMarketListUpdater::AddToDatabase(const std::string& market, const std::string& label,
+                                       int handled) {
+    m_dialog->AppendLog(label + "download Successfully.\n");
+    m_dialog->AppendLog("Add " + label + "to DataBase.\n");
+    m_dialog->SetProgress(2 * handled - 1);
+    bool converted = CSymbolDatabase::ConvertMarketList(m_setup.systemFolder, market);
+    m_dialog->AppendLog(
+        label + (converted ? "add to data base successfully.\n" : "add to data base failed.\n"));
+    return converted;
+}
+
+long CMarketListUpdater::OnMarketListDone(const SWindowMessage& message) {
+    if (message.message != WM_MARKETLIST_DONE || !m_running || m_next >= m_markets.size() ||
+        message.wText != m_markets[m_next])
+        return 0;
+    int handled = static_cast<int>(++m_next);
+    if (message.lParam == kMarketListCancelled) {
+        // The user closed the dialog: the markets left are not fetched.
+        m_next = m_markets.size();
+        Finish();
+        return 1;
+    }
+    std::string label = "Market list of " + message.wText + " ";
+    bool ok = false;
+    if (message.lParam == kMarketListSaved) {
+        ok = m_dialog ? AddToDatabase(message.wText, label, handled)
+                      : CSymbolDatabase::ConvertMarketList(m_setup.systemFolder, message.wText);
+    } else if (m_dialog) {
+        m_dialog->AppendLog(label + "download failed.\n");
+    }
+    if (m_dialog) m_dialog->SetProgress(2 * handled);
+    ++(ok ? m_saved : m_failed);
+    Next();
+    return 1;
+}

@@ -1,0 +1,113 @@
+#include "CQuoteJob.h"
+#include "ctlkit/AtomicFile.h"
+#include "ctlkit/CLanguage.h"
+#include "ctlkit/CWebGrab.h"
+#include "ctlkit/SafeName.h"
+#include "quotes/QuoteFileFormat.h"
+#include <filesystem>
+
+namespace {
+// A name from outside, fit to be shown in a message.
+std::string Printable(const std::string& name) {
+    std::string shown;
+    for (unsigned char c : name.substr(0, 80)) shown += (c < 0x20 || c == 0x7F) ? '?' : c;
+    return shown;
+}
+} // namespace
+
+CQuoteJob::CQuoteJob() = default;
+
+CQuoteJob::~CQuoteJob() {
+    // A job deleted without having run still ends with its one result.
+    Finish(EJobResult::Cancelled);
+}
+
+void CQuoteJob::discard() {
+    Finish(EJobResult::Cancelled);
+}
+
+std::string CQuoteJob::QuoteFilePath() const {
+    return m_dataFolder + m_market + "/" + m_ticker + ".csv";
+}
+
+void CQuoteJob::Finish(EJobResult result) {
+    if (m_result) m_result->Set(result);
+}
+
+void CQuoteJob::Show(const std::string& text) {
+    if (m_notify) m_notify->ShowMessage(text);
+}
+
+void CQuoteJob::ShowString(unsigned id) {
+    Show(CLanguage::TranslateString(id).value_or(""));
+}
+
+bool CQuoteJob::NamesAreSafe() {
+    if (!IsSafePathPart(m_market)) {
+        Show("The market code \"" + Printable(m_market) + "\" cannot be used as a folder name.");
+        return false;
+    }
+    if (!IsSafePathPart(m_ticker)) {
+        Show("The stock symbol \"" + Printable(m_ticker) + "\" cannot be used as a file name.");
+        return false;
+    }
+    return true;
+}
+
+bool CQuoteJob::Cancelled() {
+    return cancelRequested() || (m_progress && m_progress->IsCancelled());
+}
+
+void CQuoteJob::CloseDialog() {
+    if (m_progress) m_progress->Close();
+}
+
+void CQuoteJob::NotifyWritten() {
+    if (!m_notify) return;
+    SWindowMessage message;
+    message.message = WM_QUOTE_DOWNLOADED;
+    message.wText = m_ticker;
+    message.lText = m_market;
+    m_notify->SendMessage(message);
+}
+
+bool CQuoteJob::WriteQuoteFile(const std::string& text) {
+    std::error_code error;
+    std::filesystem::create_directories(m_dataFolder + m_market, error);
+    return WriteFileAtomically(QuoteFilePath(), text);
+}
+
+CQuoteJob::ETransfer CQuoteJob::Transfer(const std::string& url, const int64_t* cutoff,
+                                         std::string& text, bool& cutShort) {
+    if (m_progressFactory) m_progress = m_progressFactory(getID());
+    if (m_progress) m_progress->SetTitle(m_ticker + CLanguage::TranslateString(97).value_or(""));
+    CWebGrab grab;
+    m_proxy.ApplyTo(grab);
+    grab.SetTimeOut(m_timeOut);
+    grab.SetCancelFlag(&cancelFlag());
+    bool fetched;
+    if (cutoff) {
+        grab.m_timeCutoff = *cutoff;
+        fetched = grab.GetData(url, text, nullptr, m_progress.get());
+    } else {
+        fetched = grab.GetFile(url, text, nullptr, m_progress.get());
+    }
+    cutShort = grab.StoppedEarly();
+    if (Cancelled()) {
+        CloseDialog();
+        return ETransfer::Cancelled;
+    }
+    // A transfer that failed part-way is not used, whatever it brought.
+    if (!fetched || text.empty()) {
+        CloseDialog();
+        ShowString(2);
+        return ETransfer::Failed;
+    }
+    if (grab.GetPageStatusCode() != 200 ||
+        text.compare(0, kCsvQuoteHeader.size(), kCsvQuoteHeader) != 0) {
+        CloseDialog();
+        ShowString(3);
+        return ETransfer::Failed;
+    }
+    return ETransfer::Received;
+}

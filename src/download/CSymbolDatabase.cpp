@@ -1,0 +1,88 @@
+#include "CSymbolDatabase.h"
+#include "ctlkit/AtomicFile.h"
+#include "ctlkit/CStringFile.h"
+#include "ctlkit/SafeName.h"
+#include <cstring>
+
+namespace {
+// A zero-ended text of a fixed-size field; a field without a zero ends at its size.
+std::string FieldText(const char* field, size_t size) {
+    return std::string(field, strnlen(field, size));
+}
+} // namespace
+
+bool CSymbolDatabase::Load(const std::string& path) {
+    m_records.clear();
+    std::string bytes;
+    if (!ReadWholeFile(path, bytes)) return false;
+    Parse(bytes);
+    return true;
+}
+
+void CSymbolDatabase::Parse(const std::string& bytes) {
+    m_records.clear();
+    m_records.reserve(bytes.size() / kRecordSize);
+    for (size_t at = 0; at + kRecordSize <= bytes.size(); at += kRecordSize) {
+        const char* record = bytes.data() + at;
+        m_records.push_back(
+            {FieldText(record, kSymbolSize), FieldText(record + kSymbolSize, kDescriptionSize)});
+    }
+}
+
+std::string CSymbolDatabase::LookupName(const std::string& symbol) const {
+    for (const SRecord& record : m_records)
+        if (record.symbol == symbol) return record.description;
+    return kNoName;
+}
+
+std::string CSymbolDatabase::MakeRecord(const std::string& symbol, const std::string& description) {
+    std::string record(kRecordSize, '\0');
+    record.replace(0, std::min(symbol.size(), kSymbolSize - 1), symbol, 0, kSymbolSize - 1);
+    size_t room = kDescriptionSize - 1;
+    record.replace(kSymbolSize, std::min(description.size(), room), description, 0, room);
+    record.resize(kRecordSize, '\0');
+    return record;
+}
+
+bool CSymbolDatabase::ConvertList(const std::string& listText, std::string& bytes) {
+    bytes.clear();
+    CStringFile reader(&listText);
+    std::string line;
+    if (!reader.ReadingLine(line) || line.compare(0, std::strlen(kListHeader), kListHeader) != 0)
+        return false;
+    while (reader.ReadingLine(line)) {
+        if (line.size() < 4 || line[0] == '<') continue;
+        size_t tab = line.find('\t');
+        std::string symbol = line.substr(0, tab);
+        std::string description;
+        if (tab != std::string::npos)
+            description = line.substr(tab + 1, line.find('\t', tab + 1) - tab - 1);
+        bytes += MakeRecord(symbol, description);
+    }
+    return true;
+}
+
+bool CSymbolDatabase::ConvertMarketList(const std::string& systemFolder,
+                                        const std::string& market) {
+    if (!IsSafePathPart(market)) return false;
+    std::string text, bytes;
+    if (!ReadWholeFile(systemFolder + market, text)) return false;
+    if (!ConvertList(text, bytes)) return false;
+    return WriteFileAtomically(systemFolder + market + ".Dat", bytes);
+}
+
+std::string LookupSymbolName(const std::string& systemFolder,
+                             const std::vector<std::string>& markets, const std::string& symbol,
+                             std::string* market) {
+    for (const std::string& code : markets) {
+        if (!IsSafePathPart(code)) continue;
+        CSymbolDatabase database;
+        database.Load(systemFolder + code + ".Dat");
+        std::string name = database.LookupName(symbol);
+        if (name != CSymbolDatabase::kNoName) {
+            if (market) *market = code;
+            return name;
+        }
+    }
+    return CSymbolDatabase::kNoName;
+}

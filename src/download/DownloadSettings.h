@@ -1,0 +1,22 @@
+#pragma once
+#include "ctlkit/CIniReader.h"
+#include <string>
+
+// Where the downloads go, from setup.ini section [DOWNLOAD]:
+//   "QuoteServer"       the historical-quote service, to which "/table.csv?..." is appended
+//                       (default http://ichart.finance.yahoo.com)
+//   "MarketListServer"  the folder of the market lists, ending in "/download/mklist/"
+//                       (default http://www.zentristock.com/download/mklist/)
+//   "ConnectCheck"      the page the connection check tries (default http://www.google.com/)
+// and the proxy of section [PROXY] ("UseProxy", "ProxyAdd", "ProxyPort"). Read when a job is
+// created; an absent key takes its default.
+struct SDownloadSettings {
+    std::string quoteServer = "http://ichart.finance.yahoo.com";
+    std::string marketListServer = "http://www.zentristock.com/download/mklist/";
+    std::string connectCheck = "http://www.google.com/";
+    bool useProxy = false;
+    std::string proxyServer;
+    std::string proxyPort; // text; an absent key reads as "" and so as port 0
+
+    static SDownloadSettings Read(CIniReader& ini);
+};

@@ -1,0 +1,115 @@
+#include "DownloadTestSupport.h"
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace {
+struct CliRun {
+    int status = -1;
+    std::string out, err;
+};
+
+// Runs zentristock-cli with `args`; stdout and stderr go to files of the home folder.
+CliRun RunCli(const std::string& home, std::vector<std::string> args) {
+    std::string outPath = home + "/cli.out", errPath = home + "/cli.err";
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    posix_spawn_file_actions_addopen(&actions, 2, errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC,
+                                     0644);
+    args.insert(args.begin(), ZS_CLI_PATH);
+    std::vector<char*> argv;
+    for (auto& arg : args) argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    pid_t pid = -1;
+    CliRun run;
+    if (posix_spawn(&pid, ZS_CLI_PATH, &actions, nullptr, argv.data(), environ) == 0) {
+        int status = 0;
+        waitpid(pid, &status, 0);
+        run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    run.out = ReadTextFile(outPath);
+    run.err = ReadTextFile(errPath);
+    return run;
+}
+} // namespace
+
+class Cli : public DownloadFixture {
+protected:
+    CliRun Download(const std::string& ticker, const std::string& mode) {
+        std::vector<std::string> args = {
+            "download", "--home",          home,        "--ticker", ticker, "--market", "NYSE",
+            "--server", server->BaseUrl(), "--timeout", "3000"};
+        if (!mode.empty()) args.push_back(mode);
+        return RunCli(home, args);
+    }
+};
+
+TEST_F(Cli, DownloadThenRenewal) {
+    server->PutQuotes("IBM", QuoteText(WeekdayLines(2005, 1, 7, 30)));
+    CliRun full = Download("IBM", "--full");
+    EXPECT_EQ(full.status, 0) << full.err;
+    EXPECT_EQ(full.out, "ticker,market,file,quotes\nIBM,NYSE," + QuoteFile() + ",30\n");
+    EXPECT_NE(full.err.find("Click yes to download the data. [yes]"), std::string::npos);
+    server->PutQuotes("IBM", QuoteText(WeekdayLines(2005, 1, 11, 300)));
+    CliRun renew = Download("IBM", "--renew");
+    EXPECT_EQ(renew.status, 0) << renew.err;
+    EXPECT_EQ(renew.out, "ticker,market,file,quotes\nIBM,NYSE," + QuoteFile() + ",32\n");
+    CliRun again = Download("IBM", "--redownload");
+    EXPECT_EQ(again.status, 0) << again.err;
+    EXPECT_NE(again.err.find("This action will redownload"), std::string::npos);
+}
+
+TEST_F(Cli, DownloadFailuresExitNonZeroWithTheMessage) {
+    CliRun unknown = Download("NOSUCH", "");
+    EXPECT_EQ(unknown.status, 1);
+    EXPECT_NE(unknown.err.find("Error file type, download failed."), std::string::npos);
+    EXPECT_EQ(unknown.out, "");
+    CliRun renew = Download("NOSUCH", "--renew");
+    EXPECT_EQ(renew.status, 1);
+    EXPECT_NE(renew.err.find("Can not open the previous data file."), std::string::npos);
+    server->SetFault("refuse");
+    CliRun refused = Download("IBM", "--full");
+    EXPECT_EQ(refused.status, 1);
+    EXPECT_NE(refused.err.find("Cannot connect to the website."), std::string::npos);
+    CliRun unsafe = Download("../../etc/passwd", "--full");
+    EXPECT_EQ(unsafe.status, 1);
+    EXPECT_NE(unsafe.err.find("cannot be used as a file name"), std::string::npos);
+    EXPECT_EQ(RunCli(home, {"download", "--home", home}).status, 2);
+    EXPECT_EQ(RunCli(home, {"download", "--home", home, "--ticker", "IBM", "--market", "NYSE",
+                            "--renew", "--full"})
+                  .status,
+              2);
+}
+
+TEST_F(Cli, UpdateListAndLookup) {
+    std::filesystem::create_directories(home + "/Index");
+    WriteTextFile(home + "/Index/market.txt",
+                  "Market\tFullName\tSuffix\nNYSE\tNew York\t\nLSE\tLondon\t.L\n");
+    server->PutMarketList("NYSE.txt",
+                          "Symbol\tDescription\nIBM\tInternational Business Machines\nGE\tGE\n");
+    server->PutMarketList("LSE.txt", "Symbol\tDescription\nVOD\tVodafone\n");
+    CliRun update = RunCli(home, {"update-list", "--home", home, "--market", "NYSE", "--market",
+                                  "LSE", "--server", server->BaseUrl()});
+    EXPECT_EQ(update.status, 0) << update.err;
+    EXPECT_EQ(update.out, "market,symbols\nNYSE,2\nLSE,1\n");
+    EXPECT_NE(update.err.find("Market list of LSE add to data base successfully.\n"),
+              std::string::npos);
+
+    CliRun found = RunCli(home, {"lookup", "--home", home, "VOD"});
+    EXPECT_EQ(found.status, 0);
+    EXPECT_EQ(found.out, "symbol,market,name\nVOD,LSE,Vodafone\n");
+    CliRun missing = RunCli(home, {"lookup", "--home", home, "MSFT"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_EQ(missing.err, "Can not get Name.\n");
+
+    CliRun failed = RunCli(
+        home, {"update-list", "--home", home, "--market", "AMEX", "--server", server->BaseUrl()});
+    EXPECT_EQ(failed.status, 1);
+    EXPECT_NE(failed.err.find("Market list of AMEX download failed.\n"), std::string::npos);
+}

@@ -1,0 +1,127 @@
+#pragma once
+#include "CTestServer.h"
+#include "ctlkit/CJobResult.h"
+#include "ctlkit/CMThreadedJobQ.h"
+#include "ctlkit/CPrompter.h"
+#include "ctlkit/CRecordingMessageTarget.h"
+#include "ctlkit/CRecordingProgress.h"
+#include "ctlkit/CRecordingPrompter.h"
+#include "ctlkit/QuoteLineDate.h"
+#include "download/DownloadStarter.h"
+#include <chrono>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <thread>
+
+// Waits for `condition` for at most ten seconds.
+template <class F> bool Eventually(F condition) {
+    auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > deadline) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(2));
+    }
+    return true;
+}
+
+inline const std::string kHeader = "Date,Open,High,Low,Close,Volume,Adj. Close*";
+
+// One quote line of the service's form for a calendar day.
+inline std::string QuoteLine(int year, int month, int day, int seed = 0) {
+    static const char* const months[] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
+                                         "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
+    char line[96];
+    std::snprintf(line, sizeof line, "%d-%s-%02d,%d.25,%d.50,%d.00,%d.75,%d,%d.75", day,
+                  months[month - 1], year % 100, 10 + seed % 7, 11 + seed % 7, 9 + seed % 7,
+                  10 + seed % 7, 100000 + seed, 10 + seed % 7);
+    return line;
+}
+
+// Newest-first lines of the week days from (year, month, day) back, `count` of them.
+inline std::vector<std::string> WeekdayLines(int year, int month, int day, int count) {
+    std::vector<std::string> lines;
+    int64_t midnight = LocalMidnightSeconds(year, month, day);
+    for (int back = 0; static_cast<int>(lines.size()) < count; ++back) {
+        time_t t = static_cast<time_t>(midnight) - static_cast<time_t>(back) * 86400 + 43200;
+        std::tm tm{};
+        localtime_r(&t, &tm);
+        if (tm.tm_wday == 0 || tm.tm_wday == 6) continue;
+        lines.push_back(QuoteLine(tm.tm_year + 1900, tm.tm_mon + 1, tm.tm_mday, back));
+    }
+    return lines;
+}
+
+inline std::string QuoteText(const std::vector<std::string>& lines,
+                             const std::string& header = kHeader) {
+    std::string text = header + "\n";
+    for (auto& line : lines) text += line + "\n";
+    return text;
+}
+
+// A home folder, the test server, a user-interface loop on the test's thread with a window
+// and a prompter that record, and a queue without the dispatch pause.
+class DownloadFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        home = MakeTempFolder("download");
+        dataFolder = home + "/Data/";
+        std::filesystem::create_directories(dataFolder + "NYSE");
+        server = std::make_unique<CTestServer>(home + "/server");
+        ASSERT_TRUE(server->Started());
+        window = CRecordingMessageTarget::Create(loop);
+        m_scoped = std::make_unique<CScopedPrompter>(prompter);
+        queue = std::make_unique<CMThreadedJobQ>(std::chrono::milliseconds(0));
+        progress = std::make_shared<CRecordingProgress>();
+    }
+    void TearDown() override {
+        window->Detach();
+        queue.reset();
+        m_scoped.reset();
+        server.reset();
+        RemoveTree(home);
+    }
+
+    SDownloadRequest Request(const std::string& ticker = "IBM") {
+        SDownloadRequest request;
+        request.ticker = ticker;
+        request.market = "NYSE";
+        request.dataFolder = dataFolder;
+        request.notify = window;
+        auto sink = progress;
+        request.progress = [sink](long) { return sink; };
+        request.result = std::make_shared<CJobResult>();
+        request.settings.quoteServer = server->BaseUrl();
+        request.timeOutMs = 5000;
+        return request;
+    }
+
+    // Runs the user-interface loop until the job has its result.
+    EJobResult Wait(const SDownloadRequest& request) {
+        loop.RunUntil([&] { return request.result->Ended(); }, std::chrono::seconds(30));
+        loop.RunPending();
+        return request.result->Get();
+    }
+
+    std::string QuoteFile(const std::string& ticker = "IBM") {
+        return dataFolder + "NYSE/" + ticker + ".csv";
+    }
+    size_t Notifications() {
+        size_t n = 0;
+        for (auto& record : window->Records()) n += record.message.message == WM_QUOTE_DOWNLOADED;
+        return n;
+    }
+
+    std::string home, dataFolder;
+    std::unique_ptr<CTestServer> server;
+    CUiThreadLoop loop;
+    std::shared_ptr<CRecordingMessageTarget> window;
+    CRecordingPrompter prompter;
+    std::unique_ptr<CMThreadedJobQ> queue;
+    std::shared_ptr<CRecordingProgress> progress;
+
+private:
+    std::unique_ptr<CScopedPrompter> m_scoped;
+};
