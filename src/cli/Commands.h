@@ -11,3 +11,5 @@ int IndicatorCommand(const std::vector<std::string>& args);
 int DownloadCommand(const std::vector<std::string>& args);
 int UpdateListCommand(const std::vector<std::string>& args);
 int LookupCommand(const std::vector<std::string>& args);
+int ChartCommand(const std::vector<std::string>& args);
+int TemplateCommand(const std::vector<std::string>& args);

@@ -22,6 +22,12 @@ const Subcommand kSubcommands[] = {
     {"update-list", UpdateListCommand,
      "update-list --home DIR --market M [--market M ...] [--server URL] [--timeout MS]"},
     {"lookup", LookupCommand, "lookup --home DIR SYMBOL [--market M]"},
+    {"chart", ChartCommand,
+     "chart dump FILE.cht | chart new --quotes FILE [--period day|week|month|nday:N] [--panes N] "
+     "[--add PANE:ID[:insert|replace]]... [--tool PANE:CODE:x1,y1,x2,y2]... --out FILE.cht"},
+    {"template", TemplateCommand,
+     "template dump FILE | template save --chart FILE.cht --out FILE.tmp | template apply "
+     "--chart IN.cht --template T.tmp --out OUT.cht"},
 };
 
 int Usage() {

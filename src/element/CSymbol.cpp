@@ -1,5 +1,9 @@
 #include "CSymbol.h"
+#include "ctlkit/CLanguage.h"
+#include <algorithm>
+#include <cmath>
 #include <cstring>
+#include <string>
 
 CSymbol::CSymbol() {
     SetPeriod(kDefaultPeriod);
@@ -16,4 +20,151 @@ int CSymbol::Period() const {
 void CSymbol::SetPeriod(int period) {
     const int32_t stored = period;
     std::memcpy(block1.data(), &stored, sizeof stored);
+}
+
+void CSymbol::SetTranslatedName(unsigned id) {
+    if (auto text = CLanguage::TranslateString(id)) name = *text;
+}
+
+void CSymbol::Write(CArchiveWriter& ar) const {
+    ar.WriteInt(typeCode);
+    ar.WriteInt(plotBottom);
+    ar.WriteInt(hitState);
+    ar.WriteInt(plotHeight);
+    ar.WriteInt(plotLeft);
+    ar.WriteInt(moving);
+    ar.WriteInt(selected);
+    ar.WriteInt(tracking);
+    ar.WriteFloat(endIndex);
+    ar.WriteFloat(yMax);
+    ar.WriteFloat(firstIndex);
+    ar.WriteFloat(yMin);
+    ar.WriteFloat(indexCount);
+    ar.WriteFloat(yRange);
+    ar.WriteInt(grabPoint.x);
+    ar.WriteInt(grabPoint.y);
+    ar.WriteFloat(x1);
+    ar.WriteFloat(y1);
+    ar.WriteFloat(x2);
+    ar.WriteFloat(y2);
+    ar.WriteString(name);
+    ar.WriteInt(plotRight);
+    ar.WriteInt(plotTop);
+    ar.WriteInt(plotWidth);
+    ar.WriteInt(placed);
+    ar.WriteBytes(block1.data(), block1.size());
+    // The indicator mark rides in the first four bytes of the reserved block, so that a
+    // loaded chart's reference lines are replaced, not doubled, when its indicators rerun.
+    std::array<uint8_t, 256> reserved = block2;
+    if (indicatorMark != 0) std::memcpy(reserved.data(), &indicatorMark, sizeof indicatorMark);
+    ar.WriteBytes(reserved.data(), reserved.size());
+}
+
+// A record whose type code is not the class's would be written back under the wrong code
+// and read as another class next time.
+bool CSymbol::Read(CArchiveReader& ar) {
+    int32_t storedType = 0;
+    if (!ar.ReadInt(storedType)) return false;
+    if (storedType != typeCode) {
+        ar.Fail("an element record of type " + std::to_string(storedType) + " where type " +
+                std::to_string(typeCode) + " was announced");
+        return false;
+    }
+    ar.ReadInt(plotBottom);
+    ar.ReadInt(hitState);
+    ar.ReadInt(plotHeight);
+    ar.ReadInt(plotLeft);
+    ar.ReadInt(moving);
+    ar.ReadInt(selected);
+    ar.ReadInt(tracking);
+    ar.ReadFloat(endIndex);
+    ar.ReadFloat(yMax);
+    ar.ReadFloat(firstIndex);
+    ar.ReadFloat(yMin);
+    ar.ReadFloat(indexCount);
+    ar.ReadFloat(yRange);
+    ar.ReadInt(grabPoint.x);
+    ar.ReadInt(grabPoint.y);
+    ar.ReadFloat(x1);
+    ar.ReadFloat(y1);
+    ar.ReadFloat(x2);
+    ar.ReadFloat(y2);
+    ar.ReadString(name);
+    ar.ReadInt(plotRight);
+    ar.ReadInt(plotTop);
+    ar.ReadInt(plotWidth);
+    ar.ReadInt(placed);
+    ar.ReadBytes(block1.data(), block1.size());
+    if (!ar.ReadBytes(block2.data(), block2.size())) return false;
+    std::memcpy(&indicatorMark, block2.data(), sizeof indicatorMark);
+    return true;
+}
+
+void CSymbol::StoreMapping(float max, float min, int first, int end, int left, int top, int right,
+                           int bottom) {
+    yMax = max;
+    yMin = min;
+    yRange = max - min;
+    firstIndex = static_cast<float>(first);
+    endIndex = static_cast<float>(end);
+    indexCount = endIndex - firstIndex;
+    plotLeft = left;
+    plotTop = top;
+    plotRight = right;
+    plotBottom = bottom;
+    plotWidth = right - left;
+    plotHeight = bottom - top;
+}
+
+int CSymbol::ToPixel(float value) {
+    constexpr float kLimit = 1e6f;
+    if (std::isnan(value)) return 0;
+    return static_cast<int>(std::clamp(value, -kLimit, kLimit));
+}
+
+int CSymbol::ValueToY(float value) const {
+    return ToPixel(static_cast<float>(plotBottom) -
+                   (value - yMin) / yRange * static_cast<float>(plotHeight));
+}
+
+float CSymbol::YToValue(int y) const {
+    return static_cast<float>(plotBottom - y) / static_cast<float>(plotHeight) * yRange + yMin;
+}
+
+float CSymbol::XToIndex(int x) const {
+    return static_cast<float>(x - plotLeft) / static_cast<float>(plotWidth) * indexCount +
+           firstIndex;
+}
+
+int CSymbol::IndexToX(float index) const {
+    return ToPixel((index + 0.5f - firstIndex) / indexCount * static_cast<float>(plotWidth) +
+                   static_cast<float>(plotLeft));
+}
+
+SPoint CSymbol::PointOf(float x, float y) const {
+    return SPoint{IndexToX(x), ValueToY(y)};
+}
+
+int CSymbol::HitTest(int, int) {
+    return 0;
+}
+
+void CSymbol::MoveBy(int, int) {}
+void CSymbol::SetPoint1(float, float) {}
+void CSymbol::SetPoint2(float, float) {}
+void CSymbol::SetX1Y2(float, float) {}
+void CSymbol::SetX2Y1(float, float) {}
+
+void CSymbol::SetAnchor(float x, float y, int period) {
+    x1 = x2 = x;
+    y1 = y2 = y;
+    SetPeriod(period);
+}
+
+void CSymbol::Rescale(int newPeriod) {
+    if (newPeriod < 1) return;
+    const float stored = static_cast<float>(std::max(Period(), 1));
+    x1 = stored * x1 / static_cast<float>(newPeriod);
+    x2 = stored * x2 / static_cast<float>(newPeriod);
+    SetPeriod(newPeriod);
 }

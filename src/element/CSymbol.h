@@ -1,13 +1,15 @@
 #pragma once
 #include "CElementOwner.h"
 #include "SPoint.h"
+#include "ctlkit/CArchiveReader.h"
+#include "ctlkit/CArchiveWriter.h"
 #include <array>
 #include <cstdint>
 #include <string>
 
 // The base of everything drawn inside a pane: anchors in bar-index and value coordinates, the
-// pixel mapping of the last draw and the selection state. Fields in declaration order of the
-// element record; drawing and storing come with the classes that need them.
+// pixel mapping of the last draw and the selection state. Drawing comes with the classes that
+// need it.
 class CSymbol {
 public:
     static constexpr int kDefaultPeriod = 1;
@@ -17,9 +19,50 @@ public:
 
     virtual int TypeCode() const { return typeCode; }
 
+    // The stored record: the element record below, then each class's own fields.
+    virtual void Write(CArchiveWriter& ar) const;
+    // Reads the record written by Write. Refused (false, the archive failed) when the archive
+    // ends early, when the stored type code is not this class's, or when a class's own check
+    // fails; the element may then be partly read and must be thrown away.
+    virtual bool Read(CArchiveReader& ar);
+
     // The bar period kept in the first four bytes of block1.
     int Period() const;
     void SetPeriod(int period);
+
+    // Selection and dragging.
+    void Select() { selected = 1; }
+    void Deselect() { selected = tracking = hitState = 0; }
+    bool IsSelected() const { return selected != 0; }
+    void BeginTracking() { tracking = 1; }
+    void EndTracking() { tracking = moving = 0; }
+
+    // Keeps the pane mapping of a draw: the value range, the bars [first, end) and the plot
+    // rectangle.
+    void StoreMapping(float max, float min, int first, int end, int left, int top, int right,
+                      int bottom);
+    // Pixel and data coordinates under the stored mapping. Pixels are cut toward zero and kept
+    // within +-1e6, so an empty range gives no undefined conversion.
+    int ValueToY(float value) const;
+    float YToValue(int y) const;
+    float XToIndex(int x) const;
+    // The centre of bar `index`.
+    virtual int IndexToX(float index) const;
+    SPoint PointOf(float x, float y) const;
+
+    // 0 none, 1 body (not selected), 2 body (selected), 3 first handle, 4 second handle.
+    virtual int HitTest(int x, int y);
+    // Moves the element so that grabPoint lands on (x, y).
+    virtual void MoveBy(int x, int y);
+    virtual void SetPoint1(float x, float y);
+    virtual void SetPoint2(float x, float y);
+    virtual void SetX1Y2(float x, float y);
+    virtual void SetX2Y1(float x, float y);
+    // Both anchors to (x, y), the bar period stored.
+    virtual void SetAnchor(float x, float y, int period);
+    // Scales the anchors' bar index from the stored period to `newPeriod` (at least 1), so the
+    // element stays on the same dates.
+    virtual void Rescale(int newPeriod);
 
     CElementOwner* owner = nullptr;
     std::array<uint8_t, 256> block1{};
@@ -49,10 +92,16 @@ public:
     int typeCode = 0;
     int hitTolerance = 1;
     int placed = 0;
-    // 1 on the reference lines an indicator builder adds, so that replacing it removes them.
+    // 1 on the reference lines an indicator builder adds, so that replacing it removes them;
+    // stored in the first four bytes of block2.
     int indicatorMark = 0;
 
 protected:
+    static int ToPixel(float value);
+
+    // Sets the display name to translation text `id` when the active language has one.
+    void SetTranslatedName(unsigned id);
+
     CSymbol(const CSymbol&) = default;
     CSymbol& operator=(const CSymbol&) = default;
     CSymbol(CSymbol&&) = default;

@@ -21,6 +21,17 @@ public:
     CTCurve(const CTCurve&) = delete;
     CTCurve& operator=(const CTCurve&) = delete;
 
+    // The pane record: pane setting, window first and end (ints), second range max and min,
+    // first range max and min (floats); second name, pane name; the first curve list, the
+    // second curve list (count, then each curve's record); the float array (count, floats);
+    // the attached elements (count, then per element its type code and record).
+    void Write(CArchiveWriter& ar) const;
+    // Reads a pane record into this pane, which should be fresh. Refused (false, archive
+    // failed): a count the bytes left cannot hold, an element type code with no class to read
+    // it (or 37, a price series, which no pane can hold), and every check of an element's own
+    // record. The stored window and ranges are kept until the window is next set.
+    bool Read(CArchiveReader& ar);
+
     // Curves: the first list is read against the right-hand scale, the second against the
     // left-hand one.
     void AddCurve(std::unique_ptr<CCurve> curve);
@@ -38,6 +49,8 @@ public:
     // Deletes the trade flags and the elements an indicator placed (indicator mark set),
     // keeping the other elements in their order.
     void RemoveIndicatorElements();
+    // Deletes the user's drawings: every element that is neither a trade flag nor marked.
+    void RemoveDrawings();
 
     // The visible window [first, end) of the price series; recomputes both ranges.
     void SetWindow(int first, int end);
@@ -58,6 +71,8 @@ public:
     std::vector<float> floats;
 
 private:
+    static bool ReadCurves(CArchiveReader& ar, std::vector<std::unique_ptr<CCurve>>& curves);
+
     int m_windowFirst = 0;
     int m_windowEnd = 0;
     float m_secondRangeMax = 0;

@@ -18,6 +18,12 @@ public:
     explicit CTradeFlag(const STradeFlagData& data);
     ~CTradeFlag() override;
 
+    // The element record, then value count, values, direction, colour, second colour,
+    // symbol, text, font (height, width, weight, italic byte, face name), block. Read refuses
+    // a value count the bytes left cannot hold; a face name is cut to 31 characters.
+    void Write(CArchiveWriter& ar) const override;
+    bool Read(CArchiveReader& ar) override;
+
     std::vector<float> values;
     int direction = kBuy;
     uint32_t colour = 0;

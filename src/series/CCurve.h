@@ -1,6 +1,7 @@
 #pragma once
 #include "SeriesColour.h"
 #include "element/CSymbol.h"
+#include <array>
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -11,13 +12,22 @@
 
 // One value per bar of the series (index 0 = oldest) and the look of its line. Positive
 // infinity marks a bar without a value; a value is valid exactly when it is finite.
-// A chart element of its own (type 36); its drawing and stored record come with the view.
+// A chart element of its own (type 36); its drawing comes with the view.
 class CCurve : public CSymbol {
 public:
     static constexpr int kTypeCode = 36;
+    static constexpr int kMaxLineWidth = 20;
+    static constexpr int kMaxDrawKind = 13;
 
     CCurve();
     ~CCurve() override;
+
+    // The element record, then colour, line style, the two extra colours, second line
+    // setting, line width, draw kind, name, parameter text, value count, values, block. Read
+    // refuses a line width outside 0..20, a draw kind outside 0..13 and a value count the
+    // bytes left cannot hold. The fill colour is not stored.
+    void Write(CArchiveWriter& ar) const override;
+    bool Read(CArchiveReader& ar) override;
 
     std::size_t size() const { return values.size(); }
     bool empty() const { return values.empty(); }
@@ -40,6 +50,10 @@ public:
     int drawKind = 1;
     uint32_t extraColour1 = Series::RGB(0, 255, 0);
     uint32_t extraColour2 = Series::RGB(0, 255, 0);
+    int secondLineSetting = 0;
+    int lineWidth = 1;
+    uint32_t fillColour = Series::RGB(255, 255, 255);
+    std::array<uint8_t, 256> block{};
 
 protected:
     CCurve(const CCurve&) = default;

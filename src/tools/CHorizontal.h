@@ -3,15 +3,22 @@
 
 // A horizontal line (type 19) across the pane at one value. Indicator builders add these as
 // reference lines, marked so that replacing the indicator removes them again.
+// Record: the line record, then its own 256-byte block.
 class CHorizontal : public CLine {
 public:
     static constexpr int kTypeCode = 19;
 
     CHorizontal();
     explicit CHorizontal(float value);
-    ~CHorizontal() override;
 
     // Both anchors lie at this value.
     float Value() const { return y1; }
     void SetValue(float value);
+    // Dragging the second anchor moves only its bar: the line stays at the first value.
+    void SetPoint2(float x, float y) override;
+    ~CHorizontal() override;
+
+    void Write(CArchiveWriter& ar) const override;
+    bool Read(CArchiveReader& ar) override;
+    std::array<uint8_t, 256> ownBlock{};
 };

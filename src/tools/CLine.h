@@ -1,17 +1,46 @@
 #pragma once
 #include "element/CSymbol.h"
+#include "quotes/SQuote.h"
 #include <array>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // The trend line (type 1) and the base of every drawing tool: pen, line extension and price
 // snapping on top of the element's two anchors.
 class CLine : public CSymbol {
 public:
     static constexpr int kTypeCode = 1;
+    static constexpr int kMaxLineStyle = 5;
+    static constexpr int kMaxLineWidth = 10;
 
     CLine();
     ~CLine() override;
+
+    // The element record, then extendLeft, extendRight, snapToPrice, color, lineStyle,
+    // lineWidth, snapField, block3. Read refuses a line style outside 0..5 or a width outside
+    // 0..10 and turns a stored translated price name into its code (SnapField.h).
+    void Write(CArchiveWriter& ar) const override;
+    bool Read(CArchiveReader& ar) override;
+
+    // Tools map a bar index to its left edge, so an anchor lands where the mouse was.
+    int IndexToX(float index) const override;
+    // Handles (selected only, within twice hitTolerance), then the p1-p2 segment as extended,
+    // within hitTolerance. While tracking, the last result is given again.
+    int HitTest(int x, int y) override;
+    void MoveBy(int x, int y) override;
+    void SetPoint1(float x, float y) override;
+    void SetPoint2(float x, float y) override;
+    void SetX1Y2(float x, float y) override;
+    void SetX2Y1(float x, float y) override;
+
+    // With snapToPrice set: the anchors' bars clamped to the owner's bars and, when snapField
+    // names a price, both anchors moved onto that price of their bars. Nothing without an
+    // owner that is bound to a series.
+    virtual void SnapToPrice();
+    void SnapToPrice(const std::vector<SQuote>& bars);
+    // The segment p1-p2 after extendLeft / extendRight, in pixels.
+    void ExtendedSegment(SPoint& p1, SPoint& p2) const;
 
     uint32_t color = 0; // 0x00BBGGRR; the view gives a new line the pane's complement colour
     int lineWidth = 1;  // 0 to 10
@@ -20,5 +49,19 @@ public:
     int extendLeft = 0;
     int extendRight = 0;
     int snapToPrice = 0;
+    // "open", "high", "low", "close" or a curve name; empty: none.
     std::string snapField;
+
+protected:
+    void SnapIfAsked();
+    // Moves `end` along the line through `from` to the edge x `edgeX`, or to the top or bottom
+    // edge when the line leaves the plot there first.
+    SPoint ExtendTo(SPoint from, SPoint end, int edgeX) const;
+    bool OnSegment(SPoint p1, SPoint p2, int x, int y) const;
+
+    // Writes and reads a tool's own 256-byte reserved block.
+    static void WriteBlock(CArchiveWriter& ar, const std::array<uint8_t, 256>& block);
+    static bool ReadBlock(CArchiveReader& ar, std::array<uint8_t, 256>& block);
+    // Fails the archive with `what` when `value` lies outside [low, high].
+    static bool CheckRange(CArchiveReader& ar, int value, int low, int high, const char* what);
 };

@@ -1,0 +1,96 @@
+#pragma once
+#include "ctlkit/CIniReader.h"
+#include "ctlkit/CLanguage.h"
+#include "quotes/CStock.h"
+#include <functional>
+#include <memory>
+#include <string>
+
+// One chart: the price series with its panes, the symbol and market it shows, and the chart
+// options of setup.ini. Creation reads "DATA_DIRECTORY" ("TickerName", "TickerMarket",
+// "DataDirectory") and "ENVIORMENT" ("CurveFloating", "YAxisOffset"); destruction writes the
+// symbol, market and both flags back, so the next new chart starts where this one ended.
+//
+// Charts and templates are read into a new series first; the open chart is replaced only by a
+// file read completely. Every failure is told through the active prompter.
+class CZentriStockDoc {
+public:
+    // Starts the download of a symbol's quotes; the finished download reloads the document.
+    using DownloadStarter =
+        std::function<void(const std::string& symbol, const std::string& market)>;
+
+    CZentriStockDoc();
+    ~CZentriStockDoc();
+    CZentriStockDoc(const CZentriStockDoc&) = delete;
+    CZentriStockDoc& operator=(const CZentriStockDoc&) = delete;
+
+    CStock& Stock() { return *m_stock; }
+    const CStock& Stock() const { return *m_stock; }
+    const std::string& Title() const { return m_title; }
+    const std::string& Symbol() const { return m_symbol; }
+    const std::string& Market() const { return m_market; }
+    const std::string& SpareText() const { return m_spareText; }
+    int PaneCount() const { return m_paneCount; }
+    bool CurveFloating() const { return m_curveFloating; }
+    void SetCurveFloating(bool on) { m_curveFloating = on; }
+    bool YAxisOffset() const { return m_yAxisOffset; }
+    void SetYAxisOffset(bool on) { m_yAxisOffset = on; }
+    void SetDownloadStarter(DownloadStarter starter) { m_downloadStarter = std::move(starter); }
+
+    // The pane count from the series, the cost distribution rebuilt, a pane for every pane
+    // number below the count; the title becomes "NoName".
+    void NewDocument();
+    // Loads the quote file of `symbol` in `market`. When the file is missing, fails the header
+    // check or cannot be read, asks whether to download it and on Yes starts the download.
+    bool OpenSymbol(const std::string& symbol, const std::string& market);
+    // The chart file at `path` replaces the open chart; the title becomes its symbol.
+    bool OpenChart(const std::string& path);
+    bool SaveChart(const std::string& path);
+
+    void MakeDayPeriod();
+    void MakeWeekPeriod();
+    void MakeMonthPeriod();
+    // N days with `n` (> 0) as asked from the user.
+    void MakeNDayPeriod(int n);
+
+    // Every pane's curves, trade flags and reference lines, and every identifier list.
+    void DeleteAllCurves();
+    // The user's drawings of every pane; indicator output stays.
+    void DeleteAllSymbols();
+
+    bool SaveTemplate(const std::string& path);
+    bool SaveAsDefaultTemplate();
+    // Reads the template at `path` into this chart's series ("Can not open the selected
+    // template file.", "Error file type." or the reader's reason when refused; nothing changes
+    // then) and makes the panes it names.
+    bool ReadTemplate(const std::string& path);
+
+    // The new-chart commands. Those with `active` need an open chart: without one they show
+    // "Please open a child window first." and give null. A chart whose template or quotes
+    // could not be read is still given (the user was told), as the windowed program shows it.
+    static std::unique_ptr<CZentriStockDoc> NewChart();
+    static std::unique_ptr<CZentriStockDoc> NewChartOfSymbol(const CZentriStockDoc* active);
+    static std::unique_ptr<CZentriStockDoc> NewChartWithPanes(const CZentriStockDoc* active,
+                                                              int panes);
+    // Also "Apply Template": the active chart stays as it is.
+    static std::unique_ptr<CZentriStockDoc> NewChartFromTemplate(const CZentriStockDoc* active,
+                                                                 const std::string& path);
+
+private:
+    static bool HasActiveChart(const CZentriStockDoc* active);
+    static std::unique_ptr<CZentriStockDoc> FromDefaultTemplate();
+    void MakePanes();
+    void SaveSettings();
+
+    std::unique_ptr<CStock> m_stock;
+    std::string m_spareText;
+    std::string m_symbol;
+    std::string m_market;
+    std::string m_title;
+    CLanguage m_translator;
+    int m_paneCount = 0;
+    bool m_curveFloating = false;
+    bool m_yAxisOffset = false;
+    CIniReader m_settings;
+    DownloadStarter m_downloadStarter;
+};

@@ -1,0 +1,11 @@
+#pragma once
+#include "ctlkit/CArchiveReader.h"
+#include "ctlkit/CArchiveWriter.h"
+#include "ctlkit/LOGFONT.h"
+
+// The font as chart elements, view records and templates store it: height, width, weight
+// (ints), italic (1 byte), face name (counted string). The other LOGFONT fields are not stored.
+void WriteFontRecord(CArchiveWriter& ar, const LOGFONT& font);
+// Reads the five items into `font`; a face name longer than 31 characters is cut to 31.
+// False when the archive fails (the font is then partly read).
+bool ReadFontRecord(CArchiveReader& ar, LOGFONT& font);

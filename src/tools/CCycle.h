@@ -1,0 +1,19 @@
+#pragma once
+#include "CLine.h"
+
+// Cycle lines (type 6): vertical lines at multiples of the anchors' spacing.
+// Record: the line record, the cycle count (int, refused outside 1..100), its own block.
+class CCycle : public CLine {
+public:
+    static constexpr int kTypeCode = 6;
+
+    CCycle();
+    ~CCycle() override;
+
+    void Write(CArchiveWriter& ar) const override;
+    bool Read(CArchiveReader& ar) override;
+
+    static constexpr int kMaxCycles = 100;
+    int cycleCount = 3;
+    std::array<uint8_t, 256> ownBlock{};
+};

@@ -1,0 +1,22 @@
+#pragma once
+#include "CLine.h"
+#include "element/SPoint.h"
+#include <array>
+
+// A Fibonacci fan (type 9): three lines from the left anchor at the ratios r, 0.5, 1 - r.
+// Record: the line record, the ratio (float), the fan points third, fourth, second, first
+// (x, y ints), its own block.
+class CFiboFan : public CLine {
+public:
+    static constexpr int kTypeCode = 9;
+
+    CFiboFan();
+    ~CFiboFan() override;
+
+    void Write(CArchiveWriter& ar) const override;
+    bool Read(CArchiveReader& ar) override;
+
+    float ratio = 0.618f;
+    std::array<SPoint, 4> fanPoints{};
+    std::array<uint8_t, 256> ownBlock{};
+};

@@ -1,0 +1,30 @@
+#pragma once
+#include "CLine.h"
+#include "ctlkit/LOGFONT.h"
+#include <vector>
+
+// A Fibonacci retracement (type 10): a labelled horizontal line per shown level.
+// Record: the line record, label colour, label font (FontRecord.h), the level count, per
+// level its shown flag (int) and ratio (float), its own block.
+class CFiboRetrace : public CLine {
+public:
+    static constexpr int kTypeCode = 10;
+
+    CFiboRetrace();
+    ~CFiboRetrace() override;
+
+    void Write(CArchiveWriter& ar) const override;
+    bool Read(CArchiveReader& ar) override;
+
+    struct SLevel {
+        float ratio = 0;
+        int shown = 1;
+        bool operator==(const SLevel&) const = default;
+    };
+
+    uint32_t labelColour = 0x808080;
+    LOGFONT labelFont;
+    std::vector<SLevel> levels = {{0.0f, 1}, {0.236f, 1}, {0.382f, 1}, {0.5f, 1},  {0.618f, 1},
+                                  {1.0f, 1}, {1.618f, 1}, {2.618f, 1}, {4.236f, 1}};
+    std::array<uint8_t, 256> ownBlock{};
+};

@@ -1,0 +1,26 @@
+#pragma once
+#include "CLine.h"
+#include <vector>
+
+// Fibonacci time zones (type 11): vertical lines at Fibonacci bar offsets from the first
+// anchor.
+// Record: the line record, the zone count (int, refused outside 1..40), the offset count and
+// the offsets (unsigned ints), its own block.
+class CFiboTime : public CLine {
+public:
+    static constexpr int kTypeCode = 11;
+
+    CFiboTime();
+    ~CFiboTime() override;
+
+    void Write(CArchiveWriter& ar) const override;
+    bool Read(CArchiveReader& ar) override;
+
+    static constexpr int kMaxZones = 40;
+    int zoneCount = 8;
+    std::vector<uint32_t> offsets = {1, 1, 2, 3, 5, 8, 13, 21};
+
+    // The first `count` Fibonacci terms 1, 1, 2, 3, ... as the offsets.
+    void SetZoneCount(int count);
+    std::array<uint8_t, 256> ownBlock{};
+};

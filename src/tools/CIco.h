@@ -1,0 +1,22 @@
+#pragma once
+#include "CLine.h"
+
+// An icon (type 29, placed by the icon tool codes 51 to 90): image `iconNumber` of the
+// icon strip at the first anchor.
+// Record: the line record, the icon number (int, refused outside 0..39); no block, and the
+// size is not stored.
+class CIco : public CLine {
+public:
+    static constexpr int kTypeCode = 29;
+
+    CIco();
+    ~CIco() override;
+
+    void Write(CArchiveWriter& ar) const override;
+    bool Read(CArchiveReader& ar) override;
+
+    static constexpr int kIconCount = 40;
+    static constexpr int kFirstToolCode = 51;
+    int iconNumber = 0;
+    int iconSize = 18;
+};

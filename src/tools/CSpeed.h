@@ -1,0 +1,20 @@
+#pragma once
+#include "CLine.h"
+#include "element/SPoint.h"
+#include <array>
+
+// Speed resistance lines (type 24): three lines from the first anchor.
+// Record: the line record, the end points third, second, first (x, y ints), its own block.
+class CSpeed : public CLine {
+public:
+    static constexpr int kTypeCode = 24;
+
+    CSpeed();
+    ~CSpeed() override;
+
+    void Write(CArchiveWriter& ar) const override;
+    bool Read(CArchiveReader& ar) override;
+
+    std::array<SPoint, 3> endPoints{};
+    std::array<uint8_t, 256> ownBlock{};
+};

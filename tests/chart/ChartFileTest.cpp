@@ -1,0 +1,305 @@
+#include "AllocationGuard.h"
+#include "ChartTestSupport.h"
+#include "chart/CChartFile.h"
+#include "indicators/CStockPanes.h"
+#include "indicators/CTCurve.h"
+#include "indicators/CTradeFlag.h"
+#include "indicators/IndicatorBuilder.h"
+#include "tools/CHorizontal.h"
+#include "tools/CLine.h"
+#include "tools/CText.h"
+#include <functional>
+#include <memory>
+
+namespace {
+
+std::string Font() {
+    return Le32(15) + Le32(6) + Le32(400) + std::string(1, '\0') + Counted("Arial");
+}
+
+std::string View(int cellMaxX = 70, int cellMaxY = 50, std::string identifiers = Le32(0)) {
+    return Le32(0x808080) + Le32(0xFFFFFF) + Le32(0) + Le32(0x808080) + Le32(2) + Le32(cellMaxX) +
+           Le32(cellMaxY) + Le32(1) + Le32(1) + Font() + Font() + identifiers +
+           std::string(256, '\0');
+}
+
+std::string Pane(const std::string& name, int first, int end) {
+    return Le32(0) + Le32(first) + Le32(end) + std::string(16, '\0') + Counted("Left Name") +
+           Counted(name) + Le32(0) + Le32(0) + Le32(0) + Le32(0);
+}
+
+std::string StoredQuote(int32_t date, float open, float high, float low, float close,
+                        float volume) {
+    return Le32(date) + LeF(open) + LeF(high) + LeF(low) + LeF(close) + LeF(volume);
+}
+
+// The pieces of a small chart: 2 panes, 2 bars in both series, window over both.
+struct SHandChart {
+    int paneCount = 2;
+    std::string views[10];
+    int barsInWindow = 50;
+    int maximumQuotes = 400;
+    int nDays = 2;
+    int period = 0;
+    std::string baseCount = Le32(2);
+    std::string panes = Pane("NoName", 0, 2) + Pane("NoName", 0, 2);
+
+    SHandChart() {
+        for (auto& view : views) view = View();
+    }
+    std::string Bytes() const {
+        std::string bytes = Le32(paneCount) + Le32(1) + Le32(1) + Le32(1) + Le32(0x0000FF) +
+                            Le32(0xFFFFFF) + Le32(0x969600) + Le32(0x969600) + Le32(0x00FF00);
+        for (const auto& view : views) bytes += view;
+        bytes += Le32(0) + Le32(barsInWindow) + Le32(maximumQuotes) + Le32(nDays) + Le32(period);
+        bytes += Le32(0) + Le32(2) + LeF(11) + LeF(9);
+        bytes += Counted("/q/AAA.csv") + Counted("AAA") + Counted("US") + Counted("");
+        const std::string quotes = StoredQuote(86400, 9.5f, 11, 9, 10, 100) +
+                                   StoredQuote(172800, 10, 11, 9.5f, 10.5f, 200);
+        bytes += baseCount + quotes + Le32(2) + quotes + panes;
+        bytes += std::string(255, '\0') + "\x07";
+        return bytes;
+    }
+};
+
+// Equal values bit for bit, NaN included.
+bool SameBits(const std::vector<float>& a, const std::vector<float>& b) {
+    return a.size() == b.size() && std::memcmp(a.data(), b.data(), a.size() * sizeof(float)) == 0;
+}
+
+class ChartFileTest : public ChartTest {
+protected:
+    // The stock SHandChart describes.
+    std::unique_ptr<CStock> HandStock() {
+        auto stock = std::make_unique<CStock>();
+        std::vector<SQuote> bars = {Bar(86400, 10), Bar(172800, 10.5f)};
+        bars[0].open = 9.5f;
+        bars[0].high = 11;
+        bars[0].low = 9;
+        bars[0].volume = 100;
+        bars[1].open = 10;
+        bars[1].high = 11;
+        bars[1].low = 9.5f;
+        bars[1].volume = 200;
+        stock->RestoreSeries(bars, bars);
+        stock->RestoreWindow(0, 2);
+        stock->RestoreVisibleRange(11, 9);
+        stock->SetQuoteFilePath("/q/AAA.csv");
+        stock->SetSymbolName("AAA");
+        stock->SetMarket("US");
+        stock->FlagBytes()[255] = 7;
+        CStockPanes& panes = CStockPanes::InstallIn(*stock);
+        panes.PaneAt(1);
+        panes.SetPaneWindow(*stock, 0, 2);
+        return stock;
+    }
+
+    std::unique_ptr<CStock> Read(const std::string& bytes) {
+        error.clear();
+        return CChartFile::Read(bytes, error);
+    }
+
+    std::string error;
+};
+
+TEST_F(ChartFileTest, WritesTheHandWrittenLayout) {
+    auto stock = HandStock();
+    const std::string written = CChartFile::Write(*stock);
+    const std::string expected = SHandChart().Bytes();
+    ASSERT_EQ(written.size(), expected.size());
+    for (size_t i = 0; i < written.size(); ++i)
+        ASSERT_EQ(written[i], expected[i]) << "offset " << i;
+}
+
+TEST_F(ChartFileTest, ReadsTheHandWrittenLayoutBack) {
+    const std::string bytes = SHandChart().Bytes();
+    auto stock = Read(bytes);
+    ASSERT_TRUE(stock) << error;
+    EXPECT_EQ(stock->SymbolName(), "AAA");
+    EXPECT_EQ(stock->Market(), "US");
+    EXPECT_EQ(stock->QuoteFilePath(), "/q/AAA.csv");
+    ASSERT_EQ(stock->Display().size(), 2u);
+    EXPECT_EQ(stock->Base()[1].close, 10.5f);
+    EXPECT_EQ(stock->Base()[1].volume, 200.0f);
+    EXPECT_EQ(stock->Colour(3), 0x0000FFu);
+    EXPECT_EQ(stock->Colour(1), 0xFFFFFFu);
+    EXPECT_EQ(stock->FlagBytes()[255], 7);
+    EXPECT_EQ(CStockPanes::Of(*stock)->Count(), 2u);
+    EXPECT_TRUE(CChartFile::Write(*stock) == bytes);
+}
+
+TEST_F(ChartFileTest, ThreePanesStoreThreeContainersAndTenViewRecords) {
+    auto stock = std::make_unique<CStock>();
+    stock->RestoreSeries(Bars(401), Bars(83));
+    stock->SetPaneCount(3);
+    const std::string bytes = CChartFile::Write(*stock);
+    const size_t head = 36 + 10 * 334 + 20 + 16 + 3 + 7; // four strings, symbol "NoName"
+    const size_t emptyPane = 28 + 10 + 11 + 16;          // "Curve Name" for panes never made
+    EXPECT_EQ(bytes.size(), head + (4 + 401 * 24) + (4 + 83 * 24) + 3 * emptyPane + 256);
+    auto read = Read(bytes);
+    ASSERT_TRUE(read) << error;
+    EXPECT_EQ(CStockPanes::Of(*read)->Count(), 3u);
+    EXPECT_EQ(read->Base().size(), 401u);
+    EXPECT_EQ(read->Display().size(), 83u);
+}
+
+struct SRefusal {
+    const char* what;
+    std::function<void(SHandChart&)> change;
+};
+
+TEST_F(ChartFileTest, RefusesStoredValuesOutOfRange) {
+    const std::vector<SRefusal> cases = {
+        {"pane count 0", [](SHandChart& c) { c.paneCount = 0; }},
+        {"pane count 11", [](SHandChart& c) { c.paneCount = 11; }},
+        {"period 4", [](SHandChart& c) { c.period = 4; }},
+        {"period -1", [](SHandChart& c) { c.period = -1; }},
+        {"DisDayNum -1", [](SHandChart& c) { c.barsInWindow = -1; }},
+        {"DisPeriod -1", [](SHandChart& c) { c.maximumQuotes = -1; }},
+        {"N -1", [](SHandChart& c) { c.nDays = -1; }},
+        {"cellMaxX 1001", [](SHandChart& c) { c.views[0] = View(1001); }},
+        {"cellMaxX 0", [](SHandChart& c) { c.views[3] = View(0); }},
+        {"cellMaxY 1001", [](SHandChart& c) { c.views[9] = View(70, 1001); }},
+        {"cellMaxY -5", [](SHandChart& c) { c.views[9] = View(70, -5); }},
+        {"quote count 2 billion", [](SHandChart& c) { c.baseCount = Le32(2000000000); }},
+        {"negative quote count", [](SHandChart& c) { c.baseCount = Le32(0xFFFFFFFF); }},
+        {"identifier count 2 billion",
+         [](SHandChart& c) { c.views[2] = View(70, 50, Le32(2000000000)); }},
+        {"price series in a pane",
+         [](SHandChart& c) {
+             c.panes = Pane("a", 0, 2) + Pane("b", 0, 2);
+             c.panes.replace(c.panes.size() - 4, 4, Le32(1) + Le32(37));
+         }},
+        {"element code without class",
+         [](SHandChart& c) {
+             c.panes = Pane("a", 0, 2) + Pane("b", 0, 2);
+             c.panes.replace(c.panes.size() - 4, 4, Le32(1) + Le32(5) + std::string(700, '\0'));
+         }},
+        {"one pane record missing", [](SHandChart& c) { c.panes = Pane("a", 0, 2); }},
+    };
+    for (const SRefusal& c : cases) {
+        SHandChart chart;
+        c.change(chart);
+        const std::string bytes = chart.Bytes();
+        ResetLargestAllocation();
+        EXPECT_EQ(Read(bytes), nullptr) << c.what;
+        EXPECT_FALSE(error.empty()) << c.what;
+        EXPECT_LT(LargestAllocationSinceReset(), 64u * 1024) << c.what;
+    }
+}
+
+TEST_F(ChartFileTest, AcceptsTheLimits) {
+    const std::vector<SRefusal> cases = {
+        {"cellMaxX and cellMaxY 1000", [](SHandChart& c) { c.views[0] = View(1000, 1000); }},
+        {"cellMax 1", [](SHandChart& c) { c.views[5] = View(1, 1); }},
+        {"period 3", [](SHandChart& c) { c.period = 3; }},
+        {"one pane",
+         [](SHandChart& c) {
+             c.paneCount = 1;
+             c.panes = Pane("NoName", 0, 2);
+         }},
+        {"31-character face name and no identifiers",
+         [](SHandChart& c) {
+             c.views[1] = View();
+             c.views[1].replace(36 + 13, 6, Counted(std::string(31, 'N')));
+         }},
+    };
+    for (const SRefusal& c : cases) {
+        SHandChart chart;
+        c.change(chart);
+        const std::string bytes = chart.Bytes();
+        auto stock = Read(bytes);
+        ASSERT_TRUE(stock) << c.what << ": " << error;
+        EXPECT_TRUE(CChartFile::Write(*stock) == bytes) << c.what;
+    }
+}
+
+TEST_F(ChartFileTest, TwoBillionCountInOneKilobyteIsRefusedWithoutAllocating) {
+    std::string bytes = Le32(2) + std::string(32, '\0') + View(70, 50, Le32(2000000000));
+    bytes.resize(1024, '\0');
+    ResetLargestAllocation();
+    EXPECT_EQ(Read(bytes), nullptr);
+    EXPECT_LT(LargestAllocationSinceReset(), 64u * 1024);
+    EXPECT_NE(error.find("2000000000"), std::string::npos) << error;
+}
+
+TEST_F(ChartFileTest, EveryShortenedFileIsRefused) {
+    const std::string bytes = SHandChart().Bytes();
+    for (size_t length = 0; length < bytes.size(); ++length)
+        ASSERT_EQ(Read(bytes.substr(0, length)), nullptr) << length;
+}
+
+TEST_F(ChartFileTest, WindowSettingsOfAChartStayWithTheChart) {
+    SHandChart chart;
+    chart.barsInWindow = 77;
+    chart.maximumQuotes = 900;
+    {
+        auto stock = Read(chart.Bytes());
+        ASSERT_TRUE(stock);
+        EXPECT_EQ(stock->BarsInWindow(), 77);
+        EXPECT_EQ(stock->MaximumQuotes(), 900);
+    }
+    const std::string setup = ReadBytesFrom(home.Path() + "setup.ini");
+    EXPECT_EQ(setup.find("900"), std::string::npos) << setup;
+    EXPECT_EQ(setup.find("77"), std::string::npos) << setup;
+}
+
+TEST_F(ChartFileTest, IndicatorsAreRecomputedFromTheIdentifierListsAfterLoading) {
+    auto stock = std::make_unique<CStock>();
+    stock->RestoreSeries(Bars(300), Bars(300));
+    stock->RestoreWindow(100, 300);
+    stock->SetPaneCount(3);
+    CStockPanes& panes = CStockPanes::InstallIn(*stock);
+    for (int number = 0; number < 3; ++number) panes.PaneAt(number);
+    // Drawings first: a replay keeps them and appends the indicator output after them.
+    auto line = std::make_unique<CLine>();
+    line->x1 = 150;
+    line->y2 = 22;
+    panes.Pane(0)->AddElement(std::move(line));
+    auto text = std::make_unique<CText>();
+    text->text = "note";
+    panes.Pane(2)->AddElement(std::move(text));
+    ASSERT_TRUE(BuildIndicator(*stock, "SMA", 0, false, true));
+    ASSERT_TRUE(BuildIndicator(*stock, "FLAGMA", 0, true, true));
+    ASSERT_TRUE(BuildIndicator(*stock, "MACD", 1, false, true));
+    ASSERT_TRUE(BuildIndicator(*stock, "RSI", 2, false, true));
+    ASSERT_TRUE(BuildIndicator(*stock, "VOL", 2, true, true));
+    panes.RebindPanes(*stock);
+
+    const std::string bytes = CChartFile::Write(*stock);
+    auto read = Read(bytes);
+    ASSERT_TRUE(read) << error;
+    CStockPanes* readPanes = CStockPanes::Of(*read);
+    ASSERT_EQ(readPanes->Count(), 3u);
+    for (int number = 0; number < 3; ++number) {
+        const CTCurve& original = *panes.Pane(number);
+        const CTCurve& loaded = *readPanes->Pane(number);
+        EXPECT_EQ(loaded.paneName, original.paneName);
+        ASSERT_EQ(loaded.Curves().size(), original.Curves().size()) << number;
+        for (size_t i = 0; i < original.Curves().size(); ++i) {
+            EXPECT_TRUE(SameBits(loaded.Curves()[i]->values, original.Curves()[i]->values));
+            EXPECT_EQ(loaded.Curves()[i]->name, original.Curves()[i]->name);
+        }
+        ASSERT_EQ(loaded.Elements().size(), original.Elements().size()) << number;
+        for (size_t i = 0; i < original.Elements().size(); ++i)
+            EXPECT_EQ(loaded.Elements()[i]->TypeCode(), original.Elements()[i]->TypeCode());
+        EXPECT_EQ(read->ViewPar(number).identifiers, stock->ViewPar(number).identifiers);
+    }
+    EXPECT_EQ(read->ViewPar(2).identifiers, (std::vector<std::string>{"RSI", "VOL"}));
+    EXPECT_TRUE(CChartFile::Write(*read) == bytes);
+}
+
+TEST_F(ChartFileTest, CurvesAreRebuiltEvenWhenTheStoredValuesDiffer) {
+    auto stock = std::make_unique<CStock>();
+    stock->RestoreSeries(Bars(50), Bars(50));
+    stock->RestoreWindow(0, 50);
+    CStockPanes::InstallIn(*stock).PaneAt(1);
+    ASSERT_TRUE(BuildIndicator(*stock, "SMA", 0, false, true));
+    const std::vector<float> expected = CStockPanes::Of(*stock)->Pane(0)->Curves()[0]->values;
+    CStockPanes::Of(*stock)->Pane(0)->Curves()[0]->values.assign(50, 1.0f);
+    auto read = Read(CChartFile::Write(*stock));
+    ASSERT_TRUE(read) << error;
+    EXPECT_TRUE(SameBits(CStockPanes::Of(*read)->Pane(0)->Curves()[0]->values, expected));
+}
+
+} // namespace

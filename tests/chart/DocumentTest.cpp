@@ -1,0 +1,226 @@
+#include "ChartTestSupport.h"
+#include "chart/CChartFile.h"
+#include "chart/CChartTemplate.h"
+#include "chart/CZentriStockDoc.h"
+#include "indicators/CStockPanes.h"
+#include "indicators/CTCurve.h"
+#include "indicators/IndicatorBuilder.h"
+#include "tools/CLine.h"
+
+namespace {
+
+class DocumentTest : public ChartTest {
+protected:
+    void WriteQuoteFile(const std::string& market, const std::string& symbol) {
+        WriteBytesTo(home.Path() + "Data/" + market + "/" + symbol + ".csv",
+                     "Date,Open,High,Low,Close,Volume,Adj. Close*\n"
+                     "03-Jan-24,10.5,11,10,10.75,1000,10.75\n"
+                     "02-Jan-24,10,11,9.5,10.5,2000,10.5\n");
+    }
+    void WriteTemplate(const std::string& path, int panes) {
+        CChartTemplate chartTemplate;
+        chartTemplate.paneCount = panes;
+        chartTemplate.viewPars[1].identifiers = {"VOL"};
+        std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+        std::string error;
+        ASSERT_TRUE(chartTemplate.Save(path, error)) << error;
+    }
+    std::string SetupText() { return ReadBytesFrom(home.Path() + "setup.ini"); }
+};
+
+TEST_F(DocumentTest, CreationReadsTheLastChartAndDestructionWritesItBack) {
+    WriteBytesTo(home.Path() + "setup.ini",
+                 "[STOCKLINE_SETUP]\nDisPeriod=400\n[DATA_DIRECTORY]\nTickerName=ACME\n"
+                 "TickerMarket=NYSE\n[ENVIORMENT]\nCurveFloating=1\n");
+    {
+        CZentriStockDoc document;
+        EXPECT_EQ(document.Title(), "ACME");
+        EXPECT_EQ(document.Market(), "NYSE");
+        EXPECT_TRUE(document.CurveFloating());
+        EXPECT_FALSE(document.YAxisOffset());
+        EXPECT_EQ(document.PaneCount(), 2);
+        WriteQuoteFile("LSE", "THMS");
+        ASSERT_TRUE(document.OpenSymbol("THMS", "LSE"));
+        document.SetYAxisOffset(true);
+    }
+    const std::string setup = SetupText();
+    EXPECT_NE(setup.find("TickerName=THMS"), std::string::npos) << setup;
+    EXPECT_NE(setup.find("TickerMarket=LSE"), std::string::npos) << setup;
+    EXPECT_NE(setup.find("YAxisOffset=1"), std::string::npos) << setup;
+    EXPECT_NE(setup.find("CurveFloating=1"), std::string::npos) << setup;
+}
+
+TEST_F(DocumentTest, WithoutSettingsTheChartIsNoName) {
+    CZentriStockDoc document;
+    EXPECT_EQ(document.Title(), "NoName");
+    document.NewDocument();
+    EXPECT_EQ(document.Title(), "NoName");
+    EXPECT_EQ(CStockPanes::Of(document.Stock())->Count(), 2u);
+}
+
+TEST_F(DocumentTest, MissingQuoteFileOffersTheDownload) {
+    CZentriStockDoc document;
+    std::vector<std::string> started;
+    document.SetDownloadStarter([&](const std::string& symbol, const std::string& market) {
+        started.push_back(market + ":" + symbol);
+    });
+    prompter.answer = false;
+    EXPECT_FALSE(document.OpenSymbol("ZZZ", "NYSE"));
+    EXPECT_TRUE(started.empty());
+    prompter.answer = true;
+    EXPECT_FALSE(document.OpenSymbol("ZZZ", "NYSE"));
+    ASSERT_EQ(prompter.questions.size(), 2u);
+    EXPECT_EQ(prompter.questions[0],
+              "The data file of the selected stock is not exist.\nClick yes to download the data.");
+    EXPECT_EQ(started, std::vector<std::string>{"NYSE:ZZZ"});
+}
+
+TEST_F(DocumentTest, SavedChartOpensWithItsSymbolAsTitle) {
+    WriteQuoteFile("NYSE", "ACME");
+    const std::string path = home.Path() + "chart/acme.cht";
+    std::filesystem::create_directories(home.Path() + "chart");
+    {
+        CZentriStockDoc document;
+        document.NewDocument();
+        ASSERT_TRUE(document.OpenSymbol("ACME", "NYSE"));
+        ASSERT_TRUE(BuildIndicator(document.Stock(), "MACD", 1, false, true));
+        ASSERT_TRUE(document.SaveChart(path));
+    }
+    CZentriStockDoc document;
+    ASSERT_TRUE(document.OpenChart(path))
+        << (prompter.messages.empty() ? "" : prompter.messages[0]);
+    EXPECT_EQ(document.Title(), "ACME");
+    EXPECT_EQ(document.Market(), "NYSE");
+    EXPECT_EQ(document.Stock().Display().size(), 2u);
+    EXPECT_EQ(CStockPanes::Of(document.Stock())->Pane(1)->Curves().size(), 3u);
+}
+
+TEST_F(DocumentTest, RefusedChartLeavesTheOpenChartAsItWas) {
+    WriteQuoteFile("NYSE", "ACME");
+    CZentriStockDoc document;
+    document.NewDocument();
+    ASSERT_TRUE(document.OpenSymbol("ACME", "NYSE"));
+    const std::string before = CChartFile::Write(document.Stock());
+    std::string bad = before;
+    bad.replace(0, 4, Le32(11));
+    const std::string badPath = home.Path() + "bad.cht";
+    WriteBytesTo(badPath, bad);
+    const std::string shortPath = home.Path() + "short.cht";
+    WriteBytesTo(shortPath, before.substr(0, before.size() - 1));
+    for (const std::string& path : {badPath, shortPath, home.Path() + "missing.cht"}) {
+        prompter.messages.clear();
+        EXPECT_FALSE(document.OpenChart(path));
+        ASSERT_EQ(prompter.messages.size(), 1u);
+        EXPECT_EQ(prompter.messages[0].find("The chart file " + path + " cannot be read: "), 0u)
+            << prompter.messages[0];
+        EXPECT_EQ(document.Title(), "ACME");
+        EXPECT_TRUE(CChartFile::Write(document.Stock()) == before);
+    }
+    EXPECT_NE(prompter.messages[0].find("cannot be opened"), std::string::npos);
+}
+
+TEST_F(DocumentTest, TemplateFailuresShowTheirTexts) {
+    CZentriStockDoc document;
+    document.Stock().SetPaneCount(4);
+    EXPECT_FALSE(document.ReadTemplate(home.Path() + "none.tmp"));
+    std::string wrong = CChartTemplate().Write();
+    wrong.replace(0, 4, Le32(10));
+    WriteBytesTo(home.Path() + "wrong.tmp", wrong);
+    EXPECT_FALSE(document.ReadTemplate(home.Path() + "wrong.tmp"));
+    EXPECT_EQ(
+        prompter.messages,
+        (std::vector<std::string>{"Can not open the selected template file.", "Error file type."}));
+    EXPECT_EQ(document.Stock().PaneCount(), 4);
+}
+
+TEST_F(DocumentTest, NewChartCommandsNeedAnActiveChart) {
+    EXPECT_EQ(CZentriStockDoc::NewChartOfSymbol(nullptr), nullptr);
+    EXPECT_EQ(CZentriStockDoc::NewChartWithPanes(nullptr, 3), nullptr);
+    EXPECT_EQ(CZentriStockDoc::NewChartFromTemplate(nullptr, "x.tmp"), nullptr);
+    EXPECT_EQ(prompter.messages, std::vector<std::string>(3, "Please open a child window first."));
+}
+
+TEST_F(DocumentTest, NewChartTakesTheDefaultTemplate) {
+    WriteTemplate(home.Path() + "System/DTemp", 5);
+    auto document = CZentriStockDoc::NewChart();
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_EQ(document->PaneCount(), 5);
+    EXPECT_EQ(CStockPanes::Of(document->Stock())->Count(), 5u);
+    EXPECT_EQ(document->Title(), "NoName");
+    EXPECT_EQ(document->Stock().ViewPar(1).identifiers, std::vector<std::string>{"VOL"});
+}
+
+TEST_F(DocumentTest, SaveAsDefaultTemplateFeedsTheNextNewChart) {
+    CZentriStockDoc document;
+    document.Stock().SetPaneCount(7);
+    document.Stock().SetViewSwitchA(3);
+    ASSERT_TRUE(document.SaveAsDefaultTemplate());
+    auto next = CZentriStockDoc::NewChart();
+    EXPECT_EQ(next->Stock().PaneCount(), 7);
+    EXPECT_EQ(next->Stock().ViewSwitchA(), 3);
+}
+
+TEST_F(DocumentTest, ApplyTemplateMakesANewChartOfTheSameQuotes) {
+    WriteQuoteFile("NYSE", "ACME");
+    CZentriStockDoc active;
+    active.NewDocument();
+    ASSERT_TRUE(active.OpenSymbol("ACME", "NYSE"));
+    const std::string before = CChartFile::Write(active.Stock());
+    WriteTemplate(home.Path() + "Template/look.tmp", 3);
+    auto document =
+        CZentriStockDoc::NewChartFromTemplate(&active, home.Path() + "Template/look.tmp");
+    ASSERT_TRUE(document);
+    EXPECT_EQ(document->Title(), "ACME");
+    EXPECT_EQ(document->Stock().PaneCount(), 3);
+    EXPECT_EQ(document->Stock().Display().size(), 2u);
+    // The template's VOL in pane 1 is computed once the quotes are in.
+    EXPECT_EQ(CStockPanes::Of(document->Stock())->Pane(1)->Curves().size(), 1u);
+    EXPECT_TRUE(CChartFile::Write(active.Stock()) == before);
+
+    auto panes = CZentriStockDoc::NewChartWithPanes(&active, 4);
+    ASSERT_TRUE(panes);
+    EXPECT_EQ(panes->PaneCount(), 4);
+    EXPECT_EQ(panes->Title(), "ACME");
+    EXPECT_EQ(CZentriStockDoc::NewChartWithPanes(&active, 11), nullptr);
+}
+
+TEST_F(DocumentTest, DeleteAllCurvesAndAllSymbols) {
+    WriteQuoteFile("NYSE", "ACME");
+    CZentriStockDoc document;
+    document.NewDocument();
+    ASSERT_TRUE(document.OpenSymbol("ACME", "NYSE"));
+    CStock& stock = document.Stock();
+    ASSERT_TRUE(BuildIndicator(stock, "SMA", 0, false, true));
+    ASSERT_TRUE(BuildIndicator(stock, "FLAGMA", 0, true, true));
+    ASSERT_TRUE(BuildIndicator(stock, "RSI", 1, false, true));
+    CStockPanes& panes = *CStockPanes::Of(stock);
+    panes.Pane(0)->AddElement(std::make_unique<CLine>());
+    panes.Pane(1)->AddElement(std::make_unique<CLine>());
+    document.DeleteAllSymbols();
+    EXPECT_EQ(panes.Pane(0)->Elements().size(), 2u); // the two flag series
+    EXPECT_EQ(panes.Pane(1)->Elements().size(), 2u); // the reference lines
+    panes.Pane(1)->AddElement(std::make_unique<CLine>());
+    document.DeleteAllCurves();
+    EXPECT_TRUE(panes.Pane(0)->Curves().empty());
+    EXPECT_TRUE(panes.Pane(0)->Elements().empty());
+    EXPECT_EQ(panes.Pane(1)->Elements().size(), 1u);
+    EXPECT_TRUE(stock.ViewPar(0).identifiers.empty());
+    EXPECT_TRUE(stock.ViewPar(1).identifiers.empty());
+}
+
+TEST_F(DocumentTest, PeriodCommandsRebuildTheDisplaySeries) {
+    CZentriStockDoc document;
+    document.NewDocument();
+    document.Stock().RestoreSeries(Bars(30), Bars(30));
+    document.MakeWeekPeriod();
+    EXPECT_EQ(document.Stock().Period(), CStock::kPeriodWeek);
+    EXPECT_LT(document.Stock().Display().size(), 30u);
+    document.MakeNDayPeriod(10);
+    EXPECT_EQ(document.Stock().Period(), CStock::kPeriodNDays);
+    EXPECT_EQ(document.Stock().NDays(), 10);
+    EXPECT_EQ(document.Stock().Display().size(), 3u);
+    document.MakeDayPeriod();
+    EXPECT_EQ(document.Stock().Display().size(), 30u);
+}
+
+} // namespace
