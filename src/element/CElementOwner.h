@@ -12,4 +12,6 @@ public:
     // The bars of the price series the owner belongs to, which price snapping reads; null
     // when the owner is not bound to a series.
     virtual const std::vector<SQuote>* PriceBars() const { return nullptr; }
+    // True while the price series the owner belongs to still lists the owner among its panes.
+    virtual bool IsListedBySeries() const { return false; }
 };

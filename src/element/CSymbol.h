@@ -18,6 +18,8 @@ public:
     virtual ~CSymbol();
 
     virtual int TypeCode() const { return typeCode; }
+    // True when the element has an owner and the owner's price series still lists it.
+    virtual bool HasValidOwner() const { return owner && owner->IsListedBySeries(); }
 
     // The stored record: the element record below, then each class's own fields.
     virtual void Write(CArchiveWriter& ar) const;

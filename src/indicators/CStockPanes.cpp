@@ -16,7 +16,9 @@ CStockPanes* CStockPanes::Of(CStock& stock) {
 CStockPanes& CStockPanes::InstallIn(CStock& stock) {
     if (CStockPanes* panes = Of(stock)) return *panes;
     stock.SetPaneHost(std::make_unique<CStockPanes>());
-    return *Of(stock);
+    CStockPanes& panes = *Of(stock);
+    panes.m_stock = &stock;
+    return panes;
 }
 
 CTCurve* CStockPanes::Pane(int number) {
@@ -30,8 +32,10 @@ const CTCurve* CStockPanes::Pane(int number) const {
 
 // Missing panes below the asked one are made too, so that no pane slot is ever empty.
 CTCurve& CStockPanes::PaneAt(int number) {
-    while (m_panes.size() <= static_cast<std::size_t>(number))
+    while (m_panes.size() <= static_cast<std::size_t>(number)) {
         m_panes.push_back(std::make_unique<CTCurve>(CTCurve::kIndexedName));
+        Bind(*m_panes.back());
+    }
     return *m_panes[number];
 }
 
@@ -65,7 +69,19 @@ void CStockPanes::ReplayPane(CStock& stock, int number) {
     pane.paneName = name;
 }
 
+bool CStockPanes::Holds(const CTCurve* pane) const {
+    for (const auto& held : m_panes)
+        if (held.get() == pane) return true;
+    return false;
+}
+
+void CStockPanes::Bind(CTCurve& pane) const {
+    pane.BindTo(this, m_stock ? &m_stock->Display() : nullptr);
+}
+
 void CStockPanes::RebindPanes(CStock& stock) {
+    m_stock = &stock;
+    for (auto& pane : m_panes) Bind(*pane);
     const int count = static_cast<int>(stock.Display().size());
     const int first = std::clamp(stock.WindowFirst(), 0, count);
     const int end = std::clamp(stock.WindowEnd(), first, count);

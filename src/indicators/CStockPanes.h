@@ -24,6 +24,9 @@ public:
     // Null beyond the last pane.
     CTCurve* Pane(int number);
     const CTCurve* Pane(int number) const;
+    // True when `pane` is one of this set's panes.
+    bool Holds(const CTCurve* pane) const;
+
     // The pane, created with the name "NoName" (together with any missing pane below it)
     // when the array is shorter. `number` must not be negative.
     CTCurve& PaneAt(int number);
@@ -38,6 +41,9 @@ public:
 
 private:
     void ReplayPane(CStock& stock, int number);
+    void Bind(CTCurve& pane) const;
 
     std::vector<std::unique_ptr<CTCurve>> m_panes;
+    // The series this set is installed in; its display bars are what elements snap to.
+    const CStock* m_stock = nullptr;
 };

@@ -1,4 +1,5 @@
 #include "CTCurve.h"
+#include "CStockPanes.h"
 #include "CTradeFlag.h"
 #include "CurveRange.h"
 #include "tools/ElementFactory.h"
@@ -139,4 +140,13 @@ bool CTCurve::Read(CArchiveReader& ar) {
         AddElement(std::move(element));
     }
     return true;
+}
+
+void CTCurve::BindTo(const CStockPanes* set, const std::vector<SQuote>* bars) {
+    m_set = set;
+    m_bars = bars;
+}
+
+bool CTCurve::IsListedBySeries() const {
+    return m_set && m_set->Holds(this);
 }

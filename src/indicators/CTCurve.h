@@ -1,6 +1,7 @@
 #pragma once
 #include "element/CElementOwner.h"
 #include "element/CSymbol.h"
+#include "quotes/SQuote.h"
 #include "series/CCurve.h"
 #include <memory>
 #include <string>
@@ -9,6 +10,8 @@
 // One band of the chart (pane 0 = the price pane): the indicator curves shown in it, the
 // chart elements attached to it (the user's drawings, trade flags, reference lines), and the
 // value ranges of its curves over the visible bars. Owns everything it holds.
+class CStockPanes;
+
 class CTCurve : public CElementOwner {
 public:
     static constexpr const char* kDefaultName = "Curve Name";
@@ -65,6 +68,12 @@ public:
     float SecondRangeMax() const { return m_secondRangeMax; }
     float SecondRangeMin() const { return m_secondRangeMin; }
 
+    // The pane set that lists this pane and the bars of its series; the pane set binds every
+    // pane it holds, so elements can snap to prices and test that their pane still exists.
+    void BindTo(const CStockPanes* set, const std::vector<SQuote>* bars);
+    const std::vector<SQuote>* PriceBars() const override { return m_bars; }
+    bool IsListedBySeries() const override;
+
     std::string paneName;
     std::string secondName = kDefaultSecondName;
     int paneSetting = 0;
@@ -84,4 +93,6 @@ private:
     std::vector<std::unique_ptr<CCurve>> m_curves;
     std::vector<std::unique_ptr<CCurve>> m_secondCurves;
     std::vector<std::unique_ptr<CSymbol>> m_elements;
+    const CStockPanes* m_set = nullptr;
+    const std::vector<SQuote>* m_bars = nullptr;
 };
