@@ -74,19 +74,25 @@ void CZentriStockDoc::NewDocument() {
     m_title = kNoName;
 }
 
-bool CZentriStockDoc::OpenSymbol(const std::string& symbol, const std::string& market) {
+bool CZentriStockDoc::LoadSymbolQuotes(const std::string& symbol, const std::string& market) {
     SQuoteFileLocation location;
     if (!LocateQuoteFile(market, symbol, location)) return false;
     std::error_code ignored;
     const bool present = std::filesystem::is_regular_file(location.path, ignored);
-    if (present && CheckQuoteFile(location.path) && m_stock->LoadQuoteFile(location.path)) {
-        m_symbol = location.symbol;
-        m_market = market;
-        m_stock->SetSymbolName(location.symbol);
-        m_stock->SetMarket(market);
-        m_title = m_symbol;
-        return true;
-    }
+    if (!present || !CheckQuoteFile(location.path) || !m_stock->LoadQuoteFile(location.path))
+        return false;
+    m_symbol = location.symbol;
+    m_market = market;
+    m_stock->SetSymbolName(location.symbol);
+    m_stock->SetMarket(market);
+    m_title = m_symbol;
+    return true;
+}
+
+bool CZentriStockDoc::OpenSymbol(const std::string& symbol, const std::string& market) {
+    SQuoteFileLocation location;
+    if (!LocateQuoteFile(market, symbol, location)) return false;
+    if (LoadSymbolQuotes(symbol, market)) return true;
     const std::string question =
         CLanguage::TranslateString(kDownloadQuestionId).value_or(kDownloadQuestion);
     if (CPrompter::Active().AskYesNo(question) && m_downloadStarter)

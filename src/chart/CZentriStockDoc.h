@@ -43,6 +43,10 @@ public:
     // Loads the quote file of `symbol` in `market`. When the file is missing, fails the header
     // check or cannot be read, asks whether to download it and on Yes starts the download.
     bool OpenSymbol(const std::string& symbol, const std::string& market);
+    // Loads the quote file of `symbol` in `market` without asking anything, and takes both as
+    // the chart's own; false (the chart unchanged) when the file cannot be loaded. A finished
+    // download ends here.
+    bool LoadSymbolQuotes(const std::string& symbol, const std::string& market);
     // The chart file at `path` replaces the open chart; the title becomes its symbol.
     bool OpenChart(const std::string& path);
     bool SaveChart(const std::string& path);

@@ -1,0 +1,64 @@
+#include "DownloadTestSupport.h"
+#include "chart/CDocumentDownloads.h"
+#include "chart/CZentriStockDoc.h"
+#include "ctlkit/CIniReader.h"
+#include <cstdlib>
+
+// The chart document's side: the question on a missing quote file starts the download, and
+// the finished job loads the written file into the chart.
+class DocumentDownloadTest : public DownloadFixture {
+protected:
+    void SetUp() override {
+        DownloadFixture::SetUp();
+        ::setenv("ZENTRISTOCK_HOME", home.c_str(), 1);
+        CIniReader setup;
+        setup.setKey(server->BaseUrl(), "QuoteServer", "DOWNLOAD");
+    }
+    void TearDown() override {
+        DownloadFixture::TearDown();
+        ::unsetenv("ZENTRISTOCK_HOME");
+    }
+};
+
+TEST_F(DocumentDownloadTest, MissingFileAnsweredYesIsDownloadedAndLoaded) {
+    server->PutQuotes("IBM", QuoteText(WeekdayLines(2005, 3, 4, 30)));
+    prompter.answer = true;
+    CZentriStockDoc document;
+    CDocumentDownloads downloads(document, loop, std::chrono::milliseconds(0));
+    downloads.SetTimeOut(5000);
+
+    EXPECT_FALSE(document.OpenSymbol("IBM", "NYSE"));
+    ASSERT_EQ(prompter.questions.size(), 1u) << "asked once, by the document";
+    ASSERT_TRUE(loop.RunUntil([&] { return downloads.Reloads() == 1; }, std::chrono::seconds(30)));
+    EXPECT_EQ(document.Symbol(), "IBM");
+    EXPECT_EQ(document.Market(), "NYSE");
+    EXPECT_EQ(document.Stock().Display().size(), 30u);
+    EXPECT_EQ(prompter.questions.size(), 1u);
+}
+
+TEST_F(DocumentDownloadTest, MissingFileAnsweredNoQueuesNothing) {
+    prompter.answer = false;
+    CZentriStockDoc document;
+    CDocumentDownloads downloads(document, loop, std::chrono::milliseconds(0));
+    EXPECT_FALSE(document.OpenSymbol("IBM", "NYSE"));
+    loop.RunUntil([] { return false; }, std::chrono::milliseconds(200));
+    EXPECT_EQ(downloads.Reloads(), 0);
+    EXPECT_FALSE(std::filesystem::exists(QuoteFile()));
+}
+
+TEST_F(DocumentDownloadTest, ClosingTheChartWhileItsDownloadHangsNeitherHangsNorReloads) {
+    server->PutQuotes("IBM", QuoteText(WeekdayLines(2005, 3, 4, 30)));
+    server->SetFault("hang");
+    prompter.answer = true;
+    auto document = std::make_unique<CZentriStockDoc>();
+    auto downloads =
+        std::make_unique<CDocumentDownloads>(*document, loop, std::chrono::milliseconds(0));
+    downloads->SetTimeOut(30000);
+    document->OpenSymbol("IBM", "NYSE");
+    loop.RunUntil([] { return false; }, std::chrono::milliseconds(100));
+    auto started = std::chrono::steady_clock::now();
+    downloads.reset();
+    document.reset();
+    loop.RunPending();
+    EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::seconds(10));
+}
