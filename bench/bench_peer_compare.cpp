@@ -9,6 +9,8 @@
 //
 // Bar file (little-endian): 8 bytes "ZSBARS1\0", uint32 bar count n, uint32 0, then five
 // arrays of n 32-bit floats: open, high, low, close, volume (index 0 = oldest bar).
+#include "BenchBars.h"
+#include "FormulaTable.h"
 #include "series/Oscillators.h"
 #include "series/Overlays.h"
 #include "series/TradeSignals.h"
@@ -30,20 +32,7 @@ constexpr char kMagic[8] = {'Z', 'S', 'B', 'A', 'R', 'S', '1', '\0'};
 constexpr const char* kFileVariable = "ZS_PEER_BARS";
 
 std::vector<SQuote> RandomWalk() {
-    std::mt19937 rng(20240601);
-    std::uniform_int_distribution<int> step(-150, 150), spread(0, 200), volume(0, 50000);
-    std::vector<SQuote> q;
-    q.reserve(kBars);
-    int close = 5000;
-    for (std::size_t i = 0; i < kBars; ++i) {
-        const int open = close;
-        close = std::max(100, close + step(rng));
-        const int high = std::max(open, close) + spread(rng) / 2;
-        const int low = std::max(1, std::min(open, close) - spread(rng) / 2);
-        q.push_back(SQuote{int32_t(i), open / 100.0f, high / 100.0f, low / 100.0f, close / 100.0f,
-                           close / 100.0f, float(volume(rng))});
-    }
-    return q;
+    return BenchRandomWalk(kBars);
 }
 
 bool WriteBars(const std::string& path, const std::vector<SQuote>& q) {
@@ -55,8 +44,7 @@ bool WriteBars(const std::string& path, const std::vector<SQuote>& q) {
          {&SQuote::open, &SQuote::high, &SQuote::low, &SQuote::close, &SQuote::volume}) {
         std::vector<float> column;
         column.reserve(q.size());
-        for (const SQuote& bar : q)
-            column.push_back(bar.*field);
+        for (const SQuote& bar : q) column.push_back(bar.*field);
         out.write(reinterpret_cast<const char*>(column.data()),
                   std::streamsize(column.size() * sizeof(float)));
     }
@@ -91,8 +79,7 @@ std::vector<SQuote> ReadBars(const std::string& path, std::string& error) {
          {&SQuote::open, &SQuote::high, &SQuote::low, &SQuote::close, &SQuote::volume}) {
         std::vector<float> column(n);
         in.read(reinterpret_cast<char*>(column.data()), std::streamsize(n * sizeof(float)));
-        for (std::size_t i = 0; i < n; ++i)
-            q[i].*field = column[i];
+        for (std::size_t i = 0; i < n; ++i) q[i].*field = column[i];
     }
     if (!in) {
         error = "short read of " + path;
@@ -128,37 +115,7 @@ template <class Formula> void Register(const char* name, Formula formula) {
 }
 
 void RegisterAll() {
-    using namespace IndicatorFormulas;
-    Register("SMA", SMA);
-    Register("WMA", WMA);
-    Register("EMA", EMA);
-    Register("BOL", BOL);
-    Register("MAE", MAE);
-    Register("SAR", SAR);
-    Register("KC", KC);
-    Register("52WK H and L",
-             [](const std::vector<SQuote>& q) { return FiftyTwoWeekHighLow(q, 0, 1); });
-    Register("STC", STC);
-    Register("MACD", MACD);
-    Register("VOL", VOL);
-    Register("VOLP", VOLP);
-    Register("ADX", ADX);
-    Register("ATR", ATR);
-    Register("CCI", CCI);
-    Register("MTM", MTM);
-    Register("ROC", ROC);
-    Register("MFI", MFI);
-    Register("OBV", OBV);
-    Register("RSI", RSI);
-    Register("VOLA", VOLA);
-    Register("VAO", VAO);
-    Register("WR", WR);
-    Register("FLAGMA", FLAGMA);
-    Register("FLAGWMA", FLAGWMA);
-    Register("FLAGEMA", FLAGEMA);
-    Register("FLAGSAR", FLAGSAR);
-    Register("FLAGKDJ", FLAGKDJ);
-    Register("FLAGMACD", FLAGMACD);
+    ForEachFormula([](const char* name, auto formula) { Register(name, formula); });
 }
 
 } // namespace
@@ -181,19 +138,16 @@ int main(int argc, char** argv) {
     static std::vector<SQuote> bars;
     if (const char* path = std::getenv(kFileVariable); path && *path) {
         bars = ReadBars(path, g_skipReason);
-        if (g_skipReason.empty())
-            g_bars = &bars;
+        if (g_skipReason.empty()) g_bars = &bars;
     } else {
         g_skipReason = std::string(kFileVariable) + " names no bar file; write one with " +
                        "--write-bars=FILE and set " + kFileVariable + "=FILE";
     }
-    if (!g_bars)
-        std::fprintf(stderr, "bench_peer_compare: skipped: %s\n", g_skipReason.c_str());
+    if (!g_bars) std::fprintf(stderr, "bench_peer_compare: skipped: %s\n", g_skipReason.c_str());
 
     RegisterAll();
     benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     return 0;
