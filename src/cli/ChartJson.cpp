@@ -1,4 +1,5 @@
 #include "ChartJson.h"
+#include "JsonText.h"
 #include "indicators/CStockPanes.h"
 #include "indicators/CTCurve.h"
 #include "indicators/CTradeFlag.h"
@@ -30,37 +31,15 @@ namespace {
 class CJsonObject {
 public:
     CJsonObject& Raw(const char* key, const std::string& json) {
-        m_text += (m_text.empty() ? "{" : ",") + Quote(key) + ":" + json;
+        m_text += (m_text.empty() ? "{" : ",") + JsonString(key) + ":" + json;
         return *this;
     }
     CJsonObject& Int(const char* key, long long value) { return Raw(key, std::to_string(value)); }
-    CJsonObject& Float(const char* key, float value) { return Raw(key, FloatText(value)); }
-    CJsonObject& Text(const char* key, const std::string& value) { return Raw(key, Quote(value)); }
+    CJsonObject& Float(const char* key, float value) { return Raw(key, JsonNumber(value)); }
+    CJsonObject& Text(const char* key, const std::string& value) {
+        return Raw(key, JsonString(value));
+    }
     std::string Done() const { return m_text.empty() ? "{}" : m_text + "}"; }
-
-    static std::string Quote(const std::string& text) {
-        std::string out = "\"";
-        for (unsigned char c : text) {
-            if (c == '"' || c == '\\') {
-                out += '\\';
-                out += static_cast<char>(c);
-            } else if (c < 0x20) {
-                char escaped[8];
-                std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-                out += escaped;
-            } else {
-                out += static_cast<char>(c);
-            }
-        }
-        return out + "\"";
-    }
-    static std::string FloatText(float v) {
-        if (std::isnan(v)) return "\"nan\"";
-        if (std::isinf(v)) return v > 0 ? "\"inf\"" : "\"-inf\"";
-        char text[32];
-        std::snprintf(text, sizeof text, "%.9g", v);
-        return text;
-    }
 
 private:
     std::string m_text;
@@ -88,7 +67,7 @@ std::string Hex(std::span<const uint8_t> bytes) {
 }
 
 std::string FloatArray(const std::vector<float>& values) {
-    return Array(values, [](float v) { return CJsonObject::FloatText(v); });
+    return Array(values, [](float v) { return JsonNumber(v); });
 }
 
 std::string FontJson(const LOGFONT& font) {
@@ -119,7 +98,8 @@ std::string ViewParJson(const CViewPar& par) {
         .Int("showHorizontalGrid", par.showHorizontalGrid)
         .Raw("labelFont", FontJson(par.labelFont))
         .Raw("axisFont", FontJson(par.axisFont))
-        .Raw("identifiers", Array(par.identifiers, CJsonObject::Quote))
+        .Raw("identifiers",
+             Array(par.identifiers, [](const std::string& s) { return JsonString(s); }))
         .Raw("flagBytes", Hex(par.flagBytes))
         .Done();
 }

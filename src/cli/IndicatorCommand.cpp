@@ -1,5 +1,6 @@
 #include "CliArgs.h"
 #include "Commands.h"
+#include "JsonText.h"
 #include "indicators/CStockPanes.h"
 #include "indicators/CTradeFlag.h"
 #include "indicators/IndicatorBuilder.h"
@@ -27,41 +28,11 @@ struct SPaneOutput {
     std::vector<float> referenceLines;
 };
 
-// %.9g, with the non-finite values spelt the same on every C library.
-std::string NumberText(float v) {
-    if (std::isnan(v)) return "nan";
-    if (std::isinf(v)) return v > 0 ? "inf" : "-inf";
-    char text[32];
-    std::snprintf(text, sizeof text, "%.9g", v);
-    return text;
-}
-
 std::string CsvField(const std::string& text) {
     if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
     std::string quoted = "\"";
     for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
     return quoted + "\"";
-}
-
-std::string JsonString(const std::string& text) {
-    std::string out = "\"";
-    for (unsigned char c : text) {
-        if (c == '"' || c == '\\') {
-            out += '\\';
-            out += static_cast<char>(c);
-        } else if (c < 0x20) {
-            char escaped[8];
-            std::snprintf(escaped, sizeof escaped, "\\u%04x", c);
-            out += escaped;
-        } else {
-            out += static_cast<char>(c);
-        }
-    }
-    return out + "\"";
-}
-
-std::string JsonNumber(float v) {
-    return std::isfinite(v) ? NumberText(v) : "\"" + NumberText(v) + "\"";
 }
 
 std::string JsonColour(uint32_t colour) {

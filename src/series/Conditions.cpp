@@ -5,16 +5,8 @@ namespace Series {
 namespace {
 
 template <class Test> CurvePtr Compare(CurvePtr a, CurvePtr b, const char* op, Test holds) {
-    const std::size_t bars = a->size();
-    auto y = NewCurve(bars);
-    y->name = a->name + op + b->name;
-    y->parameter = a->parameter + "," + b->parameter;
-    if (!LengthsAgree(bars, b->size())) return AllInvalid(std::move(y), bars);
-    y->values.resize(bars);
-    float* out = y->values.data();
-    const float *p = a->values.data(), *q = b->values.data();
-    for (std::size_t i = 0; i < bars; ++i) out[i] = holds(p[i], q[i]) ? 1.0f : 0.0f;
-    return y;
+    return Pairwise(std::move(a), std::move(b), op,
+                    [holds](float x, float y) { return holds(x, y) ? 1.0f : 0.0f; });
 }
 
 CurvePtr NewConditional(std::size_t bars, std::string name) {

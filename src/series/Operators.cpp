@@ -4,19 +4,6 @@
 namespace Series {
 namespace {
 
-template <class Op> CurvePtr Pairwise(CurvePtr a, CurvePtr b, const char* op, Op value) {
-    const std::size_t bars = a->size();
-    auto y = NewCurve(bars);
-    y->name = a->name + op + b->name;
-    y->parameter = a->parameter + "," + b->parameter;
-    if (!LengthsAgree(bars, b->size())) return AllInvalid(std::move(y), bars);
-    y->values.resize(bars);
-    float* out = y->values.data();
-    const float *p = a->values.data(), *q = b->values.data();
-    for (std::size_t i = 0; i < bars; ++i) out[i] = value(p[i], q[i]);
-    return y;
-}
-
 template <class Op> CurvePtr EachValue(const CCurve& x, std::string name, Op value) {
     auto y = NewCurve(x.size());
     y->name = std::move(name);
