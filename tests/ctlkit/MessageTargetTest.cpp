@@ -80,10 +80,12 @@ TEST_F(UiThread, DetachedTargetDropsMessagesAndReleasesAWaitingSender) {
     auto target = CRecordingMessageTarget::Create(loop);
     std::promise<void> inHandler, release;
     auto released = release.get_future().share();
+    std::atomic<bool> handlerDone{false};
     target->SetAnswer([&](const SWindowMessage& m) {
         if (m.message == WM_USER) {
             inHandler.set_value();
             released.wait();
+            handlerDone = true; // the last touch of this test's locals on the UI thread
         }
         return 1L;
     });
@@ -96,6 +98,8 @@ TEST_F(UiThread, DetachedTargetDropsMessagesAndReleasesAWaitingSender) {
     target->Detach();
     EXPECT_EQ(second.get_future().get(), 0); // released although the UI thread is busy
     release.set_value();
+    // The detached sender returned early; the handler may still be leaving its wait.
+    while (!handlerDone) std::this_thread::sleep_for(1ms);
     first.join();
     sender.join();
     EXPECT_EQ(target->SendMessage(Message(WM_QUOTE_DOWNLOADED)), 0);
