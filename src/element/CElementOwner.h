@@ -1,4 +1,5 @@
 #pragma once
+#include "SPriceLook.h"
 #include <vector>
 
 struct SQuote;
@@ -14,4 +15,6 @@ public:
     virtual const std::vector<SQuote>* PriceBars() const { return nullptr; }
     // True while the price series the owner belongs to still lists the owner among its panes.
     virtual bool IsListedBySeries() const { return false; }
+    // The look of the owner's price bars; false when the owner is not bound to a series.
+    virtual bool PriceLook(SPriceLook& look) const { return false; }
 };

@@ -145,6 +145,10 @@ SPoint CSymbol::PointOf(float x, float y) const {
     return SPoint{IndexToX(x), ValueToY(y)};
 }
 
+void CSymbol::Draw(CDC&, float max, float min, int first, int end, const CRect& plot) {
+    StoreMapping(max, min, first, end, plot.left, plot.top, plot.right, plot.bottom);
+}
+
 int CSymbol::HitTest(int, int) {
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "SPoint.h"
 #include "ctlkit/CArchiveReader.h"
 #include "ctlkit/CArchiveWriter.h"
+#include "ctlkit/CDC.h"
 #include <array>
 #include <cstdint>
 #include <string>
@@ -51,6 +52,11 @@ public:
     // The centre of bar `index`.
     virtual int IndexToX(float index) const;
     SPoint PointOf(float x, float y) const;
+
+    // Draws the element into a pane showing values yMin..yMax over the bars [first, end) in
+    // the plot rectangle. The base keeps that mapping (StoreMapping) and draws nothing; every
+    // override starts the same way.
+    virtual void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot);
 
     // 0 none, 1 body (not selected), 2 body (selected), 3 first handle, 4 second handle.
     virtual int HitTest(int x, int y);

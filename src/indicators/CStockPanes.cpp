@@ -48,6 +48,8 @@ void CStockPanes::ClearCurveData(CStock&) {
 void CStockPanes::ClearCostDistribution(CStock&) {}
 void CStockPanes::RebuildCostDistribution(CStock&) {}
 
+void CStockPanes::RemapElements(CStock&, const std::vector<int32_t>&) {}
+
 void CStockPanes::ReplayIndicators(CStock& stock) {
     const int replayed = std::min<int>(static_cast<int>(m_panes.size()), CStock::kViewParCount);
     for (int number = 0; number < replayed; ++number) ReplayPane(stock, number);

@@ -24,6 +24,8 @@ public:
     // Null beyond the last pane.
     CTCurve* Pane(int number);
     const CTCurve* Pane(int number) const;
+    // The series this set is installed in; null before InstallIn.
+    const CStock* Stock() const { return m_stock; }
     // True when `pane` is one of this set's panes.
     bool Holds(const CTCurve* pane) const;
 
@@ -36,6 +38,7 @@ public:
     void RebuildCostDistribution(CStock& stock) override;
     void ReplayIndicators(CStock& stock) override;
     void RebindPanes(CStock& stock) override;
+    void RemapElements(CStock& stock, const std::vector<int32_t>& previousDates) override;
     void SetPaneWindow(CStock& stock, int first, int end) override;
     bool PricePaneCurveRange(CStock& stock, float& high, float& low) override;
 

@@ -2,6 +2,7 @@
 #include "CStockPanes.h"
 #include "CTradeFlag.h"
 #include "CurveRange.h"
+#include "quotes/CStock.h"
 #include "tools/ElementFactory.h"
 #include <string>
 
@@ -12,10 +13,12 @@ CTCurve::CTCurve(std::string name) : paneName(std::move(name)) {}
 CTCurve::~CTCurve() = default;
 
 void CTCurve::AddCurve(std::unique_ptr<CCurve> curve) {
+    curve->owner = this;
     m_curves.push_back(std::move(curve));
 }
 
 void CTCurve::AddSecondCurve(std::unique_ptr<CCurve> curve) {
+    curve->owner = this;
     m_secondCurves.push_back(std::move(curve));
 }
 
@@ -105,12 +108,14 @@ void CTCurve::Write(CArchiveWriter& ar) const {
     }
 }
 
-bool CTCurve::ReadCurves(CArchiveReader& ar, std::vector<std::unique_ptr<CCurve>>& curves) {
+bool CTCurve::ReadCurves(CArchiveReader& ar, std::vector<std::unique_ptr<CCurve>>& curves,
+                         CElementOwner* owner) {
     int32_t count = 0;
     if (!ar.ReadCount(count, kMinCurveRecord)) return false;
     for (int32_t i = 0; i < count; ++i) {
         auto curve = std::make_unique<CCurve>();
         if (!curve->Read(ar)) return false;
+        curve->owner = owner;
         curves.push_back(std::move(curve));
     }
     return true;
@@ -126,7 +131,7 @@ bool CTCurve::Read(CArchiveReader& ar) {
     ar.ReadFloat(m_rangeMin);
     ar.ReadString(secondName);
     if (!ar.ReadString(paneName)) return false;
-    if (!ReadCurves(ar, m_curves) || !ReadCurves(ar, m_secondCurves)) return false;
+    if (!ReadCurves(ar, m_curves, this) || !ReadCurves(ar, m_secondCurves, this)) return false;
     int32_t count = 0;
     if (!ar.ReadCount(count, sizeof(float))) return false;
     floats.assign(static_cast<size_t>(count), 0.0f);
@@ -149,4 +154,10 @@ void CTCurve::BindTo(const CStockPanes* set, const std::vector<SQuote>* bars) {
 
 bool CTCurve::IsListedBySeries() const {
     return m_set && m_set->Holds(this);
+}
+
+bool CTCurve::PriceLook(SPriceLook& look) const {
+    if (!m_set || !m_set->Stock()) return false;
+    look = m_set->Stock()->PriceLook();
+    return true;
 }

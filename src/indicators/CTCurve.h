@@ -73,6 +73,7 @@ public:
     void BindTo(const CStockPanes* set, const std::vector<SQuote>* bars);
     const std::vector<SQuote>* PriceBars() const override { return m_bars; }
     bool IsListedBySeries() const override;
+    bool PriceLook(SPriceLook& look) const override;
 
     std::string paneName;
     std::string secondName = kDefaultSecondName;
@@ -80,7 +81,8 @@ public:
     std::vector<float> floats;
 
 private:
-    static bool ReadCurves(CArchiveReader& ar, std::vector<std::unique_ptr<CCurve>>& curves);
+    static bool ReadCurves(CArchiveReader& ar, std::vector<std::unique_ptr<CCurve>>& curves,
+                           CElementOwner* owner);
 
     int m_windowFirst = 0;
     int m_windowEnd = 0;

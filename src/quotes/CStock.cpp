@@ -1,4 +1,5 @@
 #include "CStock.h"
+#include "PriceBarPainter.h"
 #include "CCsvQuoteReader.h"
 #include "CCsvQuoteWriter.h"
 #include "CTickerQuoteReader.h"
@@ -80,6 +81,9 @@ void CStock::StoreWindowSettings() {
 // ---- periods ----
 
 void CStock::RebuildDisplay(std::vector<SQuote> bars) {
+    m_previousDates.clear();
+    m_previousDates.reserve(m_display.size());
+    for (const SQuote& q : m_display) m_previousDates.push_back(q.date);
     ClearSeries(false, true);
     m_display = std::move(bars);
 }
@@ -90,6 +94,9 @@ void CStock::FinishMake(int period, bool force) {
     m_period = period;
     if (!force && m_paneHost) m_paneHost->ReplayIndicators(*this);
     if (m_paneHost) m_paneHost->RebindPanes(*this);
+    // Drawings are anchored to bars: carry them to the bars of the new series by date.
+    if (m_paneHost) m_paneHost->RemapElements(*this, m_previousDates);
+    m_previousDates.clear();
 }
 
 void CStock::MakeDayLine(bool force) {
@@ -361,4 +368,25 @@ void CStock::ExportBaseOnClose() {
         return;
     }
     WriteCsv(resolved, m_base);
+}
+
+void CStock::AdjustBarHalfWidth(int delta) {
+    m_barHalfWidth = std::max(0, m_barHalfWidth + delta);
+    m_barHalfWidthByHand = true;
+}
+
+SPriceLook CStock::PriceLook() const {
+    SPriceLook look;
+    look.riseFill = Colour(1);
+    look.fallFill = Colour(2);
+    look.riseLine = Colour(3);
+    look.fallLine = Colour(4);
+    look.dojiLine = Colour(5);
+    look.barHalfWidth = m_barHalfWidth;
+    return look;
+}
+
+void CStock::Draw(CDC& dc, float max, float min, int first, int end, const CRect& plot) {
+    CSymbol::Draw(dc, max, min, first, end, plot);
+    PriceBarPainter(*this).Paint(dc);
 }

@@ -134,6 +134,19 @@ public:
     std::array<uint8_t, 256>& FlagBytes() { return m_flagBytes; }
     const std::array<uint8_t, 256>& FlagBytes() const { return m_flagBytes; }
 
+    // The half-width of a drawn bar in pixels. Until the user narrows or broadens it, the
+    // price drawing recomputes it from the bar spacing on every draw.
+    int BarHalfWidth() const { return m_barHalfWidth; }
+    bool BarHalfWidthByHand() const { return m_barHalfWidthByHand; }
+    void SetComputedBarHalfWidth(int halfWidth) { m_barHalfWidth = halfWidth; }
+    // Narrow (-1) or Broaden (+1): never below 0, and from then on kept as set.
+    void AdjustBarHalfWidth(int delta);
+    // The look of the price bars for the elements coloured after them.
+    SPriceLook PriceLook() const;
+
+    // The price bars in the price style (0 to 6), and the squares of a selected series.
+    void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
+
     int ElementType() const { return typeCode; }
     int ElementNameId() const { return m_elementNameId; }
 
@@ -176,6 +189,9 @@ private:
     CIniReader m_settings;
     int m_barsInWindow = kDefaultBarsInWindow;
     int m_exportOnClose = 0;
+    std::vector<int32_t> m_previousDates; // bar dates of the display series before a rebuild
+    int m_barHalfWidth = 0;
+    bool m_barHalfWidthByHand = false;
 
     // What setup.ini held at construction, and whether the user changed the values since.
     int m_setupMaximumQuotes = kDefaultMaximumQuotes;

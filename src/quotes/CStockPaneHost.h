@@ -1,4 +1,6 @@
 #pragma once
+#include <cstdint>
+#include <vector>
 
 class CStock;
 
@@ -21,6 +23,9 @@ public:
     virtual void ReplayIndicators(CStock& stock) = 0;
     // Point every pane at the display series, which has just been rebuilt.
     virtual void RebindPanes(CStock& stock) = 0;
+    // Move every drawing element of every pane from the bars of the previous display series
+    // (their dates, oldest first) to the bars of the new one that hold the same dates.
+    virtual void RemapElements(CStock& stock, const std::vector<int32_t>& previousDates) = 0;
     // Give every pane the display window so it can recompute the range of its curves.
     virtual void SetPaneWindow(CStock& stock, int first, int end) = 0;
     // When the price pane holds curves: true with their highest and lowest value in the

@@ -96,6 +96,9 @@ public:
     void RebuildCostDistribution(CStock&) override { m_calls.push_back("RebuildCostDistribution"); }
     void ReplayIndicators(CStock&) override { m_calls.push_back("ReplayIndicators"); }
     void RebindPanes(CStock&) override { m_calls.push_back("RebindPanes"); }
+    void RemapElements(CStock&, const std::vector<int32_t>& previousDates) override {
+        remappedFrom = previousDates;
+    }
     void SetPaneWindow(CStock&, int first, int end) override {
         m_calls.push_back("SetPaneWindow " + std::to_string(first) + " " + std::to_string(end));
     }
@@ -108,6 +111,7 @@ public:
     }
 
     bool hasCurves = false;
+    std::vector<int32_t> remappedFrom;
     float curveHigh = 0;
     float curveLow = 0;
 
