@@ -171,6 +171,10 @@ int New(const std::vector<std::string>& words) {
 }
 } // namespace
 
+bool AddIndicatorOption(CStock& stock, const std::string& option, std::string& why) {
+    return AddIndicator(stock, option, why);
+}
+
 int ChartCommand(const std::vector<std::string>& args) {
     if (args.empty()) return BadUsage("chart wants dump or new");
     const std::vector<std::string> rest(args.begin() + 1, args.end());

@@ -13,3 +13,11 @@ int UpdateListCommand(const std::vector<std::string>& args);
 int LookupCommand(const std::vector<std::string>& args);
 int ChartCommand(const std::vector<std::string>& args);
 int TemplateCommand(const std::vector<std::string>& args);
+int RenderCommand(const std::vector<std::string>& args);
+int CostDistCommand(const std::vector<std::string>& args);
+int GannCommand(const std::vector<std::string>& args);
+
+class CStock;
+// One "--add PANE:ID[:insert|replace]" of chart new, also taken by render; false with the
+// reason in `why`.
+bool AddIndicatorOption(CStock& stock, const std::string& option, std::string& why);

@@ -28,6 +28,12 @@ const Subcommand kSubcommands[] = {
     {"template", TemplateCommand,
      "template dump FILE | template save --chart FILE.cht --out FILE.tmp | template apply "
      "--chart IN.cht --template T.tmp --out OUT.cht"},
+    {"costdist", CostDistCommand,
+     "costdist FILE [--period day|week|month|nday:N] [--max-quotes N] --bar I"},
+    {"gann", GannCommand, "gann [--rows N] [--start S] [--end E] [--colors]"},
+    {"render", RenderCommand,
+     "render (FILE.cht | --quotes FILE [--period day|week|month|nday:N] [--panes N] "
+     "[--add PANE:ID[:insert|replace]]...) --out OUT.png [--size WxH]"},
 };
 
 int Usage() {

@@ -1,4 +1,5 @@
 #include "CSymbol.h"
+#include "BarRemap.h"
 #include "ctlkit/CLanguage.h"
 #include <algorithm>
 #include <cmath>
@@ -168,7 +169,48 @@ void CSymbol::SetAnchor(float x, float y, int period) {
 void CSymbol::Rescale(int newPeriod) {
     if (newPeriod < 1) return;
     const float stored = static_cast<float>(std::max(Period(), 1));
-    x1 = stored * x1 / static_cast<float>(newPeriod);
-    x2 = stored * x2 / static_cast<float>(newPeriod);
+    const float target = static_cast<float>(newPeriod);
+    MapBarIndices([stored, target](float x) { return stored * x / target; });
     SetPeriod(newPeriod);
+}
+
+void CSymbol::RemapBars(const std::vector<int32_t>& oldDates, const std::vector<int32_t>& newDates,
+                        int newPeriod) {
+    const BarRemap remap(oldDates, newDates);
+    if (!remap.Usable()) return;
+    MapBarIndices([&remap](float x) { return remap.Map(x); });
+    SetPeriod(newPeriod);
+}
+
+void CSymbol::RemapBars(const std::vector<int32_t>& oldDates, const std::vector<int32_t>& baseDates,
+                        const std::vector<int32_t>& newDates, int newPeriod) {
+    const BarRemap toBase(oldDates, baseDates);
+    const BarRemap fromBase(baseDates, newDates);
+    if (!toBase.Usable() || !fromBase.Usable()) return;
+    MapBarIndices([&](float x) { return BarRemap::Through(toBase, fromBase, x); });
+    SetPeriod(newPeriod);
+}
+
+void CSymbol::MapBarIndices(const std::function<float(float)>& map) {
+    x1 = map(x1);
+    x2 = map(x2);
+}
+
+void CSymbol::DragHandle(int hitCode, float x, float y) {
+    switch (hitCode) {
+    case 3:
+        SetPoint1(x, y);
+        break;
+    case 4:
+        SetPoint2(x, y);
+        break;
+    case 5:
+        SetX1Y2(x, y);
+        break;
+    case 6:
+        SetX2Y1(x, y);
+        break;
+    default:
+        break;
+    }
 }

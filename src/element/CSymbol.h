@@ -6,7 +6,9 @@
 #include "ctlkit/CDC.h"
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <string>
+#include <vector>
 
 // The base of everything drawn inside a pane: anchors in bar-index and value coordinates, the
 // pixel mapping of the last draw and the selection state. Drawing comes with the classes that
@@ -71,6 +73,21 @@ public:
     // Scales the anchors' bar index from the stored period to `newPeriod` (at least 1), so the
     // element stays on the same dates.
     virtual void Rescale(int newPeriod);
+    // Carries the anchors from the bars dated `oldDates` to the bars dated `newDates` by date
+    // (BarRemap.h) and stores `newPeriod`. Nothing when either series is empty.
+    virtual void RemapBars(const std::vector<int32_t>& oldDates,
+                           const std::vector<int32_t>& newDates, int newPeriod);
+    // The same through the daily bars both series were built from (`baseDates`), so that no
+    // chain of period changes moves an anchor off its day.
+    void RemapBars(const std::vector<int32_t>& oldDates, const std::vector<int32_t>& baseDates,
+                   const std::vector<int32_t>& newDates, int newPeriod);
+    // Applies `map` to every bar index the element holds (both anchors; tools with more
+    // points add theirs).
+    virtual void MapBarIndices(const std::function<float(float)>& map);
+    // Drags the handle of hit code `hitCode` to (x, y): 3 the first anchor, 4 the second, 5
+    // the corner (x1, y2), 6 the corner (x2, y1); tools with other points take 5 and 6 for
+    // them.
+    virtual void DragHandle(int hitCode, float x, float y);
 
     CElementOwner* owner = nullptr;
     std::array<uint8_t, 256> block1{};

@@ -1,7 +1,9 @@
 #include "CStockPanes.h"
+#include "CTradeFlag.h"
 #include "IndicatorBuilder.h"
 #include "quotes/CStock.h"
 #include "quotes/CViewPar.h"
+#include "tools/ElementPeriod.h"
 #include <algorithm>
 #include <string>
 
@@ -43,12 +45,31 @@ void CStockPanes::ClearCurveData(CStock&) {
     for (auto& pane : m_panes) pane->ClearCurveData();
 }
 
-// The cost distribution table is not kept by the pane set; the fund distribution panel
-// builds its own.
-void CStockPanes::ClearCostDistribution(CStock&) {}
-void CStockPanes::RebuildCostDistribution(CStock&) {}
+void CStockPanes::ClearCostDistribution(CStock&) {
+    m_costDistribution.Clear();
+}
 
-void CStockPanes::RemapElements(CStock&, const std::vector<int32_t>&) {}
+void CStockPanes::RebuildCostDistribution(CStock& stock) {
+    m_costDistribution.Rebuild(stock.Display());
+}
+
+// The user's drawings follow their dates to the bars of the new period; trade flags and
+// marked reference lines were rebuilt by the replay and already fit the new bars.
+void CStockPanes::RemapElements(CStock& stock, const std::vector<int32_t>& previousDates) {
+    const auto datesOf = [](const std::vector<SQuote>& bars) {
+        std::vector<int32_t> dates;
+        dates.reserve(bars.size());
+        for (const SQuote& bar : bars) dates.push_back(bar.date);
+        return dates;
+    };
+    const std::vector<int32_t> dates = datesOf(stock.Display());
+    const std::vector<int32_t> days = datesOf(stock.Base());
+    const int period = ElementPeriod(stock);
+    for (auto& pane : m_panes)
+        for (const auto& element : pane->Elements())
+            if (element->indicatorMark == 0 && element->TypeCode() != CTradeFlag::kTypeCode)
+                element->RemapBars(previousDates, days, dates, period);
+}
 
 void CStockPanes::ReplayIndicators(CStock& stock) {
     const int replayed = std::min<int>(static_cast<int>(m_panes.size()), CStock::kViewParCount);

@@ -1,4 +1,5 @@
 #pragma once
+#include "CCostDistribution.h"
 #include "CTCurve.h"
 #include "quotes/CStockPaneHost.h"
 #include <cstddef>
@@ -28,6 +29,8 @@ public:
     const CStock* Stock() const { return m_stock; }
     // True when `pane` is one of this set's panes.
     bool Holds(const CTCurve* pane) const;
+    // The cost distribution of the series' display bars, one record per bar.
+    const CCostDistribution& CostDistribution() const { return m_costDistribution; }
 
     // The pane, created with the name "NoName" (together with any missing pane below it)
     // when the array is shorter. `number` must not be negative.
@@ -49,4 +52,5 @@ private:
     std::vector<std::unique_ptr<CTCurve>> m_panes;
     // The series this set is installed in; its display bars are what elements snap to.
     const CStock* m_stock = nullptr;
+    CCostDistribution m_costDistribution;
 };

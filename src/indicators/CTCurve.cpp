@@ -152,6 +152,13 @@ void CTCurve::BindTo(const CStockPanes* set, const std::vector<SQuote>* bars) {
     m_bars = bars;
 }
 
+const std::vector<float>* CTCurve::CurveValues(std::string_view name) const {
+    for (const auto* list : {&m_curves, &m_secondCurves})
+        for (const auto& curve : *list)
+            if (curve->name == name) return &curve->values;
+    return nullptr;
+}
+
 bool CTCurve::IsListedBySeries() const {
     return m_set && m_set->Holds(this);
 }

@@ -72,6 +72,8 @@ public:
     // pane it holds, so elements can snap to prices and test that their pane still exists.
     void BindTo(const CStockPanes* set, const std::vector<SQuote>* bars);
     const std::vector<SQuote>* PriceBars() const override { return m_bars; }
+    // The values of the first curve of either list with that name.
+    const std::vector<float>* CurveValues(std::string_view name) const override;
     bool IsListedBySeries() const override;
     bool PriceLook(SPriceLook& look) const override;
 

@@ -1,4 +1,5 @@
 #include "CTradeFlag.h"
+#include "TradeFlagPainter.h"
 #include "element/FontRecord.h"
 
 CTradeFlag::CTradeFlag() {
@@ -45,4 +46,9 @@ bool CTradeFlag::Read(CArchiveReader& ar) {
     ar.ReadString(text);
     if (!ReadFontRecord(ar, font)) return false;
     return ar.ReadBytes(block.data(), block.size());
+}
+
+void CTradeFlag::Draw(CDC& dc, float max, float min, int first, int end, const CRect& plot) {
+    CSymbol::Draw(dc, max, min, first, end, plot);
+    TradeFlagPainter(*this).Paint(dc);
 }

@@ -24,6 +24,9 @@ public:
     void Write(CArchiveWriter& ar) const override;
     bool Read(CArchiveReader& ar) override;
 
+    // Keeps the mapping, then draws a marker on every visible bar that has a flag.
+    void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
+
     std::vector<float> values;
     int direction = kBuy;
     uint32_t colour = 0;

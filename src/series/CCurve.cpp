@@ -1,4 +1,5 @@
 #include "CCurve.h"
+#include "CurvePainter.h"
 #include <string>
 
 CCurve::CCurve() {
@@ -55,4 +56,9 @@ bool CCurve::Read(CArchiveReader& ar) {
     values.assign(static_cast<std::size_t>(count), 0.0f);
     for (float& value : values) ar.ReadFloat(value);
     return ar.ReadBytes(block.data(), block.size());
+}
+
+void CCurve::Draw(CDC& dc, float max, float min, int first, int end, const CRect& plot) {
+    CSymbol::Draw(dc, max, min, first, end, plot);
+    CurvePainter(*this).Paint(dc);
 }

@@ -12,7 +12,7 @@
 
 // One value per bar of the series (index 0 = oldest) and the look of its line. Positive
 // infinity marks a bar without a value; a value is valid exactly when it is finite.
-// A chart element of its own (type 36); its drawing comes with the view.
+// A chart element of its own (type 36).
 class CCurve : public CSymbol {
 public:
     static constexpr int kTypeCode = 36;
@@ -28,6 +28,9 @@ public:
     // bytes left cannot hold. The fill colour is not stored.
     void Write(CArchiveWriter& ar) const override;
     bool Read(CArchiveReader& ar) override;
+
+    // Keeps the mapping, then draws the visible values in the curve's draw kind.
+    void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
 
     std::size_t size() const { return values.size(); }
     bool empty() const { return values.empty(); }

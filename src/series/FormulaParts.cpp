@@ -12,7 +12,10 @@ CurvePtr TypicalPrice(const std::vector<SQuote>& q) {
 }
 
 CurvePtr StochasticRsv(const std::vector<SQuote>& q) {
-    return MulK(Div(Sub(C(q), LLV(L(q), 9)), Sub(HHV(H(q), 9), LLV(L(q), 9))), 100.0f);
+    // The lowest low is the same series in both places: compute it once.
+    CurvePtr lowest = LLV(L(q), 9);
+    CurvePtr aboveLow = Sub(C(q), Copy(*lowest));
+    return MulK(Div(std::move(aboveLow), Sub(HHV(H(q), 9), std::move(lowest))), 100.0f);
 }
 
 CurvePtr MacdDif(const std::vector<SQuote>& q) {

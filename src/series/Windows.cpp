@@ -25,20 +25,25 @@ void WindowExtreme(const CCurve& x, int period, std::vector<float>& y, Better be
     }
     if (n == bars) return;
 
-    std::vector<std::size_t> queue(bars);
+    // The queue never holds more than n + 1 bars, so a ring of the next power of two at
+    // least n + 2 replaces a queue as long as the series; head and tail only grow.
+    std::size_t capacity = 1;
+    while (capacity < n + 2) capacity <<= 1;
+    const std::size_t mask = capacity - 1;
+    std::vector<std::size_t> queue(capacity);
     std::size_t head = 0, tail = 0;
     const auto enter = [&](std::size_t j) {
         const float v = x.RawAt(j);
         if (!std::isfinite(v)) return;
-        while (tail > head && !better(x.RawAt(queue[tail - 1]), v)) --tail;
-        queue[tail++] = j;
+        while (tail > head && !better(x.RawAt(queue[(tail - 1) & mask]), v)) --tail;
+        queue[tail++ & mask] = j;
     };
     for (std::size_t j = 1; j < n; ++j) enter(j);
     for (std::size_t i = n; i < bars; ++i) {
         enter(i);
-        while (head < tail && queue[head] + n <= i) ++head;
+        while (head < tail && queue[head & mask] + n <= i) ++head;
         h = x.ZeroAt(i - n);
-        if (head < tail && better(x.RawAt(queue[head]), h)) h = x.RawAt(queue[head]);
+        if (head < tail && better(x.RawAt(queue[head & mask]), h)) h = x.RawAt(queue[head & mask]);
         y.push_back(h);
     }
 }

@@ -10,6 +10,11 @@ public:
 
     CArrow();
     ~CArrow() override;
+    // The shaft p1-p2 and, with the head flag set, a filled head at p2 pointing away from p1:
+    // max(head length, factor x shaft length) long and half as wide at its base.
+    void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
+    // The three corners of the head for a shaft from `from` to `tip`: tip, left, right barb.
+    std::array<CPoint, 3> Head(SPoint from, SPoint tip) const;
 
     void Write(CArchiveWriter& ar) const override;
     bool Read(CArchiveReader& ar) override;

@@ -9,6 +9,9 @@ public:
 
     CCycle();
     ~CCycle() override;
+    // Vertical lines at p1's column plus every multiple from -n to n of the anchors' column
+    // spacing; a single line when both anchors share a column.
+    void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
 
     void Write(CArchiveWriter& ar) const override;
     bool Read(CArchiveReader& ar) override;

@@ -12,6 +12,9 @@ public:
 
     CFiboFan();
     ~CFiboFan() override;
+    // Three lines from the left anchor to the right anchor's column at the heights 1 - r, 0.5
+    // and r of the anchors' span; keeps the origin and the three end points.
+    void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
 
     void Write(CArchiveWriter& ar) const override;
     bool Read(CArchiveReader& ar) override;

@@ -12,6 +12,9 @@ public:
 
     CFiboRetrace();
     ~CFiboRetrace() override;
+    // A line from p1's to p2's column and a "%.1f%%" label per shown level: level 0 at p2's
+    // row, 1.0 at p1's height.
+    void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
 
     void Write(CArchiveWriter& ar) const override;
     bool Read(CArchiveReader& ar) override;

@@ -1,4 +1,5 @@
 #include "CFiboTime.h"
+#include "ToolGeometry.h"
 
 namespace {
 constexpr unsigned kNameId = 68;
@@ -44,4 +45,14 @@ bool CFiboTime::Read(CArchiveReader& ar) {
         offset = static_cast<uint32_t>(stored);
     }
     return ReadBlock(ar, ownBlock);
+}
+
+void CFiboTime::Draw(CDC& dc, float max, float min, int first, int end, const CRect& plot) {
+    BeginDraw(dc, max, min, first, end, plot);
+    const int base = static_cast<int>(x1);
+    for (const uint32_t offset : offsets) {
+        const int column = IndexToX(static_cast<float>(base + static_cast<int>(offset)));
+        dc.Line(column, plotBottom, column, plotTop);
+    }
+    if (selected) ToolGeometry::DrawHandles(dc, {PointOf(x1, y1), PointOf(x2, y2)});
 }

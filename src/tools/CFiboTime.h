@@ -12,6 +12,8 @@ public:
 
     CFiboTime();
     ~CFiboTime() override;
+    // A vertical line across the plot at each zone offset's bar after the first anchor's.
+    void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
 
     void Write(CArchiveWriter& ar) const override;
     bool Read(CArchiveReader& ar) override;

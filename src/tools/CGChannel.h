@@ -11,6 +11,18 @@ public:
 
     CGChannel();
     ~CGChannel() override;
+    // All four points at the click.
+    void SetAnchor(float x, float y, int period) override;
+    // The base line and the shown parallels through the third and fourth points; handles at
+    // p1, p2 and each shown parallel's own point when selected.
+    void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
+    // Handles 3 and 4 as a line, 5 the upper point, 6 the lower point; the body is the base
+    // line and each shown parallel.
+    int HitTest(int x, int y) override;
+    // All four points by the same delta, then the parallels' points to the middle bar.
+    void MoveBy(int x, int y) override;
+    void MapBarIndices(const std::function<float(float)>& map) override;
+    void DragHandle(int hitCode, float x, float y) override;
 
     void Write(CArchiveWriter& ar) const override;
     bool Read(CArchiveReader& ar) override;
@@ -24,5 +36,8 @@ public:
     std::array<uint8_t, 256> ownBlock{};
 
 protected:
+    // The parallel through (x, y): the base line shifted by that point's row offset from the
+    // base line's middle.
+    void ParallelThrough(float x, float y, SPoint& a, SPoint& b) const;
     CGChannel(int code, unsigned nameId);
 };

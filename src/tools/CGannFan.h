@@ -11,6 +11,9 @@ public:
 
     CGannFan();
     ~CGannFan() override;
+    // Nine lines from p1: four steep ones to p2's row, the 1 x 1 line to p2, four flat ones
+    // to p2's column, and the 1 x 1 line again; keeps their end points.
+    void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
 
     void Write(CArchiveWriter& ar) const override;
     bool Read(CArchiveReader& ar) override;

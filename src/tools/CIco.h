@@ -11,6 +11,11 @@ public:
 
     CIco();
     ~CIco() override;
+    // Image iconNumber of the icon strip with its top-left corner at p1, white left out;
+    // handles at the icon's corners when selected.
+    void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
+    // 3 on the top-left handle (selected only); the body is the icon's square.
+    int HitTest(int x, int y) override;
 
     void Write(CArchiveWriter& ar) const override;
     bool Read(CArchiveReader& ar) override;

@@ -1,5 +1,6 @@
 #include "CLine.h"
 #include "SnapField.h"
+#include "ToolGeometry.h"
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -66,44 +67,51 @@ int CLine::IndexToX(float index) const {
                    static_cast<float>(plotLeft));
 }
 
-namespace {
-bool Near(SPoint handle, int x, int y, int tolerance) {
-    return std::abs(x - handle.x) < tolerance && std::abs(y - handle.y) < tolerance;
-}
-} // namespace
-
 int CLine::HitTest(int x, int y) {
     SPoint p1 = PointOf(x1, y1);
     SPoint p2 = PointOf(x2, y2);
     if (tracking) return hitState;
     if (selected) {
         const int handleTolerance = 2 * hitTolerance;
-        if (Near(p1, x, y, handleTolerance)) return hitState = 3;
-        if (Near(p2, x, y, handleTolerance)) return hitState = 4;
+        if (ToolGeometry::NearPoint(p1, x, y, handleTolerance)) return hitState = 3;
+        if (ToolGeometry::NearPoint(p2, x, y, handleTolerance)) return hitState = 4;
     }
     ExtendedSegment(p1, p2);
-    if (OnSegment(p1, p2, x, y)) {
-        if (!selected) return hitState = 1;
-        grabPoint = {x, y};
-        return hitState = 2;
-    }
+    if (OnSegment(p1, p2, x, y)) return BodyHit(x, y);
+    return Miss();
+}
+
+int CLine::BodyHit(int x, int y) {
+    if (!selected) return hitState = 1;
+    grabPoint = {x, y};
+    return hitState = 2;
+}
+
+int CLine::Miss() {
     if (hitState != 3 && hitState != 4) hitState = 0;
     return 0;
 }
 
 bool CLine::OnSegment(SPoint p1, SPoint p2, int x, int y) const {
-    const float dx = static_cast<float>(p2.x - p1.x);
-    const float dy = static_cast<float>(p2.y - p1.y);
-    if (dx == 0 && dy == 0) return x == p1.x && y == p1.y;
-    const float tolerance = static_cast<float>(hitTolerance);
-    if (std::fabs(dx) < std::fabs(dy)) {
-        const float lineX = static_cast<float>(p1.x) + static_cast<float>(y - p1.y) * dx / dy;
-        return std::fabs(static_cast<float>(x) - lineX) <= tolerance && y >= std::min(p1.y, p2.y) &&
-               y <= std::max(p1.y, p2.y);
-    }
-    const float lineY = static_cast<float>(p1.y) + static_cast<float>(x - p1.x) * dy / dx;
-    return std::fabs(static_cast<float>(y) - lineY) <= tolerance && x >= std::min(p1.x, p2.x) &&
-           x <= std::max(p1.x, p2.x);
+    return ToolGeometry::OnSegment(p1, p2, x, y, hitTolerance);
+}
+
+void CLine::BeginDraw(CDC& dc, float max, float min, int first, int end, const CRect& plot) {
+    CSymbol::Draw(dc, max, min, first, end, plot);
+    dc.SelectPen(ToolGeometry::PenOf(lineStyle, lineWidth, color));
+}
+
+void CLine::DrawLine(CDC& dc, SPoint a, SPoint b) const {
+    ExtendedSegment(a, b);
+    ToolGeometry::DrawSegment(dc, a, b);
+}
+
+void CLine::Draw(CDC& dc, float max, float min, int first, int end, const CRect& plot) {
+    BeginDraw(dc, max, min, first, end, plot);
+    const SPoint p1 = PointOf(x1, y1);
+    const SPoint p2 = PointOf(x2, y2);
+    DrawLine(dc, p1, p2);
+    if (selected) ToolGeometry::DrawHandles(dc, {p1, p2});
 }
 
 SPoint CLine::ExtendTo(SPoint from, SPoint end, int edgeX) const {
@@ -168,6 +176,11 @@ void CLine::SetX2Y1(float x, float y) {
     SnapIfAsked();
 }
 
+void CLine::SetAnchor(float x, float y, int period) {
+    CSymbol::SetAnchor(x, y, period);
+    SnapIfAsked();
+}
+
 void CLine::SnapIfAsked() {
     if (snapToPrice) SnapToPrice();
 }
@@ -201,4 +214,19 @@ void CLine::SnapToPrice(const std::vector<SQuote>& bars) {
     if (field < 0) return;
     y1 = PriceOf(bars[static_cast<size_t>(x1)], field);
     y2 = PriceOf(bars[static_cast<size_t>(x2)], field);
+}
+
+std::vector<float> CLine::SourceValues() const {
+    std::vector<float> values;
+    if (!owner) return values;
+    const int field = SnapField::PriceIndex(snapField);
+    if (field < 0) {
+        if (const std::vector<float>* curve = owner->CurveValues(snapField)) values = *curve;
+        return values;
+    }
+    const std::vector<SQuote>* bars = owner->PriceBars();
+    if (!bars) return values;
+    values.reserve(bars->size());
+    for (const SQuote& bar : *bars) values.push_back(PriceOf(bar, field));
+    return values;
 }

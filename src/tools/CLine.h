@@ -28,11 +28,15 @@ public:
     // Handles (selected only, within twice hitTolerance), then the p1-p2 segment as extended,
     // within hitTolerance. While tracking, the last result is given again.
     int HitTest(int x, int y) override;
+    // The p1-p2 segment as extended in the line pen; the two handles when selected.
+    void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
     void MoveBy(int x, int y) override;
     void SetPoint1(float x, float y) override;
     void SetPoint2(float x, float y) override;
     void SetX1Y2(float x, float y) override;
     void SetX2Y1(float x, float y) override;
+    // Placing snaps too when snapToPrice is set.
+    void SetAnchor(float x, float y, int period) override;
 
     // With snapToPrice set: the anchors' bars clamped to the owner's bars and, when snapField
     // names a price, both anchors moved onto that price of their bars. Nothing without an
@@ -41,6 +45,9 @@ public:
     void SnapToPrice(const std::vector<SQuote>& bars);
     // The segment p1-p2 after extendLeft / extendRight, in pixels.
     void ExtendedSegment(SPoint& p1, SPoint& p2) const;
+    // The values of the source `snapField` names, one per bar: the open, high, low or close of
+    // the owner's bars or the owner's curve of that name. Empty without an owner or source.
+    std::vector<float> SourceValues() const;
 
     uint32_t color = 0; // 0x00BBGGRR; the view gives a new line the pane's complement colour
     int lineWidth = 1;  // 0 to 10
@@ -54,6 +61,14 @@ public:
 
 protected:
     void SnapIfAsked();
+    // Keeps the pane mapping and selects the line pen.
+    void BeginDraw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot);
+    // The segment a-b, extended as extendLeft / extendRight ask, in the current pen.
+    void DrawLine(CDC& dc, SPoint a, SPoint b) const;
+    // The hit code for a body hit at (x, y): 1, or 2 with grabPoint kept when selected.
+    int BodyHit(int x, int y);
+    // No hit: 0, with hitState cleared unless a handle drag is under way.
+    int Miss();
     // Moves `end` along the line through `from` to the edge x `edgeX`, or to the top or bottom
     // edge when the line leaves the plot there first.
     SPoint ExtendTo(SPoint from, SPoint end, int edgeX) const;

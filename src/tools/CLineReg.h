@@ -9,6 +9,10 @@ public:
 
     CLineReg();
     ~CLineReg() override;
+    // Fits slope and intercept by least squares to the source over the bars between the
+    // anchors (clamped to the bars) and puts both anchors on the fitted line. Over a single
+    // bar the line is horizontal at its value; without a source nothing changes.
+    void SnapToPrice() override;
 
     void Write(CArchiveWriter& ar) const override;
     bool Read(CArchiveReader& ar) override;

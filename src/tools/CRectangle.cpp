@@ -1,4 +1,5 @@
 #include "CRectangle.h"
+#include "ToolGeometry.h"
 
 CRectangle::CRectangle() {
     typeCode = kTypeCode;
@@ -14,4 +15,30 @@ void CRectangle::Write(CArchiveWriter& ar) const {
 bool CRectangle::Read(CArchiveReader& ar) {
     if (!CLine::Read(ar)) return false;
     return ar.Ok();
+}
+
+void CRectangle::Draw(CDC& dc, float max, float min, int first, int end, const CRect& plot) {
+    BeginDraw(dc, max, min, first, end, plot);
+    const SPoint p1 = PointOf(x1, y1);
+    const SPoint p2 = PointOf(x2, y2);
+    dc.SelectBrush(SBrush{0xFFFFFF, true});
+    dc.Rectangle(ToolGeometry::BoxOf(p1, p2));
+    if (selected) ToolGeometry::DrawHandles(dc, {p1, p2, SPoint{p1.x, p2.y}, SPoint{p2.x, p1.y}});
+}
+
+int CRectangle::HitTest(int x, int y) {
+    if (tracking) return hitState;
+    const SPoint p1 = PointOf(x1, y1);
+    const SPoint p2 = PointOf(x2, y2);
+    if (selected) {
+        const int t = 2 * hitTolerance;
+        if (ToolGeometry::NearPoint(p1, x, y, t)) return hitState = 3;
+        if (ToolGeometry::NearPoint(p2, x, y, t)) return hitState = 4;
+        if (ToolGeometry::NearPoint(SPoint{p1.x, p2.y}, x, y, t)) return hitState = 5;
+        if (ToolGeometry::NearPoint(SPoint{p2.x, p1.y}, x, y, t)) return hitState = 6;
+    }
+    if (ToolGeometry::OnRectOutline(ToolGeometry::BoxOf(p1, p2), x, y, hitTolerance))
+        return BodyHit(x, y);
+    if (hitState < 3) hitState = 0;
+    return 0;
 }

@@ -9,7 +9,13 @@ public:
 
     CSDChannel();
     ~CSDChannel() override;
+    // The anchors onto the source, then the parallels one spread above and below the base
+    // line's middle. Nothing without a source.
+    void SnapToPrice() override;
 
 protected:
+    // The spread of the source over its bars from the sum of squared deviations and the
+    // number of values: the sample standard deviation; 0 with fewer than two values.
+    virtual float Spread(float squares, int count) const;
     CSDChannel(int code, unsigned nameId);
 };

@@ -1,4 +1,5 @@
 #include "CSEChannel.h"
+#include <cmath>
 
 namespace {
 constexpr unsigned kNameId = 75;
@@ -7,3 +8,8 @@ constexpr unsigned kNameId = 75;
 CSEChannel::CSEChannel() : CSDChannel(kTypeCode, kNameId) {}
 
 CSEChannel::~CSEChannel() = default;
+
+float CSEChannel::Spread(float squares, int count) const {
+    if (count < 1) return 0;
+    return std::sqrt(squares / static_cast<float>(count));
+}

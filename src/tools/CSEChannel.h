@@ -9,4 +9,8 @@ public:
 
     CSEChannel();
     ~CSEChannel() override;
+
+protected:
+    // The square root of the mean squared deviation; 0 without values.
+    float Spread(float squares, int count) const override;
 };

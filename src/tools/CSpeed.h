@@ -11,6 +11,9 @@ public:
 
     CSpeed();
     ~CSpeed() override;
+    // Lines from p1 to p2 and to p2's column at one and two thirds of the height; keeps their
+    // end points.
+    void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
 
     void Write(CArchiveWriter& ar) const override;
     bool Read(CArchiveReader& ar) override;

@@ -12,6 +12,13 @@ public:
 
     CText();
     ~CText() override;
+    // The text, line by line, with its top-left corner at p1 in the font and text colour on
+    // a transparent background; handles at the text box's corners when selected.
+    void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
+    // 3 on the top-left handle (selected only); the body is the whole text box.
+    int HitTest(int x, int y) override;
+    // The text box of the last draw.
+    CRect TextBox() const;
 
     void Write(CArchiveWriter& ar) const override;
     bool Read(CArchiveReader& ar) override;
@@ -20,4 +27,7 @@ public:
     uint32_t textColour = 0x808080;
     LOGFONT font;
     std::array<uint8_t, 256> ownBlock{};
+
+private:
+    CSize m_extent; // the text's size at the last draw
 };

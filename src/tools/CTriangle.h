@@ -11,6 +11,16 @@ public:
 
     CTriangle();
     ~CTriangle() override;
+    // All three points at the click.
+    void SetAnchor(float x, float y, int period) override;
+    // The three sides; handles at the three points when selected.
+    void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
+    // Handles (selected only): 3 at p1, 4 at p2, 5 at the third point; the body is any side.
+    int HitTest(int x, int y) override;
+    void MoveBy(int x, int y) override;
+    void MapBarIndices(const std::function<float(float)>& map) override;
+    // 5 drags the third point.
+    void DragHandle(int hitCode, float x, float y) override;
 
     void Write(CArchiveWriter& ar) const override;
     bool Read(CArchiveReader& ar) override;

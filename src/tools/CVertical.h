@@ -9,6 +9,9 @@ public:
 
     CVertical();
     ~CVertical() override;
+    // One line down the plot at the first anchor's bar; one handle at the first anchor.
+    void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
+    int HitTest(int x, int y) override;
 
     void Write(CArchiveWriter& ar) const override;
     bool Read(CArchiveReader& ar) override;

@@ -1,0 +1,63 @@
+#include "CliArgs.h"
+#include "Commands.h"
+#include "indicators/CCostDistribution.h"
+#include "indicators/CStockPanes.h"
+#include "quotes/CStock.h"
+#include "quotes/QuoteToolLoader.h"
+#include <climits>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+const char kUsage[] = "usage: zentristock-cli costdist FILE [--period day|week|month|nday:N] "
+                      "[--max-quotes N] --bar I\n";
+
+int BadUsage(const std::string& message) {
+    std::fprintf(stderr, "%s%s\n", kUsage, message.c_str());
+    return 2;
+}
+
+} // namespace
+
+// Prints the 200 bin weights, the range low and the range high of one bar, one a line.
+int CostDistCommand(const std::vector<std::string>& words) {
+    CliArgs args(words, {});
+    if (!args.Ok() || args.Positional().size() != 1) return BadUsage(args.Error());
+    const std::string& path = args.Positional()[0];
+    SPeriodChoice period;
+    if (auto text = args.Value("period")) {
+        auto parsed = ParsePeriodChoice(*text);
+        if (!parsed)
+            return BadUsage("--period wants day, week, month or nday:N, not \"" + *text + "\"");
+        period = *parsed;
+    }
+    if (!args.Has("bar")) return BadUsage("--bar is required");
+    std::string error;
+    auto maximum = args.Number("max-quotes", 0, INT_MAX - 1, error);
+    if (!error.empty()) return BadUsage(error);
+
+    CStock stock;
+    SQuoteReadStats stats;
+    if (!LoadQuotesForTool(stock, path, period,
+                           maximum ? static_cast<int>(*maximum) : CStock::kDefaultMaximumQuotes,
+                           &stats)) {
+        std::fprintf(stderr, "cannot load the quote file %s\n", path.c_str());
+        return 1;
+    }
+    if (stats.Refused() != 0 || stats.readError)
+        std::fprintf(stderr, "quote lines refused: %zu\n", stats.Refused());
+
+    CStockPanes& panes = CStockPanes::InstallIn(stock);
+    panes.RebuildCostDistribution(stock);
+    const CCostDistribution& table = panes.CostDistribution();
+    if (table.Empty()) {
+        std::fprintf(stderr, "the quote file %s holds no bars\n", path.c_str());
+        return 1;
+    }
+    auto bar = args.Number("bar", 0, static_cast<long>(table.Size()) - 1, error);
+    if (!error.empty() || !bar) return BadUsage(error);
+    for (float value : table.At(static_cast<std::size_t>(*bar)))
+        std::printf("%.9g\n", static_cast<double>(value));
+    return 0;
+}

@@ -1,0 +1,167 @@
+#include "CliArgs.h"
+#include "Commands.h"
+#include "chart/CChartFile.h"
+#include "ctlkit/qt/QtDC.h"
+#include "indicators/CStockPanes.h"
+#include "quotes/CStock.h"
+#include "quotes/QuoteToolLoader.h"
+#include "view/CPaneStack.h"
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace {
+
+const char kUsage[] =
+    "usage: zentristock-cli render FILE.cht --out OUT.png [--size WxH]\n"
+    "       zentristock-cli render --quotes FILE [--period day|week|month|nday:N] [--panes N]\n"
+    "           [--add PANE:ID[:insert|replace]]... --out OUT.png [--size WxH]\n";
+constexpr int kMinSide = 80;
+constexpr int kMaxSide = 16384;
+
+int BadUsage(const std::string& why) {
+    std::fprintf(stderr, "zentristock-cli render: %s\n%s", why.c_str(), kUsage);
+    return 2;
+}
+
+bool ParseSize(const std::string& text, int& width, int& height) {
+    const std::size_t x = text.find('x');
+    if (x == std::string::npos) return false;
+    char* end = nullptr;
+    const long w = std::strtol(text.c_str(), &end, 10);
+    if (end != text.c_str() + x) return false;
+    const long h = std::strtol(text.c_str() + x + 1, &end, 10);
+    if (*end != '\0' || x + 1 == text.size()) return false;
+    if (w < kMinSide || h < kMinSide || w > kMaxSide || h > kMaxSide) return false;
+    width = static_cast<int>(w);
+    height = static_cast<int>(h);
+    return true;
+}
+
+// The highest pane an "--add PANE:..." names, -1 when none does.
+int HighestAddedPane(const std::vector<std::string>& adds) {
+    int highest = -1;
+    for (const std::string& add : adds) highest = std::max(highest, std::atoi(add.c_str()));
+    return highest;
+}
+
+std::unique_ptr<CStock> StockFromQuotes(const CliArgs& args, int& status) {
+    SPeriodChoice period;
+    if (auto text = args.Value("period")) {
+        auto parsed = ParsePeriodChoice(*text);
+        if (!parsed) {
+            status = BadUsage("--period wants day, week, month or nday:N, not \"" + *text + "\"");
+            return nullptr;
+        }
+        period = *parsed;
+    }
+    const std::vector<std::string> adds = args.Values("add");
+    long panes = std::clamp(HighestAddedPane(adds) + 1, 2, 10);
+    if (args.Has("panes")) {
+        std::string error;
+        auto number = args.Number("panes", 1, 10, error);
+        if (!number) {
+            status = BadUsage(error);
+            return nullptr;
+        }
+        panes = *number;
+    }
+    auto stock = std::make_unique<CStock>();
+    stock->SetPaneCount(static_cast<int>(panes));
+    CStockPanes& paneSet = CStockPanes::InstallIn(*stock);
+    for (int number = 0; number < panes; ++number) paneSet.PaneAt(number);
+    const std::string path = *args.Value("quotes");
+    if (!LoadQuotesForTool(*stock, path, period, stock->MaximumQuotes(), nullptr)) {
+        std::fprintf(stderr, "The quote file %s cannot be read.\n", path.c_str());
+        status = 1;
+        return nullptr;
+    }
+    std::string why;
+    for (const std::string& option : adds)
+        if (!AddIndicatorOption(*stock, option, why)) {
+            status = BadUsage(why);
+            return nullptr;
+        }
+    paneSet.RebindPanes(*stock);
+    // The title button shows the symbol, named after the quote file.
+    std::string symbol = path.substr(path.find_last_of('/') + 1);
+    symbol = symbol.substr(0, symbol.find_last_of('.'));
+    if (!symbol.empty()) stock->SetSymbolName(symbol);
+    return stock;
+}
+
+std::unique_ptr<CStock> StockFromChart(const std::string& path, int& status) {
+    std::string error;
+    auto stock = CChartFile::Load(path, error, false);
+    if (!stock) {
+        std::fprintf(stderr, "The chart file %s cannot be read: %s.\n", path.c_str(),
+                     error.c_str());
+        status = 1;
+    }
+    return stock;
+}
+
+// Every visible pane drawn into a bitmap of its own, then copied into the window image.
+QImage RenderWindow(CStock& stock, int width, int height) {
+    CPaneStack stack(stock, std::max(1, stock.PaneCount()),
+                     CZentriStockView::DefaultAxisSettings());
+    stack.Arrange(width, height);
+    QImage window(width, height, QImage::Format_RGB32);
+    window.fill(Qt::white);
+    QPainter painter(&window);
+    for (int pane = 0; pane < stack.Count(); ++pane) {
+        const CRect& rect = stack.PaneRect(pane);
+        if (stack.IsHidden(pane) || rect.Width() <= 0 || rect.Height() <= 0) continue;
+        QImage bitmap(rect.Width(), rect.Height(), QImage::Format_RGB32);
+        QPainter panePainter(&bitmap);
+        QtDC dc(panePainter);
+        stack.View(pane).OnDraw(dc);
+        panePainter.end();
+        painter.drawImage(rect.left, rect.top, bitmap);
+    }
+    painter.end();
+    return window;
+}
+
+} // namespace
+
+int RenderCommand(const std::vector<std::string>& words) {
+    CliArgs args(words, {});
+    if (!args.Ok()) return BadUsage(args.Error());
+    const auto out = args.Value("out");
+    const bool fromQuotes = args.Has("quotes");
+    if (!out) return BadUsage("render wants --out");
+    if (fromQuotes == (args.Positional().size() == 1) || args.Positional().size() > 1)
+        return BadUsage("render wants one chart file or --quotes");
+    if (!fromQuotes && (args.Has("add") || args.Has("period") || args.Has("panes")))
+        return BadUsage("--add, --period and --panes go with --quotes");
+    int width = 1280, height = 800;
+    if (auto size = args.Value("size"))
+        if (!ParseSize(*size, width, height))
+            return BadUsage("--size wants WxH from 80 to 16384, not \"" + *size + "\"");
+
+    int status = 0;
+    std::unique_ptr<CStock> stock =
+        fromQuotes ? StockFromQuotes(args, status) : StockFromChart(args.Positional()[0], status);
+    if (!stock) return status;
+    // Rendering must not export anything when the series goes away.
+    stock->SetExportOnClose(false);
+
+    if (!std::getenv("QT_QPA_PLATFORM")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    int argc = 1;
+    char name[] = "zentristock-cli";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+    const QImage image = RenderWindow(*stock, width, height);
+    if (!image.save(QString::fromStdString(*out), "PNG")) {
+        std::fprintf(stderr, "The image %s cannot be written.\n", out->c_str());
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,86 @@
+#include "TradeFlagPainter.h"
+#include "CTradeFlag.h"
+#include <algorithm>
+#include <array>
+#include <cmath>
+
+TradeFlagPainter::EShape TradeFlagPainter::ShapeOf(int symbol) {
+    switch (symbol) {
+    case 1:
+        return kCircle;
+    case 7:
+        return kSquare;
+    case 8:
+        return kTriangleDown;
+    case 9:
+        return kTriangleUp;
+    case 12:
+        return kDiamond;
+    default:
+        return kArrow;
+    }
+}
+
+void TradeFlagPainter::Paint(CDC& dc) {
+    const int n = static_cast<int>(m_flag.values.size());
+    const int from = std::max(0, static_cast<int>(m_flag.firstIndex));
+    const int to = std::min(n, static_cast<int>(m_flag.endIndex));
+    if (from >= to) return;
+    const bool buy = m_flag.direction == CTradeFlag::kBuy;
+    const EShape shape = ShapeOf(m_flag.symbol);
+    dc.SelectPen(SPen{kPenSolid, 1, m_flag.colour});
+    dc.SelectBrush(SBrush{m_flag.colour});
+    for (int i = from; i < to; ++i) {
+        const float price = m_flag.values[i];
+        if (price == 0.0f || !std::isfinite(price)) continue;
+        const int x = m_flag.IndexToX(static_cast<float>(i));
+        const int y = m_flag.ValueToY(price);
+        const int cy = buy ? y + kGap + kHalf : y - kGap - kHalf;
+        PaintShape(dc, shape, x, cy, buy);
+    }
+}
+
+void TradeFlagPainter::PaintShape(CDC& dc, EShape shape, int cx, int cy, bool up) {
+    const int h = kHalf;
+    const CRect box{cx - h, cy - h, cx + h + 1, cy + h + 1};
+    switch (shape) {
+    case kCircle:
+        dc.Ellipse(box);
+        return;
+    case kSquare:
+        dc.Rectangle(box);
+        return;
+    case kTriangleUp: {
+        const std::array<CPoint, 3> p{{{cx, cy - h}, {cx + h, cy + h}, {cx - h, cy + h}}};
+        dc.Polygon(p);
+        return;
+    }
+    case kTriangleDown: {
+        const std::array<CPoint, 3> p{{{cx, cy + h}, {cx + h, cy - h}, {cx - h, cy - h}}};
+        dc.Polygon(p);
+        return;
+    }
+    case kDiamond: {
+        const std::array<CPoint, 4> p{{{cx, cy - h}, {cx + h, cy}, {cx, cy + h}, {cx - h, cy}}};
+        dc.Polygon(p);
+        return;
+    }
+    case kArrow: {
+        // Tip at the edge nearest the price; a head half the marker long, then a shaft.
+        const int d = up ? 1 : -1;
+        const int tip = cy - d * h;
+        const int neck = cy;
+        const int tail = cy + d * h;
+        const int s = h / 2;
+        const std::array<CPoint, 7> p{{{cx, tip},
+                                       {cx + h, neck},
+                                       {cx + s, neck},
+                                       {cx + s, tail},
+                                       {cx - s, tail},
+                                       {cx - s, neck},
+                                       {cx - h, neck}}};
+        dc.Polygon(p);
+        return;
+    }
+    }
+}

@@ -1,0 +1,130 @@
+#include "CElementTracker.h"
+#include "indicators/CTCurve.h"
+#include "tools/CIco.h"
+#include "tools/CLine.h"
+#include "tools/CText.h"
+#include "tools/ElementFactory.h"
+#include <algorithm>
+
+float SPaneMapping::IndexAt(int px) const {
+    return static_cast<float>(px - plot.left) / static_cast<float>(plot.Width()) * xCount + xMin;
+}
+
+float SPaneMapping::ValueAt(int py) const {
+    return static_cast<float>(plot.bottom - py) / static_cast<float>(plot.Height()) * yRange + yMin;
+}
+
+void CElementTracker::SetPane(CTCurve* pane) {
+    if (pane == m_pane) return;
+    m_pane = pane;
+    m_selected = m_hot = nullptr;
+    m_buttonDown = false;
+}
+
+bool CElementTracker::Listed(const CSymbol* element) const {
+    if (!m_pane || !element) return false;
+    const auto& elements = m_pane->Elements();
+    return std::any_of(elements.begin(), elements.end(),
+                       [element](const auto& listed) { return listed.get() == element; });
+}
+
+CSymbol* CElementTracker::Selected() const {
+    return Listed(m_selected) ? m_selected : nullptr;
+}
+
+CSymbol* CElementTracker::Hot() const {
+    return Listed(m_hot) ? m_hot : nullptr;
+}
+
+int CElementTracker::Hover(int px, int py) {
+    if (!m_pane) return 0;
+    const auto& elements = m_pane->Elements();
+    for (auto it = elements.rbegin(); it != elements.rend(); ++it) {
+        const int code = (*it)->HitTest(px, py);
+        if (code == 0) continue;
+        if (!m_armed && !m_buttonDown) m_hot = it->get();
+        return code;
+    }
+    if (!m_armed && !m_buttonDown) m_hot = nullptr;
+    return 0;
+}
+
+void CElementTracker::Choose(CSymbol* element) {
+    if (CSymbol* previous = Selected(); previous && previous != element) previous->Deselect();
+    m_selected = element;
+    if (element) element->Select();
+}
+
+CElementTracker::EDown CElementTracker::MouseDown(int px, int py, const SPaneMapping& mapping) {
+    m_buttonDown = true;
+    if (m_armed) {
+        if (!m_pane || !mapping.plot.Contains(px, py)) return kNothing;
+        return Create(px, py, mapping);
+    }
+    if (CSymbol* hot = Hot()) {
+        Choose(hot);
+        // Hit again now that it is selected, so a drag from here takes the body or a handle,
+        // and hold that part: hit tests while the button is down must not drop it.
+        if (hot->HitTest(px, py) >= 2) hot->BeginTracking();
+        return kSelected;
+    }
+    if (CSymbol* previous = Selected()) previous->Deselect();
+    m_selected = nullptr;
+    return kDeselected;
+}
+
+CElementTracker::EDown CElementTracker::Create(int px, int py, const SPaneMapping& mapping) {
+    const int code = m_armed;
+    // The stored-only codes (the icon's own 29, curves, series, flags) are no tools.
+    const bool tool =
+        (code >= CLine::kTypeCode && code <= CText::kTypeCode && code != CIco::kTypeCode) ||
+        (code >= CIco::kFirstToolCode && code < CIco::kFirstToolCode + CIco::kIconCount);
+    std::unique_ptr<CSymbol> element = tool ? CreateToolElement(code) : nullptr;
+    // Codes without a class place nothing; the panes only repaint.
+    if (!element) return kNothing;
+    element->SetAnchor(mapping.IndexAt(px), mapping.ValueAt(py), m_period);
+    if (auto* line = dynamic_cast<CLine*>(element.get()))
+        line->color = MakeRGB(255 - RedOf(m_background), 255 - GreenOf(m_background),
+                              255 - BlueOf(m_background));
+    CSymbol* placed = element.get();
+    m_pane->AddElement(std::move(element));
+    Choose(placed);
+    placed->BeginTracking();
+    if (code == CText::kTypeCode) {
+        m_armed = 0;
+        return kCreatedText;
+    }
+    return kCreated;
+}
+
+bool CElementTracker::MouseMove(int px, int py, const SPaneMapping& mapping) {
+    if (!m_buttonDown || !mapping.plot.Contains(px, py)) return false;
+    CSymbol* selected = Selected();
+    if (!selected) return false;
+    const float x = mapping.IndexAt(px);
+    const float y = mapping.ValueAt(py);
+    selected->BeginTracking();
+    if (m_armed) {
+        selected->SetPoint2(x, y);
+        return true;
+    }
+    switch (selected->hitState) {
+    case 2:
+        selected->MoveBy(px, py);
+        return true;
+    case 3:
+    case 4:
+    case 5:
+    case 6:
+        selected->DragHandle(selected->hitState, x, y);
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CElementTracker::MouseUp(int px, int py, const SPaneMapping& mapping) {
+    m_buttonDown = false;
+    if (mapping.plot.Contains(px, py)) m_armed = 0;
+    if (CSymbol* selected = Selected()) selected->EndTracking();
+}

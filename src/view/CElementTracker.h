@@ -1,0 +1,73 @@
+#pragma once
+#include "ctlkit/CDC.h"
+
+class CSymbol;
+class CTCurve;
+
+// The pane mapping from pixels to data coordinates: bars xMin .. xMin + xCount across the
+// plot, values yMin .. yMin + yRange up it.
+struct SPaneMapping {
+    CRect plot;
+    float xMin = 0;
+    float xCount = 0;
+    float yMin = 0;
+    float yRange = 0;
+
+    float IndexAt(int px) const;
+    float ValueAt(int py) const;
+};
+
+// Places, selects and drags the chart elements of one pane with the mouse, so that the pane
+// window only forwards its mouse events. The armed tool code places one element per click
+// inside the plot; without a tool, a click selects the element under the mouse and a drag
+// moves it (its body) or one of its handles.
+class CElementTracker {
+public:
+    enum EDown {
+        kNothing,     // nothing changed
+        kSelected,    // the element under the mouse became the selected one
+        kDeselected,  // the click missed every element; none is selected now
+        kCreated,     // a new element was placed and selected
+        kCreatedText, // a text element was placed: its text dialog should open now
+    };
+
+    CElementTracker() = default;
+
+    // The pane container the elements live in; a change of pane drops the selection.
+    void SetPane(CTCurve* pane);
+    // The bar period new elements keep and the pane's background colour, whose complement
+    // they are drawn in.
+    void SetPeriod(int period) { m_period = period; }
+    void SetBackground(COLORREF background) { m_background = background; }
+
+    void Arm(int toolCode) { m_armed = toolCode; }
+    void Disarm() { m_armed = 0; }
+    int ArmedTool() const { return m_armed; }
+
+    // Hit-tests the elements from the top of the list (the last drawn first). Without a tool
+    // armed and with no button down, the element hit becomes the hot element. Returns the hit
+    // code for the cursor (0 when nothing is hit).
+    int Hover(int px, int py);
+    EDown MouseDown(int px, int py, const SPaneMapping& mapping);
+    // True when an element changed and the pane should be repainted.
+    bool MouseMove(int px, int py, const SPaneMapping& mapping);
+    void MouseUp(int px, int py, const SPaneMapping& mapping);
+
+    // The selected element, or null when it is no longer in the pane's list.
+    CSymbol* Selected() const;
+    CSymbol* Hot() const;
+    bool ButtonDown() const { return m_buttonDown; }
+
+private:
+    bool Listed(const CSymbol* element) const;
+    EDown Create(int px, int py, const SPaneMapping& mapping);
+    void Choose(CSymbol* element);
+
+    CTCurve* m_pane = nullptr;
+    CSymbol* m_selected = nullptr;
+    CSymbol* m_hot = nullptr;
+    int m_armed = 0;
+    int m_period = 1;
+    COLORREF m_background = 0xFFFFFF;
+    bool m_buttonDown = false;
+};

@@ -1,0 +1,83 @@
+#include "ctlkit/CRecordingDC.h"
+#include "indicators/CTradeFlag.h"
+#include "indicators/TradeFlagPainter.h"
+#include <gtest/gtest.h>
+#include <limits>
+#include <vector>
+
+namespace {
+
+// Plot 0..100 x 0..100 showing 0..10 over bars 0..10: bar i at x = 10 i + 5, value 5 at 50.
+CRecordingDC DrawFlags(int direction, int symbol, std::vector<float> values) {
+    CTradeFlag flag;
+    flag.direction = direction;
+    flag.symbol = symbol;
+    flag.colour = MakeRGB(0, 255, 0);
+    flag.values = std::move(values);
+    CRecordingDC dc;
+    flag.Draw(dc, 10.0f, 0.0f, 0, 10, CRect{0, 0, 100, 100});
+    return dc;
+}
+
+} // namespace
+
+TEST(TradeFlagDraw, MarksOnlyBarsWithAFinitePrice) {
+    const float inf = std::numeric_limits<float>::infinity();
+    CRecordingDC dc = DrawFlags(CTradeFlag::kBuy, 7, {0, 5, 0, inf, 2.5f});
+    const auto squares = dc.OpsOf(CRecordingDC::kRectangle);
+    ASSERT_EQ(squares.size(), 2u);
+    // Buy: the 9-pixel square starts two rows below the price row.
+    EXPECT_EQ(squares[0].rect, (CRect{11, 52, 20, 61}));
+    EXPECT_EQ(squares[1].rect, (CRect{41, 77, 50, 86}));
+    EXPECT_EQ(squares[0].brush.colour, MakeRGB(0, 255, 0));
+    EXPECT_EQ(squares[0].pen.colour, MakeRGB(0, 255, 0));
+}
+
+TEST(TradeFlagDraw, SellMarkersSitAboveThePrice) {
+    CRecordingDC dc = DrawFlags(CTradeFlag::kSell, 1, {5});
+    const auto circles = dc.OpsOf(CRecordingDC::kEllipse);
+    ASSERT_EQ(circles.size(), 1u);
+    EXPECT_EQ(circles[0].rect, (CRect{1, 40, 10, 49}));
+}
+
+TEST(TradeFlagDraw, DrawsOnlyTheVisibleBars) {
+    CTradeFlag flag;
+    flag.symbol = 7;
+    flag.values = {5, 5, 5, 5};
+    CRecordingDC dc;
+    flag.Draw(dc, 10.0f, 0.0f, 1, 3, CRect{0, 0, 100, 100});
+    EXPECT_EQ(dc.OpsOf(CRecordingDC::kRectangle).size(), 2u);
+}
+
+TEST(TradeFlagDraw, EachSymbolOfTheFlagSystemsHasItsOwnMarker) {
+    using P = TradeFlagPainter;
+    EXPECT_EQ(P::ShapeOf(1), P::kCircle);
+    EXPECT_EQ(P::ShapeOf(7), P::kSquare);
+    EXPECT_EQ(P::ShapeOf(8), P::kTriangleDown);
+    EXPECT_EQ(P::ShapeOf(9), P::kTriangleUp);
+    EXPECT_EQ(P::ShapeOf(12), P::kDiamond);
+    EXPECT_EQ(P::ShapeOf(13), P::kArrow);
+    EXPECT_EQ(P::ShapeOf(0), P::kArrow);
+}
+
+TEST(TradeFlagDraw, PolygonMarkersPointAtThePrice) {
+    struct SCase {
+        int direction;
+        int symbol;
+        std::vector<CPoint> points;
+    };
+    // Price row 50 at x = 5; buy markers span rows 52..60, sell markers rows 40..48.
+    const std::vector<SCase> cases = {
+        {CTradeFlag::kBuy, 9, {{5, 52}, {9, 60}, {1, 60}}},
+        {CTradeFlag::kSell, 8, {{5, 48}, {9, 40}, {1, 40}}},
+        {CTradeFlag::kBuy, 12, {{5, 52}, {9, 56}, {5, 60}, {1, 56}}},
+        {CTradeFlag::kBuy, 13, {{5, 52}, {9, 56}, {7, 56}, {7, 60}, {3, 60}, {3, 56}, {1, 56}}},
+        {CTradeFlag::kSell, 13, {{5, 48}, {9, 44}, {7, 44}, {7, 40}, {3, 40}, {3, 44}, {1, 44}}},
+    };
+    for (const SCase& c : cases) {
+        CRecordingDC dc = DrawFlags(c.direction, c.symbol, {5});
+        const auto polygons = dc.OpsOf(CRecordingDC::kPolygon);
+        ASSERT_EQ(polygons.size(), 1u) << c.symbol;
+        EXPECT_EQ(polygons[0].points, c.points) << c.symbol << " " << c.direction;
+    }
+}
