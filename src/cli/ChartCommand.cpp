@@ -175,6 +175,10 @@ bool AddIndicatorOption(CStock& stock, const std::string& option, std::string& w
     return AddIndicator(stock, option, why);
 }
 
+bool AddToolOption(CStock& stock, const std::string& option, std::string& why) {
+    return AddTool(stock, option, why);
+}
+
 int ChartCommand(const std::vector<std::string>& args) {
     if (args.empty()) return BadUsage("chart wants dump or new");
     const std::vector<std::string> rest(args.begin() + 1, args.end());

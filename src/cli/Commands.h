@@ -21,3 +21,5 @@ class CStock;
 // One "--add PANE:ID[:insert|replace]" of chart new, also taken by render; false with the
 // reason in `why`.
 bool AddIndicatorOption(CStock& stock, const std::string& option, std::string& why);
+// One "--tool PANE:CODE:x1,y1,x2,y2" of chart new, also taken by render.
+bool AddToolOption(CStock& stock, const std::string& option, std::string& why);

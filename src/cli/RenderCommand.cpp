@@ -21,7 +21,9 @@ namespace {
 const char kUsage[] =
     "usage: zentristock-cli render FILE.cht --out OUT.png [--size WxH]\n"
     "       zentristock-cli render --quotes FILE [--period day|week|month|nday:N] [--panes N]\n"
-    "           [--add PANE:ID[:insert|replace]]... --out OUT.png [--size WxH]\n";
+    "           [--add PANE:ID[:insert|replace]]... [--tool PANE:CODE:x1,y1,x2,y2]... --out "
+    "OUT.png\n"
+    "           [--size WxH]\n";
 constexpr int kMinSide = 80;
 constexpr int kMaxSide = 16384;
 
@@ -152,6 +154,9 @@ int RenderCommand(const std::vector<std::string>& words) {
     if (!stock) return status;
     // Rendering must not export anything when the series goes away.
     stock->SetExportOnClose(false);
+    std::string why;
+    for (const std::string& option : args.Values("tool"))
+        if (!AddToolOption(*stock, option, why)) return BadUsage(why);
 
     if (!std::getenv("QT_QPA_PLATFORM")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     int argc = 1;

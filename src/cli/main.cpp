@@ -33,7 +33,8 @@ const Subcommand kSubcommands[] = {
     {"gann", GannCommand, "gann [--rows N] [--start S] [--end E] [--colors]"},
     {"render", RenderCommand,
      "render (FILE.cht | --quotes FILE [--period day|week|month|nday:N] [--panes N] "
-     "[--add PANE:ID[:insert|replace]]...) --out OUT.png [--size WxH]"},
+     "[--add PANE:ID[:insert|replace]]...) [--tool PANE:CODE:x1,y1,x2,y2]... --out OUT.png "
+     "[--size WxH]"},
 };
 
 int Usage() {
