@@ -1,4 +1,5 @@
 #include "CliArgs.h"
+#include "CommandQuotes.h"
 #include "Commands.h"
 #include "indicators/CCostDistribution.h"
 #include "indicators/CStockPanes.h"
@@ -25,28 +26,12 @@ int CostDistCommand(const std::vector<std::string>& words) {
     CliArgs args(words, {});
     if (!args.Ok() || args.Positional().size() != 1) return BadUsage(args.Error());
     const std::string& path = args.Positional()[0];
-    SPeriodChoice period;
-    if (auto text = args.Value("period")) {
-        auto parsed = ParsePeriodChoice(*text);
-        if (!parsed)
-            return BadUsage("--period wants day, week, month or nday:N, not \"" + *text + "\"");
-        period = *parsed;
-    }
     if (!args.Has("bar")) return BadUsage("--bar is required");
     std::string error;
-    auto maximum = args.Number("max-quotes", 0, INT_MAX - 1, error);
-    if (!error.empty()) return BadUsage(error);
-
+    const auto options = ReadCommandQuoteOptions(args, error);
+    if (!options) return BadUsage(error);
     CStock stock;
-    SQuoteReadStats stats;
-    if (!LoadQuotesForTool(stock, path, period,
-                           maximum ? static_cast<int>(*maximum) : CStock::kDefaultMaximumQuotes,
-                           &stats)) {
-        std::fprintf(stderr, "cannot load the quote file %s\n", path.c_str());
-        return 1;
-    }
-    if (stats.Refused() != 0 || stats.readError)
-        std::fprintf(stderr, "quote lines refused: %zu\n", stats.Refused());
+    if (!LoadCommandQuotes(stock, path, *options)) return 1;
 
     CStockPanes& panes = CStockPanes::InstallIn(stock);
     panes.RebuildCostDistribution(stock);

@@ -1,4 +1,5 @@
 #include "CliArgs.h"
+#include "CommandQuotes.h"
 #include "Commands.h"
 #include "JsonText.h"
 #include "indicators/CStockPanes.h"
@@ -139,30 +140,14 @@ int IndicatorCommand(const std::vector<std::string>& words) {
     const SIndicatorEntry* entry = FindIndicator(args.Positional()[1]);
     if (!entry) return UnknownIndicator(args.Positional()[1]);
 
-    SPeriodChoice period;
-    if (auto text = args.Value("period")) {
-        auto parsed = ParsePeriodChoice(*text);
-        if (!parsed)
-            return BadUsage("--period wants day, week, month or nday:N, not \"" + *text + "\"");
-        period = *parsed;
-    }
     const std::string format = args.Value("format").value_or("csv");
     if (format != "csv" && format != "json")
         return BadUsage("--format wants csv or json, not \"" + format + "\"");
     std::string error;
-    auto maximum = args.Number("max-quotes", 0, INT_MAX - 1, error);
-    if (!error.empty()) return BadUsage(error);
-
+    const auto options = ReadCommandQuoteOptions(args, error);
+    if (!options) return BadUsage(error);
     CStock stock;
-    SQuoteReadStats stats;
-    if (!LoadQuotesForTool(stock, path, period,
-                           maximum ? static_cast<int>(*maximum) : CStock::kDefaultMaximumQuotes,
-                           &stats)) {
-        std::fprintf(stderr, "cannot load the quote file %s\n", path.c_str());
-        return 1;
-    }
-    if (stats.Refused() != 0 || stats.readError)
-        std::fprintf(stderr, "quote lines refused: %zu\n", stats.Refused());
+    if (!LoadCommandQuotes(stock, path, *options)) return 1;
 
     const int pane = TargetPane(*entry);
     const bool insert = entry->place == EIndicatorPlace::Flags;

@@ -35,13 +35,7 @@ int CEllipse::HitTest(int x, int y) {
     if (tracking) return hitState;
     const SPoint p1 = PointOf(x1, y1);
     const SPoint p2 = PointOf(x2, y2);
-    if (selected) {
-        const int t = 2 * hitTolerance;
-        if (ToolGeometry::NearPoint(p1, x, y, t)) return hitState = 3;
-        if (ToolGeometry::NearPoint(p2, x, y, t)) return hitState = 4;
-        if (ToolGeometry::NearPoint(SPoint{p1.x, p2.y}, x, y, t)) return hitState = 5;
-        if (ToolGeometry::NearPoint(SPoint{p2.x, p1.y}, x, y, t)) return hitState = 6;
-    }
+    if (const int handle = CornerHandleHit(p1, p2, x, y)) return handle;
     if (ToolGeometry::OnEllipse(ToolGeometry::BoxOf(p1, p2), x, y, hitTolerance))
         return BodyHit(x, y);
     if (hitState < 3) hitState = 0;

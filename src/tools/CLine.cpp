@@ -81,6 +81,15 @@ int CLine::HitTest(int x, int y) {
     return Miss();
 }
 
+int CLine::CornerHandleHit(SPoint p1, SPoint p2, int x, int y) {
+    if (!selected) return 0;
+    const int t = 2 * hitTolerance;
+    const SPoint corners[] = {p1, p2, SPoint{p1.x, p2.y}, SPoint{p2.x, p1.y}};
+    for (int k = 0; k < 4; ++k)
+        if (ToolGeometry::NearPoint(corners[k], x, y, t)) return hitState = 3 + k;
+    return 0;
+}
+
 int CLine::BodyHit(int x, int y) {
     if (!selected) return hitState = 1;
     grabPoint = {x, y};

@@ -69,6 +69,9 @@ protected:
     int BodyHit(int x, int y);
     // No hit: 0, with hitState cleared unless a handle drag is under way.
     int Miss();
+    // While selected, the corner handles of the box p1-p2: 3 at p1, 4 at p2, 5 at (p1.x, p2.y),
+    // 6 at (p2.x, p1.y), kept in hitState; 0 when none is hit.
+    int CornerHandleHit(SPoint p1, SPoint p2, int x, int y);
     // Moves `end` along the line through `from` to the edge x `edgeX`, or to the top or bottom
     // edge when the line leaves the plot there first.
     SPoint ExtendTo(SPoint from, SPoint end, int edgeX) const;

@@ -1,0 +1,34 @@
+#include "CommandQuotes.h"
+#include "quotes/CStock.h"
+#include <climits>
+#include <cstdio>
+
+std::optional<SCommandQuoteOptions> ReadCommandQuoteOptions(const CliArgs& args,
+                                                            std::string& error) {
+    SCommandQuoteOptions options;
+    options.maximum = CStock::kDefaultMaximumQuotes;
+    if (auto text = args.Value("period")) {
+        auto parsed = ParsePeriodChoice(*text);
+        if (!parsed) {
+            error = "--period wants day, week, month or nday:N, not \"" + *text + "\"";
+            return std::nullopt;
+        }
+        options.period = *parsed;
+    }
+    auto maximum = args.Number("max-quotes", 0, INT_MAX - 1, error);
+    if (!error.empty()) return std::nullopt;
+    if (maximum) options.maximum = static_cast<int>(*maximum);
+    return options;
+}
+
+bool LoadCommandQuotes(CStock& stock, const std::string& path,
+                       const SCommandQuoteOptions& options) {
+    SQuoteReadStats stats;
+    if (!LoadQuotesForTool(stock, path, options.period, options.maximum, &stats)) {
+        std::fprintf(stderr, "cannot load the quote file %s\n", path.c_str());
+        return false;
+    }
+    if (stats.Refused() != 0 || stats.readError)
+        std::fprintf(stderr, "quote lines refused: %zu\n", stats.Refused());
+    return true;
+}
