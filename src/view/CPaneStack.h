@@ -51,8 +51,9 @@ public:
 private:
     void Connect();
 
+    // Declared before the views: each view leaves the list when it is destroyed.
+    CViewList m_list;
     std::vector<std::unique_ptr<CZentriStockView>> m_views;
     std::vector<bool> m_hidden;
     std::vector<CRect> m_rects;
-    CViewList m_list;
 };
