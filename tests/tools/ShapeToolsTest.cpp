@@ -9,23 +9,7 @@
 #include "tools/IconStrip.h"
 #include <gtest/gtest.h>
 
-namespace {
-// Exact mapping: bar i at x = i, value v at y = 512 - v.
-const CRect kPlot{0, 0, 512, 512};
-
-template <typename Tool> Tool Between(int px1, int py1, int px2, int py2) {
-    Tool tool;
-    tool.x1 = static_cast<float>(px1);
-    tool.y1 = static_cast<float>(512 - py1);
-    tool.x2 = static_cast<float>(px2);
-    tool.y2 = static_cast<float>(512 - py2);
-    return tool;
-}
-
-void DrawIn(CSymbol& element, CRecordingDC& dc) {
-    element.Draw(dc, 512, 0, 0, 512, kPlot);
-}
-} // namespace
+using namespace ExactPane;
 
 TEST(Rectangle, DrawnEitherWayIsTheSameHollowOutline) {
     auto forward = Between<CRectangle>(100, 100, 200, 150);

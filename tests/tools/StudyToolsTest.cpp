@@ -7,23 +7,9 @@
 #include "tools/CGannFan.h"
 #include <gtest/gtest.h>
 
+using namespace ExactPane;
+
 namespace {
-// A pixel per bar and per unit, in powers of two so the mapping is exact: bar i at x = i,
-// value v at y = 512 - v.
-const CRect kPlot{0, 0, 512, 512};
-
-template <typename Tool> Tool Between(int px1, int py1, int px2, int py2) {
-    Tool tool;
-    tool.x1 = static_cast<float>(px1);
-    tool.y1 = static_cast<float>(512 - py1);
-    tool.x2 = static_cast<float>(px2);
-    tool.y2 = static_cast<float>(512 - py2);
-    return tool;
-}
-
-void DrawIn(CSymbol& element, CRecordingDC& dc) {
-    element.Draw(dc, 512, 0, 0, 512, kPlot);
-}
 
 std::vector<int> Rows(const CRecordingDC& dc) {
     std::vector<int> rows;

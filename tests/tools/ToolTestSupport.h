@@ -1,6 +1,7 @@
 #pragma once
 #include "ctlkit/CRecordingDC.h"
 #include "element/CElementOwner.h"
+#include "element/CSymbol.h"
 #include "quotes/SQuote.h"
 #include <map>
 #include <string>
@@ -33,3 +34,23 @@ public:
 inline std::vector<CPoint> LineEnds(const CRecordingDC& dc, size_t index = 0) {
     return dc.OpsOf(CRecordingDC::kLine).at(index).points;
 }
+
+// The exact pane of the shape and study tests: a pixel per bar and per unit, in powers of two
+// so the mapping is exact: bar i at x = i, value v at y = 512 - v.
+namespace ExactPane {
+inline constexpr CRect kPlot{0, 0, 512, 512};
+
+// A tool whose anchors sit at the pixels (px1, py1) and (px2, py2).
+template <typename Tool> Tool Between(int px1, int py1, int px2, int py2) {
+    Tool tool;
+    tool.x1 = static_cast<float>(px1);
+    tool.y1 = static_cast<float>(512 - py1);
+    tool.x2 = static_cast<float>(px2);
+    tool.y2 = static_cast<float>(512 - py2);
+    return tool;
+}
+
+inline void DrawIn(CSymbol& element, CRecordingDC& dc) {
+    element.Draw(dc, 512, 0, 0, 512, kPlot);
+}
+} // namespace ExactPane
