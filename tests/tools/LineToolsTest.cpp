@@ -296,15 +296,21 @@ TEST(DeviationChannels, FollowANamedCurve) {
     EXPECT_FLOAT_EQ(channel.y3, 5 + 1.0f);
 }
 
+// A regression line of `owner`'s bars that follows the price or curve `field`.
+static CLineReg SnappedRegression(FakeOwner& owner, const char* field) {
+    CLineReg line;
+    line.owner = &owner;
+    line.snapToPrice = 1;
+    line.snapField = field;
+    return line;
+}
+
 TEST(Regression, RisingClosesPutTheAnchorsOnThem) {
     FakeOwner owner;
     std::vector<float> closes;
     for (int i = 0; i < 30; ++i) closes.push_back(1000.5f + static_cast<float>(i));
     owner.bars = FakeOwner::FlatBars(closes);
-    CLineReg line;
-    line.owner = &owner;
-    line.snapToPrice = 1;
-    line.snapField = "close";
+    CLineReg line = SnappedRegression(owner, "close");
     line.SetAnchor(5, 0, 1);
     line.SetPoint2(25, 0);
     EXPECT_FLOAT_EQ(line.slope, 1);
@@ -315,10 +321,7 @@ TEST(Regression, RisingClosesPutTheAnchorsOnThem) {
 TEST(Regression, FitsLeastSquaresClampsAndStaysFlatOverOneBar) {
     FakeOwner owner;
     owner.bars = FakeOwner::FlatBars({1, 3, 2});
-    CLineReg line;
-    line.owner = &owner;
-    line.snapToPrice = 1;
-    line.snapField = "close";
+    CLineReg line = SnappedRegression(owner, "close");
     line.SetAnchor(-4, 0, 1);
     line.SetPoint2(7, 0); // clamped to bars 0..2
     EXPECT_FLOAT_EQ(line.x1, 0);
@@ -335,10 +338,7 @@ TEST(Regression, FitsLeastSquaresClampsAndStaysFlatOverOneBar) {
 TEST(Regression, WithoutASourceNothingChanges) {
     FakeOwner owner;
     owner.bars = FakeOwner::FlatBars({1, 3, 2});
-    CLineReg line;
-    line.owner = &owner;
-    line.snapToPrice = 1;
-    line.snapField = "MACD";
+    CLineReg line = SnappedRegression(owner, "MACD");
     line.SetAnchor(0, 7, 1);
     line.SetPoint2(9, 8);
     EXPECT_FLOAT_EQ(line.x2, 9);
