@@ -79,10 +79,8 @@ void CJobExecuter::Run() {
         WaitForJob();
     }
     if (retiring) {
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            m_runState = kStopRequested;
-        }
-        m_queue->deleteJobExecuter(this);
+        // The queue has listed this executer as retired; its observer joins and deletes it.
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_runState = kStopRequested;
     }
 }

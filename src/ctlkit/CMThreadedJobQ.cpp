@@ -136,7 +136,12 @@ bool CMThreadedJobQ::RetireOrFree(CJobExecuter* executer) {
     {
         Lock lock(m_lock);
         if (m_stopping) return false;
-        if (m_maxNoOfExecuter < m_noOfExecuter) return true;
+        if (m_maxNoOfExecuter < m_noOfExecuter) {
+            // Counted out under the same lock as the check, so threads ending together
+            // retire no more than the excess.
+            deleteJobExecuter(executer);
+            return true;
+        }
         addFreeJobExecuter(executer);
     }
     WakeObserver();

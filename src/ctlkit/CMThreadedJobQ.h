@@ -57,8 +57,9 @@ public:
 
 private:
     friend class CJobExecuter;
-    // True when the executer must retire (the maximum was lowered below the count); otherwise
-    // the executer is pushed onto the free list and the observer is woken.
+    // True when the executer must retire (the maximum was lowered below the count): it is then
+    // already counted out and listed for the observer to join. Otherwise the executer is pushed
+    // onto the free list and the observer is woken.
     bool RetireOrFree(CJobExecuter* executer);
     void WakeObserver();
     // One dispatch pass: hands out jobs while executers are available.
