@@ -36,10 +36,26 @@ bool CJobExecuter::isIdle() {
     return m_job == nullptr;
 }
 
-bool CJobExecuter::WaitForJob() {
+CJob* CJobExecuter::WaitForJob() {
     std::unique_lock<std::mutex> lock(m_mutex);
     m_wake.wait(lock, [this] { return m_job != nullptr || m_runState == kStopRequested; });
-    return m_runState != kStopRequested;
+    return m_job;
+}
+
+bool CJobExecuter::StopRequested() {
+    std::lock_guard<std::mutex> lock(m_mutex);
+    return m_runState == kStopRequested;
+}
+
+void CJobExecuter::RunJob(CJob* job) {
+    job->execute();
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_job = nullptr;
+    }
+    bool autoDelete = job->AutoDelete() != 0;
+    job->setFinished(); // an owner without auto-delete may free it from here on
+    if (autoDelete) delete job;
 }
 
 void CJobExecuter::Run() {
@@ -47,40 +63,19 @@ void CJobExecuter::Run() {
         std::lock_guard<std::mutex> lock(m_mutex);
         if (m_runState != kStopRequested) m_runState = kRunning;
     }
-    std::this_thread::sleep_for(std::chrono::milliseconds(1));
-    bool retiring = false;
+    // Waiting for the first job, not only between jobs: a new executer that joined the free
+    // list before the observer handed it the job it was created for would be handed a second
+    // job over the first.
     for (;;) {
-        CJob* job;
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            job = m_job;
-        }
         // A job handed out is always run, even after a stop request: it then carries the
         // cancel request and ends at once, so it still gives its one result.
-        if (job) {
-            job->execute();
-            {
-                std::lock_guard<std::mutex> lock(m_mutex);
-                m_job = nullptr;
-            }
-            bool autoDelete = job->AutoDelete() != 0;
-            job->setFinished(); // an owner without auto-delete may free it from here on
-            if (autoDelete) delete job;
-        }
-        {
-            std::lock_guard<std::mutex> lock(m_mutex);
-            if (m_runState == kStopRequested) break;
-        }
-        if (!m_queue) break;
+        if (CJob* job = WaitForJob()) RunJob(job);
+        if (StopRequested() || !m_queue) break;
         if (m_queue->RetireOrFree(this)) {
-            retiring = true;
+            // The queue has listed this executer as retired; its observer joins and deletes it.
+            std::lock_guard<std::mutex> lock(m_mutex);
+            m_runState = kStopRequested;
             break;
         }
-        WaitForJob();
-    }
-    if (retiring) {
-        // The queue has listed this executer as retired; its observer joins and deletes it.
-        std::lock_guard<std::mutex> lock(m_mutex);
-        m_runState = kStopRequested;
     }
 }

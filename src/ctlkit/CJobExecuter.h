@@ -35,8 +35,11 @@ public:
 
 private:
     void Run();
-    // Waits until a job is given or a stop is requested; false on a stop request.
-    bool WaitForJob();
+    // Waits until a job is given or a stop is requested; the job given, or null.
+    CJob* WaitForJob();
+    bool StopRequested();
+    // Runs the job, clears it and deletes it when it deletes itself.
+    void RunJob(CJob* job);
 
     CMThreadedJobQ* const m_queue;
     std::mutex m_mutex;
