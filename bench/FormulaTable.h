@@ -14,7 +14,7 @@ template <class Register> void ForEachFormula(Register reg) {
     reg("MAE", MAE);
     reg("SAR", SAR);
     reg("KC", KC);
-    reg("52WK H and L", [](const std::vector<SQuote>& q) { return FiftyTwoWeekHighLow(q, 0, 1); });
+    reg("52WK H and L", [](const CBarColumns& q) { return FiftyTwoWeekHighLow(q, 0, 1); });
     reg("STC", STC);
     reg("MACD", MACD);
     reg("VOL", VOL);

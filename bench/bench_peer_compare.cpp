@@ -92,7 +92,7 @@ std::vector<SQuote> ReadBars(const std::string& path, std::string& error) {
     return q;
 }
 
-const std::vector<SQuote>* g_bars = nullptr;
+const CBarColumns* g_bars = nullptr;
 std::string g_skipReason;
 
 template <class Formula> void Run(benchmark::State& state, Formula formula) {
@@ -100,7 +100,7 @@ template <class Formula> void Run(benchmark::State& state, Formula formula) {
         state.SkipWithError(g_skipReason.c_str());
         return;
     }
-    const std::vector<SQuote>& q = *g_bars;
+    const CBarColumns& q = *g_bars;
     for (auto _ : state) {
         auto result = formula(q);
         benchmark::DoNotOptimize(result);
@@ -135,9 +135,9 @@ int main(int argc, char** argv) {
         }
     }
 
-    static std::vector<SQuote> bars;
+    static CBarColumns bars;
     if (const char* path = std::getenv(kFileVariable); path && *path) {
-        bars = ReadBars(path, g_skipReason);
+        bars = CBarColumns(ReadBars(path, g_skipReason));
         if (g_skipReason.empty()) g_bars = &bars;
     } else {
         g_skipReason = std::string(kFileVariable) + " names no bar file; write one with " +

@@ -8,13 +8,13 @@
 
 namespace {
 
-const std::vector<SQuote>& Walk() {
-    static const std::vector<SQuote> quotes = BenchRandomWalk();
-    return quotes;
+const CBarColumns& Walk() {
+    static const CBarColumns bars(BenchRandomWalk());
+    return bars;
 }
 
 template <class Formula> void Run(benchmark::State& state, Formula formula) {
-    const std::vector<SQuote>& q = Walk();
+    const CBarColumns& q = Walk();
     for (auto _ : state) {
         auto result = formula(q);
         benchmark::DoNotOptimize(result);

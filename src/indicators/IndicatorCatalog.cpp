@@ -9,19 +9,19 @@ namespace {
 namespace F = IndicatorFormulas;
 using EP = EIndicatorPlace;
 
-template <SIndicatorCurves (*Formula)(const std::vector<SQuote>&)>
+template <SIndicatorCurves (*Formula)(const CBarColumns&)>
 SIndicatorCurves OverDisplay(const CStock& stock) {
-    return Formula(stock.Display());
+    return Formula(stock.DisplayColumns());
 }
 
-template <std::vector<STradeFlagData> (*Formula)(const std::vector<SQuote>&)>
+template <std::vector<STradeFlagData> (*Formula)(const CBarColumns&)>
 std::vector<STradeFlagData> FlagsOverDisplay(const CStock& stock) {
-    return Formula(stock.Display());
+    return Formula(stock.DisplayColumns());
 }
 
 // The window depends on the display period.
 SIndicatorCurves FiftyTwoWeek(const CStock& stock) {
-    return F::FiftyTwoWeekHighLow(stock.Display(), stock.Period(), stock.NDays());
+    return F::FiftyTwoWeekHighLow(stock.DisplayColumns(), stock.Period(), stock.NDays());
 }
 
 constexpr SIndicatorEntry Curves(const char* id, const char* pane, const char* suffix, EP place,

@@ -42,7 +42,7 @@ CStock::CStock() {
     typeCode = kElementType;
     SQuote placeholder;
     placeholder.date = NowAsDate();
-    m_display.push_back(placeholder);
+    SetDisplay({placeholder});
     m_base.push_back(placeholder);
     m_windowEnd = m_savedEnd = 1;
 
@@ -85,7 +85,12 @@ void CStock::RebuildDisplay(std::vector<SQuote> bars) {
     m_previousDates.reserve(m_display.size());
     for (const SQuote& q : m_display) m_previousDates.push_back(q.date);
     ClearSeries(false, true);
+    SetDisplay(std::move(bars));
+}
+
+void CStock::SetDisplay(std::vector<SQuote> bars) {
     m_display = std::move(bars);
+    m_displayColumns = CBarColumns(m_display);
 }
 
 void CStock::FinishMake(int period, bool force) {
@@ -236,7 +241,7 @@ void CStock::ComputeVisibleRange() {
 }
 
 void CStock::ClearSeries(bool alsoBase, bool curves) {
-    m_display.clear();
+    SetDisplay({});
     if (alsoBase) m_base.clear();
     if (!m_paneHost) return;
     m_paneHost->ClearCostDistribution(*this);
@@ -245,7 +250,7 @@ void CStock::ClearSeries(bool alsoBase, bool curves) {
 
 void CStock::RestoreSeries(std::vector<SQuote> base, std::vector<SQuote> display) {
     m_base = std::move(base);
-    m_display = std::move(display);
+    SetDisplay(std::move(display));
 }
 
 void CStock::RestoreWindow(int first, int end) {
@@ -322,13 +327,15 @@ bool CStock::ReadCsvQuotes(const std::string& path) {
 
 // Same result as inserting each quote at the front in file order, in one pass.
 void CStock::PrependQuotes(const std::vector<SQuote>& newestFirst) {
-    for (std::vector<SQuote>* series : {&m_display, &m_base}) {
-        std::vector<SQuote> joined;
-        joined.reserve(newestFirst.size() + series->size());
-        joined.insert(joined.end(), newestFirst.rbegin(), newestFirst.rend());
-        joined.insert(joined.end(), series->begin(), series->end());
-        *series = std::move(joined);
-    }
+    const auto joined = [&newestFirst](const std::vector<SQuote>& series) {
+        std::vector<SQuote> bars;
+        bars.reserve(newestFirst.size() + series.size());
+        bars.insert(bars.end(), newestFirst.rbegin(), newestFirst.rend());
+        bars.insert(bars.end(), series.begin(), series.end());
+        return bars;
+    };
+    SetDisplay(joined(m_display));
+    m_base = joined(m_base);
 }
 
 bool CStock::ReadTickerQuotes(const std::string& path) {
@@ -336,7 +343,9 @@ bool CStock::ReadTickerQuotes(const std::string& path) {
     std::vector<SQuote> oldestFirst;
     CTickerQuoteReader reader;
     if (!reader.Read(path, oldestFirst, m_readStats)) return false;
-    m_display.insert(m_display.end(), oldestFirst.begin(), oldestFirst.end());
+    std::vector<SQuote> display = m_display;
+    display.insert(display.end(), oldestFirst.begin(), oldestFirst.end());
+    SetDisplay(std::move(display));
     m_base.insert(m_base.end(), oldestFirst.begin(), oldestFirst.end());
     SetWholeWindow();
     m_symbolName = CTickerQuoteReader::SymbolOfPath(path);

@@ -1,4 +1,5 @@
 #pragma once
+#include "CBarColumns.h"
 #include "CStockPaneHost.h"
 #include "CViewPar.h"
 #include "QuoteFileFormat.h"
@@ -79,6 +80,8 @@ public:
 
     // Series.
     const std::vector<SQuote>& Display() const { return m_display; }
+    // The display series as columns, kept with it: what the indicator formulas read.
+    const CBarColumns& DisplayColumns() const { return m_displayColumns; }
     const std::vector<SQuote>& Base() const { return m_base; }
     // Both series as a stored chart holds them.
     void RestoreSeries(std::vector<SQuote> base, std::vector<SQuote> display);
@@ -151,6 +154,7 @@ public:
     int ElementNameId() const { return m_elementNameId; }
 
 private:
+    void SetDisplay(std::vector<SQuote> bars);
     void FinishMake(int period, bool force);
     void RebuildDisplay(std::vector<SQuote> bars);
     void PrependQuotes(const std::vector<SQuote>& newestFirst);
@@ -166,7 +170,9 @@ private:
     std::string m_spareText;
     std::string m_quoteFilePath;
     std::string m_market;
+    // Written only through SetDisplay, which keeps the columns with it.
     std::vector<SQuote> m_display;
+    CBarColumns m_displayColumns;
     std::vector<SQuote> m_base;
     std::unique_ptr<CStockPaneHost> m_paneHost;
     int m_windowFirst = 0;

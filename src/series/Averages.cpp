@@ -30,9 +30,10 @@ template <class Read> void CarriedMean(std::vector<float>& y, std::size_t bars, 
 
 } // namespace
 
-CurvePtr MA(const std::vector<SQuote>& quotes, int n) {
+CurvePtr MA(const CBarColumns& quotes, int n) {
     auto y = NewPeriodCurve(quotes.size(), "MA", n);
-    CarriedMean(y->values, quotes.size(), n, [&](std::size_t i) { return quotes[i].close; });
+    const float* close = quotes.Close().data();
+    CarriedMean(y->values, quotes.size(), n, [close](std::size_t i) { return close[i]; });
     return y;
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 #include "CCurve.h"
-#include "quotes/SQuote.h"
+#include "quotes/CBarColumns.h"
 #include <vector>
 
 // Moving averages. Each consumes its curve inputs, returns exactly as many values as the
@@ -12,7 +12,7 @@ namespace Series {
 // Close-MA over the quote array (not consumed): name "MA", parameter n.
 // Lookback n-1: value n-1 is the mean of the first n closes, later values carry the average
 // forward as (a*n - close[i-n] + close[i]) / n.
-CurvePtr MA(const std::vector<SQuote>& quotes, int n);
+CurvePtr MA(const CBarColumns& quotes, int n);
 
 // As the close-MA over x with the zero read: name "MA(" + x + ")". Lookback n-1.
 CurvePtr MA(CurvePtr x, int n);

@@ -7,18 +7,18 @@
 namespace IndicatorFormulas {
 using namespace Series;
 
-CurvePtr TypicalPrice(const std::vector<SQuote>& q) {
+CurvePtr TypicalPrice(const CBarColumns& q) {
     return DivK(Add(Add(H(q), L(q)), C(q)), 3.0f);
 }
 
-CurvePtr StochasticRsv(const std::vector<SQuote>& q) {
+CurvePtr StochasticRsv(const CBarColumns& q) {
     // The lowest low is the same series in both places: compute it once.
     CurvePtr lowest = LLV(L(q), 9);
     CurvePtr aboveLow = Sub(C(q), Copy(*lowest));
     return MulK(Div(std::move(aboveLow), Sub(HHV(H(q), 9), std::move(lowest))), 100.0f);
 }
 
-CurvePtr MacdDif(const std::vector<SQuote>& q) {
+CurvePtr MacdDif(const CBarColumns& q) {
     return Sub(Series::EMA(C(q), 12), Series::EMA(C(q), 26));
 }
 

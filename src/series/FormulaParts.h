@@ -1,16 +1,16 @@
 #pragma once
 #include "CCurve.h"
-#include "quotes/SQuote.h"
+#include "quotes/CBarColumns.h"
 #include <vector>
 
 // Intermediate series that several indicators and signal systems share.
 namespace IndicatorFormulas {
 
 // (H + L + C) / 3. Lookback 0.
-CurvePtr TypicalPrice(const std::vector<SQuote>& q);
+CurvePtr TypicalPrice(const CBarColumns& q);
 // The stochastic's raw value (C - LLV(L,9)) / (HHV(H,9) - LLV(L,9)) * 100. Lookback 0.
-CurvePtr StochasticRsv(const std::vector<SQuote>& q);
+CurvePtr StochasticRsv(const CBarColumns& q);
 // MACD's difference line EMA(C,12) - EMA(C,26). Bar 0 is 0.0, then valid from bar 26.
-CurvePtr MacdDif(const std::vector<SQuote>& q);
+CurvePtr MacdDif(const CBarColumns& q);
 
 } // namespace IndicatorFormulas

@@ -22,7 +22,7 @@ CurvePtr Shown(CurvePtr curve, std::string name, int n, uint32_t colour) {
     return WithLook(std::move(curve), std::move(name), colour);
 }
 
-SIndicatorCurves Volume(const std::vector<SQuote>& q, const char* name, int drawKind) {
+SIndicatorCurves Volume(const CBarColumns& q, const char* name, int drawKind) {
     CurvePtr v = WithLook(V(q), name, RGB(0, 0, 255));
     v->drawKind = drawKind;
     SIndicatorCurves out;
@@ -32,14 +32,14 @@ SIndicatorCurves Volume(const std::vector<SQuote>& q, const char* name, int draw
 
 // The money flow of the bars whose typical price moved the way `moved` tests, summed over n.
 template <class Move>
-CurvePtr MoneyFlow(const std::vector<SQuote>& q, const CCurve& t, int n, Move moved) {
+CurvePtr MoneyFlow(const CBarColumns& q, const CCurve& t, int n, Move moved) {
     CurvePtr direction = moved(Copy(t), REF(Copy(t), 1));
     return SUM(IfElseK(*direction, Mul(Copy(t), V(q)), 0.0f), n);
 }
 
 } // namespace
 
-SIndicatorCurves STC(const std::vector<SQuote>& q) {
+SIndicatorCurves STC(const CBarColumns& q) {
     CurvePtr k = Series::SMA(StochasticRsv(q), 3, 1);
     CurvePtr d = Series::SMA(Copy(*k), 3, 1);
     k->lineStyle = 2;
@@ -50,7 +50,7 @@ SIndicatorCurves STC(const std::vector<SQuote>& q) {
     return out;
 }
 
-SIndicatorCurves MACD(const std::vector<SQuote>& q) {
+SIndicatorCurves MACD(const CBarColumns& q) {
     CurvePtr dif = MacdDif(q);
     CurvePtr dea = Series::EMA(Copy(*dif), 9);
     CurvePtr hist = Sub(Copy(*dif), Copy(*dea));
@@ -63,15 +63,15 @@ SIndicatorCurves MACD(const std::vector<SQuote>& q) {
     return out;
 }
 
-SIndicatorCurves VOL(const std::vector<SQuote>& q) {
+SIndicatorCurves VOL(const CBarColumns& q) {
     return Volume(q, "VOL", 6);
 }
 
-SIndicatorCurves VOLP(const std::vector<SQuote>& q) {
+SIndicatorCurves VOLP(const CBarColumns& q) {
     return Volume(q, "VOLP", 11);
 }
 
-SIndicatorCurves ADX(const std::vector<SQuote>& q) {
+SIndicatorCurves ADX(const CBarColumns& q) {
     CurvePtr refC = REF(C(q), 1);
     CurvePtr highToClose = ABS(Sub(H(q), Copy(*refC)));
     CurvePtr closeToLow = ABS(Sub(std::move(refC), L(q)));
@@ -92,7 +92,7 @@ SIndicatorCurves ADX(const std::vector<SQuote>& q) {
     return out;
 }
 
-SIndicatorCurves ATR(const std::vector<SQuote>& q) {
+SIndicatorCurves ATR(const CBarColumns& q) {
     CurvePtr refC = REF(C(q), 1);
     CurvePtr highToClose = ABS(Sub(H(q), Copy(*refC)));
     CurvePtr lowToClose = ABS(Sub(L(q), std::move(refC)));
@@ -103,7 +103,7 @@ SIndicatorCurves ATR(const std::vector<SQuote>& q) {
     return out;
 }
 
-SIndicatorCurves CCI(const std::vector<SQuote>& q) {
+SIndicatorCurves CCI(const CBarColumns& q) {
     CurvePtr t = TypicalPrice(q);
     SIndicatorCurves out;
     for (SPeriodLook look : {SPeriodLook{5, RGB(255, 0, 0)}, SPeriodLook{14, RGB(210, 105, 30)},
@@ -116,7 +116,7 @@ SIndicatorCurves CCI(const std::vector<SQuote>& q) {
     return out;
 }
 
-SIndicatorCurves MTM(const std::vector<SQuote>& q) {
+SIndicatorCurves MTM(const CBarColumns& q) {
     CurvePtr mtm = WithLook(Sub(C(q), REF(C(q), 10)), "MTM", RGB(255, 0, 0));
     SIndicatorCurves out;
     for (int n : {5, 10, 20}) out.curves.push_back(Series::EMA(Copy(*mtm), n));
@@ -124,7 +124,7 @@ SIndicatorCurves MTM(const std::vector<SQuote>& q) {
     return out;
 }
 
-SIndicatorCurves ROC(const std::vector<SQuote>& q) {
+SIndicatorCurves ROC(const CBarColumns& q) {
     SIndicatorCurves out;
     for (SPeriodLook look : {SPeriodLook{7, RGB(0, 128, 0)}, SPeriodLook{14, RGB(85, 107, 47)},
                              SPeriodLook{20, RGB(50, 205, 50)}}) {
@@ -137,7 +137,7 @@ SIndicatorCurves ROC(const std::vector<SQuote>& q) {
     return out;
 }
 
-SIndicatorCurves MFI(const std::vector<SQuote>& q) {
+SIndicatorCurves MFI(const CBarColumns& q) {
     CurvePtr t = TypicalPrice(q);
     SIndicatorCurves out;
     for (SPeriodLook look : {SPeriodLook{14, RGB(255, 127, 80)}, SPeriodLook{20, RGB(70, 130, 180)},
@@ -150,7 +150,7 @@ SIndicatorCurves MFI(const std::vector<SQuote>& q) {
     return out;
 }
 
-SIndicatorCurves OBV(const std::vector<SQuote>& q) {
+SIndicatorCurves OBV(const CBarColumns& q) {
     CurvePtr signedVolume = IF(Greater(C(q), REF(C(q), 1)), V(q), MulK(V(q), -1.0f));
     CurvePtr flowVolume = IfKElse(Equal(C(q), REF(C(q), 1)), 0.0f, std::move(signedVolume));
     CurvePtr obv = WithLook(SUM(std::move(flowVolume), 0), "OBV", RGB(255, 0, 0));
@@ -160,7 +160,7 @@ SIndicatorCurves OBV(const std::vector<SQuote>& q) {
     return out;
 }
 
-SIndicatorCurves RSI(const std::vector<SQuote>& q) {
+SIndicatorCurves RSI(const CBarColumns& q) {
     CurvePtr r = REF(C(q), 1);
     CurvePtr up = IfElseK(*GreaterEqual(C(q), Copy(*r)), Sub(C(q), Copy(*r)), 0.0f);
     CurvePtr dn = IfElseK(*Less(C(q), Copy(*r)), Sub(Copy(*r), C(q)), 0.0f);
@@ -177,7 +177,7 @@ SIndicatorCurves RSI(const std::vector<SQuote>& q) {
     return out;
 }
 
-SIndicatorCurves VOLA(const std::vector<SQuote>& q) {
+SIndicatorCurves VOLA(const CBarColumns& q) {
     CurvePtr a = Series::EMA(Sub(H(q), L(q)), 10);
     CurvePtr b = Series::EMA(Sub(REF(H(q), 10), REF(L(q), 10)), 10);
     CurvePtr change = Sub(std::move(a), Copy(*b));
@@ -187,7 +187,7 @@ SIndicatorCurves VOLA(const std::vector<SQuote>& q) {
     return out;
 }
 
-SIndicatorCurves VAO(const std::vector<SQuote>& q) {
+SIndicatorCurves VAO(const CBarColumns& q) {
     CurvePtr vao = Div(Sub(Sub(C(q), L(q)), Sub(H(q), C(q))), Mul(Sub(H(q), C(q)), V(q)));
     vao->parameter.clear();
     SIndicatorCurves out;
@@ -195,7 +195,7 @@ SIndicatorCurves VAO(const std::vector<SQuote>& q) {
     return out;
 }
 
-SIndicatorCurves WR(const std::vector<SQuote>& q) {
+SIndicatorCurves WR(const CBarColumns& q) {
     SIndicatorCurves out;
     for (SPeriodLook look : {SPeriodLook{10, RGB(0, 255, 0)}, SPeriodLook{14, RGB(0, 255, 255)}}) {
         CurvePtr hh = HHV(H(q), look.n);

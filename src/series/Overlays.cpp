@@ -34,19 +34,19 @@ template <class Average> SIndicatorCurves FourAverages(Average average) {
 
 } // namespace
 
-SIndicatorCurves SMA(const std::vector<SQuote>& q) {
+SIndicatorCurves SMA(const CBarColumns& q) {
     return FourAverages([&](int n) { return MA(q, n); });
 }
 
-SIndicatorCurves WMA(const std::vector<SQuote>& q) {
+SIndicatorCurves WMA(const CBarColumns& q) {
     return FourAverages([&](int n) { return Series::WMA(C(q), V(q), n); });
 }
 
-SIndicatorCurves EMA(const std::vector<SQuote>& q) {
+SIndicatorCurves EMA(const CBarColumns& q) {
     return FourAverages([&](int n) { return Series::EMA(C(q), n); });
 }
 
-SIndicatorCurves BOL(const std::vector<SQuote>& q) {
+SIndicatorCurves BOL(const CBarColumns& q) {
     CurvePtr m = MA(q, 20);
     CurvePtr s = STD(C(q), 20);
     CurvePtr u = Add(Copy(*m), MulK(Copy(*s), 2.0f));
@@ -59,7 +59,7 @@ SIndicatorCurves BOL(const std::vector<SQuote>& q) {
     return out;
 }
 
-SIndicatorCurves MAE(const std::vector<SQuote>& q) {
+SIndicatorCurves MAE(const CBarColumns& q) {
     CurvePtr m = MA(C(q), 20);
     CurvePtr u = Add(Copy(*m), MulK(Copy(*m), 0.15f));
     CurvePtr d = Add(Copy(*m), MulK(Copy(*m), -0.15f));
@@ -71,7 +71,7 @@ SIndicatorCurves MAE(const std::vector<SQuote>& q) {
     return out;
 }
 
-SIndicatorCurves SAR(const std::vector<SQuote>& q) {
+SIndicatorCurves SAR(const CBarColumns& q) {
     CurvePtr sar = Series::SAR(q, 0.02f, 0.2f);
     sar->lineStyle = 1;
     sar->drawKind = 0;
@@ -81,7 +81,7 @@ SIndicatorCurves SAR(const std::vector<SQuote>& q) {
     return out;
 }
 
-SIndicatorCurves KC(const std::vector<SQuote>& q) {
+SIndicatorCurves KC(const CBarColumns& q) {
     CurvePtr t = TypicalPrice(q);
     CurvePtr mt = MA(Copy(*t), 15);
     CurvePtr range = MA(Sub(H(q), L(q)), 15);
@@ -109,7 +109,7 @@ int FiftyTwoWeekWindow(int periodType, int nDays) {
     }
 }
 
-SIndicatorCurves FiftyTwoWeekHighLow(const std::vector<SQuote>& q, int periodType, int nDays) {
+SIndicatorCurves FiftyTwoWeekHighLow(const CBarColumns& q, int periodType, int nDays) {
     const int n = FiftyTwoWeekWindow(periodType, nDays);
     CurvePtr hi = HHV(H(q), n);
     CurvePtr lo = LLV(L(q), n);

@@ -8,19 +8,20 @@ namespace {
 
 class SarTrend {
 public:
-    SarTrend(const std::vector<SQuote>& q, float step, float limit)
-        : m_q(q), m_step(step), m_limit(limit) {}
+    SarTrend(const CBarColumns& q, float step, float limit)
+        : m_high(q.High().data()), m_low(q.Low().data()), m_close(q.Close().data()),
+          m_step(step), m_limit(limit) {}
 
     // Values 0 and 1; sets the trend from the first two closes.
     void Start(std::vector<float>& sar) {
-        m_up = m_q[1].close >= m_q[0].close;
-        sar.push_back(m_q[0].high);
+        m_up = m_close[1] >= m_close[0];
+        sar.push_back(m_high[0]);
         if (m_up) {
-            sar.push_back(Larger(m_q[0].low, m_q[1].low));
-            m_ep = Larger(m_q[0].high, m_q[1].high);
+            sar.push_back(Larger(m_low[0], m_low[1]));
+            m_ep = Larger(m_high[0], m_high[1]);
         } else {
-            sar.push_back(Smaller(m_q[0].high, m_q[1].high));
-            m_ep = Smaller(m_q[0].low, m_q[1].low);
+            sar.push_back(Smaller(m_high[0], m_high[1]));
+            m_ep = Smaller(m_low[0], m_low[1]);
         }
         m_af = m_step;
     }
@@ -47,7 +48,7 @@ private:
     // trend's k-1 bars is m_ep itself (it was set from exactly those bars), so one comparison
     // gives what a rescan of the k bars would; a later bar wins ties as in that rescan.
     float Extreme(std::size_t i, bool highest) const {
-        const float today = highest ? m_q[i].high : m_q[i].low;
+        const float today = highest ? m_high[i] : m_low[i];
         if (m_barsInTrend == 1) return today;
         return (highest ? today >= m_ep : today <= m_ep) ? today : m_ep;
     }
@@ -68,22 +69,24 @@ private:
     }
 
     float Rising(std::size_t i, float s) {
-        if (!(s <= m_q[i].low)) return Reverse(m_q[i].low);
+        if (!(s <= m_low[i])) return Reverse(m_low[i]);
         Hold(Extreme(i, true));
-        if (m_q[i - 1].low <= s) s = m_q[i - 1].low;
-        if (s >= m_q[i - 2].low) s = m_q[i - 2].low;
+        if (m_low[i - 1] <= s) s = m_low[i - 1];
+        if (s >= m_low[i - 2]) s = m_low[i - 2];
         return s;
     }
 
     float Falling(std::size_t i, float s) {
-        if (!(s >= m_q[i].high)) return Reverse(m_q[i].high);
+        if (!(s >= m_high[i])) return Reverse(m_high[i]);
         Hold(Extreme(i, false));
-        if (m_q[i - 1].high >= s) s = m_q[i - 1].high;
-        if (s <= m_q[i - 2].high) s = m_q[i - 2].high;
+        if (m_high[i - 1] >= s) s = m_high[i - 1];
+        if (s <= m_high[i - 2]) s = m_high[i - 2];
         return s;
     }
 
-    const std::vector<SQuote>& m_q;
+    const float* const m_high;
+    const float* const m_low;
+    const float* const m_close;
     const float m_step;
     const float m_limit;
     bool m_up = true;
@@ -95,7 +98,7 @@ private:
 
 } // namespace
 
-CurvePtr SAR(const std::vector<SQuote>& quotes, float step, float limit) {
+CurvePtr SAR(const CBarColumns& quotes, float step, float limit) {
     auto y = NewCurve(quotes.size());
     y->name = "SAR";
     char text[96];
@@ -103,7 +106,7 @@ CurvePtr SAR(const std::vector<SQuote>& quotes, float step, float limit) {
     y->parameter = text;
     if (quotes.empty()) return y;
     if (quotes.size() == 1) {
-        y->values.push_back(quotes[0].close);
+        y->values.push_back(quotes.Close()[0]);
         return y;
     }
     SarTrend trend(quotes, step, limit);

@@ -1,6 +1,6 @@
 #pragma once
 #include "CCurve.h"
-#include "quotes/SQuote.h"
+#include "quotes/CBarColumns.h"
 #include <vector>
 
 namespace Series {
@@ -8,6 +8,6 @@ namespace Series {
 // Parabolic stop-and-reverse over the quote array (not consumed), acceleration `step` up to
 // `limit`: name "SAR", parameter text "%.2f,%.2f" of step and limit. Every value is valid
 // (lookback 0); one bar gives its close.
-CurvePtr SAR(const std::vector<SQuote>& quotes, float step, float limit);
+CurvePtr SAR(const CBarColumns& quotes, float step, float limit);
 
 } // namespace Series

@@ -4,27 +4,27 @@
 namespace Series {
 namespace {
 
-CurvePtr Field(const std::vector<SQuote>& quotes, const char* name, float SQuote::*field) {
-    auto y = NewCurve(quotes.size());
+CurvePtr Field(const std::vector<float>& column, const char* name) {
+    auto y = NewCurve(0);
     y->name = name;
     y->parameter.clear();
-    for (const SQuote& q : quotes) y->values.push_back(q.*field);
+    y->values = column;
     return y;
 }
 
 } // namespace
 
-CurvePtr C(const std::vector<SQuote>& quotes) {
-    return Field(quotes, "C", &SQuote::close);
+CurvePtr C(const CBarColumns& quotes) {
+    return Field(quotes.Close(), "C");
 }
-CurvePtr H(const std::vector<SQuote>& quotes) {
-    return Field(quotes, "H", &SQuote::high);
+CurvePtr H(const CBarColumns& quotes) {
+    return Field(quotes.High(), "H");
 }
-CurvePtr L(const std::vector<SQuote>& quotes) {
-    return Field(quotes, "L", &SQuote::low);
+CurvePtr L(const CBarColumns& quotes) {
+    return Field(quotes.Low(), "L");
 }
-CurvePtr V(const std::vector<SQuote>& quotes) {
-    return Field(quotes, "V", &SQuote::volume);
+CurvePtr V(const CBarColumns& quotes) {
+    return Field(quotes.Volume(), "V");
 }
 
 CurvePtr Copy(const CCurve& x) {

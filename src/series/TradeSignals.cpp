@@ -18,7 +18,7 @@ struct SFlagLook {
     int sellSymbol;
 };
 
-std::vector<STradeFlagData> Crossings(const std::vector<SQuote>& q, CurvePtr fast, CurvePtr slow,
+std::vector<STradeFlagData> Crossings(const CBarColumns& q, CurvePtr fast, CurvePtr slow,
                                       const SFlagLook& look) {
     STradeFlagData buy = FlagSeries(CROSS(Copy(*fast), Copy(*slow)), L(q), 1);
     STradeFlagData sell = FlagSeries(CROSS(std::move(slow), std::move(fast)), H(q), 0);
@@ -36,30 +36,30 @@ std::vector<STradeFlagData> Crossings(const std::vector<SQuote>& q, CurvePtr fas
 
 } // namespace
 
-std::vector<STradeFlagData> FLAGMA(const std::vector<SQuote>& q) {
+std::vector<STradeFlagData> FLAGMA(const CBarColumns& q) {
     return Crossings(q, MA(q, 5), MA(q, 30), {"SMABuy", "SMASell", 13, 13});
 }
 
-std::vector<STradeFlagData> FLAGWMA(const std::vector<SQuote>& q) {
+std::vector<STradeFlagData> FLAGWMA(const CBarColumns& q) {
     return Crossings(q, Series::WMA(C(q), V(q), 5), Series::WMA(C(q), V(q), 30),
                      {"VWMABuy", "VWMASell", 12, 12});
 }
 
-std::vector<STradeFlagData> FLAGEMA(const std::vector<SQuote>& q) {
+std::vector<STradeFlagData> FLAGEMA(const CBarColumns& q) {
     return Crossings(q, Series::EMA(C(q), 5), Series::EMA(C(q), 30), {"EMABuy", "EMASell", 7, 7});
 }
 
-std::vector<STradeFlagData> FLAGSAR(const std::vector<SQuote>& q) {
+std::vector<STradeFlagData> FLAGSAR(const CBarColumns& q) {
     return Crossings(q, C(q), Series::SAR(q, 0.02f, 0.2f), {"SARBuy", "SARSell", 9, 8});
 }
 
-std::vector<STradeFlagData> FLAGKDJ(const std::vector<SQuote>& q) {
+std::vector<STradeFlagData> FLAGKDJ(const CBarColumns& q) {
     CurvePtr k = Series::SMA(StochasticRsv(q), 3, 1);
     CurvePtr d = Series::SMA(Copy(*k), 3, 1);
     return Crossings(q, std::move(k), std::move(d), {"STCBuy", "STCSell", 1, 1});
 }
 
-std::vector<STradeFlagData> FLAGMACD(const std::vector<SQuote>& q) {
+std::vector<STradeFlagData> FLAGMACD(const CBarColumns& q) {
     CurvePtr dif = MacdDif(q);
     CurvePtr dea = Series::EMA(Copy(*dif), 9);
     return Crossings(q, std::move(dif), std::move(dea), {"MACDBuy", "MACDSell", 9, 8});

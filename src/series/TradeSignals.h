@@ -1,6 +1,6 @@
 #pragma once
 #include "STradeFlagData.h"
-#include "quotes/SQuote.h"
+#include "quotes/CBarColumns.h"
 #include <vector>
 
 // The six crossover systems, one per identifier, over the display series (oldest first).
@@ -9,16 +9,16 @@
 namespace IndicatorFormulas {
 
 // Close-MA 5 against close-MA 30: "SMABuy", "SMASell".
-std::vector<STradeFlagData> FLAGMA(const std::vector<SQuote>& quotes);
+std::vector<STradeFlagData> FLAGMA(const CBarColumns& quotes);
 // WMA(C,V) 5 against 30: "VWMABuy", "VWMASell".
-std::vector<STradeFlagData> FLAGWMA(const std::vector<SQuote>& quotes);
+std::vector<STradeFlagData> FLAGWMA(const CBarColumns& quotes);
 // EMA(C) 5 against 30: "EMABuy", "EMASell".
-std::vector<STradeFlagData> FLAGEMA(const std::vector<SQuote>& quotes);
+std::vector<STradeFlagData> FLAGEMA(const CBarColumns& quotes);
 // The close against SAR 0.02, 0.20: "SARBuy", "SARSell".
-std::vector<STradeFlagData> FLAGSAR(const std::vector<SQuote>& quotes);
+std::vector<STradeFlagData> FLAGSAR(const CBarColumns& quotes);
 // Stochastic K against D: "STCBuy", "STCSell".
-std::vector<STradeFlagData> FLAGKDJ(const std::vector<SQuote>& quotes);
+std::vector<STradeFlagData> FLAGKDJ(const CBarColumns& quotes);
 // MACD's DIF against DEA: "MACDBuy", "MACDSell".
-std::vector<STradeFlagData> FLAGMACD(const std::vector<SQuote>& quotes);
+std::vector<STradeFlagData> FLAGMACD(const CBarColumns& quotes);
 
 } // namespace IndicatorFormulas

@@ -64,8 +64,8 @@ TEST_P(WarmUpEdgeTest, MacdDifferenceLineIsEma12MinusEma26) {
     ASSERT_EQ(curves.size(), 3u);
     const CCurve& dif = *curves[2];
     ASSERT_EQ(dif.name, "DIV");
-    CurvePtr e12 = Series::EMA(Series::C(stock.Display()), 12);
-    CurvePtr e26 = Series::EMA(Series::C(stock.Display()), 26);
+    CurvePtr e12 = Series::EMA(Series::C(stock.DisplayColumns()), 12);
+    CurvePtr e26 = Series::EMA(Series::C(stock.DisplayColumns()), 26);
     ASSERT_EQ(dif.size(), GetParam());
     for (std::size_t i = 0; i < dif.size(); ++i)
         EXPECT_TRUE(SameFloat(dif.RawAt(i), e12->RawAt(i) - e26->RawAt(i))) << "bar " << i;

@@ -6,14 +6,14 @@ using namespace Series;
 
 TEST(MA, CarriesTheAverageFromBarToBar) {
     // Closes 1..5, n=3: 6/3 = 2, then (2*3 - 1 + 4)/3 = 3, (3*3 - 2 + 5)/3 = 4.
-    EXPECT_TRUE(SameBits(MA(QuotesFromCloses({1, 2, 3, 4, 5}), 3)->values, {kInf, kInf, 2, 3, 4}));
+    EXPECT_TRUE(SameBits(MA(ColumnsFromCloses({1, 2, 3, 4, 5}), 3)->values, {kInf, kInf, 2, 3, 4}));
     // Inexact closes: the carried update, not a re-summed window.
     const float first = ((0.1f + 0.2f) + 0.3f) / 3.0f;
     const float second = (first * 3.0f - 0.1f + 0.4f) / 3.0f;
     const float third = (second * 3.0f - 0.2f + 0.7f) / 3.0f;
     EXPECT_TRUE(SameBits(MA(MakeCurve({0.1f, 0.2f, 0.3f, 0.4f, 0.7f}), 3)->values,
                          {kInf, kInf, first, second, third}));
-    EXPECT_TRUE(SameBits(MA(QuotesFromCloses({0.1f, 0.2f, 0.3f, 0.4f, 0.7f}), 3)->values,
+    EXPECT_TRUE(SameBits(MA(ColumnsFromCloses({0.1f, 0.2f, 0.3f, 0.4f, 0.7f}), 3)->values,
                          {kInf, kInf, first, second, third}));
 }
 
@@ -25,10 +25,10 @@ TEST(MA, ReadsInvalidInputsAsZero) {
 }
 
 TEST(MA, CutsThePeriodToTheBarCountAndGivesNoValueWithoutAWindow) {
-    EXPECT_TRUE(SameBits(MA(QuotesFromCloses({1, 2, 3}), 5)->values, {kInf, kInf, 2}));
+    EXPECT_TRUE(SameBits(MA(ColumnsFromCloses({1, 2, 3}), 5)->values, {kInf, kInf, 2}));
     EXPECT_TRUE(SameBits(MA(MakeCurve({1, 2, 3}), 0)->values, {kInf, kInf, kInf}));
     EXPECT_TRUE(SameBits(MA(MakeCurve({1, 2, 3}), -4)->values, {kInf, kInf, kInf}));
-    EXPECT_TRUE(MA(QuotesFromCloses({}), 5)->values.empty());
+    EXPECT_TRUE(MA(ColumnsFromCloses({}), 5)->values.empty());
     EXPECT_TRUE(MA(MakeCurve({}), 5)->values.empty());
 }
 

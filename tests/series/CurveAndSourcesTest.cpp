@@ -38,12 +38,13 @@ TEST(SeriesColour, PeriodColourTakesEachProductModulo256) {
 
 TEST(Sources, ReadOneQuoteFieldEachWithAnEmptyParameter) {
     const std::vector<SQuote> q = {{0, 1, 2, 3, 4, 5, 6}, {0, 11, 12, 13, 14, 15, 16}};
+    const CBarColumns bars(q);
     struct Case {
         CurvePtr curve;
         const char* name;
         std::vector<float> values;
     } cases[] = {
-        {C(q), "C", {4, 14}}, {H(q), "H", {2, 12}}, {L(q), "L", {3, 13}}, {V(q), "V", {6, 16}}};
+        {C(bars), "C", {4, 14}}, {H(bars), "H", {2, 12}}, {L(bars), "L", {3, 13}}, {V(bars), "V", {6, 16}}};
     for (const Case& c : cases) {
         EXPECT_EQ(c.curve->name, c.name);
         EXPECT_EQ(c.curve->parameter, "");
@@ -80,7 +81,7 @@ TEST(Naming, PeriodFunctionsNameTheFormulaAndTakeThePeriodColourOfThePeriodAsked
         uint32_t colour;
     } cases[] = {
         {MA(MakeCurve({1, 2}, "C"), 5), "MA(C)", "5", PeriodColour(5)},
-        {MA(QuotesFromCloses({1, 2}), 60), "MA", "60", PeriodColour(60)},
+        {MA(ColumnsFromCloses({1, 2}), 60), "MA", "60", PeriodColour(60)},
         {EMA(MakeCurve({1, 2}, "MTM"), 30), "EMA(MTM)", "30", PeriodColour(30)},
         {SMA(MakeCurve({1, 2}, "RSV"), 3, -1), "SMA(RSV)", "3,1", PeriodColour(3)},
         {WMA(MakeCurve({1, 2}, "C"), MakeCurve({1, 1}, "V"), 10), "WMA(C,V)", "10",

@@ -99,7 +99,7 @@ const std::map<std::string, SExpected>& ExpectedLooks() {
 } // namespace
 
 TEST(IndicatorLook, EveryCurveHasTheNameParameterColourStyleAndKindOfTheTable) {
-    const std::vector<SQuote> q = RandomWalk(40, 7);
+    const CBarColumns q = Columns(RandomWalk(40, 7));
     ASSERT_EQ(ExpectedLooks().size(), AllIndicators().size());
     for (const SIndicatorEntry& entry : AllIndicators()) {
         const SExpected& want = ExpectedLooks().at(entry.identifier);
@@ -121,10 +121,10 @@ TEST(IndicatorLook, EveryCurveHasTheNameParameterColourStyleAndKindOfTheTable) {
 }
 
 TEST(IndicatorLook, SarAlsoSetsBothExtraColoursRed) {
-    const SIndicatorCurves sar = IndicatorFormulas::SAR(RandomWalk(5, 1));
+    const SIndicatorCurves sar = IndicatorFormulas::SAR(Columns(RandomWalk(5, 1)));
     EXPECT_EQ(sar.curves[0]->extraColour1, kRed);
     EXPECT_EQ(sar.curves[0]->extraColour2, kRed);
-    const SIndicatorCurves ma = IndicatorFormulas::SMA(RandomWalk(5, 1));
+    const SIndicatorCurves ma = IndicatorFormulas::SMA(Columns(RandomWalk(5, 1)));
     EXPECT_EQ(ma.curves[0]->extraColour1, RGB(0, 255, 0));
 }
 
@@ -139,7 +139,7 @@ TEST(IndicatorLook, TradeFlagsCarryNamesColoursAndSymbols) {
         {"FLAGEMA", {"EMABuy", "EMASell", 7, 7}},  {"FLAGSAR", {"SARBuy", "SARSell", 9, 8}},
         {"FLAGKDJ", {"STCBuy", "STCSell", 1, 1}},  {"FLAGMACD", {"MACDBuy", "MACDSell", 9, 8}},
     };
-    const std::vector<SQuote> q = RandomWalk(40, 3);
+    const CBarColumns q = Columns(RandomWalk(40, 3));
     for (const SSignalEntry& entry : AllSignals()) {
         const Case& w = want.at(entry.identifier);
         const std::vector<STradeFlagData> flags = entry.run(q);

@@ -6,12 +6,12 @@
 
 struct SIndicatorEntry {
     const char* identifier;
-    std::function<SIndicatorCurves(const std::vector<SQuote>&)> run;
+    std::function<SIndicatorCurves(const CBarColumns&)> run;
 };
 
 struct SSignalEntry {
     const char* identifier;
-    std::function<std::vector<STradeFlagData>(const std::vector<SQuote>&)> run;
+    std::function<std::vector<STradeFlagData>(const CBarColumns&)> run;
 };
 
 // Every indicator, in the order of the indicator table; "52WK H and L" on the daily period.
@@ -25,7 +25,7 @@ inline const std::vector<SIndicatorEntry>& AllIndicators() {
         {"MAE", MAE},
         {"SAR", SAR},
         {"KC", KC},
-        {"52WK H and L", [](const std::vector<SQuote>& q) { return FiftyTwoWeekHighLow(q, 0, 1); }},
+        {"52WK H and L", [](const CBarColumns& q) { return FiftyTwoWeekHighLow(q, 0, 1); }},
         {"STC", STC},
         {"MACD", MACD},
         {"VOL", VOL},

@@ -15,7 +15,7 @@ protected:
 
 TEST_F(RealData, EveryIndicatorGivesOneValuePerBarAndValidValuesAfterItsWarmUp) {
     for (const SIndicatorEntry& entry : AllIndicators()) {
-        const SIndicatorCurves out = entry.run(m_quotes);
+        const SIndicatorCurves out = entry.run(Columns(m_quotes));
         for (const CurvePtr& c : out.curves) {
             ASSERT_EQ(c->size(), m_quotes.size()) << entry.identifier;
             EXPECT_TRUE(std::isfinite(c->values.back()) || std::string(entry.identifier) == "VAO")
@@ -25,7 +25,7 @@ TEST_F(RealData, EveryIndicatorGivesOneValuePerBarAndValidValuesAfterItsWarmUp) 
 }
 
 TEST_F(RealData, FiftyTwoWeekHighIsTheHighestHighOfTheLast365Bars) {
-    const SIndicatorCurves wk = IndicatorFormulas::FiftyTwoWeekHighLow(m_quotes, 0, 1);
+    const SIndicatorCurves wk = IndicatorFormulas::FiftyTwoWeekHighLow(Columns(m_quotes), 0, 1);
     for (std::size_t i = 364; i < m_quotes.size(); i += 97) {
         float high = m_quotes[i - 364].high, low = m_quotes[i - 364].low;
         for (std::size_t j = i - 363; j <= i; ++j) {

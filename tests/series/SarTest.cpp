@@ -83,12 +83,12 @@ std::vector<float> RescannedSar(const std::vector<SQuote>& q, float step, float 
 
 TEST(SAR, StartsFromTheFirstTwoBars) {
     // Up (11 >= 10): the first high, then the larger low.
-    EXPECT_TRUE(SameBits(SAR({Bar(12, 9, 10), Bar(13, 10, 11)}, 0.02f, 0.2f)->values, {12, 10}));
+    EXPECT_TRUE(SameBits(SAR(Columns({Bar(12, 9, 10), Bar(13, 10, 11)}), 0.02f, 0.2f)->values, {12, 10}));
     // Down: the first high, then the smaller high.
-    EXPECT_TRUE(SameBits(SAR({Bar(12, 9, 10), Bar(11, 8, 9)}, 0.02f, 0.2f)->values, {12, 11}));
-    EXPECT_TRUE(SameBits(SAR({Bar(12, 9, 10)}, 0.02f, 0.2f)->values, {10}));
-    EXPECT_TRUE(SAR({}, 0.02f, 0.2f)->values.empty());
-    auto s = SAR({}, 0.02f, 0.2f);
+    EXPECT_TRUE(SameBits(SAR(Columns({Bar(12, 9, 10), Bar(11, 8, 9)}), 0.02f, 0.2f)->values, {12, 11}));
+    EXPECT_TRUE(SameBits(SAR(Columns({Bar(12, 9, 10)}), 0.02f, 0.2f)->values, {10}));
+    EXPECT_TRUE(SAR(CBarColumns(), 0.02f, 0.2f)->values.empty());
+    auto s = SAR(CBarColumns(), 0.02f, 0.2f);
     EXPECT_EQ(s->name, "SAR");
     EXPECT_EQ(s->parameter, "0.02,0.20");
 }
@@ -102,20 +102,20 @@ TEST(SAR, ReversesToTheExtremePointAndRestartsTheAcceleration) {
     // Bar 4: AF back to 0.02: 14 - 0.12 = 13.88, raised to the high of bar 2 (14); EP = 7.
     // Bar 5: AF 0.02 + 0.02: 14 - |(7-14)*0.04| stays; EP = 6.
     const float bar5 = 14.0f - std::fabs((7.0f - 14.0f) * (0.02f + 0.02f));
-    EXPECT_TRUE(SameBits(SAR(q, 0.02f, 0.2f)->values, {12, 10, 9, 14, 14, bar5}));
+    EXPECT_TRUE(SameBits(SAR(Columns(q), 0.02f, 0.2f)->values, {12, 10, 9, 14, 14, bar5}));
 }
 
 TEST(SAR, MatchesTheRescanOfTheTrendOnLongSeries) {
     for (unsigned seed : {1u, 2u, 3u}) {
         const std::vector<SQuote> q = RandomWalk(5000, seed);
-        EXPECT_TRUE(SameBits(SAR(q, 0.02f, 0.2f)->values, RescannedSar(q, 0.02f, 0.2f)));
+        EXPECT_TRUE(SameBits(SAR(Columns(q), 0.02f, 0.2f)->values, RescannedSar(q, 0.02f, 0.2f)));
     }
     // A steady rise keeps one trend over every bar.
     std::vector<SQuote> rising;
     for (int i = 0; i < 400; ++i) rising.push_back(Bar(i + 2.0f, float(i), i + 1.0f));
-    EXPECT_TRUE(SameBits(SAR(rising, 0.02f, 0.2f)->values, RescannedSar(rising, 0.02f, 0.2f)));
+    EXPECT_TRUE(SameBits(SAR(Columns(rising), 0.02f, 0.2f)->values, RescannedSar(rising, 0.02f, 0.2f)));
     const std::vector<SQuote> real = LoadTtrc();
     if (!real.empty()) {
-        EXPECT_TRUE(SameBits(SAR(real, 0.02f, 0.2f)->values, RescannedSar(real, 0.02f, 0.2f)));
+        EXPECT_TRUE(SameBits(SAR(Columns(real), 0.02f, 0.2f)->values, RescannedSar(real, 0.02f, 0.2f)));
     }
 }

@@ -17,7 +17,7 @@ TEST(SeriesLength, EveryIndicatorCurveHasOneValuePerBar) {
     for (std::size_t bars : kBarCounts) {
         const std::vector<SQuote> q = RandomWalk(bars, unsigned(bars) + 1);
         for (const SIndicatorEntry& entry : AllIndicators()) {
-            const SIndicatorCurves out = entry.run(q);
+            const SIndicatorCurves out = entry.run(Columns(q));
             EXPECT_FALSE(out.curves.empty()) << entry.identifier;
             for (const CurvePtr& c : out.curves)
                 EXPECT_EQ(c->size(), bars) << entry.identifier << " " << c->name << " " << bars;
@@ -29,7 +29,7 @@ TEST(SeriesLength, EverySignalSystemHasOneFlagValuePerBar) {
     for (std::size_t bars : kBarCounts) {
         const std::vector<SQuote> q = RandomWalk(bars, unsigned(bars) + 1);
         for (const SSignalEntry& entry : AllSignals()) {
-            const std::vector<STradeFlagData> flags = entry.run(q);
+            const std::vector<STradeFlagData> flags = entry.run(Columns(q));
             ASSERT_EQ(flags.size(), 2u);
             for (const STradeFlagData& f : flags)
                 EXPECT_EQ(f.values.size(), bars) << entry.identifier << " " << bars;
@@ -39,7 +39,7 @@ TEST(SeriesLength, EverySignalSystemHasOneFlagValuePerBar) {
 
 TEST(SeriesLength, OneBarGivesNoFlag) {
     for (const SSignalEntry& entry : AllSignals())
-        for (const STradeFlagData& f : entry.run(RandomWalk(1, 4)))
+        for (const STradeFlagData& f : entry.run(Columns(RandomWalk(1, 4))))
             EXPECT_TRUE(SameBits(f.values, {0.0f})) << entry.identifier;
 }
 
@@ -50,19 +50,19 @@ TEST(SeriesLength, MonthlyLikeSeriesCutsTheLongPeriodsToItsLength) {
     for (const SQuote& b : q) s = s + b.close;
     std::vector<float> mean(19, kInf);
     mean[18] = s / 19.0f;
-    const SIndicatorCurves sma = IndicatorFormulas::SMA(q);
+    const SIndicatorCurves sma = IndicatorFormulas::SMA(Columns(q));
     EXPECT_TRUE(SameBits(sma.curves[2]->values, mean));
     EXPECT_TRUE(SameBits(sma.curves[3]->values, mean));
     // EMA 30: the first close, then nothing (the mean would fall past the last bar).
     std::vector<float> ema(19, kInf);
     ema[0] = q[0].close;
-    EXPECT_TRUE(SameBits(IndicatorFormulas::EMA(q).curves[2]->values, ema));
+    EXPECT_TRUE(SameBits(IndicatorFormulas::EMA(Columns(q)).curves[2]->values, ema));
     // Bollinger: the middle band at the last bar only, no outer band.
-    const SIndicatorCurves bol = IndicatorFormulas::BOL(q);
+    const SIndicatorCurves bol = IndicatorFormulas::BOL(Columns(q));
     EXPECT_TRUE(SameBits(bol.curves[1]->values, mean));
     EXPECT_TRUE(SameBits(bol.curves[0]->values, std::vector<float>(19, kInf)));
     // 52 weeks on the monthly period: 12 bars plus the one before.
-    const SIndicatorCurves wk = IndicatorFormulas::FiftyTwoWeekHighLow(q, 2, 1);
+    const SIndicatorCurves wk = IndicatorFormulas::FiftyTwoWeekHighLow(Columns(q), 2, 1);
     float high = q[6].high;
     for (std::size_t j = 7; j <= 18; ++j)
         if (q[j].high > high) high = q[j].high;

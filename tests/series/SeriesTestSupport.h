@@ -1,4 +1,5 @@
 #pragma once
+#include "quotes/CBarColumns.h"
 #include "quotes/SQuote.h"
 #include "series/CCurve.h"
 #include <bit>
@@ -47,6 +48,15 @@ inline std::vector<SQuote> QuotesFromCloses(std::initializer_list<float> closes)
     std::vector<SQuote> q;
     for (float c : closes) q.push_back(SQuote{0, c, c + 1.0f, c - 1.0f, c, c, 100.0f});
     return q;
+}
+
+// The bars as the formulas read them.
+inline CBarColumns Columns(const std::vector<SQuote>& q) {
+    return CBarColumns(q);
+}
+
+inline CBarColumns ColumnsFromCloses(std::initializer_list<float> closes) {
+    return Columns(QuotesFromCloses(closes));
 }
 
 // A reproducible random walk of `bars` bars with prices on a 1/100 grid.

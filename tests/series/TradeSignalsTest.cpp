@@ -33,10 +33,11 @@ std::size_t FlagCount(const std::vector<float>& flags) {
 TEST(TradeSignals, EmaCrossingsAroundTheSlowPeriodFollowTheRule) {
     for (std::size_t bars : {5, 6, 12, 13, 26, 27, 30, 31}) {
         const std::vector<SQuote> q = RandomWalk(bars, unsigned(bars));
-        const CurvePtr fast = EMA(C(q), 5), slow = EMA(C(q), 30);
+        const CBarColumns columns(q);
+        const CurvePtr fast = EMA(C(columns), 5), slow = EMA(C(columns), 30);
         ASSERT_EQ(fast->size(), bars);
         ASSERT_EQ(slow->size(), bars);
-        const std::vector<STradeFlagData> flags = IndicatorFormulas::FLAGEMA(q);
+        const std::vector<STradeFlagData> flags = IndicatorFormulas::FLAGEMA(columns);
         EXPECT_TRUE(SameBits(flags[0].values, RuleFlags(fast->values, slow->values, q, true)))
             << bars;
         EXPECT_TRUE(SameBits(flags[1].values, RuleFlags(fast->values, slow->values, q, false)))
@@ -51,13 +52,14 @@ TEST(TradeSignals, EmaCrossingsAroundTheSlowPeriodFollowTheRule) {
 TEST(TradeSignals, MacdDifferenceLineIsTheDifferenceOnEveryBarCount) {
     for (std::size_t bars : {5, 6, 12, 13, 26, 27, 30, 31}) {
         const std::vector<SQuote> q = RandomWalk(bars, unsigned(bars) + 100);
-        const CurvePtr e12 = EMA(C(q), 12), e26 = EMA(C(q), 26);
+        const CBarColumns columns(q);
+        const CurvePtr e12 = EMA(C(columns), 12), e26 = EMA(C(columns), 26);
         std::vector<float> dif;
         for (std::size_t i = 0; i < bars; ++i) dif.push_back(e12->values[i] - e26->values[i]);
-        const SIndicatorCurves macd = IndicatorFormulas::MACD(q);
+        const SIndicatorCurves macd = IndicatorFormulas::MACD(columns);
         EXPECT_TRUE(SameBits(macd.curves[2]->values, dif)) << bars;
         const CurvePtr dea = EMA(MakeCurve(dif), 9);
-        const std::vector<STradeFlagData> flags = IndicatorFormulas::FLAGMACD(q);
+        const std::vector<STradeFlagData> flags = IndicatorFormulas::FLAGMACD(columns);
         EXPECT_TRUE(SameBits(flags[0].values, RuleFlags(dif, dea->values, q, true))) << bars;
         EXPECT_TRUE(SameBits(flags[1].values, RuleFlags(dif, dea->values, q, false))) << bars;
     }
@@ -65,6 +67,7 @@ TEST(TradeSignals, MacdDifferenceLineIsTheDifferenceOnEveryBarCount) {
 
 TEST(TradeSignals, EverySystemFollowsTheCrossingRuleOfItsFastAndSlowSeries) {
     const std::vector<SQuote> q = RandomWalk(400, 42);
+    const CBarColumns columns(q);
     const auto check = [&](const char* id, const CCurve& fast, const CCurve& slow,
                            const std::vector<STradeFlagData>& flags) {
         EXPECT_TRUE(SameBits(flags[0].values, RuleFlags(fast.values, slow.values, q, true))) << id;
@@ -72,17 +75,17 @@ TEST(TradeSignals, EverySystemFollowsTheCrossingRuleOfItsFastAndSlowSeries) {
         EXPECT_GT(FlagCount(flags[0].values), 0u) << id;
         EXPECT_GT(FlagCount(flags[1].values), 0u) << id;
     };
-    check("FLAGMA", *MA(q, 5), *MA(q, 30), IndicatorFormulas::FLAGMA(q));
-    check("FLAGWMA", *WMA(C(q), V(q), 5), *WMA(C(q), V(q), 30), IndicatorFormulas::FLAGWMA(q));
-    check("FLAGSAR", *C(q), *SAR(q, 0.02f, 0.2f), IndicatorFormulas::FLAGSAR(q));
-    const SIndicatorCurves stc = IndicatorFormulas::STC(q);
-    check("FLAGKDJ", *stc.curves[0], *stc.curves[1], IndicatorFormulas::FLAGKDJ(q));
+    check("FLAGMA", *MA(columns, 5), *MA(columns, 30), IndicatorFormulas::FLAGMA(columns));
+    check("FLAGWMA", *WMA(C(columns), V(columns), 5), *WMA(C(columns), V(columns), 30), IndicatorFormulas::FLAGWMA(columns));
+    check("FLAGSAR", *C(columns), *SAR(columns, 0.02f, 0.2f), IndicatorFormulas::FLAGSAR(columns));
+    const SIndicatorCurves stc = IndicatorFormulas::STC(columns);
+    check("FLAGKDJ", *stc.curves[0], *stc.curves[1], IndicatorFormulas::FLAGKDJ(columns));
 }
 
 TEST(TradeSignals, EqualThenAboveIsABuyAndTouchingIsNot) {
     // Constant closes of 10: MA 5 and MA 30 are both 10 once valid.
     std::vector<SQuote> q(31, SQuote{0, 10, 11, 9, 10, 10, 100});
-    const std::vector<STradeFlagData> flat = IndicatorFormulas::FLAGMA(q);
+    const std::vector<STradeFlagData> flat = IndicatorFormulas::FLAGMA(Columns(q));
     // Bar 4: MA 5 gets its value while MA 30 is still invalid, which compares above it: a
     // sell at the high. Bar 29: MA 30 meets MA 5 without crossing: no flag.
     std::vector<float> sells(31, 0.0f);
@@ -93,5 +96,5 @@ TEST(TradeSignals, EqualThenAboveIsABuyAndTouchingIsNot) {
     q.push_back(SQuote{0, 20, 21, 19, 20, 20, 100});
     std::vector<float> buys(32, 0.0f);
     buys[31] = 19;
-    EXPECT_TRUE(SameBits(IndicatorFormulas::FLAGMA(q)[0].values, buys));
+    EXPECT_TRUE(SameBits(IndicatorFormulas::FLAGMA(Columns(q))[0].values, buys));
 }
