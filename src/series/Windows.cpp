@@ -8,12 +8,14 @@ namespace Series {
 namespace {
 
 // The extreme of each window, `better(a, b)` meaning a beats b strictly (> for the highest).
-// A monotonic queue of the finite values of bars i-n+1 .. i holds, front first, the best
-// candidates; among equal values only the newest stays, which is the one a scan from bar i
-// down to bar i-n+1 would keep. The result is that of the plain rescan of every window, bit
-// for bit, in one pass.
+// Bar i's value is the best finite value of bars i-n+1 .. i, taken against the zero read of bar
+// i-n; among equal values the newest wins, as in a scan from bar i down to bar i-n+1, and bar
+// i-n keeps a tie. Because the newer side wins every tie, the best of a window can be combined
+// from the best of any split of it: blocks of n bars give each window as the best of a block's
+// suffix and the next block's prefix (van Herk, Gil and Werman), the rescan's result bit for bit
+// in three branch-free passes.
 template <class Better>
-void WindowExtreme(const CCurve& x, int period, std::vector<float>& y, Better better) {
+void WindowExtreme(const CCurve& x, int period, std::vector<float>& y, Better better, float none) {
     const std::size_t bars = x.size();
     if (bars == 0) return;
     const std::size_t n = (period <= 0 || std::size_t(period) >= bars) ? bars : std::size_t(period);
@@ -25,26 +27,32 @@ void WindowExtreme(const CCurve& x, int period, std::vector<float>& y, Better be
     }
     if (n == bars) return;
 
-    // The queue never holds more than n + 1 bars, so a ring of the next power of two at
-    // least n + 2 replaces a queue as long as the series; head and tail only grow.
-    std::size_t capacity = 1;
-    while (capacity < n + 2) capacity <<= 1;
-    const std::size_t mask = capacity - 1;
-    std::vector<std::size_t> queue(capacity);
-    std::size_t head = 0, tail = 0;
-    const auto enter = [&](std::size_t j) {
-        const float v = x.RawAt(j);
-        if (!std::isfinite(v)) return;
-        while (tail > head && !better(x.RawAt(queue[(tail - 1) & mask]), v)) --tail;
-        queue[tail++ & mask] = j;
+    // Blocks of n bars from bar 1. `none` stands for a value that is not finite: it never wins.
+    const float* raw = x.values.data();
+    const auto finite = [raw, none](std::size_t j) {
+        const float v = raw[j];
+        return std::isfinite(v) ? v : none;
     };
-    for (std::size_t j = 1; j < n; ++j) enter(j);
+    const auto newerOf = [better](float older, float newer) {
+        return better(older, newer) ? older : newer;
+    };
+    y.resize(bars);
+    float* prefix = y.data(); // the prefixes are read at the bar they are overwritten at
+    std::vector<float> suffix(bars);
+    for (std::size_t start = 1; start < bars; start += n) {
+        const std::size_t stop = std::min(start + n, bars);
+        float best = none;
+        // The first block's prefixes are never read, and its bars hold the values of bars 1..n-1.
+        if (start > 1)
+            for (std::size_t j = start; j < stop; ++j) prefix[j] = best = newerOf(best, finite(j));
+        best = none;
+        for (std::size_t j = stop; j-- > start;) suffix[j] = best = newerOf(finite(j), best);
+    }
     for (std::size_t i = n; i < bars; ++i) {
-        enter(i);
-        while (head < tail && queue[head & mask] + n <= i) ++head;
-        h = x.ZeroAt(i - n);
-        if (head < tail && better(x.RawAt(queue[head & mask]), h)) h = x.RawAt(queue[head & mask]);
-        y.push_back(h);
+        const std::size_t first = i + 1 - n;
+        const float best = (first - 1) % n == 0 ? suffix[first] : newerOf(suffix[first], prefix[i]);
+        const float before = x.ZeroAt(i - n);
+        y[i] = better(best, before) ? best : before;
     }
 }
 
@@ -52,13 +60,13 @@ void WindowExtreme(const CCurve& x, int period, std::vector<float>& y, Better be
 
 CurvePtr HHV(CurvePtr x, int n) {
     auto y = NewPeriodCurve(x->size(), "HHV(" + x->name + ")", n);
-    WindowExtreme(*x, n, y->values, [](float a, float b) { return a > b; });
+    WindowExtreme(*x, n, y->values, [](float a, float b) { return a > b; }, -kInvalid);
     return y;
 }
 
 CurvePtr LLV(CurvePtr x, int n) {
     auto y = NewPeriodCurve(x->size(), "LLV(" + x->name + ")", n);
-    WindowExtreme(*x, n, y->values, [](float a, float b) { return a < b; });
+    WindowExtreme(*x, n, y->values, [](float a, float b) { return a < b; }, kInvalid);
     return y;
 }
 

@@ -29,11 +29,12 @@ std::vector<float> RescannedExtreme(const std::vector<float>& x, int n, bool hig
     return y;
 }
 
-// Values with many ties, both zeros and invalid bars.
+// Values with many ties, both zeros and invalid bars of every kind.
 std::vector<float> TieHeavySeries(std::size_t bars, unsigned seed) {
     std::mt19937 rng(seed);
-    std::uniform_int_distribution<int> pick(0, 9);
-    const float choices[] = {-0.0f, 0.0f, 1.0f, -1.0f, 2.0f, kInf, 3.0f, -2.0f, 0.0f, 1.0f};
+    std::uniform_int_distribution<int> pick(0, 11);
+    const float choices[] = {-0.0f, 0.0f, 1.0f, -1.0f, 2.0f, kInf, 3.0f, -2.0f, 0.0f, 1.0f,
+                             kNaN, -kInf};
     std::vector<float> x;
     for (std::size_t i = 0; i < bars; ++i) x.push_back(choices[pick(rng)]);
     return x;
@@ -66,7 +67,8 @@ TEST(HHV, KeepsTheCandidateThatTheRescanKeepsAmongEqualZeros) {
 TEST(HHV, MatchesTheRescanOfEveryWindowBitForBit) {
     for (unsigned seed = 1; seed <= 20; ++seed) {
         const std::vector<float> x = TieHeavySeries(300, seed);
-        for (int n : {-1, 0, 1, 2, 3, 9, 14, 52, 299, 300, 301}) {
+        // Windows that split the series into whole blocks, a partial last block, or one block.
+        for (int n : {-1, 0, 1, 2, 3, 9, 14, 52, 99, 100, 149, 150, 299, 300, 301}) {
             EXPECT_TRUE(SameBits(HHV(MakeCurve(x), n)->values, RescannedExtreme(x, n, true)))
                 << "seed " << seed << " n " << n;
             EXPECT_TRUE(SameBits(LLV(MakeCurve(x), n)->values, RescannedExtreme(x, n, false)))
