@@ -30,11 +30,11 @@ SIndicatorCurves Volume(const CBarColumns& q, const char* name, int drawKind) {
     return out;
 }
 
-// The money flow of the bars whose typical price moved the way `moved` tests, summed over n.
-template <class Move>
-CurvePtr MoneyFlow(const CBarColumns& q, const CCurve& t, int n, Move moved) {
+// The money flow (typical price times volume) of the bars whose typical price moved the way
+// `moved` tests, 0 on the others; summed over each period by the caller.
+template <class Move> CurvePtr MovedMoneyFlow(const CBarColumns& q, const CCurve& t, Move moved) {
     CurvePtr direction = moved(Copy(t), REF(Copy(t), 1));
-    return SUM(IfElseK(*direction, Mul(Copy(t), V(q)), 0.0f), n);
+    return IfElseK(*direction, Mul(Copy(t), V(q)), 0.0f);
 }
 
 } // namespace
@@ -139,11 +139,13 @@ SIndicatorCurves ROC(const CBarColumns& q) {
 
 SIndicatorCurves MFI(const CBarColumns& q) {
     CurvePtr t = TypicalPrice(q);
+    const CurvePtr rising = MovedMoneyFlow(q, *t, Greater);
+    const CurvePtr falling = MovedMoneyFlow(q, *t, Less);
     SIndicatorCurves out;
     for (SPeriodLook look : {SPeriodLook{14, RGB(255, 127, 80)}, SPeriodLook{20, RGB(70, 130, 180)},
                              SPeriodLook{30, RGB(199, 21, 133)}}) {
-        CurvePtr pos = MoneyFlow(q, *t, look.n, Greater);
-        CurvePtr neg = MoneyFlow(q, *t, look.n, Less);
+        CurvePtr pos = SUM(Copy(*rising), look.n);
+        CurvePtr neg = SUM(Copy(*falling), look.n);
         CurvePtr mfi = KSub(100.0f, KDiv(100.0f, AddK(Div(std::move(pos), std::move(neg)), 1.0f)));
         out.curves.push_back(Shown(std::move(mfi), "MFI", look.n, look.colour));
     }
