@@ -43,6 +43,7 @@ void Exercise(CStock& stock, uint8_t options) {
     stock.MakeMonthLine(false);
     stock.MakeNDayLine(false);
     if (stock.Display().size() > stock.Base().size()) std::abort();
+    if (stock.DisplayColumns().size() != stock.Display().size()) std::abort();
     stock.MakeDayLine(false);
     stock.ShowLastBars();
     CheckWindow(stock);

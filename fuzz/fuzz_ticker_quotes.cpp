@@ -55,6 +55,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         stock.RestorePeriod(period, stock.NDays());
         stock.RebuildPeriod();
         if (stock.Display().size() > stock.Base().size()) std::abort();
+        if (stock.DisplayColumns().size() != stock.Display().size()) std::abort();
     }
     stock.ShowLastBars();
     CheckWindow(stock);
