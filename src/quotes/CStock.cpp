@@ -343,7 +343,7 @@ bool CStock::ReadTickerQuotes(const std::string& path) {
     std::vector<SQuote> oldestFirst;
     CTickerQuoteReader reader;
     if (!reader.Read(path, oldestFirst, m_readStats)) return false;
-    std::vector<SQuote> display = m_display;
+    std::vector<SQuote> display = std::move(m_display);
     display.insert(display.end(), oldestFirst.begin(), oldestFirst.end());
     SetDisplay(std::move(display));
     m_base.insert(m_base.end(), oldestFirst.begin(), oldestFirst.end());
