@@ -2,8 +2,8 @@
 // curves each, one value per bar. The curves carry no identifier lists, so loading measures
 // the reader itself and no indicator is recomputed.
 #include "chart/CChartFile.h"
-#include "ctlkit/CPrompter.h"
-#include "ctlkit/CRecordingPrompter.h"
+#include "ctlkit/base/CPrompter.h"
+#include "ctlkit/base/CRecordingPrompter.h"
 #include "indicators/CStockPanes.h"
 #include "indicators/CTCurve.h"
 #include <benchmark/benchmark.h>

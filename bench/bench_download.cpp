@@ -1,9 +1,9 @@
 // A one-day renewal of a 10,000-line history over loopback: how long it takes and how many
 // bytes it moves.
 #include "CTestServer.h"
-#include "ctlkit/CRecordingProgress.h"
-#include "ctlkit/QuoteLineDate.h"
+#include "ctlkit/jobs/CRecordingProgress.h"
 #include "download/CRenewJob.h"
+#include "quotes/QuoteLineDate.h"
 #include <benchmark/benchmark.h>
 #include <cstdio>
 #include <ctime>

@@ -1,6 +1,6 @@
 // Hit testing of a pane's elements on every mouse move: 1,000 drawing elements of every tool
 // kind spread over a 1200 x 600 plot, the cursor swept across the plot.
-#include "ctlkit/CRecordingDC.h"
+#include "ctlkit/dc/CRecordingDC.h"
 #include "indicators/CTCurve.h"
 #include "tools/ElementFactory.h"
 #include "view/CElementTracker.h"

@@ -1,5 +1,5 @@
 // Loading and exporting a large quote file.
-#include "ctlkit/CRecordingPrompter.h"
+#include "ctlkit/base/CRecordingPrompter.h"
 #include "quotes/CCsvQuoteWriter.h"
 #include "quotes/CStock.h"
 #include "quotes/QuoteFileFormat.h"

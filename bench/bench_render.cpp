@@ -3,8 +3,8 @@
 // a bare QPainter loop drawing the same primitives without the view's layout, scales, labels
 // and element calls.
 #include "BenchBars.h"
-#include "ctlkit/CPrompter.h"
-#include "ctlkit/qt/QtDC.h"
+#include "ctlkit/base/CPrompter.h"
+#include "ctlkit/dc/qt/QtDC.h"
 #include "indicators/CStockPanes.h"
 #include "indicators/CTCurve.h"
 #include "quotes/CStock.h"

@@ -1,20 +1,31 @@
 # Each module sees only its own headers and those of the modules it names as dependencies:
 # the module's folder is exposed through a private include root of its own, so an include of
 # a module that is not a dependency fails to compile.
+# A module below another is named by its path: "ctlkit/base" is the target zs_ctlkit_base,
+# its headers are included as "ctlkit/base/X.h".
+function(zs_target_name out name)
+    string(REPLACE "/" "_" target "zs_${name}")
+    set(${out} ${target} PARENT_SCOPE)
+endfunction()
+
 function(zs_module name)
     cmake_parse_arguments(ARG "" "" "SOURCES;DEPS;LIBS" ${ARGN})
-    set(root "${CMAKE_BINARY_DIR}/modinc/${name}")
-    file(MAKE_DIRECTORY "${root}")
+    zs_target_name(target ${name})
+    string(REPLACE "/" "_" folder "${name}")
+    set(root "${CMAKE_BINARY_DIR}/modinc/${folder}")
+    get_filename_component(parent "${root}/${name}" DIRECTORY)
+    file(MAKE_DIRECTORY "${parent}")
     if(NOT EXISTS "${root}/${name}")
         file(CREATE_LINK "${CMAKE_SOURCE_DIR}/src/${name}" "${root}/${name}" SYMBOLIC)
     endif()
-    add_library(zs_${name} STATIC ${ARG_SOURCES})
-    target_include_directories(zs_${name} PUBLIC "${root}")
+    add_library(${target} STATIC ${ARG_SOURCES})
+    target_include_directories(${target} PUBLIC "${root}")
     foreach(dep IN LISTS ARG_DEPS)
-        target_link_libraries(zs_${name} PUBLIC zs_${dep})
+        zs_target_name(dep_target ${dep})
+        target_link_libraries(${target} PUBLIC ${dep_target})
     endforeach()
     if(ARG_LIBS)
-        target_link_libraries(zs_${name} PUBLIC ${ARG_LIBS})
+        target_link_libraries(${target} PUBLIC ${ARG_LIBS})
     endif()
 endfunction()
 

@@ -2,8 +2,8 @@
 // and without allocating beyond what the bytes can hold; a chart that was read must write a
 // file that reads back and writes the same bytes again.
 #include "chart/CChartFile.h"
-#include "ctlkit/CPrompter.h"
-#include "ctlkit/CRecordingPrompter.h"
+#include "ctlkit/base/CPrompter.h"
+#include "ctlkit/base/CRecordingPrompter.h"
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>

@@ -2,7 +2,7 @@
 // byte is odd). It is loaded into a price series, shown in every period, its window moved,
 // exported, and the export loaded again: nothing may crash, the window must stay inside the
 // series, and the export must load back bar for bar.
-#include "ctlkit/CRecordingPrompter.h"
+#include "ctlkit/base/CRecordingPrompter.h"
 #include "quotes/CStock.h"
 #include "quotes/QuoteFileFormat.h"
 #include <cstdint>

@@ -2,9 +2,9 @@
 // it, then writes (a new key, an existing key, a font and a curve setting) and a second round
 // of reads over the rewritten file. Anything must be survived, and a key just written must
 // read back.
-#include "ctlkit/AtomicFile.h"
-#include "ctlkit/CIniReader.h"
-#include "ctlkit/IniFile.h"
+#include "ctlkit/base/AtomicFile.h"
+#include "ctlkit/base/CIniReader.h"
+#include "ctlkit/base/IniFile.h"
 #include <cstdint>
 #include <cstdlib>
 #include <string>

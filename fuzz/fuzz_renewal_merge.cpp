@@ -1,7 +1,7 @@
 // The renewal merge over any previous file and any answer, and the line readers under it.
-#include "ctlkit/CStringFile.h"
-#include "ctlkit/QuoteLineDate.h"
+#include "ctlkit/base/CStringFile.h"
 #include "download/QuoteMerge.h"
+#include "quotes/QuoteLineDate.h"
 #include <cstddef>
 #include <cstdint>
 #include <string>

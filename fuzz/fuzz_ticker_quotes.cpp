@@ -1,7 +1,7 @@
 // libFuzzer target: the input is a ticker-list quote file (behind the ticker-list header
 // unless the first byte is odd). It is loaded into a price series, shown in every period,
 // its window moved and exported: nothing may crash and the window must stay inside the series.
-#include "ctlkit/CRecordingPrompter.h"
+#include "ctlkit/base/CRecordingPrompter.h"
 #include "quotes/CStock.h"
 #include "quotes/QuoteFileFormat.h"
 #include <cstdint>

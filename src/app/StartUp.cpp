@@ -1,6 +1,6 @@
 #include "StartUp.h"
-#include "ctlkit/CLanguage.h"
-#include "ctlkit/SafeName.h"
+#include "ctlkit/base/SafeName.h"
+#include "ctlkit/lang/CLanguage.h"
 #include "settings/InstallPaths.h"
 #include "settings/SetupSettings.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "ctlkit/CIniReader.h"
+#include "ctlkit/base/CIniReader.h"
 
 // The first start-up step: the language file that setup.ini names under [ENVIORMENT] "Lng"
 // becomes the active one. With no name the language folder itself is set, which reads as no

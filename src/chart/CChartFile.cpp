@@ -1,6 +1,6 @@
 #include "CChartFile.h"
 #include "ViewParRecord.h"
-#include "ctlkit/AtomicFile.h"
+#include "ctlkit/base/AtomicFile.h"
 #include "indicators/CStockPanes.h"
 #include "indicators/CTCurve.h"
 #include <algorithm>

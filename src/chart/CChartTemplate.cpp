@@ -1,8 +1,8 @@
 #include "CChartTemplate.h"
 #include "ViewParRecord.h"
-#include "ctlkit/AtomicFile.h"
-#include "ctlkit/CArchiveReader.h"
-#include "ctlkit/CArchiveWriter.h"
+#include "ctlkit/base/AtomicFile.h"
+#include "ctlkit/base/CArchiveReader.h"
+#include "ctlkit/base/CArchiveWriter.h"
 
 namespace {
 constexpr std::array<int, 5> kStoredColourOrder = {3, 1, 4, 2, 5};

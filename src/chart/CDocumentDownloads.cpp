@@ -1,6 +1,6 @@
 #include "CDocumentDownloads.h"
-#include "ctlkit/CIniReader.h"
-#include "ctlkit/WindowMessages.h"
+#include "ctlkit/base/CIniReader.h"
+#include "ctlkit/jobs/WindowMessages.h"
 #include "download/QuoteQuery.h"
 #include "settings/InstallPaths.h"
 

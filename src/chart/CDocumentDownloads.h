@@ -1,8 +1,8 @@
 #pragma once
 #include "CZentriStockDoc.h"
-#include "ctlkit/CLoopMessageTarget.h"
-#include "ctlkit/CMThreadedJobQ.h"
-#include "ctlkit/CUiThreadLoop.h"
+#include "ctlkit/jobs/CLoopMessageTarget.h"
+#include "ctlkit/jobs/CMThreadedJobQ.h"
+#include "ctlkit/jobs/CUiThreadLoop.h"
 #include "download/DownloadStarter.h"
 #include <chrono>
 #include <memory>

@@ -1,7 +1,7 @@
 #include "CZentriStockDoc.h"
 #include "CChartFile.h"
 #include "CChartTemplate.h"
-#include "ctlkit/CPrompter.h"
+#include "ctlkit/base/CPrompter.h"
 #include "indicators/CStockPanes.h"
 #include "indicators/CTCurve.h"
 #include "quotes/QuoteFileFormat.h"

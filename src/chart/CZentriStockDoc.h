@@ -1,6 +1,6 @@
 #pragma once
-#include "ctlkit/CIniReader.h"
-#include "ctlkit/CLanguage.h"
+#include "ctlkit/base/CIniReader.h"
+#include "ctlkit/lang/CLanguage.h"
 #include "quotes/CStock.h"
 #include <functional>
 #include <memory>

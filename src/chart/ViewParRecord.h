@@ -1,6 +1,6 @@
 #pragma once
-#include "ctlkit/CArchiveReader.h"
-#include "ctlkit/CArchiveWriter.h"
+#include "ctlkit/base/CArchiveReader.h"
+#include "ctlkit/base/CArchiveWriter.h"
 #include "quotes/CViewPar.h"
 
 // The stored view-parameter record of one pane, as chart files and templates hold it: frame,

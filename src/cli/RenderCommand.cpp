@@ -1,7 +1,7 @@
 #include "CliArgs.h"
 #include "Commands.h"
 #include "chart/CChartFile.h"
-#include "ctlkit/qt/QtDC.h"
+#include "ctlkit/dc/qt/QtDC.h"
 #include "indicators/CStockPanes.h"
 #include "quotes/CStock.h"
 #include "quotes/QuoteToolLoader.h"

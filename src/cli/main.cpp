@@ -1,6 +1,6 @@
 #include "Commands.h"
-#include "ctlkit/CPrompter.h"
-#include "ctlkit/CStderrPrompter.h"
+#include "ctlkit/base/CPrompter.h"
+#include "ctlkit/base/CStderrPrompter.h"
 #include <cstdio>
 #include <cstring>
 

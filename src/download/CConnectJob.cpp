@@ -1,5 +1,5 @@
 #include "CConnectJob.h"
-#include "ctlkit/CWebGrab.h"
+#include "ctlkit/http/CWebGrab.h"
 
 CConnectJob::~CConnectJob() {
     Finish(EJobResult::Cancelled);

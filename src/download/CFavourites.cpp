@@ -1,6 +1,6 @@
 #include "CFavourites.h"
-#include "ctlkit/AtomicFile.h"
-#include "ctlkit/SafeName.h"
+#include "ctlkit/base/AtomicFile.h"
+#include "ctlkit/base/SafeName.h"
 #include <algorithm>
 #include <cstring>
 #include <filesystem>

@@ -1,7 +1,7 @@
 #include "CMarketList.h"
-#include "ctlkit/AtomicFile.h"
-#include "ctlkit/CStringFile.h"
-#include "ctlkit/SafeName.h"
+#include "ctlkit/base/AtomicFile.h"
+#include "ctlkit/base/CStringFile.h"
+#include "ctlkit/base/SafeName.h"
 
 bool CMarketList::Load(const std::string& path) {
     std::string text;

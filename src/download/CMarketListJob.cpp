@@ -1,9 +1,9 @@
 #include "CMarketListJob.h"
 #include "CSymbolDatabase.h"
 #include "QuoteQuery.h"
-#include "ctlkit/AtomicFile.h"
-#include "ctlkit/CWebGrab.h"
-#include "ctlkit/SafeName.h"
+#include "ctlkit/base/AtomicFile.h"
+#include "ctlkit/base/SafeName.h"
+#include "ctlkit/http/CWebGrab.h"
 #include <chrono>
 #include <cstring>
 #include <thread>

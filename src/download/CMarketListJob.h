@@ -1,9 +1,9 @@
 #pragma once
 #include "CMarketUpdateSink.h"
 #include "SProxyValues.h"
-#include "ctlkit/CJob.h"
-#include "ctlkit/CJobResult.h"
-#include "ctlkit/CMessageTarget.h"
+#include "ctlkit/jobs/CJob.h"
+#include "ctlkit/jobs/CJobResult.h"
+#include "ctlkit/jobs/CMessageTarget.h"
 #include <memory>
 #include <string>
 

@@ -1,7 +1,7 @@
 #include "CMarketListUpdater.h"
 #include "CMarketListJob.h"
 #include "CSymbolDatabase.h"
-#include "ctlkit/CMThreadedJobQ.h"
+#include "ctlkit/jobs/CMThreadedJobQ.h"
 
 CMarketListUpdater::CMarketListUpdater(CMThreadedJobQ& queue, std::shared_ptr<CMessageTarget> bar,
                                        SSetup setup)

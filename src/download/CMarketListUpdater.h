@@ -1,7 +1,7 @@
 #pragma once
 #include "CMarketUpdateSink.h"
 #include "SProxyValues.h"
-#include "ctlkit/CMessageTarget.h"
+#include "ctlkit/jobs/CMessageTarget.h"
 #include <functional>
 #include <memory>
 #include <string>

@@ -1,5 +1,5 @@
 #pragma once
-#include "ctlkit/CStatusTextSink.h"
+#include "ctlkit/jobs/CStatusTextSink.h"
 #include <string>
 
 // The "Update List" dialog as the update loop and its jobs see it: a progress bar of two

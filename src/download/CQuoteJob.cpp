@@ -1,8 +1,9 @@
 #include "CQuoteJob.h"
-#include "ctlkit/AtomicFile.h"
-#include "ctlkit/CLanguage.h"
-#include "ctlkit/CWebGrab.h"
-#include "ctlkit/SafeName.h"
+#include "QuoteQuery.h"
+#include "ctlkit/base/AtomicFile.h"
+#include "ctlkit/base/SafeName.h"
+#include "ctlkit/http/CWebGrab.h"
+#include "ctlkit/lang/CLanguage.h"
 #include "quotes/QuoteFileFormat.h"
 #include <filesystem>
 
@@ -88,6 +89,7 @@ CQuoteJob::ETransfer CQuoteJob::Transfer(const std::string& url, const int64_t* 
     bool fetched;
     if (cutoff) {
         grab.m_timeCutoff = *cutoff;
+        grab.SetLineDateReader(&ReadAnswerLineDate);
         fetched = grab.GetData(url, text, nullptr, m_progress.get());
     } else {
         fetched = grab.GetFile(url, text, nullptr, m_progress.get());

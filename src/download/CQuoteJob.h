@@ -1,9 +1,9 @@
 #pragma once
 #include "SProxyValues.h"
-#include "ctlkit/CDownloadProgressSink.h"
-#include "ctlkit/CJob.h"
-#include "ctlkit/CJobResult.h"
-#include "ctlkit/CMessageTarget.h"
+#include "ctlkit/jobs/CDownloadProgressSink.h"
+#include "ctlkit/jobs/CJob.h"
+#include "ctlkit/jobs/CJobResult.h"
+#include "ctlkit/jobs/CMessageTarget.h"
 #include <cstdint>
 #include <memory>
 #include <string>

@@ -1,7 +1,7 @@
 #include "CRenewJob.h"
 #include "QuoteMerge.h"
 #include "QuoteQuery.h"
-#include "ctlkit/AtomicFile.h"
+#include "ctlkit/base/AtomicFile.h"
 #include <climits>
 #include <ctime>
 

@@ -1,7 +1,7 @@
 #include "CSymbolDatabase.h"
-#include "ctlkit/AtomicFile.h"
-#include "ctlkit/CStringFile.h"
-#include "ctlkit/SafeName.h"
+#include "ctlkit/base/AtomicFile.h"
+#include "ctlkit/base/CStringFile.h"
+#include "ctlkit/base/SafeName.h"
 #include <cstring>
 
 namespace {

@@ -1,5 +1,5 @@
 #pragma once
-#include "ctlkit/CIniReader.h"
+#include "ctlkit/base/CIniReader.h"
 #include <string>
 
 // Where the downloads go, from setup.ini section [DOWNLOAD]:

@@ -2,10 +2,10 @@
 #include "CDownloadJob.h"
 #include "CRenewJob.h"
 #include "QuoteQuery.h"
-#include "ctlkit/CLanguage.h"
-#include "ctlkit/CMThreadedJobQ.h"
-#include "ctlkit/CPrompter.h"
-#include "ctlkit/SafeName.h"
+#include "ctlkit/base/CPrompter.h"
+#include "ctlkit/base/SafeName.h"
+#include "ctlkit/jobs/CMThreadedJobQ.h"
+#include "ctlkit/lang/CLanguage.h"
 
 namespace {
 std::string Printable(const std::string& name) {

@@ -1,8 +1,8 @@
 #pragma once
 #include "DownloadSettings.h"
-#include "ctlkit/CDownloadProgressSink.h"
-#include "ctlkit/CJobResult.h"
-#include "ctlkit/CMessageTarget.h"
+#include "ctlkit/jobs/CDownloadProgressSink.h"
+#include "ctlkit/jobs/CJobResult.h"
+#include "ctlkit/jobs/CMessageTarget.h"
 #include <cstdint>
 #include <memory>
 #include <string>

@@ -1,7 +1,7 @@
 #include "QuoteMerge.h"
-#include "ctlkit/CStringFile.h"
-#include "ctlkit/QuoteLineDate.h"
+#include "ctlkit/base/CStringFile.h"
 #include "quotes/QuoteFileFormat.h"
+#include "quotes/QuoteLineDate.h"
 #include <ctime>
 
 namespace {

@@ -1,5 +1,5 @@
 #include "QuoteQuery.h"
-#include "ctlkit/QuoteLineDate.h"
+#include "quotes/QuoteLineDate.h"
 #include <cstdio>
 #include <ctime>
 
@@ -48,4 +48,16 @@ int64_t ReDownloadStartDate() {
 }
 int64_t RenewalQueryStartDate() {
     return LocalMidnightSeconds(1980, 1, 1);
+}
+
+CWebGrab::ELineDate ReadAnswerLineDate(std::string_view line, int64_t& midnight) {
+    switch (ReadQuoteLineDate(line, midnight)) {
+    case EQuoteLineDate::Ok:
+        return CWebGrab::ELineDate::Dated;
+    case EQuoteLineDate::UnknownMonth:
+        return CWebGrab::ELineDate::UnknownFormat;
+    case EQuoteLineDate::TooShort:
+        break;
+    }
+    return CWebGrab::ELineDate::NotADate;
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "ctlkit/http/CWebGrab.h"
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -16,3 +17,7 @@ std::string UrlEncode(std::string_view text);
 int64_t MissingFileStartDate();  // 1 January 2000
 int64_t ReDownloadStartDate();   // 1 January 1995
 int64_t RenewalQueryStartDate(); // 1 January 1980
+
+// The date of one line of the answer for the transfer's end check: the quote line's date
+// (ReadQuoteLineDate); an unknown month name is an unknown format.
+CWebGrab::ELineDate ReadAnswerLineDate(std::string_view line, int64_t& midnight);

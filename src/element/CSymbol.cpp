@@ -1,6 +1,6 @@
 #include "CSymbol.h"
 #include "BarRemap.h"
-#include "ctlkit/CLanguage.h"
+#include "ctlkit/lang/CLanguage.h"
 #include <algorithm>
 #include <cmath>
 #include <cstring>

@@ -1,9 +1,9 @@
 #pragma once
 #include "CElementOwner.h"
 #include "SPoint.h"
-#include "ctlkit/CArchiveReader.h"
-#include "ctlkit/CArchiveWriter.h"
-#include "ctlkit/CDC.h"
+#include "ctlkit/base/CArchiveReader.h"
+#include "ctlkit/base/CArchiveWriter.h"
+#include "ctlkit/dc/CDC.h"
 #include <array>
 #include <cstdint>
 #include <functional>

@@ -1,7 +1,7 @@
 #pragma once
-#include "ctlkit/CArchiveReader.h"
-#include "ctlkit/CArchiveWriter.h"
-#include "ctlkit/LOGFONT.h"
+#include "ctlkit/base/CArchiveReader.h"
+#include "ctlkit/base/CArchiveWriter.h"
+#include "ctlkit/base/LOGFONT.h"
 
 // The font as chart elements, view records and templates store it: height, width, weight
 // (ints), italic (1 byte), face name (counted string). The other LOGFONT fields are not stored.

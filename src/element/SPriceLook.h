@@ -1,5 +1,5 @@
 #pragma once
-#include "ctlkit/CDC.h"
+#include "ctlkit/dc/CDC.h"
 
 // How the price bars of a series look, for the elements that colour themselves after them
 // (volume sticks and bars coloured by rising and falling bars).

@@ -1,5 +1,5 @@
 #pragma once
-#include "ctlkit/LOGFONT.h"
+#include "ctlkit/base/LOGFONT.h"
 #include "element/CSymbol.h"
 #include "series/STradeFlagData.h"
 #include <array>

@@ -1,5 +1,5 @@
 #include "CFundDistributionPanel.h"
-#include "ctlkit/CLanguage.h"
+#include "ctlkit/lang/CLanguage.h"
 #include "indicators/CStockPanes.h"
 #include "quotes/CStock.h"
 #include <algorithm>

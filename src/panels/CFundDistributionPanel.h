@@ -1,6 +1,6 @@
 #pragma once
-#include "ctlkit/CDC.h"
-#include "ctlkit/LOGFONT.h"
+#include "ctlkit/base/LOGFONT.h"
+#include "ctlkit/dc/CDC.h"
 #include <string>
 
 class CStock;

@@ -2,19 +2,10 @@
 #include "CTextLineReader.h"
 #include "QuoteFields.h"
 #include "QuoteFileFormat.h"
+#include "QuoteLineDate.h"
 
 namespace {
 constexpr size_t kShortestQuoteLine = 20;
-
-// 1 ... 12 for "Jan" ... "Dec" exactly as written, 0 otherwise.
-int MonthNumber(std::string_view text) {
-    static constexpr std::string_view kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                     "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
-    for (int i = 0; i < 12; ++i) {
-        if (text == kMonths[i]) return i + 1;
-    }
-    return 0;
-}
 } // namespace
 
 CCsvQuoteReader::EResult CCsvQuoteReader::Read(const std::string& path, size_t limit,
@@ -68,21 +59,18 @@ CCsvQuoteReader::ELine CCsvQuoteReader::ParseLine(std::string_view line, SQuote&
     return ELine::Quote;
 }
 
-// "5-Dec-05" or "05-Dec-05": the month sits six characters before the end, the two-digit
-// year at the end (00-49 = 2000-2049, 50-99 = 1950-1999), the day in front.
+// "5-Dec-05" or "05-Dec-05", by the strict rule.
 CCsvQuoteReader::ELine CCsvQuoteReader::ParseDate(std::string_view text, int32_t& date) {
-    size_t length = text.size();
-    if (length < 6) return ELine::BadDate;
-    int month = MonthNumber(text.substr(length - 6, 3));
-    if (month == 0) return ELine::UnknownMonth;
-    if (length < 8 || length > 9 || text[length - 7] != '-' || text[length - 3] != '-')
+    SQuoteDay day;
+    switch (ParseQuoteDate(text, EQuoteDateRule::Strict, day)) {
+    case EQuoteDate::Ok:
+        break;
+    case EQuoteDate::UnknownMonth:
+        return ELine::UnknownMonth;
+    default:
         return ELine::BadDate;
-    int day = 0;
-    int year = 0;
-    if (!ReadDigits(text.substr(0, length - 7), day) || !ReadDigits(text.substr(length - 2), year))
-        return ELine::BadDate;
-    year += year < 50 ? 2000 : 1900;
-    switch (m_midnights.Get(year, month, day, date)) {
+    }
+    switch (m_midnights.Get(day.year, day.month, day.day, date)) {
     case ELocalMidnight::Ok:
         return ELine::Quote;
     case ELocalMidnight::NoSuchDay:

@@ -1,6 +1,7 @@
 #include "CCsvQuoteWriter.h"
 #include "LocalDate.h"
 #include "QuoteFileFormat.h"
+#include "QuoteLineDate.h"
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -55,12 +56,10 @@ void CCsvQuoteWriter::AppendVolume(std::string& out, float value) {
 }
 
 void CCsvQuoteWriter::AppendDate(std::string& out, int32_t date) {
-    static constexpr const char* kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
-                                                "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
     SLocalDay day = LocalDayOf(date);
     AppendTwoDigits(out, day.day);
     out += '-';
-    out += kMonths[(day.month - 1) % 12];
+    out += kQuoteMonthNames[(day.month - 1) % 12];
     out += '-';
     AppendTwoDigits(out, ((day.year % 100) + 100) % 100);
 }

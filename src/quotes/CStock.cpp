@@ -1,13 +1,13 @@
 #include "CStock.h"
-#include "PriceBarPainter.h"
 #include "CCsvQuoteReader.h"
 #include "CCsvQuoteWriter.h"
 #include "CTickerQuoteReader.h"
 #include "PeriodBars.h"
+#include "PriceBarPainter.h"
 #include "QuoteFileFormat.h"
 #include "QuoteFileLocation.h"
-#include "ctlkit/AtomicFile.h"
-#include "ctlkit/CPrompter.h"
+#include "ctlkit/base/AtomicFile.h"
+#include "ctlkit/base/CPrompter.h"
 #include <algorithm>
 #include <ctime>
 #include <limits>

@@ -5,7 +5,7 @@
 #include "QuoteFileFormat.h"
 #include "SQuote.h"
 #include "SQuoteReadStats.h"
-#include "ctlkit/CIniReader.h"
+#include "ctlkit/base/CIniReader.h"
 #include "element/CSymbol.h"
 #include <array>
 #include <cstdint>

@@ -1,5 +1,5 @@
 #pragma once
-#include "ctlkit/LOGFONT.h"
+#include "ctlkit/base/LOGFONT.h"
 #include <array>
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 #include "QuoteFileFormat.h"
 #include "CTextLineReader.h"
-#include "ctlkit/CPrompter.h"
+#include "ctlkit/base/CPrompter.h"
 
 EQuoteFileFormat DetectQuoteFileFormat(const std::string& path) {
     CTextLineReader reader;

@@ -1,7 +1,7 @@
 #include "QuoteFileLocation.h"
-#include "ctlkit/CPrompter.h"
-#include "ctlkit/ProgramFolder.h"
-#include "ctlkit/SafeName.h"
+#include "ctlkit/base/CPrompter.h"
+#include "ctlkit/base/ProgramFolder.h"
+#include "ctlkit/base/SafeName.h"
 #include <cerrno>
 #include <cstring>
 #include <filesystem>

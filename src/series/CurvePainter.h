@@ -1,5 +1,5 @@
 #pragma once
-#include "ctlkit/CDC.h"
+#include "ctlkit/dc/CDC.h"
 #include "element/SPriceLook.h"
 #include "quotes/SQuote.h"
 #include <vector>

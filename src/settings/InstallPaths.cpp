@@ -1,5 +1,5 @@
 #include "InstallPaths.h"
-#include "ctlkit/ProgramFolder.h"
+#include "ctlkit/base/ProgramFolder.h"
 
 namespace InstallPaths {
 std::string SetupIni() {

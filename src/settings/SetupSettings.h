@@ -1,6 +1,6 @@
 #pragma once
-#include "ctlkit/CIniReader.h"
-#include "ctlkit/LOGFONT.h"
+#include "ctlkit/base/CIniReader.h"
+#include "ctlkit/base/LOGFONT.h"
 #include <string>
 
 // The keys of setup.ini with their defaults and their write-backs. Each record is read

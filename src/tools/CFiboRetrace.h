@@ -1,6 +1,6 @@
 #pragma once
 #include "CLine.h"
-#include "ctlkit/LOGFONT.h"
+#include "ctlkit/base/LOGFONT.h"
 #include <vector>
 
 // A Fibonacci retracement (type 10): a labelled horizontal line per shown level.

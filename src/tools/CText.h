@@ -1,6 +1,6 @@
 #pragma once
 #include "CLine.h"
-#include "ctlkit/LOGFONT.h"
+#include "ctlkit/base/LOGFONT.h"
 #include <string>
 
 // A text box (type 30) with its top-left corner at the first anchor.

@@ -1,5 +1,5 @@
 #pragma once
-#include "ctlkit/CDC.h"
+#include "ctlkit/dc/CDC.h"
 #include <initializer_list>
 
 // Anti-alias-free raster drawing into one 18 x 18 cell of an image, in cell coordinates with

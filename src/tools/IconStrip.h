@@ -1,5 +1,5 @@
 #pragma once
-#include "ctlkit/CDC.h"
+#include "ctlkit/dc/CDC.h"
 
 // The strip of the 40 icons a user can place, 18 x 18 pixels each side by side, drawn in
 // code: bull, bear, smile, fair face, sad face, yeah, good and bad gesture, the up, down,

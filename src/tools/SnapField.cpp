@@ -1,6 +1,6 @@
 #include "SnapField.h"
-#include "ctlkit/CLanguage.h"
-#include "ctlkit/StringTable.h"
+#include "ctlkit/lang/CLanguage.h"
+#include "ctlkit/lang/StringTable.h"
 #include <array>
 
 namespace SnapField {

@@ -1,5 +1,5 @@
 #pragma once
-#include "ctlkit/LOGFONT.h"
+#include "ctlkit/base/LOGFONT.h"
 
 // The font a new text or retracement label starts with: "Arial", height 15, width 6, weight 400.
 LOGFONT DefaultToolFont();

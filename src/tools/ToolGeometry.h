@@ -1,5 +1,5 @@
 #pragma once
-#include "ctlkit/CDC.h"
+#include "ctlkit/dc/CDC.h"
 #include "element/SPoint.h"
 #include <initializer_list>
 

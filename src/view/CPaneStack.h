@@ -1,7 +1,7 @@
 #pragma once
 #include "CViewList.h"
 #include "CZentriStockView.h"
-#include "ctlkit/CDC.h"
+#include "ctlkit/dc/CDC.h"
 #include <memory>
 #include <vector>
 

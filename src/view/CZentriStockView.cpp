@@ -4,7 +4,7 @@
 #include "PaneTexts.h"
 #include "ScaleTicks.h"
 #include "chart/CZentriStockDoc.h"
-#include "ctlkit/CIniReader.h"
+#include "ctlkit/base/CIniReader.h"
 #include "indicators/CStockPanes.h"
 #include "indicators/CTCurve.h"
 #include "quotes/CStock.h"

@@ -1,7 +1,7 @@
 #pragma once
 #include "CTickTable.h"
-#include "ctlkit/CDC.h"
-#include "ctlkit/LOGFONT.h"
+#include "ctlkit/base/LOGFONT.h"
+#include "ctlkit/dc/CDC.h"
 #include "settings/SetupSettings.h"
 #include <functional>
 #include <string>

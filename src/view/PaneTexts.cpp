@@ -1,5 +1,5 @@
 #include "PaneTexts.h"
-#include "ctlkit/CLanguage.h"
+#include "ctlkit/lang/CLanguage.h"
 #include <cctype>
 #include <cmath>
 #include <cstdio>

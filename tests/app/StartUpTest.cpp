@@ -1,5 +1,5 @@
 #include "app/StartUp.h"
-#include "ctlkit/CLanguage.h"
+#include "ctlkit/lang/CLanguage.h"
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>

@@ -1,6 +1,6 @@
 #include "ChartTestSupport.h"
-#include "ctlkit/CArchiveReader.h"
-#include "ctlkit/CArchiveWriter.h"
+#include "ctlkit/base/CArchiveReader.h"
+#include "ctlkit/base/CArchiveWriter.h"
 #include "element/FontRecord.h"
 #include "indicators/CTradeFlag.h"
 #include "series/CCurve.h"

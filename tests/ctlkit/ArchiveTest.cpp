@@ -1,5 +1,5 @@
-#include "ctlkit/CArchiveReader.h"
-#include "ctlkit/CArchiveWriter.h"
+#include "ctlkit/base/CArchiveReader.h"
+#include "ctlkit/base/CArchiveWriter.h"
 #include <gtest/gtest.h>
 #include <limits>
 
@@ -22,7 +22,10 @@ TEST(Archive, NumbersAreLittleEndian) {
     w.WriteInt(-2);
     w.WriteFloat(1.0f);
     w.WriteByte(0xAB);
-    EXPECT_EQ(Hex(w.Bytes(), 13), "04030201" "feffffff" "0000803f" "ab");
+    EXPECT_EQ(Hex(w.Bytes(), 13), "04030201"
+                                  "feffffff"
+                                  "0000803f"
+                                  "ab");
 }
 
 struct StringFormCase {
@@ -67,7 +70,8 @@ TEST(Archive, TruncatedReadsFailAndStayFailed) {
 }
 
 TEST(Archive, StringLongerThanTheFileIsRefused) {
-    std::string bytes = "\xff\xff\xff\xff\xff\xff\x7f" "abc"; // 2^31-1 characters announced
+    std::string bytes = "\xff\xff\xff\xff\xff\xff\x7f"
+                        "abc"; // 2^31-1 characters announced
     CArchiveReader r(bytes);
     std::string text;
     EXPECT_FALSE(r.ReadString(text));

@@ -1,7 +1,7 @@
-#include "ctlkit/CIniReader.h"
+#include "ctlkit/base/CIniReader.h"
 #include "TestFiles.h"
-#include "ctlkit/IniFileLock.h"
-#include "ctlkit/ProgramFolder.h"
+#include "ctlkit/base/IniFileLock.h"
+#include "ctlkit/base/ProgramFolder.h"
 #include <climits>
 #include <cstring>
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "ctlkit/CLanguage.h"
+#include "ctlkit/lang/CLanguage.h"
 #include "TestFiles.h"
-#include "ctlkit/LangMemoryMenu.h"
-#include "ctlkit/LangMemoryWindow.h"
-#include "ctlkit/StringTable.h"
+#include "ctlkit/lang/LangMemoryMenu.h"
+#include "ctlkit/lang/LangMemoryWindow.h"
+#include "ctlkit/lang/StringTable.h"
 #include <atomic>
 #include <gtest/gtest.h>
 #include <thread>

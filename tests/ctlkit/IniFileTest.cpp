@@ -1,4 +1,4 @@
-#include "ctlkit/IniFile.h"
+#include "ctlkit/base/IniFile.h"
 #include <climits>
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ctlkit/CJob.h"
+#include "ctlkit/jobs/CJob.h"
 #include <gtest/gtest.h>
 #include <set>
 #include <thread>

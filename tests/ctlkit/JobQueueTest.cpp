@@ -1,7 +1,7 @@
-#include "ctlkit/CJob.h"
-#include "ctlkit/CMThreadedJobQ.h"
-#include "ctlkit/CRecordingMessageTarget.h"
-#include "ctlkit/MainWindowTarget.h"
+#include "ctlkit/jobs/CJob.h"
+#include "ctlkit/jobs/CMThreadedJobQ.h"
+#include "ctlkit/jobs/CRecordingMessageTarget.h"
+#include "ctlkit/jobs/MainWindowTarget.h"
 #include <atomic>
 #include <chrono>
 #include <condition_variable>

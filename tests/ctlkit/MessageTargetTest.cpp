@@ -1,6 +1,6 @@
-#include "ctlkit/CPrompter.h"
-#include "ctlkit/CRecordingMessageTarget.h"
-#include "ctlkit/CRecordingPrompter.h"
+#include "ctlkit/base/CPrompter.h"
+#include "ctlkit/base/CRecordingPrompter.h"
+#include "ctlkit/jobs/CRecordingMessageTarget.h"
 #include <atomic>
 #include <future>
 #include <gtest/gtest.h>

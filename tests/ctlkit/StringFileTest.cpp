@@ -1,5 +1,4 @@
-#include "ctlkit/CStringFile.h"
-#include "ctlkit/QuoteLineDate.h"
+#include "ctlkit/base/CStringFile.h"
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -61,32 +60,4 @@ TEST(StringFile, ReaderWithoutTextIsAtItsEnd) {
     EXPECT_EQ(reader.ReadingString(line), 0);
     EXPECT_TRUE(line.empty());
     EXPECT_FALSE(reader.ReadingLine(line));
-}
-
-TEST(QuoteLineDate, ReadsDayMonthNameAndTwoDigitYear) {
-    struct Case {
-        const char* line;
-        int year, month, day;
-    };
-    const Case cases[] = {
-        {"31-Dec-99,1,2,3,4,5,6", 1999, 12, 31},
-        {"2-Jan-05,1,2,3,4,5,6", 2005, 1, 2},
-        {"3-Jan-50,1,2,3,4,5,6", 1950, 1, 3},
-        {"15-Jan-05", 2005, 1, 15},
-        {"05-Dec-05,x", 2005, 12, 5},
-        {"1-Jan-49,", 2049, 1, 1},
-    };
-    for (const Case& c : cases) {
-        int64_t midnight = 0;
-        ASSERT_EQ(ReadQuoteLineDate(c.line, midnight), EQuoteLineDate::Ok) << c.line;
-        EXPECT_EQ(midnight, LocalMidnightSeconds(c.year, c.month, c.day)) << c.line;
-    }
-}
-
-TEST(QuoteLineDate, RefusesShortDatesAndUnknownMonths) {
-    int64_t midnight = 0;
-    EXPECT_EQ(ReadQuoteLineDate("5-Jan-5,1,2,3,4,5,6,7,8,9", midnight), EQuoteLineDate::TooShort);
-    EXPECT_EQ(ReadQuoteLineDate("Date,Open,High,Low,Close", midnight), EQuoteLineDate::TooShort);
-    EXPECT_EQ(ReadQuoteLineDate("5-dec-05,1,2,3,4,5,6", midnight), EQuoteLineDate::UnknownMonth);
-    EXPECT_EQ(ReadQuoteLineDate("2005-01-05,1,2,3,4,5,6", midnight), EQuoteLineDate::UnknownMonth);
 }

@@ -1,4 +1,4 @@
-#include "ctlkit/StringTable.h"
+#include "ctlkit/lang/StringTable.h"
 #include <cstring>
 #include <gtest/gtest.h>
 #include <vector>

@@ -1,8 +1,9 @@
 #include "CTestServer.h"
-#include "ctlkit/CRecordingProgress.h"
-#include "ctlkit/CWebGrab.h"
-#include "ctlkit/CWebGrabSession.h"
-#include "ctlkit/QuoteLineDate.h"
+#include "ctlkit/http/CWebGrab.h"
+#include "ctlkit/http/CWebGrabSession.h"
+#include "ctlkit/jobs/CRecordingProgress.h"
+#include "download/QuoteQuery.h"
+#include "quotes/QuoteLineDate.h"
 #include <atomic>
 #include <cstdio>
 #include <gtest/gtest.h>
@@ -101,6 +102,7 @@ TEST_F(WebGrabTest, GetDataReadsInPiecesOf512Bytes) {
     server->PutQuotes("IBM", body);
     CWebGrab grab;
     grab.m_timeCutoff = LocalMidnightSeconds(1990, 1, 1); // nothing is older
+    grab.SetLineDateReader(&ReadAnswerLineDate);
     CRecordingProgress status;
     std::string result;
     ASSERT_TRUE(grab.GetData(Url("IBM"), result, nullptr, &status));
@@ -116,6 +118,7 @@ TEST_F(WebGrabTest, GetDataStopsAfterThePieceWithTheFirstLineBeforeTheCutoff) {
     server->PutQuotes("IBM", body);
     CWebGrab grab;
     grab.m_timeCutoff = LocalMidnightSeconds(2005, 1, 3);
+    grab.SetLineDateReader(&ReadAnswerLineDate);
     std::string result;
     ASSERT_TRUE(grab.GetData(Url("IBM"), result));
     EXPECT_TRUE(grab.StoppedEarly());
@@ -147,6 +150,7 @@ TEST_F(WebGrabTest, GetDataJudgesALineCutByAPieceBoundaryAsAWhole) {
     server->PutQuotes("CUT", body);
     CWebGrab grab;
     grab.m_timeCutoff = LocalMidnightSeconds(2005, 1, 3);
+    grab.SetLineDateReader(&ReadAnswerLineDate);
     std::string result;
     ASSERT_TRUE(grab.GetData(Url("CUT", "&fault=drip"), result));
     EXPECT_TRUE(grab.StoppedEarly());
@@ -160,6 +164,7 @@ TEST_F(WebGrabTest, GetDataStopsAtAnUnknownMonthName) {
     server->PutQuotes("BAD", body);
     CWebGrab grab;
     grab.m_timeCutoff = LocalMidnightSeconds(1990, 1, 1);
+    grab.SetLineDateReader(&ReadAnswerLineDate);
     std::string result;
     ASSERT_TRUE(grab.GetData(Url("BAD"), result));
     EXPECT_TRUE(grab.UnknownFormatSeen());
@@ -182,6 +187,7 @@ TEST_F(WebGrabTest, FailedTransfersReturnFalseWithAMessage) {
         EXPECT_EQ(grab.GetErrorCode(), c.afterOpen ? 1 : 0) << c.fault;
         CWebGrab data;
         data.m_timeCutoff = LocalMidnightSeconds(1990, 1, 1);
+        data.SetLineDateReader(&ReadAnswerLineDate);
         EXPECT_FALSE(data.GetData(Url("IBM", std::string("&fault=") + c.fault), result)) << c.fault;
     }
 }

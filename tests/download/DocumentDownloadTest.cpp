@@ -1,7 +1,7 @@
 #include "DownloadTestSupport.h"
 #include "chart/CDocumentDownloads.h"
 #include "chart/CZentriStockDoc.h"
-#include "ctlkit/CIniReader.h"
+#include "ctlkit/base/CIniReader.h"
 #include <cstdlib>
 
 // The chart document's side: the question on a missing quote file starts the download, and

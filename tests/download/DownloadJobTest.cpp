@@ -1,5 +1,5 @@
 #include "DownloadTestSupport.h"
-#include "ctlkit/CLanguage.h"
+#include "ctlkit/lang/CLanguage.h"
 #include "download/QuoteQuery.h"
 #include <csignal>
 #include <sys/resource.h>

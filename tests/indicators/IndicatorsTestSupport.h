@@ -1,6 +1,6 @@
 #pragma once
-#include "ctlkit/CPrompter.h"
-#include "ctlkit/CRecordingPrompter.h"
+#include "ctlkit/base/CPrompter.h"
+#include "ctlkit/base/CRecordingPrompter.h"
 #include "indicators/CStockPanes.h"
 #include "indicators/CTCurve.h"
 #include "indicators/CTradeFlag.h"

@@ -1,4 +1,4 @@
-#include "ctlkit/CRecordingDC.h"
+#include "ctlkit/dc/CRecordingDC.h"
 #include "indicators/CTradeFlag.h"
 #include "indicators/TradeFlagPainter.h"
 #include <gtest/gtest.h>

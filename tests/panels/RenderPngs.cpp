@@ -1,6 +1,6 @@
 // Writes one PNG per curve draw kind, one of the trade-flag markers and one of the fund
 // distribution panel into the folder given as the first argument, for looking at.
-#include "ctlkit/qt/QtDC.h"
+#include "ctlkit/dc/qt/QtDC.h"
 #include "indicators/CStockPanes.h"
 #include "indicators/CTradeFlag.h"
 #include "panels/CFundDistributionPanel.h"

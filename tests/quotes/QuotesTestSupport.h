@@ -1,6 +1,6 @@
 #pragma once
-#include "ctlkit/CPrompter.h"
-#include "ctlkit/CRecordingPrompter.h"
+#include "ctlkit/base/CPrompter.h"
+#include "ctlkit/base/CRecordingPrompter.h"
 #include "quotes/CStockPaneHost.h"
 #include "quotes/LocalDate.h"
 #include "quotes/SQuote.h"

@@ -1,5 +1,5 @@
 #include "QuotesTestSupport.h"
-#include "ctlkit/CIniReader.h"
+#include "ctlkit/base/CIniReader.h"
 #include "quotes/CStock.h"
 #include "quotes/QuoteFileFormat.h"
 

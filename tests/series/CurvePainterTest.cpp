@@ -1,4 +1,4 @@
-#include "ctlkit/CRecordingDC.h"
+#include "ctlkit/dc/CRecordingDC.h"
 #include "element/CElementOwner.h"
 #include "quotes/SQuote.h"
 #include "series/CCurve.h"

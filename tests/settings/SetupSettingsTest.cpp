@@ -1,5 +1,5 @@
 #include "settings/SetupSettings.h"
-#include "ctlkit/ProgramFolder.h"
+#include "ctlkit/base/ProgramFolder.h"
 #include "settings/InstallPaths.h"
 #include <cstdlib>
 #include <filesystem>

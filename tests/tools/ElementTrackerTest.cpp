@@ -1,4 +1,4 @@
-#include "ctlkit/CRecordingDC.h"
+#include "ctlkit/dc/CRecordingDC.h"
 #include "indicators/CTCurve.h"
 #include "tools/CIco.h"
 #include "tools/CLine.h"

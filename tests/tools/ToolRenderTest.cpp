@@ -1,4 +1,4 @@
-#include "ctlkit/qt/QtDC.h"
+#include "ctlkit/dc/qt/QtDC.h"
 #include "tools/CArrow.h"
 #include "tools/CCycle.h"
 #include "tools/CEllipse.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "ctlkit/CRecordingDC.h"
+#include "ctlkit/dc/CRecordingDC.h"
 #include "element/CElementOwner.h"
 #include "element/CSymbol.h"
 #include "quotes/SQuote.h"

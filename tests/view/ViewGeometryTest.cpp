@@ -1,6 +1,6 @@
 #include "ViewTestSupport.h"
 #include "chart/CZentriStockDoc.h"
-#include "ctlkit/CIniReader.h"
+#include "ctlkit/base/CIniReader.h"
 #include "view/AxisLabel.h"
 #include "view/CZentriStockView.h"
 #include <fstream>

@@ -1,5 +1,5 @@
 #include "ViewTestSupport.h"
-#include "ctlkit/qt/QtDC.h"
+#include "ctlkit/dc/qt/QtDC.h"
 #include "view/CZentriStockView.h"
 #include <QGuiApplication>
 #include <QImage>

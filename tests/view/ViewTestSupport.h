@@ -1,7 +1,7 @@
 #pragma once
-#include "ctlkit/CPrompter.h"
-#include "ctlkit/CRecordingDC.h"
-#include "ctlkit/CRecordingPrompter.h"
+#include "ctlkit/base/CPrompter.h"
+#include "ctlkit/base/CRecordingPrompter.h"
+#include "ctlkit/dc/CRecordingDC.h"
 #include "indicators/CStockPanes.h"
 #include "indicators/CTCurve.h"
 #include "quotes/CStock.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "ThreadAnnotations.h"
+#include "ctlkit/base/ThreadAnnotations.h"
 #include <chrono>
 #include <condition_variable>
 #include <list>

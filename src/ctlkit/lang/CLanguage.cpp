@@ -1,8 +1,8 @@
 #include "CLanguage.h"
-#include "AtomicFile.h"
-#include "IniFile.h"
-#include "ProgramFolder.h"
-#include "SafeName.h"
+#include "ctlkit/base/AtomicFile.h"
+#include "ctlkit/base/IniFile.h"
+#include "ctlkit/base/ProgramFolder.h"
+#include "ctlkit/base/SafeName.h"
 #include "StringTable.h"
 #include <algorithm>
 #include <climits>

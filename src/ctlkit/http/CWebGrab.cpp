@@ -1,7 +1,6 @@
 #include "CWebGrab.h"
-#include "CStringFile.h"
+#include "ctlkit/base/CStringFile.h"
 #include "CWebGrabSession.h"
-#include "QuoteLineDate.h"
 #include <arpa/inet.h>
 #include <chrono>
 #include <cstdlib>
@@ -11,7 +10,6 @@
 #include <unistd.h>
 
 namespace {
-constexpr std::string_view kQuoteHeader = "Date,Open,High,Low,Close,Volume,Adj. Close*";
 constexpr size_t kMaxErrorText = 255;
 
 using Clock = std::chrono::steady_clock;
@@ -179,7 +177,6 @@ bool CWebGrab::Fetch(const std::string& url, std::string& result, const char* ag
     m_stoppedEarly = false;
     m_unknownFormat = false;
     m_checkCarry.clear();
-    m_checkFirstLine = true;
     result.clear();
     if (!m_session && !Initialise(agent, statusWnd)) return false;
     if (statusWnd) m_session->SetStatusWnd(statusWnd);
@@ -256,6 +253,7 @@ bool CWebGrab::TakePiece(STransfer& transfer, std::string_view piece) {
 }
 
 bool CWebGrab::CheckEnd(std::string_view piece) {
+    if (!m_lineDate) return true;
     size_t feed = piece.rfind('\n');
     if (feed == std::string_view::npos) {
         m_checkCarry.append(piece);
@@ -268,18 +266,14 @@ bool CWebGrab::CheckEnd(std::string_view piece) {
     CStringFile reader(&complete);
     std::string line;
     while (reader.ReadingLine(line)) {
-        if (m_checkFirstLine) {
-            m_checkFirstLine = false;
-            if (line == kQuoteHeader) continue;
-        }
         if (line.size() <= 19 || line[0] == '<') continue;
         int64_t date = 0;
-        EQuoteLineDate read = ReadQuoteLineDate(line, date);
-        if (read == EQuoteLineDate::UnknownMonth) {
+        ELineDate read = m_lineDate(line, date);
+        if (read == ELineDate::UnknownFormat) {
             m_unknownFormat = true;
             return false;
         }
-        if (read == EQuoteLineDate::Ok && date < m_timeCutoff) return false;
+        if (read == ELineDate::Dated && date < m_timeCutoff) return false;
     }
     return true;
 }

@@ -1,5 +1,5 @@
 #pragma once
-#include "ThreadAnnotations.h"
+#include "ctlkit/base/ThreadAnnotations.h"
 #include <condition_variable>
 #include <mutex>
 #include <thread>

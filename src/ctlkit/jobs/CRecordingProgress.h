@@ -1,6 +1,6 @@
 #pragma once
 #include "CDownloadProgressSink.h"
-#include "ThreadAnnotations.h"
+#include "ctlkit/base/ThreadAnnotations.h"
 #include <atomic>
 #include <mutex>
 #include <vector>

@@ -1,5 +1,5 @@
 #include "CLoopMessageTarget.h"
-#include "CPrompter.h"
+#include "ctlkit/base/CPrompter.h"
 
 CLoopMessageTarget::CLoopMessageTarget(CUiThreadLoop& loop, Handler handler)
     : m_loop(loop), m_handler(std::move(handler)) {}

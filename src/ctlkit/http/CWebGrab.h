@@ -36,6 +36,12 @@ public:
     // constructor sets it to the current time.
     int64_t m_timeCutoff;
 
+    // How GetData's end check reads the date of one line; the format of the answer is the
+    // caller's knowledge. Without a reader GetData reads the whole answer.
+    enum class ELineDate { NotADate, Dated, UnknownFormat };
+    using LineDateReader = ELineDate (*)(std::string_view line, int64_t& midnight);
+    void SetLineDateReader(LineDateReader reader) { m_lineDate = reader; }
+
     bool Initialise(const char* agent = nullptr, CStatusTextSink* statusWnd = nullptr);
     void Close();
 
@@ -43,7 +49,9 @@ public:
     bool GetFile(const std::string& url, std::string& result, const char* agent = nullptr,
                  CStatusTextSink* statusWnd = nullptr);
     // In 512-byte pieces; stops early (still TRUE) after the piece in which a complete line
-    // is dated before m_timeCutoff, or in which a line has an unknown month name.
+    // is dated before m_timeCutoff, or in which a line's date has an unknown format (an
+    // unknown month name). Lines of 19 characters or fewer and lines of markup ("<") are
+    // not judged.
     bool GetData(const std::string& url, std::string& result, const char* agent = nullptr,
                  CStatusTextSink* statusWnd = nullptr);
     // At most the first 512 bytes; TRUE when at least one byte came.
@@ -102,9 +110,9 @@ private:
     std::string m_rawHeaders;
     uint16_t m_proxyPort = 0;
     const std::atomic<bool>* m_cancel = nullptr;
+    LineDateReader m_lineDate = nullptr;
     bool m_stoppedEarly = false;
     bool m_unknownFormat = false;
     // The end check judges complete lines only: a line cut by a piece boundary waits here.
     std::string m_checkCarry;
-    bool m_checkFirstLine = true;
 };

@@ -1,7 +1,7 @@
 #pragma once
 #include "CMessageTarget.h"
 #include "CUiThreadLoop.h"
-#include "ThreadAnnotations.h"
+#include "ctlkit/base/ThreadAnnotations.h"
 #include <condition_variable>
 #include <functional>
 #include <memory>

@@ -1,5 +1,5 @@
 #include "CWebGrabSession.h"
-#include "CStatusTextSink.h"
+#include "ctlkit/jobs/CStatusTextSink.h"
 #include <cstdarg>
 #include <cstdio>
 #include <curl/curl.h>

@@ -1,5 +1,5 @@
 #pragma once
-#include "CIniReader.h"
+#include "ctlkit/base/CIniReader.h"
 #include "LangMenu.h"
 #include "LangSection.h"
 #include "LangWindow.h"

@@ -1,5 +1,5 @@
 #pragma once
-#include "LOGFONT.h"
+#include "ctlkit/base/LOGFONT.h"
 #include <cstdint>
 #include <span>
 #include <string_view>

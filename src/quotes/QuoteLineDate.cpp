@@ -1,0 +1,55 @@
+#include "QuoteLineDate.h"
+#include "QuoteFields.h"
+#include "ctlkit/base/IniFile.h"
+#include <ctime>
+
+int QuoteMonthNumber(std::string_view name) {
+    for (size_t i = 0; i < kQuoteMonthNames.size(); ++i)
+        if (kQuoteMonthNames[i] == name) return static_cast<int>(i) + 1;
+    return 0;
+}
+
+EQuoteDate ParseQuoteDate(std::string_view text, EQuoteDateRule rule, SQuoteDay& day) {
+    const bool strict = rule == EQuoteDateRule::Strict;
+    size_t length = text.size();
+    if (length < (strict ? 6u : 8u)) return EQuoteDate::TooShort;
+    int month = QuoteMonthNumber(text.substr(length - 6, 3));
+    if (month == 0) return EQuoteDate::UnknownMonth;
+    std::string_view dayText = text.substr(0, length - 7), yearText = text.substr(length - 2);
+    SQuoteDay parsed;
+    parsed.month = month;
+    if (strict) {
+        if (length < 8 || length > 9 || text[length - 7] != '-' || text[length - 3] != '-')
+            return EQuoteDate::Malformed;
+        if (!ReadDigits(dayText, parsed.day) || !ReadDigits(yearText, parsed.year))
+            return EQuoteDate::Malformed;
+    } else {
+        parsed.day = ParseLeadingInt(dayText);
+        parsed.year = ParseLeadingInt(yearText);
+    }
+    parsed.year += parsed.year < 50 ? 2000 : 1900;
+    day = parsed;
+    return EQuoteDate::Ok;
+}
+
+int64_t LocalMidnightSeconds(int year, int month, int day) {
+    std::tm tm{};
+    tm.tm_year = year - 1900;
+    tm.tm_mon = month - 1;
+    tm.tm_mday = day;
+    tm.tm_isdst = -1;
+    return static_cast<int64_t>(std::mktime(&tm));
+}
+
+EQuoteLineDate ReadQuoteLineDate(std::string_view line, int64_t& midnight) {
+    SQuoteDay day;
+    switch (ParseQuoteDate(line.substr(0, line.find(',')), EQuoteDateRule::Loose, day)) {
+    case EQuoteDate::Ok:
+        midnight = LocalMidnightSeconds(day.year, day.month, day.day);
+        return EQuoteLineDate::Ok;
+    case EQuoteDate::UnknownMonth:
+        return EQuoteLineDate::UnknownMonth;
+    default:
+        return EQuoteLineDate::TooShort;
+    }
+}
