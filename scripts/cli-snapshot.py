@@ -120,7 +120,9 @@ def snapshot(cli, out):
     work = WORK
     shutil.rmtree(work, ignore_errors=True)
     shutil.copytree(os.path.join(ROOT, "tests", "data"), FIXTURES)
-    shutil.copytree(os.path.join(ROOT, "data"), SAMPLE)
+    # A fresh installation: whatever an earlier run left in data/ is not copied.
+    shutil.copytree(os.path.join(ROOT, "data"), SAMPLE,
+                    ignore=shutil.ignore_patterns("setup.ini", "setup.ini.*"))
     try:
         server, url = start_server(os.path.join(work, "server"))
         try:
