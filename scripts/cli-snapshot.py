@@ -56,6 +56,8 @@ def runs(out, server):
         ("gann-colors", ["gann", "--rows", "7", "--start", "3", "--end", "2", "--colors"]),
         ("gann-bad", ["gann", "--rows", "0"]),
         ("usage", []),
+        ("fresh-quotes", ["quotes", SHORT]),
+        ("fresh-render", ["render", "--quotes", SHORT, "--out", os.path.join(out, "f.png")]),
         ("unknown", ["nosuch"]),
     ]
     chart_args = ["chart", "new", "--quotes", TTRC, "--period", "week", "--panes", "3",
@@ -128,13 +130,22 @@ def snapshot(cli, out):
         try:
             home = os.path.join(work, "home")
             shutil.copytree(SAMPLE, home)
+            # With the section present no run needs to write setup.ini, so each run sees the
+            # same settings; "fresh-" runs start from an installation without a setup.ini.
+            with open(os.path.join(home, "setup.ini"), "w") as f:
+                f.write("[STOCKLINE_SETUP]\nDisDayNum=50\nDisPeriod=400\n")
             files = os.path.join(out, "files")
             os.makedirs(files, exist_ok=True)
             env = dict(os.environ, TZ="UTC", ZENTRISTOCK_HOME=home,
                        QT_QPA_PLATFORM="offscreen")
             for name, args in runs(files, url):
+                run_env = env
+                if name.startswith("fresh-"):
+                    fresh = os.path.join(work, name)
+                    shutil.copytree(SAMPLE, fresh)
+                    run_env = dict(env, ZENTRISTOCK_HOME=fresh)
                 args = [home if a == "HOME" else a for a in args]
-                p = subprocess.run([cli] + args, capture_output=True, env=env)
+                p = subprocess.run([cli] + args, capture_output=True, env=run_env)
                 text = b"status %d\n--- stdout\n%s--- stderr\n%s" % (p.returncode, p.stdout,
                                                                       p.stderr)
                 for path, tag in ((home, b"HOME"), (files, b"OUT"), (url, "SERVER")):

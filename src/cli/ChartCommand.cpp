@@ -6,7 +6,7 @@
 #include "indicators/CTCurve.h"
 #include "indicators/IndicatorBuilder.h"
 #include "quotes/CStock.h"
-#include "quotes/QuoteToolLoader.h"
+#include "quotes/PeriodChoice.h"
 #include "tools/ElementFactory.h"
 #include <cstdio>
 #include <cstdlib>
@@ -152,7 +152,7 @@ int New(const std::vector<std::string>& words) {
     stock.SetPaneCount(static_cast<int>(panes));
     CStockPanes& paneSet = CStockPanes::InstallIn(stock);
     for (int number = 0; number < panes; ++number) paneSet.PaneAt(number);
-    if (!LoadQuotesForTool(stock, *quotes, period, stock.MaximumQuotes(), nullptr)) {
+    if (!LoadQuotesInPeriod(stock, *quotes, period, stock.MaximumQuotes(), nullptr)) {
         std::fprintf(stderr, "The quote file %s cannot be read.\n", quotes->c_str());
         return 1;
     }

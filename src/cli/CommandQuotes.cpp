@@ -24,7 +24,7 @@ std::optional<SCommandQuoteOptions> ReadCommandQuoteOptions(const CliArgs& args,
 bool LoadCommandQuotes(CStock& stock, const std::string& path,
                        const SCommandQuoteOptions& options) {
     SQuoteReadStats stats;
-    if (!LoadQuotesForTool(stock, path, options.period, options.maximum, &stats)) {
+    if (!LoadQuotesInPeriod(stock, path, options.period, options.maximum, &stats)) {
         std::fprintf(stderr, "cannot load the quote file %s\n", path.c_str());
         return false;
     }

@@ -1,6 +1,6 @@
 #pragma once
 #include "CliArgs.h"
-#include "quotes/QuoteToolLoader.h"
+#include "quotes/PeriodChoice.h"
 #include <optional>
 #include <string>
 

@@ -4,7 +4,7 @@
 #include "indicators/CCostDistribution.h"
 #include "indicators/CStockPanes.h"
 #include "quotes/CStock.h"
-#include "quotes/QuoteToolLoader.h"
+#include "quotes/PeriodChoice.h"
 #include <climits>
 #include <cstdio>
 #include <string>

@@ -8,7 +8,7 @@
 #include "indicators/IndicatorCatalog.h"
 #include "quotes/CStock.h"
 #include "quotes/LocalDate.h"
-#include "quotes/QuoteToolLoader.h"
+#include "quotes/PeriodChoice.h"
 #include "tools/CHorizontal.h"
 #include <climits>
 #include <cmath>

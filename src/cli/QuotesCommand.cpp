@@ -2,7 +2,7 @@
 #include "Commands.h"
 #include "quotes/CStock.h"
 #include "quotes/LocalDate.h"
-#include "quotes/QuoteToolLoader.h"
+#include "quotes/PeriodChoice.h"
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -60,7 +60,7 @@ int QuotesCommand(const std::vector<std::string>& words) {
 
     CStock stock;
     SQuoteReadStats stats;
-    bool loaded = LoadQuotesForTool(
+    bool loaded = LoadQuotesInPeriod(
         stock, args.Positional()[0], period,
         maximum ? static_cast<int>(*maximum) : CStock::kDefaultMaximumQuotes, &stats);
     ReportRefusedLines(stats);

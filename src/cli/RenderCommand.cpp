@@ -4,7 +4,7 @@
 #include "ctlkit/dc/qt/QtDC.h"
 #include "indicators/CStockPanes.h"
 #include "quotes/CStock.h"
-#include "quotes/QuoteToolLoader.h"
+#include "quotes/PeriodChoice.h"
 #include "view/CPaneStack.h"
 #include <QGuiApplication>
 #include <QImage>
@@ -79,7 +79,7 @@ std::unique_ptr<CStock> StockFromQuotes(const CliArgs& args, int& status) {
     CStockPanes& paneSet = CStockPanes::InstallIn(*stock);
     for (int number = 0; number < panes; ++number) paneSet.PaneAt(number);
     const std::string path = *args.Value("quotes");
-    if (!LoadQuotesForTool(*stock, path, period, stock->MaximumQuotes(), nullptr)) {
+    if (!LoadQuotesInPeriod(*stock, path, period, stock->MaximumQuotes(), nullptr)) {
         std::fprintf(stderr, "The quote file %s cannot be read.\n", path.c_str());
         status = 1;
         return nullptr;

@@ -6,7 +6,7 @@
 #include "ctlkit/jobs/CMThreadedJobQ.h"
 #include "download/CMarketListUpdater.h"
 #include "download/CSymbolDatabase.h"
-#include "download/DownloadSettings.h"
+#include "settings/DownloadSettings.h"
 #include "settings/InstallPaths.h"
 #include <chrono>
 #include <cstdio>

@@ -1,5 +1,5 @@
 #pragma once
-#include "DownloadSettings.h"
+#include "settings/DownloadSettings.h"
 #include "ctlkit/jobs/CDownloadProgressSink.h"
 #include "ctlkit/jobs/CJobResult.h"
 #include "ctlkit/jobs/CMessageTarget.h"

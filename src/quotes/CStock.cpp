@@ -7,20 +7,15 @@
 #include "QuoteFileFormat.h"
 #include "QuoteFileLocation.h"
 #include "ctlkit/base/AtomicFile.h"
-#include "ctlkit/base/CPrompter.h"
+#include "settings/CModelContext.h"
 #include <algorithm>
 #include <ctime>
 #include <limits>
 #include <sys/stat.h>
 
 namespace {
-const std::string kSetupSection = "STOCKLINE_SETUP";
-const std::string kMaximumQuotesKey = "DisPeriod";
-const std::string kBarsInWindowKey = "DisDayNum";
-
-int32_t NowAsDate() {
-    std::time_t now = std::time(nullptr);
-    return static_cast<int32_t>(std::clamp<std::time_t>(now, 0, INT32_MAX));
+int32_t AsDate(int64_t seconds) {
+    return static_cast<int32_t>(std::clamp<int64_t>(seconds, 0, INT32_MAX));
 }
 
 int ClampToInt(int64_t value) {
@@ -38,43 +33,44 @@ bool IsRegularFile(const std::string& path) {
 }
 } // namespace
 
-CStock::CStock() {
+CStock::CStock() : CStock(static_cast<int64_t>(std::time(nullptr))) {}
+
+CStock::CStock(int64_t now) {
     typeCode = kElementType;
     SQuote placeholder;
-    placeholder.date = NowAsDate();
+    placeholder.date = AsDate(now);
     SetDisplay({placeholder});
     m_base.push_back(placeholder);
     m_windowEnd = m_savedEnd = 1;
+}
 
-    if (!m_settings.sectionExists(kSetupSection))
-        CPrompter::Active().ShowMessage("Section doesn't exist");
-    if (!m_settings.getKeyValue(kMaximumQuotesKey, kSetupSection).empty()) {
-        int stored = m_settings.getKeyValueNum(kMaximumQuotesKey, kSetupSection);
-        if (stored >= 0) m_maximumQuotes = stored;
-    }
+CStock::~CStock() = default;
+
+void CStock::LoadSettings(CModelContext& context) {
+    const StockLineSettings setup = StockLineSettings::Read(context.Settings());
+    if (!setup.sectionExists) context.Prompter().ShowMessage("Section doesn't exist");
+    m_maximumQuotes = setup.maximumQuotes;
     m_setupMaximumQuotes = m_maximumQuotes;
 }
 
-CStock::~CStock() {
-    try {
-        if (m_exportOnClose) ExportBaseOnClose();
-        StoreWindowSettings();
-    } catch (...) {
-        // A destructor must not throw; the settings simply stay as they were.
-    }
+CFileResult CStock::Close(CModelContext& context) {
+    CFileResult exported;
+    if (m_exportOnClose) exported = ExportBaseOnClose(context.Paths());
+    StoreWindowSettings(context.Settings());
+    return exported;
 }
 
 // A chart's own values stay with the chart; only the user's choices go to setup.ini, and a
 // settings file without the section still gets it.
-void CStock::StoreWindowSettings() {
-    bool sectionMissing = !m_settings.sectionExists(kSetupSection);
+void CStock::StoreWindowSettings(CIniReader& settings) {
+    bool sectionMissing = !StockLineSettings::SectionExists(settings);
     if (m_barsInWindowChosen || sectionMissing) {
         int bars = m_barsInWindowChosen ? m_barsInWindow : kDefaultBarsInWindow;
-        m_settings.setKeyNum(bars, kBarsInWindowKey, kSetupSection);
+        StockLineSettings::WriteBarsInWindow(settings, bars);
     }
     if (m_maximumQuotesChosen || sectionMissing) {
         int maximum = m_maximumQuotesChosen ? m_maximumQuotes : m_setupMaximumQuotes;
-        m_settings.setKeyNum(maximum, kMaximumQuotesKey, kSetupSection);
+        StockLineSettings::WriteMaximumQuotes(settings, maximum);
     }
 }
 
@@ -279,34 +275,38 @@ bool CStock::SetBarsInWindow(int bars, bool userChoice) {
 
 // ---- quote files ----
 
-bool CStock::LoadQuoteFile(const std::string& path) {
+CFileResult CStock::LoadQuoteFile(const std::string& path) {
     m_quoteFilePath = path;
-    if (!IsRegularFile(path)) return false;
+    if (!IsRegularFile(path)) return CFileResult::Failure(CFileResult::EKind::CannotOpen, "");
     EQuoteFileFormat format = DetectQuoteFileFormat(path);
-    if (!AcceptQuoteFileFormat(format, path)) return false;
+    CFileResult accepted = AcceptQuoteFileFormat(format, path);
+    if (!accepted) return accepted;
     ClearSeries(true, true);
-    ReadWithFormat(format, path);
+    CFileResult read = ReadWithFormat(format, path);
     RebuildPeriod();
     if (m_paneHost) m_paneHost->ReplayIndicators(*this);
-    return true;
+    // The header was accepted, so the series was replaced whatever the reading found.
+    return read.ok() || read.partial()
+               ? read
+               : CFileResult::Partial(read.kind(), read.message());
 }
 
-bool CStock::ReloadQuoteFile(const std::string& path, bool alsoBase, bool curves) {
+CFileResult CStock::ReloadQuoteFile(const std::string& path, bool alsoBase, bool curves) {
     ClearSeries(alsoBase, curves);
-    bool read = ReadWithFormat(DetectQuoteFileFormat(path), path);
+    CFileResult read = ReadWithFormat(DetectQuoteFileFormat(path), path);
     RebuildPeriod();
     return read;
 }
 
 // The header tells which reader the file needs; a file with neither header keeps the
 // series' own choice.
-bool CStock::ReadWithFormat(EQuoteFileFormat format, const std::string& path) {
+CFileResult CStock::ReadWithFormat(EQuoteFileFormat format, const std::string& path) {
     if (format == EQuoteFileFormat::Csv) m_sourceFormat = kSourceCsv;
     if (format == EQuoteFileFormat::TickerList) m_sourceFormat = kSourceTickerList;
     return m_sourceFormat == kSourceTickerList ? ReadTickerQuotes(path) : ReadCsvQuotes(path);
 }
 
-bool CStock::ReadCsvQuotes(const std::string& path) {
+CFileResult CStock::ReadCsvQuotes(const std::string& path) {
     m_readStats = {};
     // The series may hold one quote more than the maximum, counting what it holds already.
     size_t held = m_base.size();
@@ -315,14 +315,15 @@ bool CStock::ReadCsvQuotes(const std::string& path) {
     std::vector<SQuote> newestFirst;
     CCsvQuoteReader reader;
     CCsvQuoteReader::EResult result = reader.Read(path, limit, newestFirst, m_readStats);
-    if (result == CCsvQuoteReader::EResult::NoHeader) return false;
+    if (result == CCsvQuoteReader::EResult::NoHeader)
+        return CFileResult::Failure(CFileResult::EKind::WrongType,
+                                    std::string(kUnknownHeaderMessage));
     PrependQuotes(newestFirst);
-    if (result == CCsvQuoteReader::EResult::UnknownMonth) {
-        CPrompter::Active().ShowMessage(std::string(kUnknownMonthMessage));
-        return false;
-    }
+    if (result == CCsvQuoteReader::EResult::UnknownMonth)
+        return CFileResult::Partial(CFileResult::EKind::Damaged,
+                                    std::string(kUnknownMonthMessage));
     SetWholeWindow();
-    return true;
+    return {};
 }
 
 // Same result as inserting each quote at the front in file order, in one pass.
@@ -338,45 +339,47 @@ void CStock::PrependQuotes(const std::vector<SQuote>& newestFirst) {
     m_base = joined(m_base);
 }
 
-bool CStock::ReadTickerQuotes(const std::string& path) {
+CFileResult CStock::ReadTickerQuotes(const std::string& path) {
     m_readStats = {};
     std::vector<SQuote> oldestFirst;
     CTickerQuoteReader reader;
-    if (!reader.Read(path, oldestFirst, m_readStats)) return false;
+    if (!reader.Read(path, oldestFirst, m_readStats))
+        return CFileResult::Failure(CFileResult::EKind::WrongType,
+                                    std::string(kUnknownHeaderMessage));
     std::vector<SQuote> display = std::move(m_display);
     display.insert(display.end(), oldestFirst.begin(), oldestFirst.end());
     SetDisplay(std::move(display));
     m_base.insert(m_base.end(), oldestFirst.begin(), oldestFirst.end());
     SetWholeWindow();
     m_symbolName = CTickerQuoteReader::SymbolOfPath(path);
-    return true;
+    return {};
 }
 
-bool CStock::ExportCsv(const std::string& path) {
-    if (!WriteCsv(path, m_display)) return false;
-    m_exportOnClose = 0;
-    return true;
+CFileResult CStock::ExportCsv(const std::string& path) {
+    CFileResult written = WriteCsv(path, m_display);
+    if (written) m_exportOnClose = 0;
+    return written;
 }
 
-bool CStock::WriteCsv(const std::string& path, const std::vector<SQuote>& oldestFirst) {
+CFileResult CStock::WriteCsv(const std::string& path, const std::vector<SQuote>& oldestFirst) {
     std::string error;
-    if (WriteFileAtomically(path, CCsvQuoteWriter::Format(oldestFirst), &error)) return true;
-    CPrompter::Active().ShowMessage("The quotes could not be written (" + error +
-                                    "). The old file " + path + " is unchanged.");
-    return false;
+    if (WriteFileAtomically(path, CCsvQuoteWriter::Format(oldestFirst), &error)) return {};
+    return CFileResult::Failure(CFileResult::EKind::CannotWrite,
+                                "The quotes could not be written (" + error + "). The old file " +
+                                    path + " is unchanged.");
 }
 
 // Only the daily quotes go back, and only into the data folder: the path comes from a chart
 // file, which may name any file at all.
-void CStock::ExportBaseOnClose() {
+CFileResult CStock::ExportBaseOnClose(const CInstallPaths& paths) {
     std::string resolved;
-    if (!IsInsideDataFolder(m_quoteFilePath, &resolved)) {
-        CPrompter::Active().ShowMessage("The quotes were not exported on closing: \"" +
+    if (!IsInsideDataFolder(paths, m_quoteFilePath, &resolved)) {
+        return CFileResult::Failure(CFileResult::EKind::UnsafeName,
+                                    "The quotes were not exported on closing: \"" +
                                         m_quoteFilePath + "\" lies outside the data folder " +
-                                        DataFolder() + ".");
-        return;
+                                        paths.DataFolder() + ".");
     }
-    WriteCsv(resolved, m_base);
+    return WriteCsv(resolved, m_base);
 }
 
 void CStock::AdjustBarHalfWidth(int delta) {

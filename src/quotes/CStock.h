@@ -5,35 +5,45 @@
 #include "QuoteFileFormat.h"
 #include "SQuote.h"
 #include "SQuoteReadStats.h"
-#include "ctlkit/base/CIniReader.h"
+#include "ctlkit/base/CFileResult.h"
 #include "element/CSymbol.h"
+#include "settings/SetupSettings.h"
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
 
+class CInstallPaths;
+class CModelContext;
+
 // The price series of one chart: the daily quotes of one symbol as loaded (base series), the
 // same quotes regrouped into the chosen period (display series, what every view and indicator
 // indexes), the window of bars the chart shows and the price range of that window.
 //
-// Construction reads "STOCKLINE_SETUP"/"DisPeriod" from setup.ini; destruction exports the
-// daily quotes when the export-on-close flag asks for it and stores the window settings the
-// user chose. Panes, curves and the cost distribution hang on the series through the pane
-// host (null: a series without panes).
+// A new series reads and writes nothing: LoadSettings reads "STOCKLINE_SETUP"/"DisPeriod"
+// from setup.ini when a chart opens; Close exports the daily quotes when the export-on-close
+// flag asks for it and stores the window settings the user chose. Panes, curves and the cost
+// distribution hang on the series through the pane host (null: a series without panes).
+//
+// The quote-file operations tell nobody: they return the outcome with the system's message,
+// and the document or the command-line tool shows it.
 class CStock : public CSymbol {
 public:
     static constexpr int kElementType = 37;
     static constexpr int kElementNameId = 77; // string resource of the element name
-    static constexpr int kDefaultMaximumQuotes = 400;
-    static constexpr int kDefaultBarsInWindow = 50;
+    static constexpr int kDefaultMaximumQuotes = StockLineSettings::kDefaultMaximumQuotes;
+    static constexpr int kDefaultBarsInWindow = StockLineSettings::kDefaultBarsInWindow;
     static constexpr int kResetWindowBars = 250;
     static constexpr int kViewParCount = 10; // one view-parameter record per pane number
 
     enum EPeriod { kPeriodDay = 0, kPeriodWeek = 1, kPeriodMonth = 2, kPeriodNDays = 3 };
     enum ESourceFormat { kSourceTickerList = 0, kSourceCsv = 1 };
 
+    // One placeholder quote dated `now` (seconds since 1970), as a new chart shows; the
+    // default constructor dates it by the system clock.
     CStock();
+    explicit CStock(int64_t now);
     ~CStock() override;
     CStock(const CStock&) = delete;
     CStock& operator=(const CStock&) = delete;
@@ -68,14 +78,26 @@ public:
     // when `curves`, the curve data of every pane.
     void ClearSeries(bool alsoBase, bool curves);
 
-    // Quote files. Each reading operation leaves its line counts in LastReadStats().
-    bool LoadQuoteFile(const std::string& path);
-    bool ReloadQuoteFile(const std::string& path, bool alsoBase, bool curves);
-    bool ReadCsvQuotes(const std::string& path);
-    bool ReadTickerQuotes(const std::string& path);
-    // Writes the display series to `path`, replacing the file atomically; on failure tells
-    // the user, keeps the old file and gives false. Clears export on close on success.
-    bool ExportCsv(const std::string& path);
+    // Settings of an opened chart: "DisPeriod" becomes the maximum; "Section doesn't exist"
+    // is told through the context's prompter when setup.ini has no [STOCKLINE_SETUP].
+    void LoadSettings(CModelContext& context);
+    // What closing the chart does: the export on close when flagged (only into the data
+    // folder), then the window settings the user chose. The export's outcome is returned for
+    // the caller to tell; the settings are stored either way.
+    CFileResult Close(CModelContext& context);
+
+    // Quote files. Each reading operation leaves its line counts in LastReadStats(). A failure
+    // leaves the series as it was, except a partial one (a line with an unknown month name
+    // ended the reading): the quotes before it are loaded.
+    // LoadQuoteFile: CannotOpen without a message when `path` is no regular file (the caller
+    // words that), the header check's verdict, then the reading's.
+    CFileResult LoadQuoteFile(const std::string& path);
+    CFileResult ReloadQuoteFile(const std::string& path, bool alsoBase, bool curves);
+    CFileResult ReadCsvQuotes(const std::string& path);
+    CFileResult ReadTickerQuotes(const std::string& path);
+    // Writes the display series to `path`, replacing the file atomically; on failure the old
+    // file stays. Clears export on close on success.
+    CFileResult ExportCsv(const std::string& path);
     const SQuoteReadStats& LastReadStats() const { return m_readStats; }
 
     // Series.
@@ -97,7 +119,7 @@ public:
     void RestoreVisibleRange(float high, float low);
 
     // "DisPeriod" and "DisDayNum". The user's choice is remembered in setup.ini when the
-    // series is destroyed; a value that only this chart carries is not.
+    // chart is closed; a value that only this chart carries is not.
     int MaximumQuotes() const { return m_maximumQuotes; }
     bool SetMaximumQuotes(int maximum, bool userChoice);
     int BarsInWindow() const { return m_barsInWindow; }
@@ -158,11 +180,11 @@ private:
     void FinishMake(int period, bool force);
     void RebuildDisplay(std::vector<SQuote> bars);
     void PrependQuotes(const std::vector<SQuote>& newestFirst);
-    bool ReadWithFormat(EQuoteFileFormat format, const std::string& path);
+    CFileResult ReadWithFormat(EQuoteFileFormat format, const std::string& path);
     void SetWholeWindow();
-    bool WriteCsv(const std::string& path, const std::vector<SQuote>& oldestFirst);
-    void ExportBaseOnClose();
-    void StoreWindowSettings();
+    CFileResult WriteCsv(const std::string& path, const std::vector<SQuote>& oldestFirst);
+    CFileResult ExportBaseOnClose(const CInstallPaths& paths);
+    void StoreWindowSettings(CIniReader& settings);
 
     int m_elementNameId = kElementNameId;
     std::array<CViewPar, kViewParCount> m_viewPars;
@@ -192,7 +214,6 @@ private:
     std::array<uint8_t, 256> m_flagBytes{};
     int m_period = kPeriodDay;
     int m_nDays = 2;
-    CIniReader m_settings;
     int m_barsInWindow = kDefaultBarsInWindow;
     int m_exportOnClose = 0;
     std::vector<int32_t> m_previousDates; // bar dates of the display series before a rebuild

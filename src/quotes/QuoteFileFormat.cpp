@@ -1,6 +1,5 @@
 #include "QuoteFileFormat.h"
 #include "CTextLineReader.h"
-#include "ctlkit/base/CPrompter.h"
 
 EQuoteFileFormat DetectQuoteFileFormat(const std::string& path) {
     CTextLineReader reader;
@@ -16,24 +15,22 @@ EQuoteFileFormat DetectQuoteFileFormat(const std::string& path) {
     return EQuoteFileFormat::Unknown;
 }
 
-bool CheckQuoteFile(const std::string& path) {
+CFileResult CheckQuoteFile(const std::string& path) {
     return AcceptQuoteFileFormat(DetectQuoteFileFormat(path), path);
 }
 
-bool AcceptQuoteFileFormat(EQuoteFileFormat format, const std::string& path) {
+CFileResult AcceptQuoteFileFormat(EQuoteFileFormat format, const std::string& path) {
+    using EKind = CFileResult::EKind;
     switch (format) {
     case EQuoteFileFormat::Csv:
     case EQuoteFileFormat::TickerList:
-        return true;
+        return {};
     case EQuoteFileFormat::Empty:
-        CPrompter::Active().ShowMessage(std::string(kEmptyQuoteFileMessage));
-        return false;
+        return CFileResult::Failure(EKind::Damaged, std::string(kEmptyQuoteFileMessage));
     case EQuoteFileFormat::Unknown:
-        CPrompter::Active().ShowMessage(std::string(kUnknownHeaderMessage));
-        return false;
+        return CFileResult::Failure(EKind::WrongType, std::string(kUnknownHeaderMessage));
     case EQuoteFileFormat::Unreadable:
         break;
     }
-    CPrompter::Active().ShowMessage("The data file " + path + " cannot be read.");
-    return false;
+    return CFileResult::Failure(EKind::CannotOpen, "The data file " + path + " cannot be read.");
 }

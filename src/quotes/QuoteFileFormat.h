@@ -1,4 +1,5 @@
 #pragma once
+#include "ctlkit/base/CFileResult.h"
 #include <string>
 #include <string_view>
 
@@ -25,9 +26,10 @@ enum class EQuoteFileFormat {
 // Looks at the first line of the file; shows nothing.
 EQuoteFileFormat DetectQuoteFileFormat(const std::string& path);
 
-// True when the file's first line is one of the two headers; otherwise tells the user why
-// through the active prompter and gives false.
-bool CheckQuoteFile(const std::string& path);
+// Success when the file's first line is one of the two headers; otherwise why not, in the
+// words the user is shown: Damaged for an empty file, WrongType for another first line,
+// CannotOpen for a file that cannot be read.
+CFileResult CheckQuoteFile(const std::string& path);
 
 // The same verdict and message for a format already detected.
-bool AcceptQuoteFileFormat(EQuoteFileFormat format, const std::string& path);
+CFileResult AcceptQuoteFileFormat(EQuoteFileFormat format, const std::string& path);

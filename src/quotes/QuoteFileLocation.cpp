@@ -1,7 +1,6 @@
 #include "QuoteFileLocation.h"
-#include "ctlkit/base/CPrompter.h"
-#include "ctlkit/base/ProgramFolder.h"
 #include "ctlkit/base/SafeName.h"
+#include "settings/CInstallPaths.h"
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -23,22 +22,22 @@ bool EndsWithQuoteExtension(const std::string& symbol) {
     return tail == ".txt" || tail == ".csv";
 }
 
-bool MakeFolder(const std::string& folder) {
+CFileResult MakeFolder(const std::string& folder) {
     if (::mkdir(folder.c_str(), 0755) == 0 || errno == EEXIST) {
         struct stat st {};
-        if (::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return true;
+        if (::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode)) return {};
         errno = ENOTDIR;
     }
-    CPrompter::Active().ShowMessage("The folder " + folder +
-                                    " cannot be created: " + std::strerror(errno));
-    return false;
+    return CFileResult::Failure(CFileResult::EKind::CannotWrite,
+                                "The folder " + folder + " cannot be created: " +
+                                    std::strerror(errno));
 }
 
-bool CheckMarket(const std::string& market) {
-    if (IsSafePathPart(market)) return true;
-    CPrompter::Active().ShowMessage("The market code \"" + Printable(market) +
+CFileResult CheckMarket(const std::string& market) {
+    if (IsSafePathPart(market)) return {};
+    return CFileResult::Failure(CFileResult::EKind::UnsafeName,
+                                "The market code \"" + Printable(market) +
                                     "\" cannot be used as a folder name.");
-    return false;
 }
 
 fs::path AbsoluteNormal(const std::string& path) {
@@ -49,33 +48,30 @@ fs::path AbsoluteNormal(const std::string& path) {
 }
 } // namespace
 
-std::string DataFolder() {
-    return ProgramFolder() + "Data/";
-}
-
-bool LocateQuoteFile(const std::string& market, const std::string& symbol,
-                     SQuoteFileLocation& location) {
-    if (!CheckMarket(market)) return false;
+CFileResult LocateQuoteFile(const CInstallPaths& paths, const std::string& market,
+                            const std::string& symbol, SQuoteFileLocation& location) {
+    if (CFileResult marketOk = CheckMarket(market); !marketOk) return marketOk;
     bool hasExtension = EndsWithQuoteExtension(symbol);
     std::string bare = hasExtension ? symbol.substr(0, symbol.size() - 4) : symbol;
-    if (!IsSafePathPart(symbol) || bare.empty()) {
-        CPrompter::Active().ShowMessage("The stock symbol \"" + Printable(symbol) +
+    if (!IsSafePathPart(symbol) || bare.empty())
+        return CFileResult::Failure(CFileResult::EKind::UnsafeName,
+                                    "The stock symbol \"" + Printable(symbol) +
                                         "\" cannot be used as a file name.");
-        return false;
-    }
-    location.path = DataFolder() + market + "/" + (hasExtension ? symbol : symbol + ".csv");
+    location.path = paths.DataFolder() + market + "/" + (hasExtension ? symbol : symbol + ".csv");
     location.symbol = bare;
-    return true;
+    return {};
 }
 
-bool EnsureMarketFolder(const std::string& market) {
-    if (!CheckMarket(market)) return false;
-    return MakeFolder(DataFolder()) && MakeFolder(DataFolder() + market);
+CFileResult EnsureMarketFolder(const CInstallPaths& paths, const std::string& market) {
+    if (CFileResult marketOk = CheckMarket(market); !marketOk) return marketOk;
+    if (CFileResult data = MakeFolder(paths.DataFolder()); !data) return data;
+    return MakeFolder(paths.DataFolder() + market);
 }
 
-bool IsInsideDataFolder(const std::string& path, std::string* resolved) {
+bool IsInsideDataFolder(const CInstallPaths& paths, const std::string& path,
+                        std::string* resolved) {
     if (path.empty()) return false;
-    fs::path folder = AbsoluteNormal(DataFolder());
+    fs::path folder = AbsoluteNormal(paths.DataFolder());
     if (!folder.has_filename()) folder = folder.parent_path();
     fs::path file = AbsoluteNormal(path);
     auto p = file.begin();

@@ -1,14 +1,14 @@
 #pragma once
+#include "ctlkit/base/CFileResult.h"
 #include <string>
+
+class CInstallPaths;
 
 // Where the quote file of a symbol lies, and the folders around it.
 //
-// The quote file of symbol S in market M is program folder + "Data/" + M + "/" + S + ".csv".
-// A symbol that already ends in ".txt" or ".csv" (exactly so) keeps that extension, and the
-// symbol proper is S without it.
-
-// Program folder + "Data/".
-std::string DataFolder();
+// The quote file of symbol S in market M is the data folder + M + "/" + S + ".csv". A symbol
+// that already ends in ".txt" or ".csv" (exactly so) keeps that extension, and the symbol
+// proper is S without it.
 
 struct SQuoteFileLocation {
     std::string path;   // the quote file
@@ -16,15 +16,16 @@ struct SQuoteFileLocation {
 };
 
 // Forms the location; a market code or symbol that cannot be used as one path part is
-// refused with a message through the active prompter, and false is given.
-bool LocateQuoteFile(const std::string& market, const std::string& symbol,
-                     SQuoteFileLocation& location);
+// refused (UnsafeName, with the message naming it).
+CFileResult LocateQuoteFile(const CInstallPaths& paths, const std::string& market,
+                            const std::string& symbol, SQuoteFileLocation& location);
 
-// Creates program folder + "Data/" + market (and "Data/" itself) when missing. An unsafe
-// market code or a folder that cannot be created is reported through the prompter.
-bool EnsureMarketFolder(const std::string& market);
+// Creates the data folder + market (and the data folder itself) when missing: UnsafeName for
+// an unsafe market code, CannotWrite for a folder that cannot be created.
+CFileResult EnsureMarketFolder(const CInstallPaths& paths, const std::string& market);
 
 // True when `path`, made absolute and with "." and ".." resolved by its text alone, names
 // something below the data folder; `resolved` (when given) then gets that path, which is the
 // one to write to, since the file system would resolve ".." after a symbolic link elsewhere.
-bool IsInsideDataFolder(const std::string& path, std::string* resolved = nullptr);
+bool IsInsideDataFolder(const CInstallPaths& paths, const std::string& path,
+                        std::string* resolved = nullptr);

@@ -8,6 +8,7 @@ const char* const kAxisSetting = "AXIS_SETTING";
 const char* const kAxisFont = "AXIS_FONT";
 const char* const kLabelFont = "LABEL_FONT";
 const char* const kNameBar = "ALL_NAMEBAR";
+const char* const kStockLine = "STOCKLINE_SETUP";
 
 bool Flag(CIniReader& ini, const char* key, const char* section) {
     return ini.getKeyValueBool(key, section) != 0;
@@ -61,6 +62,7 @@ LastChartSettings LastChartSettings::Read(CIniReader& ini) {
     std::string name = ini.getKeyValue("TickerName", kDataDirectory);
     if (!name.empty()) s.tickerName = name;
     s.tickerMarket = ini.getKeyValue("TickerMarket", kDataDirectory);
+    s.dataDirectory = ini.getKeyValue("DataDirectory", kDataDirectory);
     return s;
 }
 
@@ -114,4 +116,26 @@ bool NameBarSettings::Write(CIniReader& ini) const {
     bool ok = ini.setKeyNum(marIndex, "MarIndex", kNameBar) != 0;
     ok = ini.setKeyBool(byName, "ByName", kNameBar) != 0 && ok;
     return ok;
+}
+
+StockLineSettings StockLineSettings::Read(CIniReader& ini) {
+    StockLineSettings s;
+    s.sectionExists = SectionExists(ini);
+    if (!ini.getKeyValue("DisPeriod", kStockLine).empty()) {
+        int stored = ini.getKeyValueNum("DisPeriod", kStockLine);
+        if (stored >= 0) s.maximumQuotes = stored;
+    }
+    return s;
+}
+
+bool StockLineSettings::SectionExists(CIniReader& ini) {
+    return ini.sectionExists(kStockLine) != 0;
+}
+
+bool StockLineSettings::WriteBarsInWindow(CIniReader& ini, int bars) {
+    return ini.setKeyNum(bars, "DisDayNum", kStockLine) != 0;
+}
+
+bool StockLineSettings::WriteMaximumQuotes(CIniReader& ini, int maximum) {
+    return ini.setKeyNum(maximum, "DisPeriod", kStockLine) != 0;
 }

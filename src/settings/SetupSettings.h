@@ -31,10 +31,12 @@ struct ToolbarSettings {
     bool Write(CIniReader& ini) const;
 };
 
-// [DATA_DIRECTORY] the symbol and market of the last chart.
+// [DATA_DIRECTORY] the symbol and market of the last chart. "DataDirectory" is read with
+// them and not written back.
 struct LastChartSettings {
     std::string tickerName = "NoName";
     std::string tickerMarket;
+    std::string dataDirectory;
 
     static LastChartSettings Read(CIniReader& ini);
     bool Write(CIniReader& ini) const;
@@ -70,4 +72,19 @@ struct NameBarSettings {
 
     static NameBarSettings Read(CIniReader& ini);
     bool Write(CIniReader& ini) const;
+};
+
+// [STOCKLINE_SETUP] the quotes a chart keeps ("DisPeriod") and the bars its window shows
+// ("DisDayNum"), as the user last chose them.
+struct StockLineSettings {
+    static constexpr int kDefaultMaximumQuotes = 400;
+    static constexpr int kDefaultBarsInWindow = 50;
+
+    bool sectionExists = false;
+    int maximumQuotes = kDefaultMaximumQuotes; // an empty or negative value reads as the default
+
+    static StockLineSettings Read(CIniReader& ini);
+    static bool SectionExists(CIniReader& ini);
+    static bool WriteBarsInWindow(CIniReader& ini, int bars);
+    static bool WriteMaximumQuotes(CIniReader& ini, int maximum);
 };

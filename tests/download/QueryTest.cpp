@@ -1,5 +1,5 @@
 #include "DownloadTestSupport.h"
-#include "download/DownloadSettings.h"
+#include "settings/DownloadSettings.h"
 #include "download/QuoteQuery.h"
 
 TEST(QuoteQuery, FullDownloadOfIbmOnTheSixthOfMarch2005) {

@@ -1,6 +1,6 @@
 #include "IndicatorsTestSupport.h"
 #include "indicators/IndicatorBuilder.h"
-#include "quotes/QuoteToolLoader.h"
+#include "quotes/PeriodChoice.h"
 
 // Values worked out by hand in 32-bit floats (every operation rounded to float, in the order
 // of the formula) from the newest 401 daily quotes of tests/data/ttrc.csv, 31 May 2005 to
@@ -10,7 +10,7 @@ namespace {
 class HandCheckTest : public IndicatorsTest {
 protected:
     HandCheckTest() {
-        if (!LoadQuotesForTool(stock, TtrcPath(), {}, 400, nullptr))
+        if (!LoadQuotesInPeriod(stock, TtrcPath(), {}, 400, nullptr))
             throw std::runtime_error("ttrc.csv did not load");
     }
 

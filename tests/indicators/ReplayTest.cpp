@@ -2,7 +2,7 @@
 #include "IndicatorsTestSupport.h"
 #include "indicators/IndicatorBuilder.h"
 #include "quotes/CViewPar.h"
-#include "quotes/QuoteToolLoader.h"
+#include "quotes/PeriodChoice.h"
 #include "tools/CLine.h"
 
 namespace {
@@ -25,7 +25,7 @@ protected:
     // What building the same lists anew on a series loaded in `period` gives.
     void ExpectLikeFreshBuild(CStock& stock, SPeriodChoice period) {
         CStock fresh;
-        ASSERT_TRUE(LoadQuotesForTool(fresh, TtrcPath(), period, 400, nullptr));
+        ASSERT_TRUE(LoadQuotesInPeriod(fresh, TtrcPath(), period, 400, nullptr));
         PlaceIndicators(fresh);
         ASSERT_EQ(fresh.Display().size(), stock.Display().size());
         for (int pane = 0; pane < 3; ++pane) {
@@ -48,7 +48,7 @@ protected:
 
 TEST_F(ReplayTest, PeriodChangeRecomputesEveryPaneFromItsList) {
     CStock stock;
-    ASSERT_TRUE(LoadQuotesForTool(stock, TtrcPath(), {}, 400, nullptr));
+    ASSERT_TRUE(LoadQuotesInPeriod(stock, TtrcPath(), {}, 400, nullptr));
     PlaceIndicators(stock);
 
     stock.MakeWeekLine(false);
@@ -67,7 +67,7 @@ TEST_F(ReplayTest, PeriodChangeRecomputesEveryPaneFromItsList) {
 
 TEST_F(ReplayTest, UserDrawingStaysAndTheFlagsFollowIt) {
     CStock stock;
-    ASSERT_TRUE(LoadQuotesForTool(stock, TtrcPath(), {}, 400, nullptr));
+    ASSERT_TRUE(LoadQuotesInPeriod(stock, TtrcPath(), {}, 400, nullptr));
     BuildIndicator(stock, "SMA", 0, false, true);
     BuildIndicator(stock, "FLAGMA", 0, true, true);
     auto line = std::make_unique<CLine>();
@@ -83,7 +83,7 @@ TEST_F(ReplayTest, UserDrawingStaysAndTheFlagsFollowIt) {
 
 TEST_F(ReplayTest, LoadingQuotesReplaysTheLists) {
     CStock stock;
-    ASSERT_TRUE(LoadQuotesForTool(stock, TtrcPath(), {CStock::kPeriodWeek, 2}, 400, nullptr));
+    ASSERT_TRUE(LoadQuotesInPeriod(stock, TtrcPath(), {CStock::kPeriodWeek, 2}, 400, nullptr));
     PlaceIndicators(stock);
     ASSERT_TRUE(stock.LoadQuoteFile(TtrcPath()));
     ExpectLikeFreshBuild(stock, {CStock::kPeriodWeek, 2});
@@ -92,7 +92,7 @@ TEST_F(ReplayTest, LoadingQuotesReplaysTheLists) {
 
 TEST_F(ReplayTest, ReloadThenReplayAsTheRefreshCommandDoes) {
     CStock stock;
-    ASSERT_TRUE(LoadQuotesForTool(stock, TtrcPath(), {CStock::kPeriodMonth, 2}, 400, nullptr));
+    ASSERT_TRUE(LoadQuotesInPeriod(stock, TtrcPath(), {CStock::kPeriodMonth, 2}, 400, nullptr));
     PlaceIndicators(stock);
     ASSERT_TRUE(stock.ReloadQuoteFile(TtrcPath(), true, true));
     // The reload leaves the curves without data until they are replayed.
@@ -103,7 +103,7 @@ TEST_F(ReplayTest, ReloadThenReplayAsTheRefreshCommandDoes) {
 
 TEST_F(ReplayTest, FlagOnlyListDoesNotPileUpFlags) {
     CStock stock;
-    ASSERT_TRUE(LoadQuotesForTool(stock, TtrcPath(), {}, 400, nullptr));
+    ASSERT_TRUE(LoadQuotesInPeriod(stock, TtrcPath(), {}, 400, nullptr));
     BuildIndicator(stock, "FLAGMA", 0, true, true);
     for (int round = 0; round < 3; ++round) {
         stock.MakeWeekLine(false);
@@ -117,7 +117,7 @@ TEST_F(ReplayTest, FlagOnlyListDoesNotPileUpFlags) {
 
 TEST_F(ReplayTest, PaneWithoutListKeepsItsCurvesEmptiedOfData) {
     CStock stock;
-    ASSERT_TRUE(LoadQuotesForTool(stock, TtrcPath(), {}, 400, nullptr));
+    ASSERT_TRUE(LoadQuotesInPeriod(stock, TtrcPath(), {}, 400, nullptr));
     BuildIndicator(stock, "ATR", 1, false, false);
     stock.MakeWeekLine(false);
     ASSERT_EQ(PaneOf(stock, 1).Curves().size(), 3u);
@@ -126,7 +126,7 @@ TEST_F(ReplayTest, PaneWithoutListKeepsItsCurvesEmptiedOfData) {
 
 TEST_F(ReplayTest, ReplayedPanesGetTheNewWindowRange) {
     CStock stock;
-    ASSERT_TRUE(LoadQuotesForTool(stock, TtrcPath(), {}, 400, nullptr));
+    ASSERT_TRUE(LoadQuotesInPeriod(stock, TtrcPath(), {}, 400, nullptr));
     BuildIndicator(stock, "VOL", 1, false, true);
     stock.MakeMonthLine(false);
     const CTCurve& pane = PaneOf(stock, 1);

@@ -2,7 +2,7 @@
 #include "IndicatorsTestSupport.h"
 #include "indicators/IndicatorBuilder.h"
 #include "indicators/IndicatorCatalog.h"
-#include "quotes/QuoteToolLoader.h"
+#include "quotes/PeriodChoice.h"
 #include "series/Averages.h"
 #include "series/Sources.h"
 
@@ -89,7 +89,7 @@ class RealDataLengthTest : public IndicatorsTest,
 
 TEST_P(RealDataLengthTest, EveryBuilderFitsTheDefaultQuotesInEachPeriod) {
     CStock stock;
-    ASSERT_TRUE(LoadQuotesForTool(stock, TtrcPath(), GetParam().period, 400, nullptr));
+    ASSERT_TRUE(LoadQuotesInPeriod(stock, TtrcPath(), GetParam().period, 400, nullptr));
     ASSERT_EQ(stock.Display().size(), GetParam().bars);
     ExpectEveryBuilderFits(stock);
 }

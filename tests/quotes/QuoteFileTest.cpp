@@ -2,7 +2,7 @@
 #include "quotes/CStock.h"
 #include "quotes/QuoteFileFormat.h"
 #include "quotes/QuoteFileLocation.h"
-#include "quotes/QuoteToolLoader.h"
+#include "quotes/PeriodChoice.h"
 #include <random>
 
 namespace {
@@ -182,7 +182,7 @@ TEST_F(QuoteFileTest, ToolLoaderAppliesPeriodAndMaximumWithoutTouchingSettings) 
         CStock stock;
         SQuoteReadStats stats;
         ASSERT_TRUE(
-            LoadQuotesForTool(stock, ZS_TEST_DATA_DIR "/ttrc.csv", *period, 1000000, &stats));
+            LoadQuotesInPeriod(stock, ZS_TEST_DATA_DIR "/ttrc.csv", *period, 1000000, &stats));
         EXPECT_EQ(stats.quotes, 5550u);
         EXPECT_EQ(stock.Base().size(), 5550u);
         EXPECT_EQ(stock.Display().size(), c.bars) << c.period;

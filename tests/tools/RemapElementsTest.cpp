@@ -1,5 +1,5 @@
 #include "../indicators/IndicatorsTestSupport.h"
-#include "quotes/QuoteToolLoader.h"
+#include "quotes/PeriodChoice.h"
 #include "tools/CGChannel.h"
 #include "tools/CLine.h"
 #include "tools/CSDChannel.h"
@@ -22,7 +22,7 @@ protected:
 TEST_F(RemapElementsTest, DrawingsFollowTheirDatesThroughPeriodChanges) {
     CStock stock;
     CStockPanes::InstallIn(stock);
-    ASSERT_TRUE(LoadQuotesForTool(stock, TtrcPath(), {}, 400, nullptr));
+    ASSERT_TRUE(LoadQuotesInPeriod(stock, TtrcPath(), {}, 400, nullptr));
     const float n = static_cast<float>(stock.Display().size());
     CLine* line = Add<CLine>(stock, 37, 212.5f);
     CGChannel* channel = Add<CGChannel>(stock, 100, 301);

@@ -25,8 +25,16 @@ public:
         result.m_message = std::move(message);
         return result;
     }
+    // A failure that still delivered what came before the fault (a quote file read up to the
+    // line it refused): the caller keeps that part and tells the user.
+    static CFileResult Partial(EKind kind, std::string message) {
+        CFileResult result = Failure(kind, std::move(message));
+        result.m_partial = true;
+        return result;
+    }
 
     bool ok() const { return m_kind == EKind::Ok; }
+    bool partial() const { return m_partial; }
     explicit operator bool() const { return ok(); }
     EKind kind() const { return m_kind; }
     // Empty on success.
@@ -35,4 +43,5 @@ public:
 private:
     EKind m_kind = EKind::Ok;
     std::string m_message;
+    bool m_partial = false;
 };

@@ -1,5 +1,5 @@
 #include "DownloadSettings.h"
-#include "settings/SetupSettings.h"
+#include "SetupSettings.h"
 
 namespace {
 const char* const kDownload = "DOWNLOAD";

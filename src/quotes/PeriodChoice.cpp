@@ -1,4 +1,4 @@
-#include "QuoteToolLoader.h"
+#include "PeriodChoice.h"
 #include "CStock.h"
 #include "QuoteFields.h"
 
@@ -21,12 +21,13 @@ std::optional<SPeriodChoice> ParsePeriodChoice(std::string_view text) {
     return choice;
 }
 
-bool LoadQuotesForTool(CStock& stock, const std::string& path, const SPeriodChoice& period,
-                       int maximumQuotes, SQuoteReadStats* stats) {
+CFileResult LoadQuotesInPeriod(CStock& stock, const std::string& path,
+                               const SPeriodChoice& period, int maximumQuotes,
+                               SQuoteReadStats* stats) {
     if (!stock.SetMaximumQuotes(maximumQuotes, false) ||
         !stock.RestorePeriod(period.period, period.nDays))
-        return false;
-    bool loaded = stock.LoadQuoteFile(path);
+        return CFileResult::Failure(CFileResult::EKind::CannotOpen, "");
+    CFileResult loaded = stock.LoadQuoteFile(path);
     if (stats) *stats = stock.LastReadStats();
     return loaded;
 }

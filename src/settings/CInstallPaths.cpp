@@ -1,0 +1,47 @@
+#include "CInstallPaths.h"
+#include "ctlkit/base/ProgramFolder.h"
+
+CInstallPaths::CInstallPaths(std::string programFolder) : m_folder(std::move(programFolder)) {
+    if (m_folder.empty() || m_folder.back() != '/') m_folder += '/';
+}
+
+CInstallPaths CInstallPaths::OfProgram() {
+    return CInstallPaths(::ProgramFolder());
+}
+
+std::string CInstallPaths::SetupIni() const {
+    return m_folder + "setup.ini";
+}
+std::string CInstallPaths::LanguageFolder() const {
+    return m_folder + "Lng/";
+}
+std::string CInstallPaths::LanguageFile(const std::string& name) const {
+    return LanguageFolder() + name;
+}
+std::string CInstallPaths::DataFolder() const {
+    return m_folder + "Data/";
+}
+std::string CInstallPaths::MarketDataFolder(const std::string& market) const {
+    return DataFolder() + market + "/";
+}
+std::string CInstallPaths::TemplateFolder() const {
+    return m_folder + "Template/";
+}
+std::string CInstallPaths::FavouritesFolder() const {
+    return m_folder + "fav/";
+}
+std::string CInstallPaths::SystemFolder() const {
+    return m_folder + "System/";
+}
+std::string CInstallPaths::DefaultTemplate() const {
+    return SystemFolder() + "DTemp";
+}
+std::string CInstallPaths::IndexFolder() const {
+    return m_folder + "Index/";
+}
+std::string CInstallPaths::MarketList() const {
+    return IndexFolder() + "market.txt";
+}
+std::string CInstallPaths::HelpFile() const {
+    return m_folder + "help.chm";
+}

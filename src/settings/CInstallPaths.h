@@ -1,0 +1,30 @@
+#pragma once
+#include <string>
+
+// Every path of one installation, formed from its program folder with "/". Each accessor
+// returns a new string; folders end in "/".
+class CInstallPaths {
+public:
+    // `programFolder` gets a trailing "/" when it has none.
+    explicit CInstallPaths(std::string programFolder);
+    // The running program's installation: ZENTRISTOCK_HOME when set and not empty, else the
+    // folder of the executable.
+    static CInstallPaths OfProgram();
+
+    const std::string& ProgramFolder() const { return m_folder; }
+    std::string SetupIni() const;                            // shared with quotefetch
+    std::string LanguageFolder() const;                      // language files
+    std::string LanguageFile(const std::string& name) const; // a file of the language folder
+    std::string DataFolder() const; // quote files, one sub-folder per market
+    std::string MarketDataFolder(const std::string& market) const;
+    std::string TemplateFolder() const;   // chart templates (*.tmp)
+    std::string FavouritesFolder() const; // favourite lists
+    std::string SystemFolder() const;     // default template, downloaded market lists
+    std::string DefaultTemplate() const;  // System/DTemp
+    std::string IndexFolder() const;
+    std::string MarketList() const; // Index/market.txt
+    std::string HelpFile() const;   // help.chm, opened with the desktop's viewer
+
+private:
+    std::string m_folder;
+};
