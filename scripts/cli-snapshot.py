@@ -46,7 +46,7 @@ def runs(out, server):
     r += [
         ("quotes-missing", ["quotes", os.path.join(FIXTURES, "none.csv")]),
         ("quotes-badperiod", ["quotes", SHORT, "--period", "year"]),
-        ("quotes-acme-home", ["quotes", ACME, "--home", SAMPLE]),
+        ("fresh-acme-home", ["quotes", ACME, "--home", "FRESH"]),
         ("indicator-json", ["indicator", TTRC, "KC", "--format", "json"]),
         ("indicator-unknown", ["indicator", TTRC, "nope"]),
         ("costdist", ["costdist", TTRC, "--bar", "120"]),
@@ -139,16 +139,18 @@ def snapshot(cli, out):
             env = dict(os.environ, TZ="UTC", ZENTRISTOCK_HOME=home,
                        QT_QPA_PLATFORM="offscreen")
             for name, args in runs(files, url):
-                run_env = env
+                run_env, fresh = env, None
                 if name.startswith("fresh-"):
                     fresh = os.path.join(work, name)
-                    shutil.copytree(SAMPLE, fresh)
+                    shutil.copytree(os.path.join(ROOT, "data"), fresh,
+                                    ignore=shutil.ignore_patterns("setup.ini", "setup.ini.*"))
                     run_env = dict(env, ZENTRISTOCK_HOME=fresh)
-                args = [home if a == "HOME" else a for a in args]
+                args = [home if a == "HOME" else fresh if a == "FRESH" else a for a in args]
                 p = subprocess.run([cli] + args, capture_output=True, env=run_env)
                 text = b"status %d\n--- stdout\n%s--- stderr\n%s" % (p.returncode, p.stdout,
                                                                       p.stderr)
-                for path, tag in ((home, b"HOME"), (files, b"OUT"), (url, "SERVER")):
+                for path, tag in ((home, b"HOME"), (files, b"OUT"), (url, "SERVER"),
+                                  (fresh or home, b"FRESH")):
                     text = text.replace(path.encode(), tag if isinstance(tag, bytes)
                                         else tag.encode())
                 with open(os.path.join(out, name + ".txt"), "wb") as f:
