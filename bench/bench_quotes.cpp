@@ -67,7 +67,7 @@ void BM_LoadCsvMillionLines(benchmark::State& state) {
     CStock stock;
     stock.SetMaximumQuotes(kLines, false);
     for (auto _ : state) {
-        bool loaded = stock.LoadQuoteFile(Home().quoteFile);
+        bool loaded = stock.LoadQuoteFile(Home().quoteFile).ok();
         if (!loaded || stock.Base().size() != kLines) state.SkipWithError("load failed");
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * Home().bytes));
@@ -79,7 +79,7 @@ void BM_ExportCsvMillionQuotes(benchmark::State& state) {
     CScopedPrompter scoped(prompter);
     CStock stock;
     stock.SetMaximumQuotes(kLines, false);
-    stock.LoadQuoteFile(Home().quoteFile);
+    if (!stock.LoadQuoteFile(Home().quoteFile)) state.SkipWithError("load failed");
     std::string out = Home().folder + "export.csv";
     for (auto _ : state) {
         if (!stock.ExportCsv(out)) state.SkipWithError("export failed");
@@ -95,7 +95,7 @@ void BM_FormatCsvMillionQuotes(benchmark::State& state) {
     CScopedPrompter scoped(prompter);
     CStock stock;
     stock.SetMaximumQuotes(kLines, false);
-    stock.LoadQuoteFile(Home().quoteFile);
+    if (!stock.LoadQuoteFile(Home().quoteFile)) state.SkipWithError("load failed");
     size_t bytes = 0;
     for (auto _ : state) {
         std::string text = CCsvQuoteWriter::Format(stock.Display());

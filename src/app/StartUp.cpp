@@ -1,12 +1,11 @@
 #include "StartUp.h"
 #include "ctlkit/base/SafeName.h"
 #include "ctlkit/lang/CLanguage.h"
-#include "settings/InstallPaths.h"
 #include "settings/SetupSettings.h"
 
-void ActivateConfiguredLanguage(CIniReader& setup) {
-    std::string name = ReadLanguageName(setup);
+void ActivateConfiguredLanguage(CModelContext& context) {
+    std::string name = ReadLanguageName(context.Settings());
     // A name that would leave the language folder is ignored like a missing file.
     if (!name.empty() && !IsSafePathPart(name)) name.clear();
-    CLanguage::SetFile(InstallPaths::LanguageFile(name));
+    CLanguage::SetFile(context.Paths().LanguageFile(name));
 }

@@ -1,7 +1,7 @@
 #pragma once
-#include "ctlkit/base/CIniReader.h"
+#include "settings/CModelContext.h"
 
 // The first start-up step: the language file that setup.ini names under [ENVIORMENT] "Lng"
 // becomes the active one. With no name the language folder itself is set, which reads as no
 // file, so the user interface stays untranslated.
-void ActivateConfiguredLanguage(CIniReader& setup);
+void ActivateConfiguredLanguage(CModelContext& context);

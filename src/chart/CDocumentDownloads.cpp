@@ -2,7 +2,6 @@
 #include "ctlkit/base/CIniReader.h"
 #include "ctlkit/jobs/WindowMessages.h"
 #include "download/QuoteQuery.h"
-#include "settings/InstallPaths.h"
 
 CDocumentDownloads::CDocumentDownloads(CZentriStockDoc& document, CUiThreadLoop& loop,
                                        std::chrono::milliseconds dispatchPause)
@@ -41,11 +40,10 @@ SDownloadRequest CDocumentDownloads::Request(const std::string& symbol,
     SDownloadRequest request;
     request.ticker = symbol;
     request.market = market;
-    request.dataFolder = InstallPaths::DataFolder();
+    request.dataFolder = m_document.Context().Paths().DataFolder();
     request.notify = m_window;
     request.progress = m_progress;
-    CIniReader setup;
-    request.settings = SDownloadSettings::Read(setup);
+    request.settings = SDownloadSettings::Read(m_document.Context().Settings());
     request.timeOutMs = m_timeOutMs;
     return request;
 }

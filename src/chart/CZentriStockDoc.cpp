@@ -6,7 +6,6 @@
 #include "indicators/CTCurve.h"
 #include "quotes/QuoteFileFormat.h"
 #include "quotes/QuoteFileLocation.h"
-#include "settings/InstallPaths.h"
 #include "settings/SetupSettings.h"
 #include <filesystem>
 #include <system_error>
@@ -20,46 +19,56 @@ constexpr const char* kUnopenableTemplate = "Can not open the selected template 
 constexpr const char* kWrongTemplateType = "Error file type.";
 constexpr const char* kNoName = "NoName";
 
-void Tell(const std::string& text) {
-    CPrompter::Active().ShowMessage(text);
-}
-
-std::unique_ptr<CStock> NewSeries() {
-    auto stock = std::make_unique<CStock>();
+std::unique_ptr<CStock> NewSeries(CModelContext& context) {
+    auto stock = std::make_unique<CStock>(context.Now());
     CStockPanes::InstallIn(*stock);
     return stock;
 }
 } // namespace
 
-CZentriStockDoc::CZentriStockDoc() : m_stock(NewSeries()) {
-    const LastChartSettings last = LastChartSettings::Read(m_settings);
-    m_symbol = last.tickerName;
-    m_market = last.tickerMarket;
-    m_settings.getKeyValue("DataDirectory", "DATA_DIRECTORY");
-    const EnvironmentSettings environment = EnvironmentSettings::Read(m_settings);
-    m_curveFloating = environment.curveFloating;
-    m_yAxisOffset = environment.yAxisOffset;
+CZentriStockDoc::CZentriStockDoc(CModelContext& context)
+    : m_context(&context), m_stock(NewSeries(context)), m_translator(context.Paths().SetupIni()) {
+    m_symbol = LastChartSettings().tickerName;
     m_paneCount = m_stock->PaneCount();
     m_title = m_symbol;
 }
 
-CZentriStockDoc::~CZentriStockDoc() {
-    try {
-        SaveSettings();
-    } catch (...) {
-        // A destructor must not throw; setup.ini keeps its old values.
-    }
+CZentriStockDoc::~CZentriStockDoc() = default;
+
+void CZentriStockDoc::Tell(const std::string& text) const {
+    m_context->Prompter().ShowMessage(text);
+}
+
+void CZentriStockDoc::LoadSettings() {
+    m_stock->LoadSettings(*m_context);
+    const LastChartSettings last = LastChartSettings::Read(m_context->Settings());
+    m_symbol = last.tickerName;
+    m_market = last.tickerMarket;
+    const EnvironmentSettings environment = EnvironmentSettings::Read(m_context->Settings());
+    m_curveFloating = environment.curveFloating;
+    m_yAxisOffset = environment.yAxisOffset;
+    m_title = m_symbol;
+}
+
+void CZentriStockDoc::Close() {
+    SaveSettings();
+    CloseSeries(*m_stock);
+}
+
+void CZentriStockDoc::CloseSeries(CStock& stock) {
+    CFileResult exported = stock.Close(*m_context);
+    if (!exported) Tell(exported.message());
 }
 
 void CZentriStockDoc::SaveSettings() {
     LastChartSettings last;
     last.tickerName = m_symbol;
     last.tickerMarket = m_market;
-    last.Write(m_settings);
+    last.Write(m_context->Settings());
     EnvironmentSettings environment;
     environment.curveFloating = m_curveFloating;
     environment.yAxisOffset = m_yAxisOffset;
-    environment.Write(m_settings);
+    environment.Write(m_context->Settings());
 }
 
 void CZentriStockDoc::MakePanes() {
@@ -76,11 +85,22 @@ void CZentriStockDoc::NewDocument() {
 
 bool CZentriStockDoc::LoadSymbolQuotes(const std::string& symbol, const std::string& market) {
     SQuoteFileLocation location;
-    if (!LocateQuoteFile(market, symbol, location)) return false;
-    std::error_code ignored;
-    const bool present = std::filesystem::is_regular_file(location.path, ignored);
-    if (!present || !CheckQuoteFile(location.path) || !m_stock->LoadQuoteFile(location.path))
+    if (CFileResult located = LocateQuoteFile(m_context->Paths(), market, symbol, location);
+        !located) {
+        Tell(located.message());
         return false;
+    }
+    std::error_code ignored;
+    if (!std::filesystem::is_regular_file(location.path, ignored)) return false;
+    if (CFileResult checked = CheckQuoteFile(location.path); !checked) {
+        Tell(checked.message());
+        return false;
+    }
+    CFileResult loaded = m_stock->LoadQuoteFile(location.path);
+    if (!loaded) {
+        if (!loaded.message().empty()) Tell(loaded.message());
+        if (!loaded.partial()) return false;
+    }
     m_symbol = location.symbol;
     m_market = market;
     m_stock->SetSymbolName(location.symbol);
@@ -91,11 +111,15 @@ bool CZentriStockDoc::LoadSymbolQuotes(const std::string& symbol, const std::str
 
 bool CZentriStockDoc::OpenSymbol(const std::string& symbol, const std::string& market) {
     SQuoteFileLocation location;
-    if (!LocateQuoteFile(market, symbol, location)) return false;
+    if (CFileResult located = LocateQuoteFile(m_context->Paths(), market, symbol, location);
+        !located) {
+        Tell(located.message());
+        return false;
+    }
     if (LoadSymbolQuotes(symbol, market)) return true;
     const std::string question =
         CLanguage::TranslateString(kDownloadQuestionId).value_or(kDownloadQuestion);
-    if (CPrompter::Active().AskYesNo(question) && m_downloadStarter)
+    if (m_context->Prompter().AskYesNo(question) && m_downloadStarter)
         m_downloadStarter(location.symbol, market);
     return false;
 }
@@ -107,6 +131,12 @@ bool CZentriStockDoc::OpenChart(const std::string& path) {
         Tell("The chart file " + path + " cannot be read: " + error + ".");
         return false;
     }
+    // The series read from the file keeps its own quote count; the settings' count is what
+    // closing it stores when the user chose none.
+    const StockLineSettings setup = StockLineSettings::Read(m_context->Settings());
+    if (!setup.sectionExists) Tell("Section doesn't exist");
+    read->KeepSetupMaximum(setup.maximumQuotes);
+    CloseSeries(*m_stock);
     m_stock = std::move(read);
     m_symbol = m_stock->SymbolName();
     m_market = m_stock->Market();
@@ -167,8 +197,8 @@ bool CZentriStockDoc::SaveTemplate(const std::string& path) {
 
 bool CZentriStockDoc::SaveAsDefaultTemplate() {
     std::error_code ignored;
-    std::filesystem::create_directories(InstallPaths::SystemFolder(), ignored);
-    return SaveTemplate(InstallPaths::DefaultTemplate());
+    std::filesystem::create_directories(m_context->Paths().SystemFolder(), ignored);
+    return SaveTemplate(m_context->Paths().DefaultTemplate());
 }
 
 bool CZentriStockDoc::ReadTemplate(const std::string& path) {
@@ -192,38 +222,47 @@ bool CZentriStockDoc::ReadTemplate(const std::string& path) {
     return true;
 }
 
-bool CZentriStockDoc::HasActiveChart(const CZentriStockDoc* active) {
+bool CZentriStockDoc::HasActiveChart(CModelContext& context, const CZentriStockDoc* active) {
     if (active) return true;
-    Tell(kNoChildWindow);
+    context.Prompter().ShowMessage(kNoChildWindow);
     return false;
 }
 
-std::unique_ptr<CZentriStockDoc> CZentriStockDoc::FromDefaultTemplate() {
-    auto document = std::make_unique<CZentriStockDoc>();
-    document->ReadTemplate(InstallPaths::DefaultTemplate());
+std::unique_ptr<CZentriStockDoc> CZentriStockDoc::Opened(CModelContext& context) {
+    auto document = std::make_unique<CZentriStockDoc>(context);
+    document->LoadSettings();
+    return document;
+}
+
+std::unique_ptr<CZentriStockDoc> CZentriStockDoc::FromDefaultTemplate(CModelContext& context) {
+    auto document = Opened(context);
+    document->ReadTemplate(context.Paths().DefaultTemplate());
     document->NewDocument();
     return document;
 }
 
-std::unique_ptr<CZentriStockDoc> CZentriStockDoc::NewChart() {
-    return FromDefaultTemplate();
+std::unique_ptr<CZentriStockDoc> CZentriStockDoc::NewChart(CModelContext& context) {
+    return FromDefaultTemplate(context);
 }
 
-std::unique_ptr<CZentriStockDoc> CZentriStockDoc::NewChartOfSymbol(const CZentriStockDoc* active) {
-    if (!HasActiveChart(active)) return nullptr;
-    auto document = FromDefaultTemplate();
+std::unique_ptr<CZentriStockDoc> CZentriStockDoc::NewChartOfSymbol(CModelContext& context,
+                                                                   const CZentriStockDoc* active) {
+    if (!HasActiveChart(context, active)) return nullptr;
+    auto document = FromDefaultTemplate(context);
     document->OpenSymbol(active->Symbol(), active->Market());
     return document;
 }
 
-std::unique_ptr<CZentriStockDoc> CZentriStockDoc::NewChartWithPanes(const CZentriStockDoc* active,
+std::unique_ptr<CZentriStockDoc> CZentriStockDoc::NewChartWithPanes(CModelContext& context,
+                                                                    const CZentriStockDoc* active,
                                                                     int panes) {
-    if (!HasActiveChart(active)) return nullptr;
+    if (!HasActiveChart(context, active)) return nullptr;
     if (panes < 1 || panes > CChartFile::kMaxPanes) {
-        Tell("A chart holds 1 to 10 panes, not " + std::to_string(panes) + ".");
+        context.Prompter().ShowMessage("A chart holds 1 to 10 panes, not " + std::to_string(panes) +
+                                       ".");
         return nullptr;
     }
-    auto document = FromDefaultTemplate();
+    auto document = FromDefaultTemplate(context);
     document->m_stock->SetPaneCount(panes);
     document->MakePanes();
     document->OpenSymbol(active->Symbol(), active->Market());
@@ -231,9 +270,10 @@ std::unique_ptr<CZentriStockDoc> CZentriStockDoc::NewChartWithPanes(const CZentr
 }
 
 std::unique_ptr<CZentriStockDoc>
-CZentriStockDoc::NewChartFromTemplate(const CZentriStockDoc* active, const std::string& path) {
-    if (!HasActiveChart(active)) return nullptr;
-    auto document = std::make_unique<CZentriStockDoc>();
+CZentriStockDoc::NewChartFromTemplate(CModelContext& context, const CZentriStockDoc* active,
+                                      const std::string& path) {
+    if (!HasActiveChart(context, active)) return nullptr;
+    auto document = Opened(context);
     document->ReadTemplate(path);
     document->NewDocument();
     document->OpenSymbol(active->Symbol(), active->Market());

@@ -1,25 +1,27 @@
 #pragma once
-#include "ctlkit/base/CIniReader.h"
 #include "ctlkit/lang/CLanguage.h"
 #include "quotes/CStock.h"
+#include "settings/CModelContext.h"
 #include <functional>
 #include <memory>
 #include <string>
 
 // One chart: the price series with its panes, the symbol and market it shows, and the chart
-// options of setup.ini. Creation reads "DATA_DIRECTORY" ("TickerName", "TickerMarket",
-// "DataDirectory") and "ENVIORMENT" ("CurveFloating", "YAxisOffset"); destruction writes the
-// symbol, market and both flags back, so the next new chart starts where this one ended.
+// options of setup.ini. A new document reads and writes nothing; LoadSettings, when the chart
+// opens, reads the series' settings and then "DATA_DIRECTORY" ("TickerName", "TickerMarket",
+// "DataDirectory") and "ENVIORMENT" ("CurveFloating", "YAxisOffset"); Close writes the
+// symbol, market and both flags back, so the next new chart starts where this one ended, and
+// then closes the series. The new-chart commands below load the settings themselves.
 //
 // Charts and templates are read into a new series first; the open chart is replaced only by a
-// file read completely. Every failure is told through the active prompter.
+// file read completely. Every failure is told through the context's prompter.
 class CZentriStockDoc {
 public:
     // Starts the download of a symbol's quotes; the finished download reloads the document.
     using DownloadStarter =
         std::function<void(const std::string& symbol, const std::string& market)>;
 
-    CZentriStockDoc();
+    explicit CZentriStockDoc(CModelContext& context);
     ~CZentriStockDoc();
     CZentriStockDoc(const CZentriStockDoc&) = delete;
     CZentriStockDoc& operator=(const CZentriStockDoc&) = delete;
@@ -36,6 +38,11 @@ public:
     bool YAxisOffset() const { return m_yAxisOffset; }
     void SetYAxisOffset(bool on) { m_yAxisOffset = on; }
     void SetDownloadStarter(DownloadStarter starter) { m_downloadStarter = std::move(starter); }
+    CModelContext& Context() const { return *m_context; }
+
+    // Where the chart opens and closes: see above.
+    void LoadSettings();
+    void Close();
 
     // The pane count from the series, the cost distribution rebuilt, a pane for every pane
     // number below the count; the title becomes "NoName".
@@ -72,20 +79,27 @@ public:
     // The new-chart commands. Those with `active` need an open chart: without one they show
     // "Please open a child window first." and give null. A chart whose template or quotes
     // could not be read is still given (the user was told), as the windowed program shows it.
-    static std::unique_ptr<CZentriStockDoc> NewChart();
-    static std::unique_ptr<CZentriStockDoc> NewChartOfSymbol(const CZentriStockDoc* active);
-    static std::unique_ptr<CZentriStockDoc> NewChartWithPanes(const CZentriStockDoc* active,
-                                                              int panes);
+    static std::unique_ptr<CZentriStockDoc> NewChart(CModelContext& context);
+    static std::unique_ptr<CZentriStockDoc> NewChartOfSymbol(CModelContext& context,
+                                                             const CZentriStockDoc* active);
+    static std::unique_ptr<CZentriStockDoc>
+    NewChartWithPanes(CModelContext& context, const CZentriStockDoc* active, int panes);
     // Also "Apply Template": the active chart stays as it is.
-    static std::unique_ptr<CZentriStockDoc> NewChartFromTemplate(const CZentriStockDoc* active,
+    static std::unique_ptr<CZentriStockDoc> NewChartFromTemplate(CModelContext& context,
+                                                                 const CZentriStockDoc* active,
                                                                  const std::string& path);
 
 private:
-    static bool HasActiveChart(const CZentriStockDoc* active);
-    static std::unique_ptr<CZentriStockDoc> FromDefaultTemplate();
+    static bool HasActiveChart(CModelContext& context, const CZentriStockDoc* active);
+    static std::unique_ptr<CZentriStockDoc> Opened(CModelContext& context);
+    static std::unique_ptr<CZentriStockDoc> FromDefaultTemplate(CModelContext& context);
+    void Tell(const std::string& text) const;
+    // The export on close of a series the chart lets go of, told when it fails.
+    void CloseSeries(CStock& stock);
     void MakePanes();
     void SaveSettings();
 
+    CModelContext* m_context;
     std::unique_ptr<CStock> m_stock;
     std::string m_spareText;
     std::string m_symbol;
@@ -95,6 +109,5 @@ private:
     int m_paneCount = 0;
     bool m_curveFloating = false;
     bool m_yAxisOffset = false;
-    CIniReader m_settings;
     DownloadStarter m_downloadStarter;
 };

@@ -1,5 +1,6 @@
 #include "ChartJson.h"
 #include "CliArgs.h"
+#include "CommandQuotes.h"
 #include "Commands.h"
 #include "chart/CChartFile.h"
 #include "indicators/CStockPanes.h"
@@ -149,10 +150,12 @@ int New(const std::vector<std::string>& words) {
         panes = *number;
     }
     CStock stock;
+    stock.LoadSettings(*CommandContext());
     stock.SetPaneCount(static_cast<int>(panes));
     CStockPanes& paneSet = CStockPanes::InstallIn(stock);
     for (int number = 0; number < panes; ++number) paneSet.PaneAt(number);
-    if (!LoadQuotesInPeriod(stock, *quotes, period, stock.MaximumQuotes(), nullptr)) {
+    if (!AcceptLoadedQuotes(
+            LoadQuotesInPeriod(stock, *quotes, period, stock.MaximumQuotes(), nullptr))) {
         std::fprintf(stderr, "The quote file %s cannot be read.\n", quotes->c_str());
         return 1;
     }

@@ -1,4 +1,5 @@
 #include "CommandQuotes.h"
+#include "ctlkit/base/CPrompter.h"
 #include "quotes/CStock.h"
 #include <climits>
 #include <cstdio>
@@ -21,10 +22,21 @@ std::optional<SCommandQuoteOptions> ReadCommandQuoteOptions(const CliArgs& args,
     return options;
 }
 
+std::unique_ptr<CModelContext> CommandContext(const std::optional<std::string>& home) {
+    return std::make_unique<CModelContext>(home ? CInstallPaths(*home) : CInstallPaths::OfProgram(),
+                                           CPrompter::Active());
+}
+
+bool AcceptLoadedQuotes(const CFileResult& loaded) {
+    if (!loaded.message().empty()) CPrompter::Active().ShowMessage(loaded.message());
+    return loaded.ok() || loaded.partial();
+}
+
 bool LoadCommandQuotes(CStock& stock, const std::string& path,
                        const SCommandQuoteOptions& options) {
     SQuoteReadStats stats;
-    if (!LoadQuotesInPeriod(stock, path, options.period, options.maximum, &stats)) {
+    if (!AcceptLoadedQuotes(
+            LoadQuotesInPeriod(stock, path, options.period, options.maximum, &stats))) {
         std::fprintf(stderr, "cannot load the quote file %s\n", path.c_str());
         return false;
     }

@@ -31,6 +31,7 @@ int CostDistCommand(const std::vector<std::string>& words) {
     const auto options = ReadCommandQuoteOptions(args, error);
     if (!options) return BadUsage(error);
     CStock stock;
+    stock.LoadSettings(*CommandContext());
     if (!LoadCommandQuotes(stock, path, *options)) return 1;
 
     CStockPanes& panes = CStockPanes::InstallIn(stock);

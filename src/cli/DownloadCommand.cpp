@@ -7,7 +7,7 @@
 #include "ctlkit/jobs/CLoopMessageTarget.h"
 #include "ctlkit/jobs/CMThreadedJobQ.h"
 #include "download/DownloadStarter.h"
-#include "settings/InstallPaths.h"
+#include "settings/CInstallPaths.h"
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -46,15 +46,15 @@ int DownloadCommand(const std::vector<std::string>& words) {
     std::string error;
     auto timeout = args.Number("timeout", 0, 3600000, error);
     if (!error.empty()) return Fail(error);
-    ::setenv("ZENTRISTOCK_HOME", home->c_str(), 1);
+    const CInstallPaths paths(*home);
 
-    CIniReader ini(InstallPaths::SetupIni());
+    CIniReader ini(paths.SetupIni());
     CUiThreadLoop loop;
     auto window = CLoopMessageTarget::Create(loop, [](const SWindowMessage&) { return 1L; });
     SDownloadRequest request;
     request.ticker = *ticker;
     request.market = *market;
-    request.dataFolder = InstallPaths::DataFolder();
+    request.dataFolder = paths.DataFolder();
     request.notify = window;
     request.result = std::make_shared<CJobResult>();
     request.settings = SDownloadSettings::Read(ini);

@@ -147,6 +147,7 @@ int IndicatorCommand(const std::vector<std::string>& words) {
     const auto options = ReadCommandQuoteOptions(args, error);
     if (!options) return BadUsage(error);
     CStock stock;
+    stock.LoadSettings(*CommandContext());
     if (!LoadCommandQuotes(stock, path, *options)) return 1;
 
     const int pane = TargetPane(*entry);

@@ -2,7 +2,7 @@
 #include "Commands.h"
 #include "download/CMarketList.h"
 #include "download/CSymbolDatabase.h"
-#include "settings/InstallPaths.h"
+#include "settings/CInstallPaths.h"
 #include <cstdio>
 #include <cstdlib>
 
@@ -14,13 +14,13 @@ int LookupCommand(const std::vector<std::string>& words) {
                      args.Error().c_str());
         return 2;
     }
-    ::setenv("ZENTRISTOCK_HOME", home->c_str(), 1);
+    const CInstallPaths paths(*home);
     std::vector<std::string> markets = args.Values("market");
     if (markets.empty()) {
         CMarketList list;
-        if (!list.Load(InstallPaths::MarketList())) {
+        if (!list.Load(paths.MarketList())) {
             std::fprintf(stderr, "no markets: %s is missing or not a market list\n",
-                         InstallPaths::MarketList().c_str());
+                         paths.MarketList().c_str());
             return 1;
         }
         for (const std::string& refused : list.Refused())
@@ -30,7 +30,7 @@ int LookupCommand(const std::vector<std::string>& words) {
     }
     const std::string& symbol = args.Positional()[0];
     std::string market;
-    std::string name = LookupSymbolName(InstallPaths::SystemFolder(), markets, symbol, &market);
+    std::string name = LookupSymbolName(paths.SystemFolder(), markets, symbol, &market);
     if (name == CSymbolDatabase::kNoName) {
         std::fprintf(stderr, "%s\n", name.c_str());
         return 1;

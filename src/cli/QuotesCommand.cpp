@@ -1,4 +1,5 @@
 #include "CliArgs.h"
+#include "CommandQuotes.h"
 #include "Commands.h"
 #include "quotes/CStock.h"
 #include "quotes/LocalDate.h"
@@ -39,7 +40,6 @@ int QuotesCommand(const std::vector<std::string>& words) {
                      args.Error().c_str());
         return 2;
     }
-    if (auto home = args.Value("home")) ::setenv("ZENTRISTOCK_HOME", home->c_str(), 1);
 
     SPeriodChoice period;
     if (auto text = args.Value("period")) {
@@ -59,10 +59,11 @@ int QuotesCommand(const std::vector<std::string>& words) {
     }
 
     CStock stock;
+    stock.LoadSettings(*CommandContext(args.Value("home")));
     SQuoteReadStats stats;
-    bool loaded = LoadQuotesInPeriod(
+    bool loaded = AcceptLoadedQuotes(LoadQuotesInPeriod(
         stock, args.Positional()[0], period,
-        maximum ? static_cast<int>(*maximum) : CStock::kDefaultMaximumQuotes, &stats);
+        maximum ? static_cast<int>(*maximum) : CStock::kDefaultMaximumQuotes, &stats));
     ReportRefusedLines(stats);
     if (!loaded) {
         std::fprintf(stderr, "cannot load the quote file %s\n", args.Positional()[0].c_str());

@@ -1,4 +1,5 @@
 #include "CliArgs.h"
+#include "CommandQuotes.h"
 #include "Commands.h"
 #include "chart/CChartFile.h"
 #include "ctlkit/dc/qt/QtDC.h"
@@ -75,11 +76,13 @@ std::unique_ptr<CStock> StockFromQuotes(const CliArgs& args, int& status) {
         panes = *number;
     }
     auto stock = std::make_unique<CStock>();
+    stock->LoadSettings(*CommandContext());
     stock->SetPaneCount(static_cast<int>(panes));
     CStockPanes& paneSet = CStockPanes::InstallIn(*stock);
     for (int number = 0; number < panes; ++number) paneSet.PaneAt(number);
     const std::string path = *args.Value("quotes");
-    if (!LoadQuotesInPeriod(*stock, path, period, stock->MaximumQuotes(), nullptr)) {
+    if (!AcceptLoadedQuotes(
+            LoadQuotesInPeriod(*stock, path, period, stock->MaximumQuotes(), nullptr))) {
         std::fprintf(stderr, "The quote file %s cannot be read.\n", path.c_str());
         status = 1;
         return nullptr;

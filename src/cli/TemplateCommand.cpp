@@ -1,5 +1,6 @@
 #include "ChartJson.h"
 #include "CliArgs.h"
+#include "CommandQuotes.h"
 #include "Commands.h"
 #include "chart/CChartFile.h"
 #include "chart/CChartTemplate.h"
@@ -90,6 +91,7 @@ int Apply(const std::vector<std::string>& words) {
     auto source = LoadChart(*chart);
     if (!source) return 1;
     CStock stock;
+    stock.LoadSettings(*CommandContext());
     chartTemplate.ApplyTo(stock);
     CStockPanes& panes = CStockPanes::InstallIn(stock);
     for (int number = 0; number < stock.PaneCount(); ++number) panes.PaneAt(number);

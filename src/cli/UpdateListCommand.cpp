@@ -6,8 +6,8 @@
 #include "ctlkit/jobs/CMThreadedJobQ.h"
 #include "download/CMarketListUpdater.h"
 #include "download/CSymbolDatabase.h"
+#include "settings/CInstallPaths.h"
 #include "settings/DownloadSettings.h"
-#include "settings/InstallPaths.h"
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -45,11 +45,11 @@ int UpdateListCommand(const std::vector<std::string>& words) {
                          market.c_str());
             return 1;
         }
-    ::setenv("ZENTRISTOCK_HOME", home->c_str(), 1);
-    CIniReader ini(InstallPaths::SetupIni());
+    const CInstallPaths paths(*home);
+    CIniReader ini(paths.SetupIni());
     SDownloadSettings settings = SDownloadSettings::Read(ini);
     CMarketListUpdater::SSetup setup;
-    setup.systemFolder = InstallPaths::SystemFolder();
+    setup.systemFolder = paths.SystemFolder();
     setup.baseAddress = settings.marketListServer;
     if (auto server = args.Value("server")) setup.baseAddress = *server + "/download/mklist/";
     setup.proxy.useProxy = settings.useProxy;

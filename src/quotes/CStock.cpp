@@ -7,6 +7,7 @@
 #include "QuoteFileFormat.h"
 #include "QuoteFileLocation.h"
 #include "ctlkit/base/AtomicFile.h"
+#include "ctlkit/base/CPrompter.h"
 #include "settings/CModelContext.h"
 #include <algorithm>
 #include <ctime>
@@ -286,9 +287,7 @@ CFileResult CStock::LoadQuoteFile(const std::string& path) {
     RebuildPeriod();
     if (m_paneHost) m_paneHost->ReplayIndicators(*this);
     // The header was accepted, so the series was replaced whatever the reading found.
-    return read.ok() || read.partial()
-               ? read
-               : CFileResult::Partial(read.kind(), read.message());
+    return read.ok() || read.partial() ? read : CFileResult::Partial(read.kind(), read.message());
 }
 
 CFileResult CStock::ReloadQuoteFile(const std::string& path, bool alsoBase, bool curves) {
@@ -320,8 +319,7 @@ CFileResult CStock::ReadCsvQuotes(const std::string& path) {
                                     std::string(kUnknownHeaderMessage));
     PrependQuotes(newestFirst);
     if (result == CCsvQuoteReader::EResult::UnknownMonth)
-        return CFileResult::Partial(CFileResult::EKind::Damaged,
-                                    std::string(kUnknownMonthMessage));
+        return CFileResult::Partial(CFileResult::EKind::Damaged, std::string(kUnknownMonthMessage));
     SetWholeWindow();
     return {};
 }

@@ -85,6 +85,9 @@ public:
     // folder), then the window settings the user chose. The export's outcome is returned for
     // the caller to tell; the settings are stored either way.
     CFileResult Close(CModelContext& context);
+    // For a series read from a chart file, which keeps its own maximum: the settings' value,
+    // which Close stores when the user chose none and the section has gone.
+    void KeepSetupMaximum(int maximum) { m_setupMaximumQuotes = maximum; }
 
     // Quote files. Each reading operation leaves its line counts in LastReadStats(). A failure
     // leaves the series as it was, except a partial one (a line with an unknown month name

@@ -1,4 +1,5 @@
 #include "app/StartUp.h"
+#include "ctlkit/base/CRecordingPrompter.h"
 #include "ctlkit/lang/CLanguage.h"
 #include <cstdlib>
 #include <filesystem>
@@ -12,37 +13,35 @@ protected:
     void SetUp() override {
         char tmpl[] = "/tmp/zs-startup-XXXXXX";
         home = ::mkdtemp(tmpl);
-        ::setenv("ZENTRISTOCK_HOME", home.c_str(), 1);
+        context = std::make_unique<CModelContext>(CInstallPaths(home), prompter);
         fs::create_directories(home + "/Lng");
         std::ofstream(home + "/Lng/Deutsch.lng")
             << "[String]\n88=Bitte zuerst eine Aktie waehlen.\n";
     }
     void TearDown() override {
         CLanguage::SetFile("");
-        ::unsetenv("ZENTRISTOCK_HOME");
         fs::remove_all(home);
     }
     std::string home;
+    CRecordingPrompter prompter;
+    std::unique_ptr<CModelContext> context;
 };
 
 TEST_F(StartUpTest, ConfiguredLanguageFileTranslatesStrings) {
     std::ofstream(home + "/setup.ini") << "[ENVIORMENT]\nLng=Deutsch.lng\n";
-    CIniReader setup;
-    ActivateConfiguredLanguage(setup);
+    ActivateConfiguredLanguage(*context);
     EXPECT_EQ(CLanguage::GetFile(), home + "/Lng/Deutsch.lng");
     EXPECT_EQ(CLanguage::TranslateString(88).value_or(""), "Bitte zuerst eine Aktie waehlen.");
 }
 
 TEST_F(StartUpTest, NoLanguageKeyLeavesTextsUntranslated) {
-    CIniReader setup;
-    ActivateConfiguredLanguage(setup);
+    ActivateConfiguredLanguage(*context);
     EXPECT_EQ(CLanguage::GetFile(), home + "/Lng/");
     EXPECT_EQ(CLanguage::TranslateString(88).value_or(""), "Please select a stock first.");
 }
 
 TEST_F(StartUpTest, LanguageNameLeavingTheFolderIsIgnored) {
     std::ofstream(home + "/setup.ini") << "[ENVIORMENT]\nLng=../setup.ini\n";
-    CIniReader setup;
-    ActivateConfiguredLanguage(setup);
+    ActivateConfiguredLanguage(*context);
     EXPECT_EQ(CLanguage::GetFile(), home + "/Lng/");
 }

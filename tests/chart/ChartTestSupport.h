@@ -2,6 +2,7 @@
 #include "ctlkit/base/CPrompter.h"
 #include "ctlkit/base/CRecordingPrompter.h"
 #include "quotes/SQuote.h"
+#include "settings/CModelContext.h"
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -61,15 +62,7 @@ inline std::string Counted(const std::string& text) {
 class ChartTest : public ::testing::Test {
 protected:
     ChartTest() : m_scoped(prompter) {
-        if (const char* old = std::getenv("ZENTRISTOCK_HOME")) m_oldHome = old;
-        ::setenv("ZENTRISTOCK_HOME", home.Path().c_str(), 1);
         WriteBytesTo(home.Path() + "setup.ini", "[STOCKLINE_SETUP]\nDisPeriod=400\n");
-    }
-    ~ChartTest() override {
-        if (m_oldHome.empty())
-            ::unsetenv("ZENTRISTOCK_HOME");
-        else
-            ::setenv("ZENTRISTOCK_HOME", m_oldHome.c_str(), 1);
     }
 
     static SQuote Bar(int32_t date, float close) {
@@ -92,8 +85,8 @@ protected:
 
     CChartTempFolder home;
     CRecordingPrompter prompter;
+    CModelContext context{CInstallPaths(home.Path()), prompter};
 
 private:
     CScopedPrompter m_scoped;
-    std::string m_oldHome;
 };

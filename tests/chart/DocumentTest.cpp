@@ -28,12 +28,20 @@ protected:
     std::string SetupText() { return ReadBytesFrom(home.Path() + "setup.ini"); }
 };
 
-TEST_F(DocumentTest, CreationReadsTheLastChartAndDestructionWritesItBack) {
-    WriteBytesTo(home.Path() + "setup.ini",
-                 "[STOCKLINE_SETUP]\nDisPeriod=400\n[DATA_DIRECTORY]\nTickerName=ACME\n"
-                 "TickerMarket=NYSE\n[ENVIORMENT]\nCurveFloating=1\n");
+TEST_F(DocumentTest, OpeningReadsTheLastChartAndClosingWritesItBack) {
+    const std::string before =
+        "[STOCKLINE_SETUP]\nDisPeriod=400\n[DATA_DIRECTORY]\nTickerName=ACME\n"
+        "TickerMarket=NYSE\n[ENVIORMENT]\nCurveFloating=1\n";
+    WriteBytesTo(home.Path() + "setup.ini", before);
     {
-        CZentriStockDoc document;
+        // Made and dropped without being opened or closed: nothing is read or written.
+        CZentriStockDoc unopened(context);
+        EXPECT_EQ(unopened.Title(), "NoName");
+    }
+    EXPECT_EQ(SetupText(), before);
+    {
+        CZentriStockDoc document(context);
+        document.LoadSettings();
         EXPECT_EQ(document.Title(), "ACME");
         EXPECT_EQ(document.Market(), "NYSE");
         EXPECT_TRUE(document.CurveFloating());
@@ -42,6 +50,8 @@ TEST_F(DocumentTest, CreationReadsTheLastChartAndDestructionWritesItBack) {
         WriteQuoteFile("LSE", "THMS");
         ASSERT_TRUE(document.OpenSymbol("THMS", "LSE"));
         document.SetYAxisOffset(true);
+        EXPECT_EQ(SetupText(), before);
+        document.Close();
     }
     const std::string setup = SetupText();
     EXPECT_NE(setup.find("TickerName=THMS"), std::string::npos) << setup;
@@ -51,7 +61,7 @@ TEST_F(DocumentTest, CreationReadsTheLastChartAndDestructionWritesItBack) {
 }
 
 TEST_F(DocumentTest, WithoutSettingsTheChartIsNoName) {
-    CZentriStockDoc document;
+    CZentriStockDoc document(context);
     EXPECT_EQ(document.Title(), "NoName");
     document.NewDocument();
     EXPECT_EQ(document.Title(), "NoName");
@@ -59,7 +69,7 @@ TEST_F(DocumentTest, WithoutSettingsTheChartIsNoName) {
 }
 
 TEST_F(DocumentTest, MissingQuoteFileOffersTheDownload) {
-    CZentriStockDoc document;
+    CZentriStockDoc document(context);
     std::vector<std::string> started;
     document.SetDownloadStarter([&](const std::string& symbol, const std::string& market) {
         started.push_back(market + ":" + symbol);
@@ -80,13 +90,13 @@ TEST_F(DocumentTest, SavedChartOpensWithItsSymbolAsTitle) {
     const std::string path = home.Path() + "chart/acme.cht";
     std::filesystem::create_directories(home.Path() + "chart");
     {
-        CZentriStockDoc document;
+        CZentriStockDoc document(context);
         document.NewDocument();
         ASSERT_TRUE(document.OpenSymbol("ACME", "NYSE"));
         ASSERT_TRUE(BuildIndicator(document.Stock(), "MACD", 1, false, true));
         ASSERT_TRUE(document.SaveChart(path));
     }
-    CZentriStockDoc document;
+    CZentriStockDoc document(context);
     ASSERT_TRUE(document.OpenChart(path))
         << (prompter.messages.empty() ? "" : prompter.messages[0]);
     EXPECT_EQ(document.Title(), "ACME");
@@ -97,7 +107,7 @@ TEST_F(DocumentTest, SavedChartOpensWithItsSymbolAsTitle) {
 
 TEST_F(DocumentTest, RefusedChartLeavesTheOpenChartAsItWas) {
     WriteQuoteFile("NYSE", "ACME");
-    CZentriStockDoc document;
+    CZentriStockDoc document(context);
     document.NewDocument();
     ASSERT_TRUE(document.OpenSymbol("ACME", "NYSE"));
     const std::string before = CChartFile::Write(document.Stock());
@@ -120,7 +130,7 @@ TEST_F(DocumentTest, RefusedChartLeavesTheOpenChartAsItWas) {
 }
 
 TEST_F(DocumentTest, TemplateFailuresShowTheirTexts) {
-    CZentriStockDoc document;
+    CZentriStockDoc document(context);
     document.Stock().SetPaneCount(4);
     EXPECT_FALSE(document.ReadTemplate(home.Path() + "none.tmp"));
     std::string wrong = CChartTemplate().Write();
@@ -134,15 +144,15 @@ TEST_F(DocumentTest, TemplateFailuresShowTheirTexts) {
 }
 
 TEST_F(DocumentTest, NewChartCommandsNeedAnActiveChart) {
-    EXPECT_EQ(CZentriStockDoc::NewChartOfSymbol(nullptr), nullptr);
-    EXPECT_EQ(CZentriStockDoc::NewChartWithPanes(nullptr, 3), nullptr);
-    EXPECT_EQ(CZentriStockDoc::NewChartFromTemplate(nullptr, "x.tmp"), nullptr);
+    EXPECT_EQ(CZentriStockDoc::NewChartOfSymbol(context, nullptr), nullptr);
+    EXPECT_EQ(CZentriStockDoc::NewChartWithPanes(context, nullptr, 3), nullptr);
+    EXPECT_EQ(CZentriStockDoc::NewChartFromTemplate(context, nullptr, "x.tmp"), nullptr);
     EXPECT_EQ(prompter.messages, std::vector<std::string>(3, "Please open a child window first."));
 }
 
 TEST_F(DocumentTest, NewChartTakesTheDefaultTemplate) {
     WriteTemplate(home.Path() + "System/DTemp", 5);
-    auto document = CZentriStockDoc::NewChart();
+    auto document = CZentriStockDoc::NewChart(context);
     EXPECT_TRUE(prompter.messages.empty());
     EXPECT_EQ(document->PaneCount(), 5);
     EXPECT_EQ(CStockPanes::Of(document->Stock())->Count(), 5u);
@@ -151,24 +161,24 @@ TEST_F(DocumentTest, NewChartTakesTheDefaultTemplate) {
 }
 
 TEST_F(DocumentTest, SaveAsDefaultTemplateFeedsTheNextNewChart) {
-    CZentriStockDoc document;
+    CZentriStockDoc document(context);
     document.Stock().SetPaneCount(7);
     document.Stock().SetViewSwitchA(3);
     ASSERT_TRUE(document.SaveAsDefaultTemplate());
-    auto next = CZentriStockDoc::NewChart();
+    auto next = CZentriStockDoc::NewChart(context);
     EXPECT_EQ(next->Stock().PaneCount(), 7);
     EXPECT_EQ(next->Stock().ViewSwitchA(), 3);
 }
 
 TEST_F(DocumentTest, ApplyTemplateMakesANewChartOfTheSameQuotes) {
     WriteQuoteFile("NYSE", "ACME");
-    CZentriStockDoc active;
+    CZentriStockDoc active(context);
     active.NewDocument();
     ASSERT_TRUE(active.OpenSymbol("ACME", "NYSE"));
     const std::string before = CChartFile::Write(active.Stock());
     WriteTemplate(home.Path() + "Template/look.tmp", 3);
     auto document =
-        CZentriStockDoc::NewChartFromTemplate(&active, home.Path() + "Template/look.tmp");
+        CZentriStockDoc::NewChartFromTemplate(context, &active, home.Path() + "Template/look.tmp");
     ASSERT_TRUE(document);
     EXPECT_EQ(document->Title(), "ACME");
     EXPECT_EQ(document->Stock().PaneCount(), 3);
@@ -177,16 +187,16 @@ TEST_F(DocumentTest, ApplyTemplateMakesANewChartOfTheSameQuotes) {
     EXPECT_EQ(CStockPanes::Of(document->Stock())->Pane(1)->Curves().size(), 1u);
     EXPECT_TRUE(CChartFile::Write(active.Stock()) == before);
 
-    auto panes = CZentriStockDoc::NewChartWithPanes(&active, 4);
+    auto panes = CZentriStockDoc::NewChartWithPanes(context, &active, 4);
     ASSERT_TRUE(panes);
     EXPECT_EQ(panes->PaneCount(), 4);
     EXPECT_EQ(panes->Title(), "ACME");
-    EXPECT_EQ(CZentriStockDoc::NewChartWithPanes(&active, 11), nullptr);
+    EXPECT_EQ(CZentriStockDoc::NewChartWithPanes(context, &active, 11), nullptr);
 }
 
 TEST_F(DocumentTest, DeleteAllCurvesAndAllSymbols) {
     WriteQuoteFile("NYSE", "ACME");
-    CZentriStockDoc document;
+    CZentriStockDoc document(context);
     document.NewDocument();
     ASSERT_TRUE(document.OpenSymbol("ACME", "NYSE"));
     CStock& stock = document.Stock();
@@ -209,7 +219,7 @@ TEST_F(DocumentTest, DeleteAllCurvesAndAllSymbols) {
 }
 
 TEST_F(DocumentTest, PeriodCommandsRebuildTheDisplaySeries) {
-    CZentriStockDoc document;
+    CZentriStockDoc document(context);
     document.NewDocument();
     document.Stock().RestoreSeries(Bars(30), Bars(30));
     document.MakeWeekPeriod();

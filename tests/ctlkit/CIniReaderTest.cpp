@@ -426,14 +426,4 @@ TEST_F(CIniReaderTest, CopiesOwnTheirLists) {
     EXPECT_EQ(copy.getINIFileName(), other);
 }
 
-TEST(CIniReaderDefault, UsesTheProgramFoldersSetupIni) {
-    TempDir dir;
-    ScopedEnv home("ZENTRISTOCK_HOME", dir.Path());
-    CIniReader ini;
-    EXPECT_EQ(ini.getINIFileName(), dir.Path() + "/setup.ini");
-    EXPECT_EQ(ini.getINIFileName(), SetupIniPath());
-    EXPECT_EQ(ini.setKey("1", "k", "S"), 1);
-    EXPECT_TRUE(std::filesystem::exists(dir.File("setup.ini")));
-}
-
 } // namespace

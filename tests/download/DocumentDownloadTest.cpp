@@ -2,7 +2,6 @@
 #include "chart/CDocumentDownloads.h"
 #include "chart/CZentriStockDoc.h"
 #include "ctlkit/base/CIniReader.h"
-#include <cstdlib>
 
 // The chart document's side: the question on a missing quote file starts the download, and
 // the finished job loads the written file into the chart.
@@ -10,20 +9,17 @@ class DocumentDownloadTest : public DownloadFixture {
 protected:
     void SetUp() override {
         DownloadFixture::SetUp();
-        ::setenv("ZENTRISTOCK_HOME", home.c_str(), 1);
-        CIniReader setup;
-        setup.setKey(server->BaseUrl(), "QuoteServer", "DOWNLOAD");
+        context = std::make_unique<CModelContext>(CInstallPaths(home), prompter);
+        context->Settings().setKey(server->BaseUrl(), "QuoteServer", "DOWNLOAD");
     }
-    void TearDown() override {
-        DownloadFixture::TearDown();
-        ::unsetenv("ZENTRISTOCK_HOME");
-    }
+
+    std::unique_ptr<CModelContext> context;
 };
 
 TEST_F(DocumentDownloadTest, MissingFileAnsweredYesIsDownloadedAndLoaded) {
     server->PutQuotes("IBM", QuoteText(WeekdayLines(2005, 3, 4, 30)));
     prompter.answer = true;
-    CZentriStockDoc document;
+    CZentriStockDoc document(*context);
     CDocumentDownloads downloads(document, loop, std::chrono::milliseconds(0));
     downloads.SetTimeOut(5000);
 
@@ -38,7 +34,7 @@ TEST_F(DocumentDownloadTest, MissingFileAnsweredYesIsDownloadedAndLoaded) {
 
 TEST_F(DocumentDownloadTest, MissingFileAnsweredNoQueuesNothing) {
     prompter.answer = false;
-    CZentriStockDoc document;
+    CZentriStockDoc document(*context);
     CDocumentDownloads downloads(document, loop, std::chrono::milliseconds(0));
     EXPECT_FALSE(document.OpenSymbol("IBM", "NYSE"));
     loop.RunUntil([] { return false; }, std::chrono::milliseconds(200));
@@ -50,7 +46,7 @@ TEST_F(DocumentDownloadTest, ClosingTheChartWhileItsDownloadHangsNeitherHangsNor
     server->PutQuotes("IBM", QuoteText(WeekdayLines(2005, 3, 4, 30)));
     server->SetFault("hang");
     prompter.answer = true;
-    auto document = std::make_unique<CZentriStockDoc>();
+    auto document = std::make_unique<CZentriStockDoc>(*context);
     auto downloads =
         std::make_unique<CDocumentDownloads>(*document, loop, std::chrono::milliseconds(0));
     downloads->SetTimeOut(30000);

@@ -1,19 +1,6 @@
 #include "IndicatorsTestSupport.h"
 #include <fstream>
 
-IndicatorsTest::IndicatorsTest() : m_prompter(prompter) {
-    if (const char* old = std::getenv("ZENTRISTOCK_HOME")) m_oldHome = old;
-    ::setenv("ZENTRISTOCK_HOME", home.Path().c_str(), 1);
-    std::ofstream(home.Path() + "setup.ini") << "[STOCKLINE_SETUP]\nDisPeriod=400\n";
-}
-
-IndicatorsTest::~IndicatorsTest() {
-    if (m_oldHome.empty())
-        ::unsetenv("ZENTRISTOCK_HOME");
-    else
-        ::setenv("ZENTRISTOCK_HOME", m_oldHome.c_str(), 1);
-}
-
 void IndicatorsTest::Fill(CStock& stock, const std::vector<SQuote>& bars) {
     stock.RestoreSeries(bars, bars);
     stock.RestoreWindow(0, static_cast<int>(bars.size()));

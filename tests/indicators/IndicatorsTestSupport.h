@@ -31,8 +31,8 @@ private:
     std::string m_path;
 };
 
-// Every test runs with its own program folder (holding a setup.ini with the series section,
-// so a new series shows no message) and a prompter that records what it is shown.
+// Every test runs with a prompter that records what it is shown. A series reads and writes no
+// settings unless asked, so no installation folder is needed.
 class IndicatorsTest : public ::testing::Test {
 public:
     // A series whose base and display series are `bars`, window over all of them.
@@ -47,13 +47,10 @@ public:
     static std::vector<const CTradeFlag*> FlagsOf(const CTCurve& pane);
 
 protected:
-    IndicatorsTest();
-    ~IndicatorsTest() override;
+    IndicatorsTest() : m_prompter(prompter) {}
 
-    CIndicatorTempFolder home;
     CRecordingPrompter prompter;
 
 private:
     CScopedPrompter m_prompter;
-    std::string m_oldHome;
 };

@@ -17,21 +17,10 @@ namespace {
 constexpr COLORREF kProfit = MakeRGB(255, 0, 0);
 constexpr COLORREF kLoss = MakeRGB(0, 150, 150);
 
-// A series with its pane set and a program folder of its own, so that no message shows.
+// A series with its pane set; it reads no settings, so no installation is needed.
 class FundDistributionPanelTest : public ::testing::Test {
 protected:
-    FundDistributionPanelTest() : m_scoped(prompter) {
-        std::string pattern = "/tmp/zs-panels-XXXXXX";
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-        m_home = pattern + "/";
-        ::setenv("ZENTRISTOCK_HOME", m_home.c_str(), 1);
-        std::ofstream(m_home + "setup.ini") << "[STOCKLINE_SETUP]\nDisPeriod=400\n";
-    }
-    ~FundDistributionPanelTest() override {
-        ::unsetenv("ZENTRISTOCK_HOME");
-        std::error_code ignored;
-        std::filesystem::remove_all(m_home, ignored);
-    }
+    FundDistributionPanelTest() : m_scoped(prompter) {}
 
     // One bar per (low, high, close), volume 1000.
     void Load(const std::vector<std::array<float, 3>>& prices) {
@@ -64,7 +53,6 @@ protected:
 
 private:
     CScopedPrompter m_scoped;
-    std::string m_home;
 };
 
 } // namespace

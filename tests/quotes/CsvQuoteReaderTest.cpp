@@ -213,23 +213,26 @@ TEST_F(CsvReaderTest, UnknownMonthStopsWithMessageAndKeepsQuotesReadSoFar) {
     WriteSetup();
     CStock stock;
     stock.ClearSeries(true, true);
-    EXPECT_FALSE(stock.ReadCsvQuotes(path));
-    ASSERT_EQ(prompter.messages, std::vector<std::string>{"Unkonwn data file format."});
+    CFileResult read = stock.ReadCsvQuotes(path);
+    EXPECT_TRUE(read.partial());
+    EXPECT_EQ(read.kind(), CFileResult::EKind::Damaged);
+    EXPECT_EQ(read.message(), "Unkonwn data file format.");
     ASSERT_EQ(stock.Base().size(), 2u);
     EXPECT_EQ(stock.Base()[0].date, Day(2005, 12, 6));
     EXPECT_EQ(stock.Base()[1].date, Day(2005, 12, 7));
     EXPECT_TRUE(stock.LastReadStats().stoppedAtUnknownMonth);
 }
 
-TEST_F(CsvReaderTest, WrongHeaderReadsNothingWithoutMessage) {
+TEST_F(CsvReaderTest, WrongHeaderReadsNothing) {
     std::string path = home.Path() + "q.csv";
     WriteText(path, "Date,Open,High,Low,Close,Volume\n6-Dec-05,2,3,1,2.5,200,2.5\n");
     WriteSetup();
     CStock stock;
     stock.ClearSeries(true, true);
-    EXPECT_FALSE(stock.ReadCsvQuotes(path));
+    CFileResult read = stock.ReadCsvQuotes(path);
+    EXPECT_EQ(read.kind(), CFileResult::EKind::WrongType);
+    EXPECT_FALSE(read.partial());
     EXPECT_TRUE(stock.Base().empty());
-    EXPECT_TRUE(prompter.messages.empty());
 }
 
 TEST_F(CsvReaderTest, DirectReadPrependsToWhatTheSeriesHolds) {

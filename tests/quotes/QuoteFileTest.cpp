@@ -1,8 +1,10 @@
 #include "QuotesTestSupport.h"
 #include "quotes/CStock.h"
+#include "quotes/PeriodChoice.h"
 #include "quotes/QuoteFileFormat.h"
 #include "quotes/QuoteFileLocation.h"
-#include "quotes/PeriodChoice.h"
+#include <cerrno>
+#include <cstring>
 #include <random>
 
 namespace {
@@ -35,11 +37,10 @@ TEST_F(QuoteFileTest, LocationKeepsAGivenExtensionAndStripsItFromTheSymbol) {
     };
     for (const Case& c : cases) {
         SQuoteFileLocation location;
-        ASSERT_TRUE(LocateQuoteFile(c.market, c.symbol, location)) << c.symbol;
+        ASSERT_TRUE(LocateQuoteFile(context.Paths(), c.market, c.symbol, location)) << c.symbol;
         EXPECT_EQ(location.path, home.Path() + c.path);
         EXPECT_EQ(location.symbol, c.bare);
     }
-    EXPECT_TRUE(prompter.messages.empty());
 }
 
 TEST_F(QuoteFileTest, UnsafeMarketOrSymbolIsRefusedWithAMessage) {
@@ -48,65 +49,73 @@ TEST_F(QuoteFileTest, UnsafeMarketOrSymbolIsRefusedWithAMessage) {
         {"NYSE", ""},  {"NYSE", ".txt"}, {"NYSE", "A\nB"}, {"NYSE", std::string("A\0B", 3)},
     };
     for (const auto& [market, symbol] : cases) {
-        prompter.messages.clear();
         SQuoteFileLocation location;
-        EXPECT_FALSE(LocateQuoteFile(market, symbol, location)) << market << "/" << symbol;
-        ASSERT_EQ(prompter.messages.size(), 1u);
-        EXPECT_EQ(prompter.messages[0].find('\n'), std::string::npos);
+        CFileResult located = LocateQuoteFile(context.Paths(), market, symbol, location);
+        EXPECT_EQ(located.kind(), CFileResult::EKind::UnsafeName) << market << "/" << symbol;
+        EXPECT_FALSE(located.message().empty());
+        EXPECT_EQ(located.message().find('\n'), std::string::npos);
     }
-    EXPECT_FALSE(EnsureMarketFolder("../up"));
+    SQuoteFileLocation location;
+    EXPECT_EQ(LocateQuoteFile(context.Paths(), "NY/SE", "IBM", location).message(),
+              "The market code \"NY/SE\" cannot be used as a folder name.");
+    EXPECT_EQ(LocateQuoteFile(context.Paths(), "NYSE", "A\nB", location).message(),
+              "The stock symbol \"A?B\" cannot be used as a file name.");
+    EXPECT_EQ(EnsureMarketFolder(context.Paths(), "../up").kind(), CFileResult::EKind::UnsafeName);
     EXPECT_FALSE(std::filesystem::exists(home.Path() + "up"));
+    EXPECT_TRUE(prompter.messages.empty());
 }
 
 TEST_F(QuoteFileTest, MarketFolderIsCreatedWhenMissing) {
-    EXPECT_TRUE(EnsureMarketFolder("NYSE"));
+    EXPECT_TRUE(EnsureMarketFolder(context.Paths(), "NYSE"));
     EXPECT_TRUE(std::filesystem::is_directory(home.Path() + "Data/NYSE"));
-    EXPECT_TRUE(EnsureMarketFolder("NYSE"));
+    EXPECT_TRUE(EnsureMarketFolder(context.Paths(), "NYSE"));
     WriteText(home.Path() + "Data/FILE", "not a folder");
-    EXPECT_FALSE(EnsureMarketFolder("FILE"));
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_NE(prompter.messages[0].find("cannot be created"), std::string::npos);
+    CFileResult made = EnsureMarketFolder(context.Paths(), "FILE");
+    EXPECT_EQ(made.kind(), CFileResult::EKind::CannotWrite);
+    EXPECT_EQ(made.message(), "The folder " + home.Path() +
+                                  "Data/FILE cannot be created: " + std::strerror(ENOTDIR));
 }
 
 TEST_F(QuoteFileTest, HeaderCheckTellsWhyAFileIsRefused) {
+    using EKind = CFileResult::EKind;
+    const std::string wrongHeader =
+        "Download failed. Maybe the stock code of selected stock is not correct.";
     struct Case {
         std::string text;
-        bool passes;
-        const char* message;
+        EKind kind;
+        std::string message;
     } cases[] = {
-        {kCsvHead, true, nullptr},
-        {std::string(kCsvQuoteHeader) + "\r\n", true, nullptr},
-        {std::string(kCsvQuoteHeader), true, nullptr},
-        {std::string(kTickerQuoteHeader) + "\n", true, nullptr},
-        {"", false, "Invalid data file. Please check your network connection. "},
-        {"\n" + kCsvHead, false,
-         "Download failed. Maybe the stock code of selected stock is not correct."},
-        {"<html>404 Not Found</html>\n", false,
-         "Download failed. Maybe the stock code of selected stock is not correct."},
-        {"date,open,high,low,close,volume,adj. close*\n", false,
-         "Download failed. Maybe the stock code of selected stock is not correct."},
+        {kCsvHead, EKind::Ok, ""},
+        {std::string(kCsvQuoteHeader) + "\r\n", EKind::Ok, ""},
+        {std::string(kCsvQuoteHeader), EKind::Ok, ""},
+        {std::string(kTickerQuoteHeader) + "\n", EKind::Ok, ""},
+        {"", EKind::Damaged, "Invalid data file. Please check your network connection. "},
+        {"\n" + kCsvHead, EKind::WrongType, wrongHeader},
+        {"<html>404 Not Found</html>\n", EKind::WrongType, wrongHeader},
+        {"date,open,high,low,close,volume,adj. close*\n", EKind::WrongType, wrongHeader},
     };
     for (const Case& c : cases) {
-        prompter.messages.clear();
-        std::string path = File("h.csv", c.text);
-        EXPECT_EQ(CheckQuoteFile(path), c.passes) << c.text;
-        if (c.message)
-            EXPECT_EQ(prompter.messages, std::vector<std::string>{c.message});
-        else
-            EXPECT_TRUE(prompter.messages.empty());
+        CFileResult checked = CheckQuoteFile(File("h.csv", c.text));
+        EXPECT_EQ(checked.kind(), c.kind) << c.text;
+        EXPECT_EQ(checked.message(), c.message) << c.text;
     }
+    std::filesystem::create_directories(home.Path() + "dir.csv");
+    CFileResult folder = CheckQuoteFile(home.Path() + "dir.csv");
+    EXPECT_EQ(folder.kind(), EKind::CannotOpen);
+    EXPECT_EQ(folder.message(), "The data file " + home.Path() + "dir.csv cannot be read.");
+    EXPECT_TRUE(prompter.messages.empty());
 }
 
 TEST_F(QuoteFileTest, MissingFileLoadsNothingSilentlyButRemembersThePath) {
     CStock stock;
     std::string path = home.Path() + "Data/NYSE/NONE.csv";
-    EXPECT_FALSE(stock.LoadQuoteFile(path));
+    CFileResult loaded = stock.LoadQuoteFile(path);
+    EXPECT_EQ(loaded.kind(), CFileResult::EKind::CannotOpen);
+    EXPECT_EQ(loaded.message(), "");
     EXPECT_EQ(stock.QuoteFilePath(), path);
     EXPECT_EQ(stock.Base().size(), 1u); // the placeholder stays
-    EXPECT_TRUE(prompter.messages.empty());
     std::filesystem::create_directories(home.Path() + "folder.csv");
-    EXPECT_FALSE(stock.LoadQuoteFile(home.Path() + "folder.csv"));
-    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_EQ(stock.LoadQuoteFile(home.Path() + "folder.csv").message(), "");
 }
 
 TEST_F(QuoteFileTest, RefusedHeaderLeavesTheSeriesAsItWas) {
@@ -138,15 +147,18 @@ TEST_F(QuoteFileTest, HostileContentNeverCrashesAndGoodLinesStillLoad) {
         {"carriage returns", std::string(100000, '\r'), 0, false},
     };
     for (const Case& c : cases) {
-        prompter.messages.clear();
         CStock stock;
         stock.SetMaximumQuotes(1000, false);
         std::string path = File("hostile.csv", kCsvHead + c.body);
-        ASSERT_TRUE(stock.LoadQuoteFile(path)) << c.name;
+        CFileResult loaded = stock.LoadQuoteFile(path);
+        // A line with an unknown month ends the reading: what came before is kept.
+        EXPECT_EQ(loaded.ok(), !c.stopsAtUnknownMonth) << c.name;
+        EXPECT_EQ(loaded.partial(), c.stopsAtUnknownMonth) << c.name;
+        EXPECT_EQ(loaded.message(), c.stopsAtUnknownMonth ? "Unkonwn data file format." : "")
+            << c.name;
         EXPECT_EQ(stock.Base().size(), c.quotes) << c.name;
         EXPECT_EQ(stock.Display().size(), c.quotes) << c.name;
         EXPECT_EQ(stock.LastReadStats().stoppedAtUnknownMonth, c.stopsAtUnknownMonth) << c.name;
-        EXPECT_EQ(prompter.messages.size(), c.stopsAtUnknownMonth ? 1u : 0u) << c.name;
     }
 }
 
@@ -165,13 +177,14 @@ TEST_F(QuoteFileTest, BinaryHeaderIsRefusedWithTheHeaderMessage) {
                                                    "ELF\0\0\x01",
                                                    7) +
                                            "\n" + kGoodLine);
-    EXPECT_FALSE(stock.LoadQuoteFile(path));
-    EXPECT_EQ(prompter.messages,
-              std::vector<std::string>{
-                  "Download failed. Maybe the stock code of selected stock is not correct."});
+    CFileResult loaded = stock.LoadQuoteFile(path);
+    EXPECT_EQ(loaded.kind(), CFileResult::EKind::WrongType);
+    EXPECT_FALSE(loaded.partial());
+    EXPECT_EQ(loaded.message(),
+              "Download failed. Maybe the stock code of selected stock is not correct.");
 }
 
-TEST_F(QuoteFileTest, ToolLoaderAppliesPeriodAndMaximumWithoutTouchingSettings) {
+TEST_F(QuoteFileTest, PeriodLoaderAppliesPeriodAndMaximumWithoutTouchingSettings) {
     struct Case {
         const char* period;
         size_t bars;

@@ -4,6 +4,7 @@
 #include "quotes/CStockPaneHost.h"
 #include "quotes/LocalDate.h"
 #include "quotes/SQuote.h"
+#include "settings/CModelContext.h"
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -60,31 +61,17 @@ inline SQuote Quote(int32_t date, float open, float high, float low, float close
     return q;
 }
 
-// Every test runs with its own program folder and a prompter that records the messages.
+// Every test has an installation of its own and a prompter that records the messages.
 class QuotesTest : public ::testing::Test {
 protected:
-    QuotesTest() : m_prompter(prompter) {
-        const char* old = std::getenv("ZENTRISTOCK_HOME");
-        if (old) m_oldHome = old;
-        ::setenv("ZENTRISTOCK_HOME", home.Path().c_str(), 1);
-    }
-    ~QuotesTest() override {
-        if (m_oldHome.empty())
-            ::unsetenv("ZENTRISTOCK_HOME");
-        else
-            ::setenv("ZENTRISTOCK_HOME", m_oldHome.c_str(), 1);
-    }
-    // A setup.ini that already has the section, so a new series shows no message.
+    // A setup.ini that already has the section, so loading the settings shows no message.
     void WriteSetup(const std::string& body = "[STOCKLINE_SETUP]\nDisPeriod=400\n") {
         WriteText(home.Path() + "setup.ini", body);
     }
 
     CTempFolder home;
     CRecordingPrompter prompter;
-
-private:
-    CScopedPrompter m_prompter;
-    std::string m_oldHome;
+    CModelContext context{CInstallPaths(home.Path()), prompter};
 };
 
 // Records the calls the series makes on its panes, in order.

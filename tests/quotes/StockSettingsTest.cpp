@@ -16,8 +16,8 @@ class ExportOnCloseTest : public QuotesTest {
 protected:
     ExportOnCloseTest() { WriteSetup(); }
 
-    // A series with two daily quotes shown as one weekly bar, to be exported to `path`.
-    void CloseSeriesExportingTo(const std::string& path) {
+    // Closes a series with two daily quotes shown as one weekly bar, to be exported to `path`.
+    CFileResult CloseSeriesExportingTo(const std::string& path) {
         CStock stock;
         std::vector<SQuote> daily = {Quote(Day(2005, 12, 5), 1, 2, 0.5f, 1.5f, 10, 1.5f),
                                      Quote(Day(2005, 12, 6), 1, 3, 0.25f, 2.5f, 20, 2.5f)};
@@ -25,6 +25,7 @@ protected:
         stock.MakeWeekLine(false);
         stock.SetQuoteFilePath(path);
         stock.SetExportOnClose(true);
+        return stock.Close(context);
     }
 };
 
@@ -33,19 +34,29 @@ const char* const kDailyCsv = "Date,Open,High,Low,Close,Volume,Adj. Close*\n"
                               "05-Dec-05,1.00,2.00,0.50,1.50,10,1.50\n";
 } // namespace
 
-TEST_F(StockSettingsTest, FreshSettingsShowMessageAndGetTheSectionOnDestruction) {
-    {
-        CStock first;
-        CStock second;
-        EXPECT_EQ(first.MaximumQuotes(), 400);
-        EXPECT_EQ(first.BarsInWindow(), 50);
-        EXPECT_EQ(prompter.messages,
-                  (std::vector<std::string>{"Section doesn't exist", "Section doesn't exist"}));
-    }
+TEST_F(StockSettingsTest, NewAndDestroyedSeriesTouchNoSettings) {
+    { CStock stock; }
+    EXPECT_FALSE(std::filesystem::exists(SetupPath()));
+    EXPECT_TRUE(std::filesystem::is_empty(home.Path()));
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
+TEST_F(StockSettingsTest, FreshSettingsShowMessageAndGetTheSectionOnClose) {
+    CStock first;
+    CStock second;
+    first.LoadSettings(context);
+    second.LoadSettings(context);
+    EXPECT_EQ(first.MaximumQuotes(), 400);
+    EXPECT_EQ(first.BarsInWindow(), 50);
+    EXPECT_EQ(prompter.messages,
+              (std::vector<std::string>{"Section doesn't exist", "Section doesn't exist"}));
+    EXPECT_TRUE(first.Close(context));
+    EXPECT_TRUE(second.Close(context));
     EXPECT_EQ(Stored("DisPeriod"), "400");
     EXPECT_EQ(Stored("DisDayNum"), "50");
     prompter.messages.clear();
     CStock third;
+    third.LoadSettings(context);
     EXPECT_TRUE(prompter.messages.empty());
 }
 
@@ -57,6 +68,7 @@ TEST_F(StockSettingsTest, ReadsDisPeriodAndTreatsEmptyOrNegativeAsDefault) {
     for (const Case& c : cases) {
         WriteText(SetupPath(), std::string("[STOCKLINE_SETUP]\nDisPeriod=") + c.value + "\n");
         CStock stock;
+        stock.LoadSettings(context);
         EXPECT_EQ(stock.MaximumQuotes(), c.maximum) << c.value;
     }
     EXPECT_TRUE(prompter.messages.empty());
@@ -67,10 +79,12 @@ TEST_F(StockSettingsTest, ValuesOfOneChartAreNotStored) {
     WriteText(SetupPath(), before);
     {
         CStock stock;
+        stock.LoadSettings(context);
         stock.SetMaximumQuotes(77, false);
         stock.SetBarsInWindow(9, false);
         stock.ShowLastBars();
         stock.ResetWindow();
+        EXPECT_TRUE(stock.Close(context));
     }
     EXPECT_EQ(ReadText(SetupPath()), before);
 }
@@ -79,18 +93,22 @@ TEST_F(StockSettingsTest, UserChoicesAndWindowMovesAreStored) {
     WriteText(SetupPath(), "[STOCKLINE_SETUP]\nDisPeriod=1000\nDisDayNum=80\n");
     {
         CStock stock;
+        stock.LoadSettings(context);
         EXPECT_FALSE(stock.SetMaximumQuotes(-1, true));
         EXPECT_TRUE(stock.SetMaximumQuotes(600, true));
+        EXPECT_TRUE(stock.Close(context));
     }
     EXPECT_EQ(Stored("DisPeriod"), "600");
     EXPECT_EQ(Stored("DisDayNum"), "80");
     {
         CStock stock;
+        stock.LoadSettings(context);
         std::vector<SQuote> quotes(40, Quote(Day(2001, 1, 2), 1, 2, 0.5f, 1.5f));
         stock.RestoreSeries(quotes, quotes);
         stock.ShowLastBars();
         stock.ShiftWindow(5, 0, false);
         EXPECT_EQ(stock.BarsInWindow(), 35);
+        EXPECT_TRUE(stock.Close(context));
     }
     EXPECT_EQ(Stored("DisDayNum"), "35");
     EXPECT_EQ(Stored("DisPeriod"), "600");
@@ -100,9 +118,11 @@ TEST_F(StockSettingsTest, SectionRemovedMeanwhileIsWrittenWithChoicesAndReadValu
     WriteText(SetupPath(), "[STOCKLINE_SETUP]\nDisPeriod=1000\n");
     {
         CStock stock;
+        stock.LoadSettings(context);
         stock.SetMaximumQuotes(5, false); // this chart only
         stock.SetBarsInWindow(20, true);
         WriteText(SetupPath(), "[OTHER]\nKey=1\n");
+        EXPECT_TRUE(stock.Close(context));
     }
     EXPECT_EQ(Stored("DisPeriod"), "1000");
     EXPECT_EQ(Stored("DisDayNum"), "20");
@@ -119,14 +139,16 @@ TEST_F(StockSettingsTest, NewSeriesHoldsOnePlaceholderQuoteOfNow) {
     EXPECT_LE(stock.Base()[0].date, std::time(nullptr));
     EXPECT_EQ(stock.Base()[0].close, 0.0f);
     EXPECT_EQ(stock.WindowEnd(), 1);
+    // The clock is the caller's: a document dates it by its context.
+    CModelContext fixed(CInstallPaths(home.Path()), prompter, [] { return int64_t{1136073600}; });
+    EXPECT_EQ(CStock(fixed.Now()).Base()[0].date, 1136073600);
 }
 
 TEST_F(ExportOnCloseTest, WritesTheDailySeriesIntoTheDataFolder) {
     std::string path = home.Path() + "Data/NYSE/ABC.csv";
     WriteText(path, "old");
-    CloseSeriesExportingTo(path);
+    EXPECT_TRUE(CloseSeriesExportingTo(path));
     EXPECT_EQ(ReadText(path), kDailyCsv);
-    EXPECT_TRUE(prompter.messages.empty());
 }
 
 TEST_F(ExportOnCloseTest, IgnoresAPathOutsideTheDataFolder) {
@@ -139,10 +161,11 @@ TEST_F(ExportOnCloseTest, IgnoresAPathOutsideTheDataFolder) {
     };
     WriteText(home.Path() + "Data/NYSE/keep.csv", "keep");
     for (const std::string& path : outside) {
-        prompter.messages.clear();
-        CloseSeriesExportingTo(path);
-        ASSERT_EQ(prompter.messages.size(), 1u) << path;
-        EXPECT_NE(prompter.messages[0].find("outside the data folder"), std::string::npos);
+        CFileResult closed = CloseSeriesExportingTo(path);
+        EXPECT_EQ(closed.kind(), CFileResult::EKind::UnsafeName) << path;
+        EXPECT_EQ(closed.message(), "The quotes were not exported on closing: \"" + path +
+                                        "\" lies outside the data folder " + home.Path() +
+                                        "Data/.");
     }
     EXPECT_FALSE(std::filesystem::exists(home.Path() + "elsewhere.csv"));
     EXPECT_FALSE(std::filesystem::exists(home.Path() + "escape.csv"));
@@ -152,14 +175,17 @@ TEST_F(ExportOnCloseTest, IgnoresAPathOutsideTheDataFolder) {
 TEST_F(ExportOnCloseTest, ResolvesDotsThatStayInside) {
     std::string path = home.Path() + "Data/NYSE/../AMEX/./XYZ.csv";
     WriteText(home.Path() + "Data/AMEX/XYZ.csv", "old");
-    CloseSeriesExportingTo(path);
+    EXPECT_TRUE(CloseSeriesExportingTo(path));
     EXPECT_EQ(ReadText(home.Path() + "Data/AMEX/XYZ.csv"), kDailyCsv);
 }
 
 TEST_F(ExportOnCloseTest, MissingMarketFolderIsReported) {
-    CloseSeriesExportingTo(home.Path() + "Data/NOPE/ABC.csv");
-    ASSERT_EQ(prompter.messages.size(), 1u);
-    EXPECT_NE(prompter.messages[0].find("could not be written"), std::string::npos);
+    CFileResult closed = CloseSeriesExportingTo(home.Path() + "Data/NOPE/ABC.csv");
+    EXPECT_EQ(closed.kind(), CFileResult::EKind::CannotWrite);
+    EXPECT_NE(closed.message().find("could not be written"), std::string::npos);
+    // The settings are stored all the same.
+    EXPECT_EQ(CIniReader(home.Path() + "setup.ini").getKeyValue("DisPeriod", "STOCKLINE_SETUP"),
+              "400");
 }
 
 TEST_F(ExportOnCloseTest, DotsAfterASymbolicLinkDoNotLeadOutOfTheDataFolder) {
@@ -167,7 +193,7 @@ TEST_F(ExportOnCloseTest, DotsAfterASymbolicLinkDoNotLeadOutOfTheDataFolder) {
     std::filesystem::create_directories(home.Path() + "Data");
     std::filesystem::create_directory_symlink(home.Path() + "outside/sub",
                                               home.Path() + "Data/LINK");
-    CloseSeriesExportingTo(home.Path() + "Data/LINK/../ABC.csv");
+    EXPECT_TRUE(CloseSeriesExportingTo(home.Path() + "Data/LINK/../ABC.csv"));
     EXPECT_EQ(ReadText(home.Path() + "Data/ABC.csv"), kDailyCsv);
     EXPECT_FALSE(std::filesystem::exists(home.Path() + "outside/ABC.csv"));
 }

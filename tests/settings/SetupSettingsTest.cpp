@@ -1,6 +1,6 @@
 #include "settings/SetupSettings.h"
 #include "ctlkit/base/ProgramFolder.h"
-#include "settings/InstallPaths.h"
+#include "settings/CInstallPaths.h"
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -14,12 +14,9 @@ protected:
     void SetUp() override {
         char tmpl[] = "/tmp/zs-settings-XXXXXX";
         home = ::mkdtemp(tmpl);
-        ::setenv("ZENTRISTOCK_HOME", home.c_str(), 1);
     }
-    void TearDown() override {
-        ::unsetenv("ZENTRISTOCK_HOME");
-        fs::remove_all(home);
-    }
+    void TearDown() override { fs::remove_all(home); }
+    std::string SetupPath() const { return home + "/setup.ini"; }
     void WriteIni(const std::string& text) { std::ofstream(home + "/setup.ini") << text; }
     std::string ReadIni() {
         std::ifstream in(home + "/setup.ini");
@@ -32,25 +29,29 @@ protected:
 
 TEST_F(SetupSettingsTest, PathsAreFormedFromTheProgramFolder) {
     std::string root = home + "/";
-    EXPECT_EQ(ProgramFolder(), root);
-    EXPECT_EQ(InstallPaths::SetupIni(), root + "setup.ini");
-    EXPECT_EQ(InstallPaths::LanguageFolder(), root + "Lng/");
-    EXPECT_EQ(InstallPaths::DataFolder(), root + "Data/");
-    EXPECT_EQ(InstallPaths::MarketDataFolder("NYSE"), root + "Data/NYSE/");
-    EXPECT_EQ(InstallPaths::TemplateFolder(), root + "Template/");
-    EXPECT_EQ(InstallPaths::FavouritesFolder(), root + "fav/");
-    EXPECT_EQ(InstallPaths::DefaultTemplate(), root + "System/DTemp");
-    EXPECT_EQ(InstallPaths::MarketList(), root + "Index/market.txt");
-    EXPECT_EQ(InstallPaths::HelpFile(), root + "help.chm");
+    const CInstallPaths paths(home);
+    EXPECT_EQ(paths.ProgramFolder(), root);
+    EXPECT_EQ(paths.SetupIni(), root + "setup.ini");
+    EXPECT_EQ(paths.LanguageFolder(), root + "Lng/");
+    EXPECT_EQ(paths.DataFolder(), root + "Data/");
+    EXPECT_EQ(paths.MarketDataFolder("NYSE"), root + "Data/NYSE/");
+    EXPECT_EQ(paths.TemplateFolder(), root + "Template/");
+    EXPECT_EQ(paths.FavouritesFolder(), root + "fav/");
+    EXPECT_EQ(paths.DefaultTemplate(), root + "System/DTemp");
+    EXPECT_EQ(paths.MarketList(), root + "Index/market.txt");
+    EXPECT_EQ(paths.HelpFile(), root + "help.chm");
 }
 
 TEST_F(SetupSettingsTest, HomeWithTrailingSlashIsNotDoubled) {
+    EXPECT_EQ(CInstallPaths(home + "/").DataFolder(), home + "/Data/");
     ::setenv("ZENTRISTOCK_HOME", (home + "/").c_str(), 1);
-    EXPECT_EQ(InstallPaths::DataFolder(), home + "/Data/");
+    EXPECT_EQ(ProgramFolder(), home + "/");
+    EXPECT_EQ(CInstallPaths::OfProgram().DataFolder(), home + "/Data/");
+    ::unsetenv("ZENTRISTOCK_HOME");
 }
 
 TEST_F(SetupSettingsTest, FreshFileGivesEveryDefault) {
-    CIniReader ini;
+    CIniReader ini(SetupPath());
     EXPECT_EQ(ReadLanguageName(ini), "");
     EnvironmentSettings env = EnvironmentSettings::Read(ini);
     EXPECT_FALSE(env.curveFloating);
@@ -72,21 +73,21 @@ TEST_F(SetupSettingsTest, FreshFileGivesEveryDefault) {
 
 TEST_F(SetupSettingsTest, EmptyTickerNameCountsAsAbsent) {
     WriteIni("[DATA_DIRECTORY]\nTickerName=\nTickerMarket=NYSE\n");
-    CIniReader ini;
+    CIniReader ini(SetupPath());
     LastChartSettings last = LastChartSettings::Read(ini);
     EXPECT_EQ(last.tickerName, "NoName");
     EXPECT_EQ(last.tickerMarket, "NYSE");
 }
 
 TEST_F(SetupSettingsTest, AxisSettingsFillAFreshFileWithDefaults) {
-    CIniReader ini;
+    CIniReader ini(SetupPath());
     AxisSettings axis = AxisSettings::ReadAndWriteBack(ini);
     EXPECT_EQ(axis.cellMaxX, 80);
     EXPECT_EQ(axis.cellMaxY, 80);
     EXPECT_EQ(axis.axisFont.lfHeight, 15);
     EXPECT_STREQ(axis.labelFont.lfFaceName, "Arial");
 
-    CIniReader again;
+    CIniReader again(SetupPath());
     EXPECT_EQ(again.getKeyValue("BorderColor", "AXIS_SETTING"), "0");
     EXPECT_EQ(again.getKeyValue("DrawYGrid", "AXIS_SETTING"), "0");
     EXPECT_EQ(again.getKeyValue("CellMaxX", "AXIS_SETTING"), "80");
@@ -102,18 +103,18 @@ TEST_F(SetupSettingsTest, AxisSettingsFillAFreshFileWithDefaults) {
 
 TEST_F(SetupSettingsTest, StoredZeroCellSizeReadsAndWritesBackAsEighty) {
     WriteIni("[AXIS_SETTING]\nCellMaxX=0\nCellMaxY=120\nBorderColor=255\nDrawYGrid=1\n");
-    CIniReader ini;
+    CIniReader ini(SetupPath());
     AxisSettings axis = AxisSettings::ReadAndWriteBack(ini);
     EXPECT_EQ(axis.cellMaxX, 80);
     EXPECT_EQ(axis.cellMaxY, 120);
     EXPECT_EQ(axis.borderColor, 255);
     EXPECT_TRUE(axis.drawYGrid);
-    EXPECT_EQ(CIniReader().getKeyValue("CellMaxX", "AXIS_SETTING"), "80");
-    EXPECT_EQ(CIniReader().getKeyValue("CellMaxY", "AXIS_SETTING"), "120");
+    EXPECT_EQ(CIniReader(SetupPath()).getKeyValue("CellMaxX", "AXIS_SETTING"), "80");
+    EXPECT_EQ(CIniReader(SetupPath()).getKeyValue("CellMaxY", "AXIS_SETTING"), "120");
 }
 
 TEST_F(SetupSettingsTest, WrittenRecordsReadBack) {
-    CIniReader ini;
+    CIniReader ini(SetupPath());
     ToolbarSettings bars;
     bars.trendLine = true;
     bars.channel = true;
@@ -125,7 +126,7 @@ TEST_F(SetupSettingsTest, WrittenRecordsReadBack) {
     LastChartSettings last{"ABC", "NYSE"};
     ASSERT_TRUE(last.Write(ini));
 
-    CIniReader again;
+    CIniReader again(SetupPath());
     ToolbarSettings readBars = ToolbarSettings::Read(again);
     EXPECT_FALSE(readBars.chartCtrl);
     EXPECT_TRUE(readBars.trendLine);

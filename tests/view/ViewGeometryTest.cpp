@@ -403,7 +403,7 @@ TEST_F(ViewGeometryTest, WideWindowsOnNarrowPanesFindTheSameLabelStepAsABarByBar
 class DocumentViewTest : public ViewTest {};
 
 TEST_F(DocumentViewTest, YAxisOffsetAddsFivePercentEachWay) {
-    CZentriStockDoc document;
+    CZentriStockDoc document(*context);
     document.NewDocument();
     CStock& s = document.Stock();
     s.RestoreSeries(Bars(20, 10, 20), Bars(20, 10, 20));
@@ -424,7 +424,7 @@ TEST_F(DocumentViewTest, ConstructionWritesTheAxisSettingsBack) {
         std::ofstream(home + "setup.ini") << "[AXIS_SETTING]\nCellMaxX=0\nDrawYGrid=1\n"
                                              "BorderColor=255\n";
     }
-    CZentriStockDoc document;
+    CZentriStockDoc document(*context);
     document.NewDocument();
     CIniReader settings(home + "setup.ini");
     CZentriStockView v(document, 1, settings);

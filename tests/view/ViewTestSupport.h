@@ -7,6 +7,7 @@
 #include "quotes/CStock.h"
 #include "quotes/LocalDate.h"
 #include "quotes/SQuote.h"
+#include "settings/CModelContext.h"
 #include <cstdlib>
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -15,7 +16,7 @@
 #include <string>
 #include <vector>
 
-// Every view test runs with a program folder of its own, so no series or view touches the
+// Every view test runs with an installation of its own, so no document or view touches the
 // settings of the machine.
 class ViewTest : public ::testing::Test {
 protected:
@@ -23,13 +24,12 @@ protected:
         std::string pattern = "/tmp/zs-view-XXXXXX";
         if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
         home = pattern + "/";
-        ::setenv("ZENTRISTOCK_HOME", home.c_str(), 1);
+        context = std::make_unique<CModelContext>(CInstallPaths(home), prompter);
     }
     void TearDown() override {
         stock.reset();
         std::error_code ignored;
         std::filesystem::remove_all(home, ignored);
-        ::unsetenv("ZENTRISTOCK_HOME");
     }
 
     // A series of `count` daily bars from 2 Jan 2024 whose prices run from low to high.
@@ -71,4 +71,5 @@ protected:
     CRecordingPrompter prompter;
     CScopedPrompter scopedPrompter{prompter};
     std::unique_ptr<CStock> stock;
+    std::unique_ptr<CModelContext> context;
 };

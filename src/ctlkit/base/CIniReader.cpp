@@ -2,7 +2,6 @@
 #include "AtomicFile.h"
 #include "IniFile.h"
 #include "IniFileLock.h"
-#include "ProgramFolder.h"
 #include <algorithm>
 #include <cerrno>
 #include <climits>
@@ -48,8 +47,6 @@ LOGFONT DefaultFont() {
     return font;
 }
 } // namespace
-
-CIniReader::CIniReader() : m_fileName(SetupIniPath()) {}
 
 CIniReader::CIniReader(std::string path) : m_fileName(std::move(path)) {}
 

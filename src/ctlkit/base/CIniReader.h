@@ -21,8 +21,7 @@ class IniFile;
 // Copies own their data (the lists are values). One reader is used by one thread at a time.
 class CIniReader {
 public:
-    // The program folder's setup.ini.
-    CIniReader();
+    // The installation's setup.ini is CInstallPaths::SetupIni() (src/settings).
     explicit CIniReader(std::string path);
 
     void setINIFileName(std::string path);

@@ -33,7 +33,3 @@ std::string ProgramFolder() {
     if (home && *home) return WithTrailingSlash(home);
     return ExecutableFolder();
 }
-
-std::string SetupIniPath() {
-    return ProgramFolder() + "setup.ini";
-}

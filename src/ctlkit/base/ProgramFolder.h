@@ -7,6 +7,3 @@ std::string ProgramFolder();
 
 // The file name of the running executable, without its folder.
 std::string ExecutableName();
-
-// The settings file shared by both programs: program folder + "setup.ini".
-std::string SetupIniPath();

@@ -1,8 +1,8 @@
 #pragma once
-#include "ctlkit/base/CIniReader.h"
 #include "LangMenu.h"
 #include "LangSection.h"
 #include "LangWindow.h"
+#include "ctlkit/base/CIniReader.h"
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -20,8 +20,8 @@
 // the language file as it is now (one reading per TranslateDialog or TranslateMenu call).
 class CLanguage : public CIniReader {
 public:
-    // The CIniReader part reads the program folder's setup.ini.
-    CLanguage() = default;
+    // The CIniReader part reads the settings file at `setupIni`.
+    explicit CLanguage(std::string setupIni) : CIniReader(std::move(setupIni)) {}
 
     // Makes `path` the active language file (the whole path is kept); "" switches translation
     // off. A path that names no readable file leaves every text untranslated.
