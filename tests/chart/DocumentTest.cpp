@@ -129,6 +129,33 @@ TEST_F(DocumentTest, RefusedChartLeavesTheOpenChartAsItWas) {
     EXPECT_NE(prompter.messages[0].find("cannot be opened"), std::string::npos);
 }
 
+TEST_F(DocumentTest, OpeningAChartFileClosesTheSeriesItReplaces) {
+    WriteQuoteFile("NYSE", "ACME");
+    const std::string quotes = home.Path() + "Data/NYSE/ACME.csv";
+    const std::string chart = home.Path() + "acme.cht";
+    CZentriStockDoc document(context);
+    document.LoadSettings();
+    document.NewDocument();
+    ASSERT_TRUE(document.OpenSymbol("ACME", "NYSE"));
+    ASSERT_TRUE(document.SaveChart(chart));
+    document.Stock().SetExportOnClose(true);
+    WriteBytesTo(quotes, "changed meanwhile");
+    // A refused chart closes nothing.
+    WriteBytesTo(home.Path() + "bad.cht", "bad");
+    EXPECT_FALSE(document.OpenChart(home.Path() + "bad.cht"));
+    EXPECT_EQ(ReadBytesFrom(quotes), "changed meanwhile");
+    EXPECT_EQ(prompter.messages.size(), 1u);
+    prompter.messages.clear();
+    // A chart read completely takes the place of the series, which is closed: its export
+    // on close writes its quotes back.
+    ASSERT_TRUE(document.OpenChart(chart));
+    EXPECT_EQ(ReadBytesFrom(quotes), "Date,Open,High,Low,Close,Volume,Adj. Close*\n"
+                                     "03-Jan-24,10.50,11.00,10.00,10.75,1000,10.75\n"
+                                     "02-Jan-24,10.00,11.00,9.50,10.50,2000,10.50\n");
+    EXPECT_FALSE(document.Stock().ExportOnClose());
+    EXPECT_TRUE(prompter.messages.empty());
+}
+
 TEST_F(DocumentTest, TemplateFailuresShowTheirTexts) {
     CZentriStockDoc document(context);
     document.Stock().SetPaneCount(4);
