@@ -1,5 +1,5 @@
 #include "DownloadTestSupport.h"
-#include "chart/CDocumentDownloads.h"
+#include "chart/downloads/CDocumentDownloads.h"
 #include "chart/CZentriStockDoc.h"
 #include "ctlkit/base/CIniReader.h"
 

@@ -1,5 +1,5 @@
 #pragma once
-#include "CZentriStockDoc.h"
+#include "chart/CZentriStockDoc.h"
 #include "ctlkit/jobs/CLoopMessageTarget.h"
 #include "ctlkit/jobs/CMThreadedJobQ.h"
 #include "ctlkit/jobs/CUiThreadLoop.h"
