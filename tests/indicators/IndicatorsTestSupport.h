@@ -13,24 +13,6 @@
 #include <string>
 #include <vector>
 
-// A fresh folder under /tmp, removed with everything in it at the end of the test.
-class CIndicatorTempFolder {
-public:
-    CIndicatorTempFolder() {
-        std::string pattern = "/tmp/zs-indicators-XXXXXX";
-        if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
-        m_path = pattern + "/";
-    }
-    ~CIndicatorTempFolder() {
-        std::error_code ignored;
-        std::filesystem::remove_all(m_path, ignored);
-    }
-    const std::string& Path() const { return m_path; }
-
-private:
-    std::string m_path;
-};
-
 // Every test runs with a prompter that records what it is shown. A series reads and writes no
 // settings unless asked, so no installation folder is needed.
 class IndicatorsTest : public ::testing::Test {
