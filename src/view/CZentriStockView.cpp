@@ -212,32 +212,34 @@ int CZentriStockView::XToBar(int x) const {
     return ToPixel(static_cast<float>(x - plotRect.left) / static_cast<float>(w) * xCount + xMin);
 }
 
-int CZentriStockView::ValueToY(float value) const {
-    const SRange r = MappingRange(yMin, yRange);
+int CZentriStockView::ValueToRow(float value, float min, float range) const {
+    const SRange r = MappingRange(min, range);
     const float h = static_cast<float>(plotRect.Height());
     if (std::isnan(value)) return plotRect.bottom;
     return ToPixel(static_cast<float>(plotRect.bottom) - (value - r.min) / r.range * h);
+}
+
+float CZentriStockView::RowToValue(int y, float min, float range) const {
+    const SRange r = MappingRange(min, range);
+    const int h = plotRect.Height();
+    if (h <= 0) return r.min;
+    return static_cast<float>(plotRect.bottom - y) / static_cast<float>(h) * r.range + r.min;
+}
+
+int CZentriStockView::ValueToY(float value) const {
+    return ValueToRow(value, yMin, yRange);
 }
 
 float CZentriStockView::YToValue(int y) const {
-    const SRange r = MappingRange(yMin, yRange);
-    const int h = plotRect.Height();
-    if (h <= 0) return r.min;
-    return static_cast<float>(plotRect.bottom - y) / static_cast<float>(h) * r.range + r.min;
+    return RowToValue(y, yMin, yRange);
 }
 
 int CZentriStockView::ValueToY2(float value) const {
-    const SRange r = MappingRange(yMin2, yRange2);
-    const float h = static_cast<float>(plotRect.Height());
-    if (std::isnan(value)) return plotRect.bottom;
-    return ToPixel(static_cast<float>(plotRect.bottom) - (value - r.min) / r.range * h);
+    return ValueToRow(value, yMin2, yRange2);
 }
 
 float CZentriStockView::YToValue2(int y) const {
-    const SRange r = MappingRange(yMin2, yRange2);
-    const int h = plotRect.Height();
-    if (h <= 0) return r.min;
-    return static_cast<float>(plotRect.bottom - y) / static_cast<float>(h) * r.range + r.min;
+    return RowToValue(y, yMin2, yRange2);
 }
 
 // ---- Ticks -----------------------------------------------------------------------------

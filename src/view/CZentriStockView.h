@@ -163,6 +163,9 @@ private:
     bool YAxisOffset() const;
     // The range a scale maps with: a zero range is widened by 1 % of its value (1 at 0).
     static SRange MappingRange(float min, float range);
+    // The mapping of one scale (the right one or the left one) between values and rows.
+    int ValueToRow(float value, float min, float range) const;
+    float RowToValue(int y, float min, float range) const;
     static int ToPixel(float value);
     int AxisCharWidth() const;
     int AxisHeight() const;
