@@ -48,3 +48,15 @@ function(zs_test name)
         add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
     endif()
 endfunction()
+
+# A target that compiles the sources of the targets named and links nothing (targets left out
+# of this configuration, such as the tests without ZS_BUILD_TESTS, are skipped).
+function(zs_compile_check name)
+    set(objects)
+    foreach(target IN LISTS ARGN)
+        if(TARGET ${target})
+            list(APPEND objects "$<TARGET_OBJECTS:${target}>")
+        endif()
+    endforeach()
+    add_custom_target(${name} DEPENDS ${objects})
+endfunction()
