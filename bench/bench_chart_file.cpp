@@ -34,7 +34,8 @@ std::unique_ptr<CStock> BigChart() {
     auto stock = std::make_unique<CStock>();
     std::vector<SQuote> bars(kBars);
     for (int i = 0; i < kBars; ++i) {
-        bars[i].date = 86400 * i;
+        // Hourly: 100,000 days would pass the end of the 32-bit date (and overflow int).
+        bars[i].date = 3600 * i;
         bars[i].close = 10.0f + static_cast<float>(i % 97) * 0.125f;
         bars[i].open = bars[i].close - 0.25f;
         bars[i].high = bars[i].close + 1;

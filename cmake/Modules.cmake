@@ -48,3 +48,28 @@ function(zs_test name)
         add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
     endif()
 endfunction()
+
+# A target that compiles the sources of the targets named and links nothing (targets left out
+# of this configuration, such as the tests without ZS_BUILD_TESTS, are skipped).
+function(zs_compile_check name)
+    set(objects)
+    foreach(target IN LISTS ARGN)
+        if(TARGET ${target})
+            list(APPEND objects "$<TARGET_OBJECTS:${target}>")
+        endif()
+    endforeach()
+    add_custom_target(${name} DEPENDS ${objects})
+endfunction()
+
+# GCC 12 reports std::string's own inlined copies in these files as overlapping or uninitialized
+# ("x" + std::string&&, a short string assigned a literal): false positives of its -Wrestrict and
+# -Wmaybe-uninitialized. Silenced for the files named, and the warnings named, only.
+# Usage: zs_gcc_string_false_positives(WARNINGS restrict ... FILES a.cpp ...)
+function(zs_gcc_string_false_positives)
+    cmake_parse_arguments(ARG "" "" "WARNINGS;FILES" ${ARGN})
+    if(NOT CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+        return()
+    endif()
+    list(TRANSFORM ARG_WARNINGS PREPEND "-Wno-")
+    set_property(SOURCE ${ARG_FILES} APPEND PROPERTY COMPILE_OPTIONS ${ARG_WARNINGS})
+endfunction()

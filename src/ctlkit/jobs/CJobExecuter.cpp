@@ -11,7 +11,7 @@ CJobExecuter::~CJobExecuter() {
 
 void CJobExecuter::execute(CJob* job) {
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
+        MutexLock lock(m_mutex);
         m_job = job;
     }
     m_wake.notify_one();
@@ -19,7 +19,7 @@ void CJobExecuter::execute(CJob* job) {
 
 void CJobExecuter::stop(bool cancelJob) {
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
+        MutexLock lock(m_mutex);
         m_runState = kStopRequested;
         // m_job is cleared under this mutex before the job is deleted, so it is alive here.
         if (cancelJob && m_job) m_job->requestCancel();
@@ -32,25 +32,27 @@ void CJobExecuter::join() {
 }
 
 bool CJobExecuter::isIdle() {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    MutexLock lock(m_mutex);
     return m_job == nullptr;
 }
 
 CJob* CJobExecuter::WaitForJob() {
-    std::unique_lock<std::mutex> lock(m_mutex);
-    m_wake.wait(lock, [this] { return m_job != nullptr || m_runState == kStopRequested; });
+    MutexLock lock(m_mutex);
+    m_wake.wait(lock.Native(), [this]() ZS_REQUIRES(m_mutex) {
+        return m_job != nullptr || m_runState == kStopRequested;
+    });
     return m_job;
 }
 
 bool CJobExecuter::StopRequested() {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    MutexLock lock(m_mutex);
     return m_runState == kStopRequested;
 }
 
 void CJobExecuter::RunJob(CJob* job) {
     job->execute();
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
+        MutexLock lock(m_mutex);
         m_job = nullptr;
     }
     bool autoDelete = job->AutoDelete() != 0;
@@ -60,7 +62,7 @@ void CJobExecuter::RunJob(CJob* job) {
 
 void CJobExecuter::Run() {
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
+        MutexLock lock(m_mutex);
         if (m_runState != kStopRequested) m_runState = kRunning;
     }
     // Waiting for the first job, not only between jobs: a new executer that joined the free
@@ -73,7 +75,7 @@ void CJobExecuter::Run() {
         if (StopRequested() || !m_queue) break;
         if (m_queue->RetireOrFree(this)) {
             // The queue has listed this executer as retired; its observer joins and deletes it.
-            std::lock_guard<std::mutex> lock(m_mutex);
+            MutexLock lock(m_mutex);
             m_runState = kStopRequested;
             break;
         }

@@ -1,7 +1,6 @@
 #pragma once
-#include "ctlkit/base/ThreadAnnotations.h"
+#include "ctlkit/base/Mutex.h"
 #include <condition_variable>
-#include <mutex>
 #include <thread>
 
 class CJob;
@@ -20,29 +19,29 @@ public:
     CJobExecuter& operator=(const CJobExecuter&) = delete;
 
     // Hands the executer its next job and wakes it.
-    void execute(CJob* job);
+    void execute(CJob* job) ZS_EXCLUDES(m_mutex);
     // Asks the thread to end after its current job; the running job gets a cancel request
     // when `cancelJob` is set.
-    void stop(bool cancelJob);
+    void stop(bool cancelJob) ZS_EXCLUDES(m_mutex);
     // Waits for the thread to end.
     void join();
 
-    bool isIdle();
+    bool isIdle() ZS_EXCLUDES(m_mutex);
     bool onOwnThread() const { return std::this_thread::get_id() == m_thread.get_id(); }
 
     static constexpr int kRunning = 1;
     static constexpr int kStopRequested = -1;
 
 private:
-    void Run();
+    void Run() ZS_EXCLUDES(m_mutex);
     // Waits until a job is given or a stop is requested; the job given, or null.
-    CJob* WaitForJob();
-    bool StopRequested();
+    CJob* WaitForJob() ZS_EXCLUDES(m_mutex);
+    bool StopRequested() ZS_EXCLUDES(m_mutex);
     // Runs the job, clears it and deletes it when it deletes itself.
-    void RunJob(CJob* job);
+    void RunJob(CJob* job) ZS_EXCLUDES(m_mutex);
 
     CMThreadedJobQ* const m_queue;
-    std::mutex m_mutex;
+    Mutex m_mutex;
     std::condition_variable m_wake;
     CJob* m_job ZS_GUARDED_BY(m_mutex) = nullptr;
     int m_runState ZS_GUARDED_BY(m_mutex) = 0;

@@ -1,8 +1,7 @@
 #pragma once
-#include "ctlkit/base/ThreadAnnotations.h"
+#include "ctlkit/base/Mutex.h"
 #include <chrono>
 #include <condition_variable>
-#include <mutex>
 
 // How a job ended. Every job of this system ends with exactly one result.
 enum class EJobResult { Pending, Done, Failed, Cancelled };
@@ -12,29 +11,31 @@ enum class EJobResult { Pending, Done, Failed, Cancelled };
 class CJobResult {
 public:
     // True when this was the first result.
-    bool Set(EJobResult result) {
+    bool Set(EJobResult result) ZS_EXCLUDES(m_mutex) {
         {
-            std::lock_guard<std::mutex> lock(m_mutex);
+            MutexLock lock(m_mutex);
             if (m_result != EJobResult::Pending) return false;
             m_result = result;
         }
         m_changed.notify_all();
         return true;
     }
-    EJobResult Get() {
-        std::lock_guard<std::mutex> lock(m_mutex);
+    EJobResult Get() ZS_EXCLUDES(m_mutex) {
+        MutexLock lock(m_mutex);
         return m_result;
     }
-    bool Ended() { return Get() != EJobResult::Pending; }
+    bool Ended() ZS_EXCLUDES(m_mutex) { return Get() != EJobResult::Pending; }
     // The result once set, or Pending when the time-out passed.
-    EJobResult WaitFor(std::chrono::milliseconds timeout) {
-        std::unique_lock<std::mutex> lock(m_mutex);
-        m_changed.wait_for(lock, timeout, [this] { return m_result != EJobResult::Pending; });
+    EJobResult WaitFor(std::chrono::milliseconds timeout) ZS_EXCLUDES(m_mutex) {
+        MutexLock lock(m_mutex);
+        m_changed.wait_for(lock.Native(), timeout, [this]() ZS_REQUIRES(m_mutex) {
+            return m_result != EJobResult::Pending;
+        });
         return m_result;
     }
 
 private:
-    std::mutex m_mutex;
+    Mutex m_mutex;
     std::condition_variable m_changed;
     EJobResult m_result ZS_GUARDED_BY(m_mutex) = EJobResult::Pending;
 };

@@ -27,14 +27,15 @@ long CLoopMessageTarget::RunOnLoop(std::function<long()> work, bool evenWhenDeta
         long result = 0;
         if (evenWhenDetached || !self->Detached()) result = work();
         {
-            std::lock_guard<std::mutex> lock(self->m_mutex);
+            MutexLock lock(self->m_mutex);
             pending->done = true;
             pending->result = result;
         }
         self->m_changed.notify_all();
     });
-    std::unique_lock<std::mutex> lock(m_mutex);
-    m_changed.wait(lock, [&] { return pending->done || m_detached; });
+    MutexLock lock(m_mutex);
+    m_changed.wait(lock.Native(),
+                   [&]() ZS_REQUIRES(m_mutex) { return pending->done || m_detached; });
     return pending->done ? pending->result : 0;
 }
 
@@ -66,13 +67,13 @@ void CLoopMessageTarget::ShowMessage(const std::string& text) {
 
 void CLoopMessageTarget::Detach() {
     {
-        std::lock_guard<std::mutex> lock(m_mutex);
+        MutexLock lock(m_mutex);
         m_detached = true;
     }
     m_changed.notify_all();
 }
 
 bool CLoopMessageTarget::Detached() {
-    std::lock_guard<std::mutex> lock(m_mutex);
+    MutexLock lock(m_mutex);
     return m_detached;
 }

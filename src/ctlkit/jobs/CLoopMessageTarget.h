@@ -1,11 +1,10 @@
 #pragma once
 #include "CMessageTarget.h"
 #include "CUiThreadLoop.h"
-#include "ctlkit/base/ThreadAnnotations.h"
+#include "ctlkit/base/Mutex.h"
 #include <condition_variable>
 #include <functional>
 #include <memory>
-#include <mutex>
 
 // A window of a CUiThreadLoop: messages are handled by `handler` on the loop's thread. Held
 // through std::shared_ptr (Create), by its window and by every job that reports to it.
@@ -26,28 +25,29 @@ public:
     bool PostMessage(const SWindowMessage& message) override;
     void ShowMessage(const std::string& text) override;
 
-    void Detach();
-    bool Detached();
+    void Detach() ZS_EXCLUDES(m_mutex);
+    bool Detached() ZS_EXCLUDES(m_mutex);
 
 protected:
     // For subclasses' own Create: the target must know its shared owner.
     void BindSelf(const std::shared_ptr<CLoopMessageTarget>& self) { m_self = self; }
 
 private:
+    // Its fields are guarded by the target's m_mutex, which an annotation here cannot name.
     struct Pending {
         bool done = false;
         long result = 0;
     };
     // On the loop's thread: the handler's answer, or 0 once detached.
-    long Deliver(const SWindowMessage& message);
+    long Deliver(const SWindowMessage& message) ZS_EXCLUDES(m_mutex);
     // Posts `work` and waits until it ran or the target was detached.
-    long RunOnLoop(std::function<long()> work, bool evenWhenDetached);
+    long RunOnLoop(std::function<long()> work, bool evenWhenDetached) ZS_EXCLUDES(m_mutex);
     std::shared_ptr<CLoopMessageTarget> Self();
 
     CUiThreadLoop& m_loop;
     Handler m_handler;
     std::weak_ptr<CLoopMessageTarget> m_self;
-    std::mutex m_mutex;
+    Mutex m_mutex;
     std::condition_variable m_changed;
     bool m_detached ZS_GUARDED_BY(m_mutex) = false;
 };

@@ -5,7 +5,7 @@
 #include <algorithm>
 
 namespace {
-using Lock = std::unique_lock<std::recursive_mutex>;
+using Lock = RecursiveMutexLock;
 }
 
 CMThreadedJobQ::CMThreadedJobQ(std::chrono::milliseconds dispatchPause)
@@ -158,7 +158,8 @@ void CMThreadedJobQ::WakeObserver() {
 
 bool CMThreadedJobQ::WaitForWake(std::chrono::milliseconds atMost) {
     Lock lock(m_lock);
-    m_observerWake.wait_for(lock, atMost, [this] { return m_wakeRequested || m_stopping; });
+    m_observerWake.wait_for(lock.Native(), atMost,
+                            [this]() ZS_REQUIRES(m_lock) { return m_wakeRequested || m_stopping; });
     m_wakeRequested = false;
     return !m_stopping;
 }
@@ -199,8 +200,9 @@ unsigned CMThreadedJobQ::JobObserverThreadFunction(CMThreadedJobQ* queue) {
         // The pause lets jobs queued together be dispatched by priority; only a stop ends it.
         {
             Lock lock(queue->m_lock);
-            queue->m_observerWake.wait_for(lock, queue->m_dispatchPause,
-                                           [queue] { return queue->m_stopping; });
+            queue->m_observerWake.wait_for(
+                lock.Native(), queue->m_dispatchPause,
+                [queue]() ZS_REQUIRES(queue->m_lock) { return queue->m_stopping; });
             if (queue->m_stopping) break;
         }
         queue->ReapRetired();

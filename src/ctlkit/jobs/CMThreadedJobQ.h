@@ -1,9 +1,8 @@
 #pragma once
-#include "ctlkit/base/ThreadAnnotations.h"
+#include "ctlkit/base/Mutex.h"
 #include <chrono>
 #include <condition_variable>
 #include <list>
-#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -70,7 +69,9 @@ private:
     void PostRefreshList();
 
     const std::chrono::milliseconds m_dispatchPause;
-    std::recursive_mutex m_lock;
+    // Recursive: the pool's own calls (getJobExecuter, deleteJobExecuter, ...) take it again
+    // from inside a locked scope.
+    RecursiveMutex m_lock;
     std::condition_variable_any m_observerWake;
     std::list<CJob*> m_jobList ZS_GUARDED_BY(m_lock);
     int m_paused ZS_GUARDED_BY(m_lock) = 0;

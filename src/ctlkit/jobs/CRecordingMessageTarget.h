@@ -1,7 +1,7 @@
 #pragma once
 #include "CLoopMessageTarget.h"
+#include "ctlkit/base/Mutex.h"
 #include <memory>
-#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -24,32 +24,32 @@ public:
     }
 
     // Set before the first message; called on the loop's thread after recording.
-    void SetAnswer(std::function<long(const SWindowMessage&)> answer) {
-        std::lock_guard<std::mutex> lock(m_mutex);
+    void SetAnswer(std::function<long(const SWindowMessage&)> answer) ZS_EXCLUDES(m_mutex) {
+        MutexLock lock(m_mutex);
         m_answer = std::move(answer);
     }
 
-    std::vector<SRecord> Records() {
-        std::lock_guard<std::mutex> lock(m_mutex);
+    std::vector<SRecord> Records() ZS_EXCLUDES(m_mutex) {
+        MutexLock lock(m_mutex);
         return m_records;
     }
-    size_t Count() {
-        std::lock_guard<std::mutex> lock(m_mutex);
+    size_t Count() ZS_EXCLUDES(m_mutex) {
+        MutexLock lock(m_mutex);
         return m_records.size();
     }
 
 private:
-    long Record(const SWindowMessage& message) {
+    long Record(const SWindowMessage& message) ZS_EXCLUDES(m_mutex) {
         std::function<long(const SWindowMessage&)> answer;
         {
-            std::lock_guard<std::mutex> lock(m_mutex);
+            MutexLock lock(m_mutex);
             m_records.push_back({message, std::this_thread::get_id()});
             answer = m_answer;
         }
         return answer ? answer(message) : 1;
     }
 
-    std::mutex m_mutex;
+    Mutex m_mutex;
     std::vector<SRecord> m_records ZS_GUARDED_BY(m_mutex);
     std::function<long(const SWindowMessage&)> m_answer ZS_GUARDED_BY(m_mutex);
 };

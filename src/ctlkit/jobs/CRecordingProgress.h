@@ -1,8 +1,7 @@
 #pragma once
 #include "CDownloadProgressSink.h"
-#include "ctlkit/base/ThreadAnnotations.h"
+#include "ctlkit/base/Mutex.h"
 #include <atomic>
-#include <mutex>
 #include <vector>
 
 // A progress dialog for tests and the command-line tool: keeps the title and every status
@@ -10,14 +9,14 @@
 // with each status text (a test presses Cancel from it, at a known point of the transfer).
 class CRecordingProgress : public CDownloadProgressSink {
 public:
-    void SetTitle(const std::string& title) override {
-        std::lock_guard<std::mutex> lock(m_mutex);
+    void SetTitle(const std::string& title) ZS_EXCLUDES(m_mutex) override {
+        MutexLock lock(m_mutex);
         m_title = title;
     }
-    void SetStatusText(const std::string& text) override {
+    void SetStatusText(const std::string& text) ZS_EXCLUDES(m_mutex) override {
         std::function<void(const std::string&)> hook;
         {
-            std::lock_guard<std::mutex> lock(m_mutex);
+            MutexLock lock(m_mutex);
             m_statusTexts.push_back(text);
             hook = onStatus;
         }
@@ -33,23 +32,23 @@ public:
     void Cancel() { m_cancelled = true; }
     // Presses "Cancel" just before the n-th look at the flag (1 = the first).
     void CancelAtCheck(int n) { m_cancelAtCheck = n; }
-    void SetStatusHook(std::function<void(const std::string&)> hook) {
-        std::lock_guard<std::mutex> lock(m_mutex);
+    void SetStatusHook(std::function<void(const std::string&)> hook) ZS_EXCLUDES(m_mutex) {
+        MutexLock lock(m_mutex);
         onStatus = std::move(hook);
     }
 
-    std::string Title() {
-        std::lock_guard<std::mutex> lock(m_mutex);
+    std::string Title() ZS_EXCLUDES(m_mutex) {
+        MutexLock lock(m_mutex);
         return m_title;
     }
-    std::vector<std::string> StatusTexts() {
-        std::lock_guard<std::mutex> lock(m_mutex);
+    std::vector<std::string> StatusTexts() ZS_EXCLUDES(m_mutex) {
+        MutexLock lock(m_mutex);
         return m_statusTexts;
     }
     int CloseCount() const { return m_closeCount.load(); }
 
 private:
-    std::mutex m_mutex;
+    Mutex m_mutex;
     std::string m_title ZS_GUARDED_BY(m_mutex);
     std::vector<std::string> m_statusTexts ZS_GUARDED_BY(m_mutex);
     std::function<void(const std::string&)> onStatus ZS_GUARDED_BY(m_mutex);

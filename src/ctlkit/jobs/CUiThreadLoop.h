@@ -1,11 +1,11 @@
 #pragma once
-#include "ctlkit/base/ThreadAnnotations.h"
+#include "ctlkit/base/Mutex.h"
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
 #include <functional>
-#include <mutex>
+#include <optional>
 #include <thread>
 
 // The message loop of a user-interface thread: other threads post tasks, the thread that
@@ -18,25 +18,28 @@ public:
     CUiThreadLoop& operator=(const CUiThreadLoop&) = delete;
 
     // Any thread.
-    void Post(std::function<void()> task);
+    void Post(std::function<void()> task) ZS_EXCLUDES(m_mutex);
     // True on the thread that runs (or last ran) the loop; before any run, the constructing
     // thread.
     bool OnLoopThread() const { return m_thread.load() == std::this_thread::get_id(); }
 
     // Carries out tasks until Quit.
-    void Run();
-    void Quit();
+    void Run() ZS_EXCLUDES(m_mutex);
+    void Quit() ZS_EXCLUDES(m_mutex);
     // Carries out tasks until `done` gives true (checked before each wait) or the time-out
     // passes; true when done.
-    bool RunUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout);
+    bool RunUntil(const std::function<bool()>& done, std::chrono::milliseconds timeout)
+        ZS_EXCLUDES(m_mutex);
     // Carries out the tasks already queued.
-    void RunPending();
+    void RunPending() ZS_EXCLUDES(m_mutex);
 
 private:
-    bool RunOne(std::unique_lock<std::mutex>& lock);
+    // The oldest task, taken off the queue; none when the queue is empty. The caller runs it
+    // with the mutex given up (in its own scope, where the analysis sees the unlock).
+    std::optional<std::function<void()>> TakeTask() ZS_REQUIRES(m_mutex);
 
     std::atomic<std::thread::id> m_thread;
-    std::mutex m_mutex;
+    Mutex m_mutex;
     std::condition_variable m_wake;
     std::deque<std::function<void()>> m_tasks ZS_GUARDED_BY(m_mutex);
     bool m_quit ZS_GUARDED_BY(m_mutex) = false;

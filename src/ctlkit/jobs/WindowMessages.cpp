@@ -1,11 +1,11 @@
 #include "WindowMessages.h"
+#include "ctlkit/base/Mutex.h"
 #include <map>
-#include <mutex>
 
 namespace {
-std::mutex g_registryMutex;
-std::map<std::string, unsigned, std::less<>>& Registry() {
-    static std::map<std::string, unsigned, std::less<>> registry; // guarded by g_registryMutex
+Mutex g_registryMutex;
+std::map<std::string, unsigned, std::less<>>& Registry() ZS_REQUIRES(g_registryMutex) {
+    static std::map<std::string, unsigned, std::less<>> registry;
     return registry;
 }
 
@@ -13,7 +13,7 @@ const unsigned g_refreshList = RegisterWindowMessage("REFRESH LIST");
 } // namespace
 
 unsigned RegisterWindowMessage(std::string_view name) {
-    std::lock_guard<std::mutex> lock(g_registryMutex);
+    MutexLock lock(g_registryMutex);
     auto& registry = Registry();
     auto found = registry.find(name);
     if (found != registry.end()) return found->second;
