@@ -359,9 +359,9 @@ bool CStock::ExportCsv(const std::string& path) {
 }
 
 bool CStock::WriteCsv(const std::string& path, const std::vector<SQuote>& oldestFirst) {
-    std::string error;
-    if (WriteFileAtomically(path, CCsvQuoteWriter::Format(oldestFirst), &error)) return true;
-    CPrompter::Active().ShowMessage("The quotes could not be written (" + error +
+    const CFileResult written = WriteFileAtomically(path, CCsvQuoteWriter::Format(oldestFirst));
+    if (written) return true;
+    CPrompter::Active().ShowMessage("The quotes could not be written (" + written.message() +
                                     "). The old file " + path + " is unchanged.");
     return false;
 }
