@@ -75,9 +75,9 @@ void BM_LoadChart(benchmark::State& state) {
     CScopedPrompter scoped(prompter);
     const std::string bytes = CChartFile::Write(*BigChart());
     for (auto _ : state) {
-        std::string error;
-        auto stock = CChartFile::Read(bytes, error);
-        if (!stock) state.SkipWithError(error.c_str());
+        std::unique_ptr<CStock> stock;
+        const CFileResult read = CChartFile::Read(bytes, stock);
+        if (!read) state.SkipWithError(read.message().c_str());
         benchmark::DoNotOptimize(stock.get());
     }
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes.size()));

@@ -29,17 +29,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     PrepareHome();
     CRecordingPrompter prompter;
     CScopedPrompter scoped(prompter);
-    std::string error;
-    auto stock =
-        CChartFile::Read(std::string_view(reinterpret_cast<const char*>(data), size), error);
-    if (!stock) {
-        if (error.empty()) std::abort();
+    std::unique_ptr<CStock> stock;
+    const CFileResult read =
+        CChartFile::Read(std::string_view(reinterpret_cast<const char*>(data), size), stock);
+    if (!read) {
+        if (read.message().empty() || stock) std::abort();
         return 0;
     }
+    if (!stock) std::abort();
     stock->SetExportOnClose(false);
     const std::string written = CChartFile::Write(*stock);
-    auto again = CChartFile::Read(written, error);
-    if (!again) std::abort();
+    std::unique_ptr<CStock> again;
+    if (!CChartFile::Read(written, again) || !again) std::abort();
     again->SetExportOnClose(false);
     if (CChartFile::Write(*again) != written) std::abort();
     return 0;

@@ -9,16 +9,15 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     CChartTemplate chartTemplate;
     const std::string untouched = chartTemplate.Write();
-    std::string error;
-    const auto status =
-        chartTemplate.Read(std::string_view(reinterpret_cast<const char*>(data), size), error);
-    if (status != CChartTemplate::EStatus::kOk) {
-        if (error.empty() || chartTemplate.Write() != untouched) std::abort();
+    const CFileResult status =
+        chartTemplate.Read(std::string_view(reinterpret_cast<const char*>(data), size));
+    if (!status) {
+        if (status.message().empty() || chartTemplate.Write() != untouched) std::abort();
         return 0;
     }
     const std::string written = chartTemplate.Write();
     CChartTemplate again;
-    if (again.Read(written, error) != CChartTemplate::EStatus::kOk) std::abort();
+    if (!again.Read(written)) std::abort();
     if (again.Write() != written) std::abort();
     return 0;
 }

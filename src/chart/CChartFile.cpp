@@ -165,12 +165,12 @@ std::string CChartFile::Write(CStock& stock) {
     return ar.Bytes();
 }
 
-bool CChartFile::Save(CStock& stock, const std::string& path, std::string& error) {
-    return WriteFileAtomically(path, Write(stock), &error);
+CFileResult CChartFile::Save(CStock& stock, const std::string& path) {
+    return WriteFileAtomically(path, Write(stock));
 }
 
-std::unique_ptr<CStock> CChartFile::Read(std::string_view bytes, std::string& error,
-                                         bool recompute) {
+CFileResult CChartFile::Read(std::string_view bytes, std::unique_ptr<CStock>& stock,
+                             bool recompute) {
     CArchiveReader ar(bytes);
     SChartHead head;
     auto panes = std::make_unique<CStockPanes>();
@@ -180,26 +180,26 @@ std::unique_ptr<CStock> CChartFile::Read(std::string_view bytes, std::string& er
         read = panes->PaneAt(number).Read(ar);
     if (read) read = ar.ReadBytes(flagBytes.data(), flagBytes.size());
     if (!read) {
-        error = ar.Error();
-        return nullptr;
+        // A refusal always carries a reason, so that it can never pass for a success.
+        ar.Fail("");
+        return ar.Result();
     }
-    auto stock = std::make_unique<CStock>();
-    ApplyHead(head, *stock);
-    stock->FlagBytes() = flagBytes;
-    stock->SetPaneHost(std::move(panes));
-    stock->PaneHost()->RebuildCostDistribution(*stock);
-    if (recompute) stock->PaneHost()->ReplayIndicators(*stock);
+    auto made = std::make_unique<CStock>();
+    ApplyHead(head, *made);
+    made->FlagBytes() = flagBytes;
+    made->SetPaneHost(std::move(panes));
+    made->PaneHost()->RebuildCostDistribution(*made);
+    if (recompute) made->PaneHost()->ReplayIndicators(*made);
     // Only a chart read completely may export its quotes when it is closed.
-    stock->SetExportOnClose(head.exportOnClose != 0);
-    return stock;
+    made->SetExportOnClose(head.exportOnClose != 0);
+    stock = std::move(made);
+    return {};
 }
 
-std::unique_ptr<CStock> CChartFile::Load(const std::string& path, std::string& error,
-                                         bool recompute) {
+CFileResult CChartFile::Load(const std::string& path, std::unique_ptr<CStock>& stock,
+                             bool recompute) {
     std::string bytes;
-    if (!ReadWholeFile(path, bytes)) {
-        error = "the file cannot be opened";
-        return nullptr;
-    }
-    return Read(bytes, error, recompute);
+    if (!ReadWholeFile(path, bytes))
+        return CFileResult::Failure(CFileResult::EKind::CannotOpen, "the file cannot be opened");
+    return Read(bytes, stock, recompute);
 }

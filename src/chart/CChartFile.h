@@ -1,4 +1,5 @@
 #pragma once
+#include "ctlkit/base/CFileResult.h"
 #include "quotes/CStock.h"
 #include <memory>
 #include <string>
@@ -20,19 +21,21 @@ public:
     // The bytes of `stock`'s chart file. Panes missing below the pane count are stored as
     // empty panes.
     static std::string Write(CStock& stock);
-    // Writes the chart file atomically; false with a reason in `error` when that fails.
-    static bool Save(CStock& stock, const std::string& path, std::string& error);
+    // Writes the chart file atomically; CannotWrite with the reason when that fails.
+    static CFileResult Save(CStock& stock, const std::string& path);
 
-    // Reads a chart file into a new series with a pane set of its own; the indicators of every
-    // pane are then recomputed from its identifier list and the window's ranges set. Null with
-    // the reason in `error` when the file is refused: the archive ends early, a pane count
-    // outside 1..10, a negative DisDayNum, DisPeriod or N, a period outside 0..3, a count the bytes
-    // left cannot hold, and every check of the view records, panes and elements. Bytes after the
-    // flag bytes are ignored. Nothing outside the returned series is touched. With `recompute`
-    // false the panes keep the curves, flags and ranges as stored (a dump).
-    static std::unique_ptr<CStock> Read(std::string_view bytes, std::string& error,
-                                        bool recompute = true);
-    // Read on the file at `path`; also null when the file cannot be opened.
-    static std::unique_ptr<CStock> Load(const std::string& path, std::string& error,
-                                        bool recompute = true);
+    // Reads a chart file into a new series with a pane set of its own, given to `stock`; the
+    // indicators of every pane are then recomputed from its identifier list and the window's
+    // ranges set. Damaged with the reason as its message when the file is refused: the
+    // archive ends early, a pane count outside 1..10, a negative DisDayNum, DisPeriod or N, a
+    // period outside 0..3, a count the bytes left cannot hold, and every check of the view
+    // records, panes and elements; `stock` is then left as it was. Bytes after the flag bytes
+    // are ignored. Nothing outside the new series is touched. With `recompute` false the panes
+    // keep the curves, flags and ranges as stored (a dump).
+    static CFileResult Read(std::string_view bytes, std::unique_ptr<CStock>& stock,
+                            bool recompute = true);
+    // Read on the file at `path`; CannotOpen ("the file cannot be opened") when the file
+    // cannot be opened.
+    static CFileResult Load(const std::string& path, std::unique_ptr<CStock>& stock,
+                            bool recompute = true);
 };

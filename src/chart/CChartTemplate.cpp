@@ -42,11 +42,11 @@ std::string CChartTemplate::Write() const {
     return ar.Bytes();
 }
 
-bool CChartTemplate::Save(const std::string& path, std::string& error) const {
-    return WriteFileAtomically(path, Write(), &error);
+CFileResult CChartTemplate::Save(const std::string& path) const {
+    return WriteFileAtomically(path, Write());
 }
 
-CChartTemplate::EStatus CChartTemplate::Read(std::string_view bytes, std::string& error) {
+CFileResult CChartTemplate::Read(std::string_view bytes) {
     CArchiveReader ar(bytes);
     CChartTemplate read;
     bool wrongType = false;
@@ -62,20 +62,20 @@ CChartTemplate::EStatus CChartTemplate::Read(std::string_view bytes, std::string
     ok = ok && ar.ReadBytes(read.flagBytes.data(), read.flagBytes.size());
     for (CViewPar& par : read.viewPars) ok = ok && ReadViewPar(ar, par);
     if (!ok) {
-        error = ar.Error();
-        return wrongType ? EStatus::kWrongType : EStatus::kDamaged;
+        // A refusal always carries a reason, so that it can never pass for a success.
+        ar.Fail("");
+        if (wrongType) return CFileResult::Failure(CFileResult::EKind::WrongType, ar.Error());
+        return ar.Result();
     }
     *this = std::move(read);
-    return EStatus::kOk;
+    return {};
 }
 
-CChartTemplate::EStatus CChartTemplate::Load(const std::string& path, std::string& error) {
+CFileResult CChartTemplate::Load(const std::string& path) {
     std::string bytes;
-    if (!ReadWholeFile(path, bytes)) {
-        error = "the file cannot be opened";
-        return EStatus::kUnopenable;
-    }
-    return Read(bytes, error);
+    if (!ReadWholeFile(path, bytes))
+        return CFileResult::Failure(CFileResult::EKind::CannotOpen, "the file cannot be opened");
+    return Read(bytes);
 }
 
 void CChartTemplate::ApplyTo(CStock& stock) const {

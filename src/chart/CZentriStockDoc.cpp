@@ -125,10 +125,10 @@ bool CZentriStockDoc::OpenSymbol(const std::string& symbol, const std::string& m
 }
 
 bool CZentriStockDoc::OpenChart(const std::string& path) {
-    std::string error;
-    std::unique_ptr<CStock> read = CChartFile::Load(path, error);
-    if (!read) {
-        Tell("The chart file " + path + " cannot be read: " + error + ".");
+    std::unique_ptr<CStock> read;
+    const CFileResult loaded = CChartFile::Load(path, read);
+    if (!loaded) {
+        Tell("The chart file " + path + " cannot be read: " + loaded.message() + ".");
         return false;
     }
     // The series read from the file keeps its own quote count; the settings' count is what
@@ -147,9 +147,9 @@ bool CZentriStockDoc::OpenChart(const std::string& path) {
 }
 
 bool CZentriStockDoc::SaveChart(const std::string& path) {
-    std::string error;
-    if (CChartFile::Save(*m_stock, path, error)) return true;
-    Tell("The chart file " + path + " cannot be saved: " + error + ".");
+    const CFileResult saved = CChartFile::Save(*m_stock, path);
+    if (saved) return true;
+    Tell("The chart file " + path + " cannot be saved: " + saved.message() + ".");
     return false;
 }
 
@@ -189,9 +189,9 @@ void CZentriStockDoc::DeleteAllSymbols() {
 }
 
 bool CZentriStockDoc::SaveTemplate(const std::string& path) {
-    std::string error;
-    if (CChartTemplate::From(*m_stock).Save(path, error)) return true;
-    Tell("The template file " + path + " cannot be saved: " + error + ".");
+    const CFileResult saved = CChartTemplate::From(*m_stock).Save(path);
+    if (saved) return true;
+    Tell("The template file " + path + " cannot be saved: " + saved.message() + ".");
     return false;
 }
 
@@ -203,18 +203,18 @@ bool CZentriStockDoc::SaveAsDefaultTemplate() {
 
 bool CZentriStockDoc::ReadTemplate(const std::string& path) {
     CChartTemplate chartTemplate;
-    std::string error;
-    switch (chartTemplate.Load(path, error)) {
-    case CChartTemplate::EStatus::kOk:
+    const CFileResult loaded = chartTemplate.Load(path);
+    switch (loaded.kind()) {
+    case CFileResult::EKind::Ok:
         break;
-    case CChartTemplate::EStatus::kUnopenable:
+    case CFileResult::EKind::CannotOpen:
         Tell(kUnopenableTemplate);
         return false;
-    case CChartTemplate::EStatus::kWrongType:
+    case CFileResult::EKind::WrongType:
         Tell(kWrongTemplateType);
         return false;
-    case CChartTemplate::EStatus::kDamaged:
-        Tell("The template file " + path + " cannot be read: " + error + ".");
+    default:
+        Tell("The template file " + path + " cannot be read: " + loaded.message() + ".");
         return false;
     }
     chartTemplate.ApplyTo(*m_stock);

@@ -53,11 +53,11 @@ bool ParseFloat(const std::string& text, float& value) {
 
 int Dump(const std::vector<std::string>& words) {
     if (words.size() != 1) return BadUsage("chart dump wants one chart file");
-    std::string error;
-    auto stock = CChartFile::Load(words[0], error, false);
-    if (!stock) {
+    std::unique_ptr<CStock> stock;
+    const CFileResult loaded = CChartFile::Load(words[0], stock, false);
+    if (!loaded) {
         std::fprintf(stderr, "The chart file %s cannot be read: %s.\n", words[0].c_str(),
-                     error.c_str());
+                     loaded.message().c_str());
         return 1;
     }
     // A dump must not export anything when the series goes away.
@@ -165,9 +165,10 @@ int New(const std::vector<std::string>& words) {
     for (const std::string& option : args.Values("tool"))
         if (!AddTool(stock, option, why)) return BadUsage(why);
     paneSet.RebindPanes(stock);
-    if (!CChartFile::Save(stock, *out, error)) {
+    const CFileResult saved = CChartFile::Save(stock, *out);
+    if (!saved) {
         std::fprintf(stderr, "The chart file %s cannot be saved: %s.\n", out->c_str(),
-                     error.c_str());
+                     saved.message().c_str());
         return 1;
     }
     return 0;

@@ -102,11 +102,11 @@ std::unique_ptr<CStock> StockFromQuotes(const CliArgs& args, int& status) {
 }
 
 std::unique_ptr<CStock> StockFromChart(const std::string& path, int& status) {
-    std::string error;
-    auto stock = CChartFile::Load(path, error, false);
-    if (!stock) {
+    std::unique_ptr<CStock> stock;
+    const CFileResult loaded = CChartFile::Load(path, stock, false);
+    if (!loaded) {
         std::fprintf(stderr, "The chart file %s cannot be read: %s.\n", path.c_str(),
-                     error.c_str());
+                     loaded.message().c_str());
         status = 1;
     }
     return stock;

@@ -23,30 +23,29 @@ int BadUsage(const std::string& why) {
 
 // The template at `path`, with the windowed program's texts when it is refused.
 bool LoadTemplate(const std::string& path, CChartTemplate& chartTemplate) {
-    std::string error;
-    switch (chartTemplate.Load(path, error)) {
-    case CChartTemplate::EStatus::kOk:
+    const CFileResult loaded = chartTemplate.Load(path);
+    switch (loaded.kind()) {
+    case CFileResult::EKind::Ok:
         return true;
-    case CChartTemplate::EStatus::kUnopenable:
+    case CFileResult::EKind::CannotOpen:
         std::fprintf(stderr, "Can not open the selected template file.\n");
         return false;
-    case CChartTemplate::EStatus::kWrongType:
+    case CFileResult::EKind::WrongType:
         std::fprintf(stderr, "Error file type.\n");
         return false;
-    case CChartTemplate::EStatus::kDamaged:
+    default:
         std::fprintf(stderr, "The template file %s cannot be read: %s.\n", path.c_str(),
-                     error.c_str());
+                     loaded.message().c_str());
         return false;
     }
-    return false;
 }
 
 std::unique_ptr<CStock> LoadChart(const std::string& path) {
-    std::string error;
-    auto stock = CChartFile::Load(path, error);
-    if (!stock)
+    std::unique_ptr<CStock> stock;
+    const CFileResult loaded = CChartFile::Load(path, stock);
+    if (!loaded)
         std::fprintf(stderr, "The chart file %s cannot be read: %s.\n", path.c_str(),
-                     error.c_str());
+                     loaded.message().c_str());
     // Only the windowed program exports a chart's quotes when it closes.
     else
         stock->SetExportOnClose(false);
@@ -68,10 +67,10 @@ int Save(const std::vector<std::string>& words) {
     if (!args.Ok() || !chart || !out) return BadUsage("template save wants --chart and --out");
     auto stock = LoadChart(*chart);
     if (!stock) return 1;
-    std::string error;
-    if (!CChartTemplate::From(*stock).Save(*out, error)) {
+    const CFileResult saved = CChartTemplate::From(*stock).Save(*out);
+    if (!saved) {
         std::fprintf(stderr, "The template file %s cannot be saved: %s.\n", out->c_str(),
-                     error.c_str());
+                     saved.message().c_str());
         return 1;
     }
     return 0;
@@ -103,10 +102,10 @@ int Apply(const std::vector<std::string>& words) {
     stock.RestoreWindow(source->WindowFirst(), source->WindowEnd());
     stock.RestoreVisibleRange(source->VisibleHigh(), source->VisibleLow());
     panes.ReplayIndicators(stock);
-    std::string error;
-    if (!CChartFile::Save(stock, *out, error)) {
+    const CFileResult saved = CChartFile::Save(stock, *out);
+    if (!saved) {
         std::fprintf(stderr, "The chart file %s cannot be saved: %s.\n", out->c_str(),
-                     error.c_str());
+                     saved.message().c_str());
         return 1;
     }
     return 0;

@@ -73,7 +73,7 @@ int UpdateListCommand(const std::vector<std::string>& words) {
     std::printf("market,symbols\n");
     for (const std::string& market : markets) {
         CSymbolDatabase database;
-        bool loaded = database.Load(setup.systemFolder + market + ".Dat");
+        const bool loaded = database.Load(setup.systemFolder + market + ".Dat").ok();
         std::printf("%s,%ld\n", market.c_str(),
                     loaded ? static_cast<long>(database.Records().size()) : -1L);
     }

@@ -2,6 +2,7 @@
 #include "ctlkit/base/AtomicFile.h"
 #include "ctlkit/base/SafeName.h"
 #include <algorithm>
+#include <cerrno>
 #include <cstring>
 #include <filesystem>
 #include <sys/stat.h>
@@ -9,6 +10,11 @@
 namespace {
 std::string FieldText(const char* field, size_t size) {
     return std::string(field, strnlen(field, size));
+}
+
+CFileResult UnsafeGroup(const std::string& group) {
+    return CFileResult::Failure(CFileResult::EKind::UnsafeName,
+                                "the group name \"" + group + "\" cannot be used as a folder name");
 }
 
 // Writes `text` into a field of `size` bytes, cut so that its zero byte fits.
@@ -32,10 +38,13 @@ std::vector<std::string> CFavourites::Groups() const {
     return groups;
 }
 
-bool CFavourites::NewGroup(const std::string& group) const {
-    if (!IsSafePathPart(group)) return false;
+CFileResult CFavourites::NewGroup(const std::string& group) const {
+    if (!IsSafePathPart(group)) return UnsafeGroup(group);
     ::mkdir(m_folder.c_str(), 0755);
-    return ::mkdir((m_folder + group).c_str(), 0755) == 0;
+    if (::mkdir((m_folder + group).c_str(), 0755) == 0) return {};
+    return CFileResult::Failure(CFileResult::EKind::CannotWrite, "cannot create the folder " +
+                                                                     m_folder + group + ": " +
+                                                                     std::strerror(errno));
 }
 
 std::vector<CFavourites::SEntry> CFavourites::Parse(const std::string& bytes) {
@@ -62,28 +71,37 @@ std::string CFavourites::Serialize(const std::vector<SEntry>& entries) {
     return bytes;
 }
 
-std::vector<CFavourites::SEntry> CFavourites::Load(const std::string& group) const {
+CFileResult CFavourites::Load(const std::string& group, std::vector<SEntry>& entries) const {
+    entries.clear();
+    if (!IsSafePathPart(group)) return UnsafeGroup(group);
     std::string bytes;
-    if (!IsSafePathPart(group) || !ReadWholeFile(ListPath(group), bytes)) return {};
-    return Parse(bytes);
+    CFileResult read = ReadWholeFile(ListPath(group), bytes);
+    if (read) entries = Parse(bytes);
+    return read;
 }
 
-bool CFavourites::Save(const std::string& group, const std::vector<SEntry>& entries) const {
-    if (!IsSafePathPart(group)) return false;
+std::vector<CFavourites::SEntry> CFavourites::EntriesOf(const std::string& group) const {
+    std::vector<SEntry> entries;
+    (void)Load(group, entries);
+    return entries;
+}
+
+CFileResult CFavourites::Save(const std::string& group, const std::vector<SEntry>& entries) const {
+    if (!IsSafePathPart(group)) return UnsafeGroup(group);
     return WriteFileAtomically(ListPath(group), Serialize(entries));
 }
 
-bool CFavourites::Add(const std::string& group, const SEntry& entry) const {
-    std::vector<SEntry> entries = Load(group);
+CFileResult CFavourites::Add(const std::string& group, const SEntry& entry) const {
+    std::vector<SEntry> entries = EntriesOf(group);
     for (const SEntry& kept : entries)
-        if (kept.symbol == entry.symbol && kept.market == entry.market) return true;
+        if (kept.symbol == entry.symbol && kept.market == entry.market) return {};
     entries.push_back(entry);
     return Save(group, entries);
 }
 
-bool CFavourites::Remove(const std::string& group, const std::string& symbol,
-                         const std::string& market) const {
-    std::vector<SEntry> entries = Load(group);
+CFileResult CFavourites::Remove(const std::string& group, const std::string& symbol,
+                                const std::string& market) const {
+    std::vector<SEntry> entries = EntriesOf(group);
     auto end = std::remove_if(entries.begin(), entries.end(), [&](const SEntry& e) {
         return e.symbol == symbol && e.market == market;
     });

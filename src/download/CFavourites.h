@@ -1,4 +1,5 @@
 #pragma once
+#include "ctlkit/base/CFileResult.h"
 #include <string>
 #include <vector>
 
@@ -25,22 +26,29 @@ public:
 
     // The group names (sub-folder names) in name order.
     std::vector<std::string> Groups() const;
-    // Creates a group folder; false for a name that cannot be a folder name or a failure.
-    bool NewGroup(const std::string& group) const;
-    // The entries of a group; a missing or short file gives none.
-    std::vector<SEntry> Load(const std::string& group) const;
-    bool Save(const std::string& group, const std::vector<SEntry>& entries) const;
-    // Appends the entry (not twice) and writes the list back.
-    bool Add(const std::string& group, const SEntry& entry) const;
+    // Every function of a group refuses a name that cannot be a folder name (UnsafeName).
+
+    // Creates a group folder; CannotWrite when that fails (the group exists already, say).
+    CFileResult NewGroup(const std::string& group) const;
+    // The entries of a group into `entries`; CannotOpen (and no entries) for a missing list,
+    // none for a short one.
+    CFileResult Load(const std::string& group, std::vector<SEntry>& entries) const;
+    // CannotWrite when the list cannot be replaced; the old one then stays.
+    CFileResult Save(const std::string& group, const std::vector<SEntry>& entries) const;
+    // Appends the entry (not twice) and writes the list back. A list that cannot be read is
+    // taken as empty: a new group has none yet.
+    CFileResult Add(const std::string& group, const SEntry& entry) const;
     // Removes the entry of that symbol and market and writes the list back.
-    bool Remove(const std::string& group, const std::string& symbol,
-                const std::string& market) const;
+    CFileResult Remove(const std::string& group, const std::string& symbol,
+                       const std::string& market) const;
 
     static std::vector<SEntry> Parse(const std::string& bytes);
     static std::string Serialize(const std::vector<SEntry>& entries);
 
 private:
     std::string ListPath(const std::string& group) const;
+    // The entries of a group, none when its list cannot be read.
+    std::vector<SEntry> EntriesOf(const std::string& group) const;
 
     std::string m_folder;
 };

@@ -3,20 +3,23 @@
 #include "ctlkit/base/CStringFile.h"
 #include "ctlkit/base/SafeName.h"
 
-bool CMarketList::Load(const std::string& path) {
+CFileResult CMarketList::Load(const std::string& path) {
     std::string text;
-    if (!ReadWholeFile(path, text)) {
+    CFileResult read = ReadWholeFile(path, text);
+    if (!read) {
         *this = CMarketList();
-        return false;
+        return read;
     }
     return Parse(text);
 }
 
-bool CMarketList::Parse(const std::string& text) {
+CFileResult CMarketList::Parse(const std::string& text) {
     *this = CMarketList();
     CStringFile reader(&text);
     std::string line;
-    if (!reader.ReadingLine(line) || line != kHeader) return false;
+    if (!reader.ReadingLine(line) || line != kHeader)
+        return CFileResult::Failure(CFileResult::EKind::WrongType,
+                                    "the first line is not the header of a market list");
     while (reader.ReadingLine(line)) {
         if (line.size() < 4 || line[0] == '<') continue;
         size_t tab = line.find('\t');
@@ -32,5 +35,5 @@ bool CMarketList::Parse(const std::string& text) {
         m_codes.push_back(code);
         m_fullNames.push_back(name);
     }
-    return true;
+    return {};
 }

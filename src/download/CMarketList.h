@@ -1,4 +1,5 @@
 #pragma once
+#include "ctlkit/base/CFileResult.h"
 #include <string>
 #include <vector>
 
@@ -7,10 +8,11 @@
 // characters or starting with "<" are skipped. The position in the lists is the market index.
 class CMarketList {
 public:
-    // False (and no markets) for a file that cannot be read or has another first line.
-    bool Load(const std::string& path);
-    // The same from text.
-    bool Parse(const std::string& text);
+    // CannotOpen for a file that cannot be read, WrongType for one with another first line;
+    // no markets then.
+    CFileResult Load(const std::string& path);
+    // The same from text (WrongType only).
+    CFileResult Parse(const std::string& text);
 
     const std::vector<std::string>& Codes() const { return m_codes; }
     const std::vector<std::string>& FullNames() const { return m_fullNames; }

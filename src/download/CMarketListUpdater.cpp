@@ -45,7 +45,7 @@ bool CMarketListUpdater::AddToDatabase(const std::string& market, const std::str
     m_dialog->AppendLog(label + "download Successfully.\n");
     m_dialog->AppendLog("Add " + label + "to DataBase.\n");
     m_dialog->SetProgress(2 * handled - 1);
-    bool converted = CSymbolDatabase::ConvertMarketList(m_setup.systemFolder, market);
+    const bool converted = CSymbolDatabase::ConvertMarketList(m_setup.systemFolder, market).ok();
     m_dialog->AppendLog(
         label + (converted ? "add to data base successfully.\n" : "add to data base failed.\n"));
     return converted;
@@ -65,8 +65,9 @@ long CMarketListUpdater::OnMarketListDone(const SWindowMessage& message) {
     std::string label = "Market list of " + message.wText + " ";
     bool ok = false;
     if (message.lParam == kMarketListSaved) {
-        ok = m_dialog ? AddToDatabase(message.wText, label, handled)
-                      : CSymbolDatabase::ConvertMarketList(m_setup.systemFolder, message.wText);
+        ok = m_dialog
+                 ? AddToDatabase(message.wText, label, handled)
+                 : CSymbolDatabase::ConvertMarketList(m_setup.systemFolder, message.wText).ok();
     } else if (m_dialog) {
         m_dialog->AppendLog(label + "download failed.\n");
     }

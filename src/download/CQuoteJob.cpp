@@ -72,7 +72,7 @@ void CQuoteJob::NotifyWritten() {
     m_notify->SendMessage(message);
 }
 
-bool CQuoteJob::WriteQuoteFile(const std::string& text) {
+CFileResult CQuoteJob::WriteQuoteFile(const std::string& text) {
     std::error_code error;
     std::filesystem::create_directories(m_dataFolder + m_market, error);
     return WriteFileAtomically(QuoteFilePath(), text);

@@ -1,5 +1,6 @@
 #pragma once
 #include "SProxyValues.h"
+#include "ctlkit/base/CFileResult.h"
 #include "ctlkit/jobs/CDownloadProgressSink.h"
 #include "ctlkit/jobs/CJob.h"
 #include "ctlkit/jobs/CJobResult.h"
@@ -64,8 +65,8 @@ protected:
     // Sends WM_QUOTE_DOWNLOADED; a detached window drops it.
     void NotifyWritten();
     // Writes the quote file in place of the old one (the market folder is made when
-    // missing); false with nothing changed on failure.
-    bool WriteQuoteFile(const std::string& text);
+    // missing); CannotWrite with nothing changed on failure.
+    CFileResult WriteQuoteFile(const std::string& text);
     void Finish(EJobResult result);
     const std::string& Server() const { return m_server; }
 

@@ -5,18 +5,20 @@
 #include <climits>
 #include <ctime>
 
-bool CRenewJob::ReadPrevious() {
+namespace {
+constexpr const char* kNoPreviousFile = "Can not open the previous data file.";
+} // namespace
+
+CFileResult CRenewJob::ReadPrevious() {
     std::string text;
-    SPreviousQuoteFile previous;
-    if (ReadWholeFile(QuoteFilePath(), text)) previous = ReadPreviousQuoteFile(text);
-    if (!previous.ok) {
-        Show("Can not open the previous data file.");
-        return false;
-    }
+    if (!ReadWholeFile(QuoteFilePath(), text))
+        return CFileResult::Failure(CFileResult::EKind::CannotOpen, kNoPreviousFile);
+    SPreviousQuoteFile previous = ReadPreviousQuoteFile(text);
+    if (!previous.ok) return CFileResult::Failure(CFileResult::EKind::WrongType, kNoPreviousFile);
     m_previousLines = std::move(previous.lines);
     m_hasNewestLocalDay = previous.hasNewestDay;
     m_newestLocalDay = previous.newestDay;
-    return true;
+    return {};
 }
 
 bool CRenewJob::Merge(const std::string& text, bool cutShort) {
@@ -41,7 +43,10 @@ void CRenewJob::execute() {
     if (cancelRequested()) return Finish(EJobResult::Cancelled);
     if (!NamesAreSafe()) return Finish(EJobResult::Failed);
     // Without the previous file there is nothing to renew: no transfer is started.
-    if (!ReadPrevious()) return Finish(EJobResult::Failed);
+    if (const CFileResult previous = ReadPrevious(); !previous) {
+        Show(previous.message());
+        return Finish(EJobResult::Failed);
+    }
     m_queryStart = RenewalQueryStartDate();
     std::string url = BuildQueryUrl(Server(), Ticker(), m_queryStart, std::time(nullptr));
     // A file without quotes has no newest day: everything received is new.

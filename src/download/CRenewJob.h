@@ -19,8 +19,9 @@ public:
     const std::vector<std::string>& NewLines() const { return m_newLines; }
 
 private:
-    // Reads the quote file; false (after the message) when it is missing or has no header.
-    bool ReadPrevious();
+    // Reads the quote file: CannotOpen when it is missing, WrongType when it has no header,
+    // either with the text the job shows for it.
+    CFileResult ReadPrevious();
     bool Merge(const std::string& text, bool cutShort);
 
     bool m_hasNewestLocalDay = false;

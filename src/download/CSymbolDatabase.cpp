@@ -11,12 +11,13 @@ std::string FieldText(const char* field, size_t size) {
 }
 } // namespace
 
-bool CSymbolDatabase::Load(const std::string& path) {
+CFileResult CSymbolDatabase::Load(const std::string& path) {
     m_records.clear();
     std::string bytes;
-    if (!ReadWholeFile(path, bytes)) return false;
+    CFileResult read = ReadWholeFile(path, bytes);
+    if (!read) return read;
     Parse(bytes);
-    return true;
+    return {};
 }
 
 void CSymbolDatabase::Parse(const std::string& bytes) {
@@ -44,12 +45,13 @@ std::string CSymbolDatabase::MakeRecord(const std::string& symbol, const std::st
     return record;
 }
 
-bool CSymbolDatabase::ConvertList(const std::string& listText, std::string& bytes) {
+CFileResult CSymbolDatabase::ConvertList(const std::string& listText, std::string& bytes) {
     bytes.clear();
     CStringFile reader(&listText);
     std::string line;
     if (!reader.ReadingLine(line) || line.compare(0, std::strlen(kListHeader), kListHeader) != 0)
-        return false;
+        return CFileResult::Failure(CFileResult::EKind::WrongType,
+                                    "the first line is not the header of a symbol list");
     while (reader.ReadingLine(line)) {
         if (line.size() < 4 || line[0] == '<') continue;
         size_t tab = line.find('\t');
@@ -59,15 +61,18 @@ bool CSymbolDatabase::ConvertList(const std::string& listText, std::string& byte
             description = line.substr(tab + 1, line.find('\t', tab + 1) - tab - 1);
         bytes += MakeRecord(symbol, description);
     }
-    return true;
+    return {};
 }
 
-bool CSymbolDatabase::ConvertMarketList(const std::string& systemFolder,
-                                        const std::string& market) {
-    if (!IsSafePathPart(market)) return false;
+CFileResult CSymbolDatabase::ConvertMarketList(const std::string& systemFolder,
+                                               const std::string& market) {
+    if (!IsSafePathPart(market))
+        return CFileResult::Failure(CFileResult::EKind::UnsafeName,
+                                    "the market code \"" + market +
+                                        "\" cannot be used as a file name");
     std::string text, bytes;
-    if (!ReadWholeFile(systemFolder + market, text)) return false;
-    if (!ConvertList(text, bytes)) return false;
+    if (CFileResult read = ReadWholeFile(systemFolder + market, text); !read) return read;
+    if (CFileResult converted = ConvertList(text, bytes); !converted) return converted;
     return WriteFileAtomically(systemFolder + market + ".Dat", bytes);
 }
 
@@ -77,7 +82,8 @@ std::string LookupSymbolName(const std::string& systemFolder,
     for (const std::string& code : markets) {
         if (!IsSafePathPart(code)) continue;
         CSymbolDatabase database;
-        database.Load(systemFolder + code + ".Dat");
+        // A market without its database knows no names.
+        (void)database.Load(systemFolder + code + ".Dat");
         std::string name = database.LookupName(symbol);
         if (name != CSymbolDatabase::kNoName) {
             if (market) *market = code;

@@ -1,4 +1,5 @@
 #pragma once
+#include "ctlkit/base/CFileResult.h"
 #include <string>
 #include <vector>
 
@@ -18,9 +19,10 @@ public:
     static constexpr const char* kListHeader = "Symbol\tDescription";
     static constexpr const char* kNoName = "Can not get Name.";
 
-    // Reads the records of a database file; an unreadable file gives an empty list (false).
-    // A last record cut short is left out; text fields are read within their size.
-    bool Load(const std::string& path);
+    // Reads the records of a database file; an unreadable file gives an empty list
+    // (CannotOpen). A last record cut short is left out; text fields are read within their
+    // size.
+    CFileResult Load(const std::string& path);
     void Parse(const std::string& bytes);
     const std::vector<SRecord>& Records() const { return m_records; }
     // The description of the symbol, or "Can not get Name.".
@@ -28,11 +30,14 @@ public:
 
     // Turns a downloaded symbol list (first line beginning "Symbol\tDescription", then
     // symbol, tab, description; lines shorter than 4 characters or starting "<" skipped) into
-    // database bytes; false for a list without that header.
-    static bool ConvertList(const std::string& listText, std::string& bytes);
+    // database bytes; WrongType for a list without that header.
+    static CFileResult ConvertList(const std::string& listText, std::string& bytes);
     // System/<market> into System/<market>.Dat: the list is checked before the database is
-    // touched, which is replaced as a whole.
-    static bool ConvertMarketList(const std::string& systemFolder, const std::string& market);
+    // touched, which is replaced as a whole. UnsafeName for a market code that cannot be a
+    // file name, else the outcome of reading the list, converting it and writing the
+    // database, the first failure ending it.
+    static CFileResult ConvertMarketList(const std::string& systemFolder,
+                                         const std::string& market);
     // One record, zero-filled, the symbol cut to 15 and the description to 1007 characters.
     static std::string MakeRecord(const std::string& symbol, const std::string& description);
 

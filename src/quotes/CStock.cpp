@@ -360,11 +360,11 @@ CFileResult CStock::ExportCsv(const std::string& path) {
 }
 
 CFileResult CStock::WriteCsv(const std::string& path, const std::vector<SQuote>& oldestFirst) {
-    std::string error;
-    if (WriteFileAtomically(path, CCsvQuoteWriter::Format(oldestFirst), &error)) return {};
+    const CFileResult written = WriteFileAtomically(path, CCsvQuoteWriter::Format(oldestFirst));
+    if (written) return {};
     return CFileResult::Failure(CFileResult::EKind::CannotWrite,
-                                "The quotes could not be written (" + error + "). The old file " +
-                                    path + " is unchanged.");
+                                "The quotes could not be written (" + written.message() +
+                                    "). The old file " + path + " is unchanged.");
 }
 
 // Only the daily quotes go back, and only into the data folder: the path comes from a chart

@@ -95,10 +95,13 @@ protected:
     }
 
     std::unique_ptr<CStock> Read(const std::string& bytes) {
-        error.clear();
-        return CChartFile::Read(bytes, error);
+        std::unique_ptr<CStock> stock;
+        result = CChartFile::Read(bytes, stock);
+        error = result.message();
+        return stock;
     }
 
+    CFileResult result;
     std::string error;
 };
 
@@ -183,6 +186,7 @@ TEST_F(ChartFileTest, RefusesStoredValuesOutOfRange) {
         const std::string bytes = chart.Bytes();
         ResetLargestAllocation();
         EXPECT_EQ(Read(bytes), nullptr) << c.what;
+        EXPECT_EQ(result.kind(), CFileResult::EKind::Damaged) << c.what;
         EXPECT_FALSE(error.empty()) << c.what;
         EXPECT_LT(LargestAllocationSinceReset(), 64u * 1024) << c.what;
     }
@@ -220,13 +224,71 @@ TEST_F(ChartFileTest, TwoBillionCountInOneKilobyteIsRefusedWithoutAllocating) {
     ResetLargestAllocation();
     EXPECT_EQ(Read(bytes), nullptr);
     EXPECT_LT(LargestAllocationSinceReset(), 64u * 1024);
+    EXPECT_EQ(result.kind(), CFileResult::EKind::Damaged);
     EXPECT_NE(error.find("2000000000"), std::string::npos) << error;
 }
 
 TEST_F(ChartFileTest, EveryShortenedFileIsRefused) {
     const std::string bytes = SHandChart().Bytes();
-    for (size_t length = 0; length < bytes.size(); ++length)
+    for (size_t length = 0; length < bytes.size(); ++length) {
         ASSERT_EQ(Read(bytes.substr(0, length)), nullptr) << length;
+        ASSERT_EQ(result.kind(), CFileResult::EKind::Damaged) << length;
+        ASSERT_FALSE(error.empty()) << length;
+    }
+}
+
+struct SReason {
+    const char* what;
+    std::function<void(SHandChart&)> change;
+    const char* reason;
+};
+
+// 36 bytes of head and ten view records of 334 bytes come before the window settings.
+TEST_F(ChartFileTest, RefusalsNameWhatWasRefusedAndWhere) {
+    const std::vector<SReason> cases = {
+        {"pane count 0", [](SHandChart& c) { c.paneCount = 0; }, "a pane count of 0 at offset 0"},
+        {"pane count 11", [](SHandChart& c) { c.paneCount = 11; },
+         "a pane count of 11 at offset 0"},
+        {"DisDayNum -1", [](SHandChart& c) { c.barsInWindow = -1; },
+         "a DisDayNum of -1 at offset 3380"},
+        {"DisPeriod -1", [](SHandChart& c) { c.maximumQuotes = -1; },
+         "a DisPeriod of -1 at offset 3384"},
+        {"N -1", [](SHandChart& c) { c.nDays = -1; },
+         "a N of the N-day period of -1 at offset 3388"},
+        {"period 4", [](SHandChart& c) { c.period = 4; }, "a period of 4 at offset 3392"},
+    };
+    for (const SReason& c : cases) {
+        SHandChart chart;
+        c.change(chart);
+        EXPECT_EQ(Read(chart.Bytes()), nullptr) << c.what;
+        EXPECT_EQ(result.kind(), CFileResult::EKind::Damaged) << c.what;
+        EXPECT_EQ(error, c.reason) << c.what;
+    }
+    EXPECT_EQ(Read(""), nullptr);
+    EXPECT_EQ(error, "the file ends early: 4 bytes wanted at offset 0, 0 left");
+}
+
+TEST_F(ChartFileTest, SaveAndLoadReportTheirOutcome) {
+    auto stock = HandStock();
+    const std::string path = home.Path() + "hand.cht";
+    const CFileResult saved = CChartFile::Save(*stock, path);
+    ASSERT_TRUE(saved.ok()) << saved.message();
+    EXPECT_EQ(saved.message(), "");
+    std::unique_ptr<CStock> read;
+    const CFileResult loaded = CChartFile::Load(path, read);
+    ASSERT_TRUE(loaded.ok()) << loaded.message();
+    ASSERT_TRUE(read);
+    EXPECT_TRUE(CChartFile::Write(*read) == SHandChart().Bytes());
+
+    // Refusals leave the series given as it was.
+    const CStock* kept = read.get();
+    const CFileResult missing = CChartFile::Load(home.Path() + "missing.cht", read);
+    EXPECT_EQ(missing.kind(), CFileResult::EKind::CannotOpen);
+    EXPECT_EQ(missing.message(), "the file cannot be opened");
+    SHandChart chart;
+    chart.period = 4;
+    EXPECT_EQ(CChartFile::Read(chart.Bytes(), read).kind(), CFileResult::EKind::Damaged);
+    EXPECT_EQ(read.get(), kept);
 }
 
 TEST_F(ChartFileTest, WindowSettingsOfAChartStayWithTheChart) {

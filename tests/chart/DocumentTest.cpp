@@ -22,8 +22,8 @@ protected:
         chartTemplate.paneCount = panes;
         chartTemplate.viewPars[1].identifiers = {"VOL"};
         std::filesystem::create_directories(std::filesystem::path(path).parent_path());
-        std::string error;
-        ASSERT_TRUE(chartTemplate.Save(path, error)) << error;
+        const CFileResult saved = chartTemplate.Save(path);
+        ASSERT_TRUE(saved.ok()) << saved.message();
     }
     std::string SetupText() { return ReadBytesFrom(home.Path() + "setup.ini"); }
 };
@@ -168,6 +168,24 @@ TEST_F(DocumentTest, TemplateFailuresShowTheirTexts) {
         prompter.messages,
         (std::vector<std::string>{"Can not open the selected template file.", "Error file type."}));
     EXPECT_EQ(document.Stock().PaneCount(), 4);
+}
+
+TEST_F(DocumentTest, DamagedTemplateAndFailedSavesShowTheReadersReason) {
+    CZentriStockDoc document(context);
+    const std::string damaged = home.Path() + "damaged.tmp";
+    WriteBytesTo(damaged, CChartTemplate().Write().substr(0, 10));
+    EXPECT_FALSE(document.ReadTemplate(damaged));
+    const std::string folder = home.Path() + "no/such";
+    EXPECT_FALSE(document.SaveTemplate(folder + "/a.tmp"));
+    EXPECT_FALSE(document.SaveChart(folder + "/a.cht"));
+    const std::string noFolder =
+        "cannot create a file in " + folder + ": No such file or directory";
+    EXPECT_EQ(prompter.messages,
+              (std::vector<std::string>{
+                  "The template file " + damaged +
+                      " cannot be read: the file ends early: 4 bytes wanted at offset 8, 2 left.",
+                  "The template file " + folder + "/a.tmp cannot be saved: " + noFolder + ".",
+                  "The chart file " + folder + "/a.cht cannot be saved: " + noFolder + "."}));
 }
 
 TEST_F(DocumentTest, NewChartCommandsNeedAnActiveChart) {

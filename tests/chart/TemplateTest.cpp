@@ -42,17 +42,15 @@ TEST_F(TemplateTest, RefusesFieldsOutOfRangeAsWrongType) {
                                                      {9, 1, 1, -1}};
     for (const auto& f : refused) {
         CChartTemplate chartTemplate;
-        std::string error;
-        EXPECT_EQ(chartTemplate.Read(HandTemplate(f[0], f[1], f[2], f[3]), error),
-                  CChartTemplate::EStatus::kWrongType)
+        EXPECT_EQ(chartTemplate.Read(HandTemplate(f[0], f[1], f[2], f[3])).kind(),
+                  CFileResult::EKind::WrongType)
             << f[0] << f[1] << f[2] << f[3];
         EXPECT_EQ(chartTemplate.paneCount, 2);
     }
     for (const auto& f : std::vector<std::array<int, 4>>{{2, 0, 0, 0}, {9, 6, 5, 6}}) {
         CChartTemplate chartTemplate;
-        std::string error;
-        EXPECT_EQ(chartTemplate.Read(HandTemplate(f[0], f[1], f[2], f[3]), error),
-                  CChartTemplate::EStatus::kOk);
+        EXPECT_EQ(chartTemplate.Read(HandTemplate(f[0], f[1], f[2], f[3])).kind(),
+                  CFileResult::EKind::Ok);
         EXPECT_EQ(chartTemplate.paneCount, f[0]);
         EXPECT_EQ(chartTemplate.colours[2], 3u);
         EXPECT_EQ(chartTemplate.colours[0], 1u);
@@ -63,17 +61,58 @@ TEST_F(TemplateTest, ShortenedOrDamagedTemplateChangesNothing) {
     const std::string bytes = HandTemplate(4, 1, 1, 1);
     for (size_t length = 0; length < bytes.size(); length += 7) {
         CChartTemplate chartTemplate;
-        std::string error;
-        const auto status = chartTemplate.Read(bytes.substr(0, length), error);
-        EXPECT_EQ(status, CChartTemplate::EStatus::kDamaged) << length;
+        const CFileResult status = chartTemplate.Read(bytes.substr(0, length));
+        EXPECT_EQ(status.kind(), CFileResult::EKind::Damaged) << length;
+        EXPECT_EQ(status.message().find("the file ends early: "), 0u) << status.message();
         EXPECT_EQ(chartTemplate.paneCount, 2) << length;
     }
     std::string bad = bytes;
     bad.replace(36 + 256 + 20, 4, Le32(1001)); // cellMaxX of view record 0
     CChartTemplate chartTemplate;
-    std::string error;
-    EXPECT_EQ(chartTemplate.Read(bad, error), CChartTemplate::EStatus::kDamaged);
-    EXPECT_NE(error.find("cellMaxX"), std::string::npos);
+    const CFileResult status = chartTemplate.Read(bad);
+    EXPECT_EQ(status.kind(), CFileResult::EKind::Damaged);
+    EXPECT_NE(status.message().find("cellMaxX"), std::string::npos);
+}
+
+struct SWrongType {
+    std::array<int, 4> fields;
+    const char* reason;
+};
+
+TEST_F(TemplateTest, WrongTypeNamesTheFirstValueOutOfRange) {
+    const std::vector<SWrongType> cases = {
+        {{1, 1, 1, 1}, "a value of 1 at offset 0"},    // pane count
+        {{2, 7, 1, 1}, "a value of 7 at offset 4"},    // price style
+        {{2, 1, 6, 1}, "a value of 6 at offset 8"},    // pen style
+        {{2, 1, 1, -1}, "a value of -1 at offset 12"}, // line weight
+        {{10, 7, 6, 7}, "a value of 10 at offset 0"},  // the first one refused ends the read
+    };
+    for (const SWrongType& c : cases) {
+        const auto& f = c.fields;
+        CChartTemplate chartTemplate;
+        const CFileResult status = chartTemplate.Read(HandTemplate(f[0], f[1], f[2], f[3]));
+        EXPECT_EQ(status.kind(), CFileResult::EKind::WrongType) << c.reason;
+        EXPECT_EQ(status.message(), c.reason);
+    }
+}
+
+TEST_F(TemplateTest, SaveAndLoadReportTheirOutcome) {
+    CChartTemplate saved;
+    saved.paneCount = 5;
+    const std::string path = home.Path() + "look.tmp";
+    const CFileResult written = saved.Save(path);
+    ASSERT_TRUE(written.ok()) << written.message();
+    CChartTemplate loaded;
+    const CFileResult read = loaded.Load(path);
+    ASSERT_TRUE(read.ok()) << read.message();
+    EXPECT_EQ(read.message(), "");
+    EXPECT_EQ(loaded.paneCount, 5);
+
+    CChartTemplate untouched;
+    const CFileResult missing = untouched.Load(home.Path() + "none.tmp");
+    EXPECT_EQ(missing.kind(), CFileResult::EKind::CannotOpen);
+    EXPECT_EQ(missing.message(), "the file cannot be opened");
+    EXPECT_EQ(untouched.paneCount, 2);
 }
 
 TEST_F(TemplateTest, CarriesTheLookAndTheIdentifiersButNoCurves) {
@@ -89,8 +128,8 @@ TEST_F(TemplateTest, CarriesTheLookAndTheIdentifiersButNoCurves) {
     EXPECT_EQ(bytes.size(), 36u + 256 + 9 * 334 + 334 + 5);
 
     CChartTemplate read;
-    std::string error;
-    ASSERT_EQ(read.Read(bytes, error), CChartTemplate::EStatus::kOk) << error;
+    const CFileResult status = read.Read(bytes);
+    ASSERT_EQ(status.kind(), CFileResult::EKind::Ok) << status.message();
     CStock applied;
     read.ApplyTo(applied);
     EXPECT_EQ(applied.PaneCount(), 3);

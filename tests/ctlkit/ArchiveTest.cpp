@@ -115,3 +115,24 @@ TEST(Archive, CallerRefusalKeepsTheFirstReason) {
     r.Fail("later");
     EXPECT_EQ(r.Error(), "the period 4 is outside 0 to 3");
 }
+
+TEST(Archive, ResultIsSuccessUntilTheFirstRefusalThenDamagedWithItsReason) {
+    CArchiveWriter w;
+    w.WriteInt(7);
+    CArchiveReader r(w.Bytes());
+    int32_t value = 0;
+    ASSERT_TRUE(r.ReadInt(value));
+    const CFileResult read = r.Result();
+    EXPECT_TRUE(read.ok());
+    EXPECT_EQ(read.message(), "");
+    EXPECT_FALSE(r.ReadInt(value));
+    const CFileResult cut = r.Result();
+    EXPECT_EQ(cut.kind(), CFileResult::EKind::Damaged);
+    EXPECT_EQ(cut.message(), "the file ends early: 4 bytes wanted at offset 4, 0 left");
+    EXPECT_EQ(cut.message(), r.Error());
+
+    CArchiveReader refused("");
+    refused.Fail("");
+    EXPECT_EQ(refused.Result().kind(), CFileResult::EKind::Damaged);
+    EXPECT_EQ(refused.Result().message(), "a stored value is out of range");
+}

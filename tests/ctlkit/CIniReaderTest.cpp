@@ -409,6 +409,36 @@ TEST_F(CIniReaderTest, UnreadableFileIsNotReplaced) {
     EXPECT_TRUE(std::filesystem::is_directory(path));
 }
 
+TEST_F(CIniReaderTest, WriteReportsTheKindAndReasonOfAFailure) {
+    WriteText(path, "[S]\nk=1\n");
+    const CFileResult written = ini.Write({{"a", "1"}, {"b", "2"}}, "S");
+    EXPECT_TRUE(written.ok()) << written.message();
+    EXPECT_EQ(ini.lastResult(), 1);
+    EXPECT_EQ(ReadText(path), "[S]\nk=1\na=1\nb=2\n");
+
+    // A refused second key: the first is not written either.
+    const CFileResult refused = ini.Write({{"c", "3"}, {"d=", "4"}}, "S");
+    EXPECT_EQ(refused.kind(), CFileResult::EKind::UnsafeName);
+    EXPECT_EQ(refused.message(), "the key name \"d=\" cannot be stored in an INI file");
+    EXPECT_EQ(ini.lastResult(), 0);
+    EXPECT_EQ(ReadText(path), "[S]\nk=1\na=1\nb=2\n");
+
+    const std::string missingFolder = dir.File("no/such");
+    CIniReader missing(missingFolder + "/setup.ini");
+    const CFileResult unlocked = missing.Write({{"k", "v"}}, "S");
+    EXPECT_EQ(unlocked.kind(), CFileResult::EKind::CannotWrite);
+    EXPECT_EQ(unlocked.message(),
+              "cannot lock " + missingFolder + "/setup.ini.lock: No such file or directory");
+
+    // A folder in place of the file: it exists but cannot be read as text.
+    std::filesystem::create_directory(dir.File("sub"));
+    CIniReader underFolder(dir.File("sub"));
+    const CFileResult unread = underFolder.Write({{"k", "v"}}, "S");
+    EXPECT_EQ(unread.kind(), CFileResult::EKind::CannotOpen);
+    EXPECT_EQ(unread.message(), "cannot read " + dir.File("sub") + ": Is a directory");
+    EXPECT_TRUE(std::filesystem::is_directory(dir.File("sub")));
+}
+
 TEST_F(CIniReaderTest, CopiesOwnTheirLists) {
     WriteText(path, "[A]\nk=1\n[B]\nj=2\n");
     const std::string other = dir.File("other.ini");

@@ -124,6 +124,33 @@ TEST(IniFile, NamesTheFileCannotHoldAreRefused) {
     EXPECT_EQ(ini.Text(), "[S]\nk=1\n");
 }
 
+struct SRefusedName {
+    const char* section;
+    const char* key;
+    const char* message;
+};
+
+TEST(IniFile, RefusedNamesAreUnsafeNamesSayingWhichNameAndWhy) {
+    const std::vector<SRefusedName> cases = {
+        {"S", "a=b", "the key name \"a=b\" cannot be stored in an INI file"},
+        {"S", " ;c ", "the key name \";c\" cannot be stored in an INI file"},
+        {"S", "  ", "the key name \"\" cannot be stored in an INI file"},
+        {" a\nb ", "k", "the section name \"a\nb\" cannot be stored in an INI file"},
+        {"", "a=b", "the section name \"\" cannot be stored in an INI file"},
+    };
+    for (const SRefusedName& c : cases) {
+        IniFile ini = IniFile::Parse("[S]\nk=1\n");
+        const CFileResult set = ini.SetValue(c.section, c.key, "v");
+        EXPECT_EQ(set.kind(), CFileResult::EKind::UnsafeName) << c.message;
+        EXPECT_EQ(set.message(), c.message);
+        EXPECT_EQ(ini.Text(), "[S]\nk=1\n");
+    }
+    IniFile ini = IniFile::Parse("");
+    const CFileResult set = ini.SetValue("S", "k", "v");
+    EXPECT_TRUE(set.ok());
+    EXPECT_EQ(set.message(), "");
+}
+
 TEST(FitProfileList, EverythingFits) {
     int32_t chars = -1;
     EXPECT_EQ(FitProfileList({"ab", "", "c"}, 2000, chars), (std::vector<std::string>{"ab", "c"}));

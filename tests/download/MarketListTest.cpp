@@ -2,6 +2,7 @@
 #include "download/CMarketList.h"
 #include "download/CMarketListUpdater.h"
 #include "download/CSymbolDatabase.h"
+#include <functional>
 #include <mutex>
 
 namespace {
@@ -85,15 +86,66 @@ TEST(SymbolDatabase, LongFieldsAreCutAndReadWithinTheirSize) {
 TEST(SymbolDatabase, NameLookupTriesEachMarket) {
     std::string folder = MakeTempFolder("lookup") + "/";
     std::string bytes;
-    CSymbolDatabase::ConvertList("Symbol\tDescription\nVOD\tVodafone\n", bytes);
+    ASSERT_TRUE(CSymbolDatabase::ConvertList("Symbol\tDescription\nVOD\tVodafone\n", bytes));
     WriteTextFile(folder + "LSE.Dat", bytes);
-    CSymbolDatabase::ConvertList(kList, bytes);
+    ASSERT_TRUE(CSymbolDatabase::ConvertList(kList, bytes));
     WriteTextFile(folder + "NYSE.Dat", bytes);
     std::string market;
     EXPECT_EQ(LookupSymbolName(folder, {"NYSE", "LSE"}, "VOD", &market), "Vodafone");
     EXPECT_EQ(market, "LSE");
     EXPECT_EQ(LookupSymbolName(folder, {"AMEX", "NYSE"}, "GE"), "General Electric");
     EXPECT_EQ(LookupSymbolName(folder, {"NYSE", "LSE"}, "ZZZ"), "Can not get Name.");
+    RemoveTree(folder);
+}
+
+struct SOutcomeCase {
+    const char* what;
+    std::function<CFileResult()> call;
+    CFileResult::EKind kind;
+    std::string message;
+};
+
+TEST(MarketList, ReadersAndTheConversionReportTheirKindAndReason) {
+    const std::string folder = MakeTempFolder("outcome") + "/";
+    WriteTextFile(folder + "NYSE", kList);
+    WriteTextFile(folder + "AMEX", "Market\tFullName\tSuffix\n");
+    WriteTextFile(folder + "LSE", kList);
+    std::filesystem::create_directories(folder + "LSE.Dat/x");
+    CMarketList list;
+    CSymbolDatabase database;
+    std::string bytes;
+    const std::vector<SOutcomeCase> cases = {
+        {"market list header", [&] { return list.Parse("Market\tFullName\nNYSE\tNew York\n"); },
+         CFileResult::EKind::WrongType, "the first line is not the header of a market list"},
+        {"market list missing", [&] { return list.Load(folder + "market.txt"); },
+         CFileResult::EKind::CannotOpen,
+         "cannot open " + folder + "market.txt: No such file or directory"},
+        {"symbol list header", [&] { return CSymbolDatabase::ConvertList("Symbol\n", bytes); },
+         CFileResult::EKind::WrongType, "the first line is not the header of a symbol list"},
+        {"database missing", [&] { return database.Load(folder + "NONE.Dat"); },
+         CFileResult::EKind::CannotOpen,
+         "cannot open " + folder + "NONE.Dat: No such file or directory"},
+        {"conversion", [&] { return CSymbolDatabase::ConvertMarketList(folder, "NYSE"); },
+         CFileResult::EKind::Ok, ""},
+        {"database", [&] { return database.Load(folder + "NYSE.Dat"); }, CFileResult::EKind::Ok,
+         ""},
+        {"unsafe market", [&] { return CSymbolDatabase::ConvertMarketList(folder, "../NYSE"); },
+         CFileResult::EKind::UnsafeName,
+         "the market code \"../NYSE\" cannot be used as a file name"},
+        {"list missing", [&] { return CSymbolDatabase::ConvertMarketList(folder, "SS"); },
+         CFileResult::EKind::CannotOpen, "cannot open " + folder + "SS: No such file or directory"},
+        {"not a symbol list", [&] { return CSymbolDatabase::ConvertMarketList(folder, "AMEX"); },
+         CFileResult::EKind::WrongType, "the first line is not the header of a symbol list"},
+        {"database not writable", [&] { return CSymbolDatabase::ConvertMarketList(folder, "LSE"); },
+         CFileResult::EKind::CannotWrite, "cannot replace " + folder + "LSE.Dat: Is a directory"},
+    };
+    for (const SOutcomeCase& c : cases) {
+        const CFileResult result = c.call();
+        EXPECT_EQ(result.kind(), c.kind) << c.what;
+        EXPECT_EQ(result.message(), c.message) << c.what;
+    }
+    EXPECT_EQ(database.Records().size(), 3u);
+    EXPECT_FALSE(std::filesystem::exists(folder + "AMEX.Dat"));
     RemoveTree(folder);
 }
 

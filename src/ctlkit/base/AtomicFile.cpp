@@ -7,8 +7,8 @@
 #include <unistd.h>
 
 namespace {
-void SetError(std::string* error, const std::string& what) {
-    if (error) *error = what + ": " + std::strerror(errno);
+CFileResult Failure(CFileResult::EKind kind, const std::string& what) {
+    return CFileResult::Failure(kind, what + ": " + std::strerror(errno));
 }
 
 std::string FolderOf(const std::string& path) {
@@ -30,33 +30,31 @@ bool WriteAll(int fd, std::string_view bytes) {
 }
 } // namespace
 
-bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
+CFileResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
+    constexpr auto kCannotWrite = CFileResult::EKind::CannotWrite;
     std::string tmpl = path + ".XXXXXX";
     int fd = ::mkstemp(tmpl.data());
-    if (fd < 0) {
-        SetError(error, "cannot create a file in " + FolderOf(path));
-        return false;
-    }
+    if (fd < 0) return Failure(kCannotWrite, "cannot create a file in " + FolderOf(path));
     // Keep the permissions of the file being replaced; a new file gets the usual 0644.
     struct stat old {};
     mode_t mode = (::stat(path.c_str(), &old) == 0) ? (old.st_mode & 07777) : 0644;
     ::fchmod(fd, mode);
 
     if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
-        SetError(error, "cannot write " + path);
+        CFileResult failed = Failure(kCannotWrite, "cannot write " + path);
         ::close(fd);
         ::unlink(tmpl.c_str());
-        return false;
+        return failed;
     }
     if (::close(fd) != 0) {
-        SetError(error, "cannot write " + path);
+        CFileResult failed = Failure(kCannotWrite, "cannot write " + path);
         ::unlink(tmpl.c_str());
-        return false;
+        return failed;
     }
     if (::rename(tmpl.c_str(), path.c_str()) != 0) {
-        SetError(error, "cannot replace " + path);
+        CFileResult failed = Failure(kCannotWrite, "cannot replace " + path);
         ::unlink(tmpl.c_str());
-        return false;
+        return failed;
     }
     // Make the rename itself durable.
     int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY);
@@ -64,17 +62,18 @@ bool WriteFileAtomically(const std::string& path, std::string_view bytes, std::s
         ::fsync(dir);
         ::close(dir);
     }
-    return true;
+    return {};
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
+CFileResult ReadWholeFile(const std::string& path, std::string& bytes) {
     bytes.clear();
     std::FILE* f = std::fopen(path.c_str(), "rb");
-    if (!f) return false;
+    if (!f) return Failure(CFileResult::EKind::CannotOpen, "cannot open " + path);
     char buffer[1 << 16];
     size_t n;
     while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) bytes.append(buffer, n);
-    bool ok = !std::ferror(f);
+    CFileResult result;
+    if (std::ferror(f)) result = Failure(CFileResult::EKind::CannotOpen, "cannot read " + path);
     std::fclose(f);
-    return ok;
+    return result;
 }

@@ -85,3 +85,8 @@ bool CArchiveReader::ReadCount(int32_t& count, size_t minItemSize) {
 void CArchiveReader::Fail(std::string reason) {
     if (Ok()) m_error = reason.empty() ? "a stored value is out of range" : std::move(reason);
 }
+
+CFileResult CArchiveReader::Result() const {
+    if (Ok()) return {};
+    return CFileResult::Failure(CFileResult::EKind::Damaged, m_error);
+}

@@ -1,4 +1,5 @@
 #pragma once
+#include "CFileResult.h"
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -6,8 +7,8 @@
 // Reads the stored layouts of chart files and templates from bytes held in memory. Every
 // read checks the bytes that remain first; the first read that cannot be satisfied fails,
 // records why, and makes every later read fail too, so a caller may read a whole record and
-// test Ok() once. Nothing is allocated for a length or count that the remaining bytes cannot
-// hold.
+// test Ok() once, or take Result() as the outcome of the whole read. Nothing is allocated for a
+// length or count that the remaining bytes cannot hold.
 class CArchiveReader {
 public:
     explicit CArchiveReader(std::string_view bytes) : m_bytes(bytes) {}
@@ -27,6 +28,8 @@ public:
 
     bool Ok() const { return m_error.empty(); }
     const std::string& Error() const { return m_error; }
+    // Success while Ok(), else Damaged with Error() as its message.
+    CFileResult Result() const;
     size_t Position() const { return m_position; }
     size_t Remaining() const { return m_bytes.size() - m_position; }
     bool AtEnd() const { return m_position == m_bytes.size(); }

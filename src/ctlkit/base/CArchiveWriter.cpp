@@ -38,6 +38,6 @@ void CArchiveWriter::WriteString(std::string_view text) {
     m_bytes.append(text);
 }
 
-bool CArchiveWriter::SaveAtomically(const std::string& path, std::string* error) const {
-    return WriteFileAtomically(path, m_bytes, error);
+CFileResult CArchiveWriter::SaveAtomically(const std::string& path) const {
+    return WriteFileAtomically(path, m_bytes);
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "CFileResult.h"
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -17,9 +18,9 @@ public:
     void WriteString(std::string_view text);
 
     const std::string& Bytes() const { return m_bytes; }
-    // Replaces the file at `path` with the bytes written so far; false and a reason in
-    // `error` when that fails (the old file is then untouched).
-    bool SaveAtomically(const std::string& path, std::string* error = nullptr) const;
+    // Replaces the file at `path` with the bytes written so far; CannotWrite with the reason
+    // of WriteFileAtomically when that fails (the old file is then untouched).
+    CFileResult SaveAtomically(const std::string& path) const;
 
 private:
     std::string m_bytes;

@@ -67,27 +67,40 @@ std::string CIniReader::ValueOf(const IniFile& ini, const std::string& key,
     return value;
 }
 
-long CIniReader::Write(const KeyValues& values, const std::string& section) {
+CFileResult CIniReader::Write(const KeyValues& values, const std::string& section) {
     m_lastResult = 0;
     IniFileLock lock(m_fileName);
-    if (!lock.Locked()) return 0;
+    if (!lock.Locked())
+        return CFileResult::Failure(CFileResult::EKind::CannotWrite,
+                                    "cannot lock " + IniFileLock::LockPathFor(m_fileName) + ": " +
+                                        std::strerror(errno));
 
     // Under the lock, read the file as it is now. A file that exists but cannot be read must
     // not be replaced by one holding only our keys.
     std::string old;
     struct stat st {};
     bool exists = ::stat(m_fileName.c_str(), &st) == 0;
-    if (!exists && errno != ENOENT) return 0;
-    if (exists && !ReadWholeFile(m_fileName, old)) return 0;
+    if (!exists && errno != ENOENT)
+        return CFileResult::Failure(CFileResult::EKind::CannotOpen,
+                                    "cannot open " + m_fileName + ": " + std::strerror(errno));
+    if (exists) {
+        CFileResult read = ReadWholeFile(m_fileName, old);
+        if (!read) return read;
+    }
 
     IniFile ini = IniFile::Parse(old);
-    for (const auto& [key, value] : values)
-        if (!ini.SetValue(section, key, value)) return 0;
+    for (const auto& [key, value] : values) {
+        CFileResult set = ini.SetValue(section, key, value);
+        if (!set) return set;
+    }
     std::string text = ini.Text();
     // Writing back what is already there changes nothing; skip the flush and rename.
-    if (!(exists && text == old) && !WriteFileAtomically(m_fileName, text)) return 0;
+    if (!(exists && text == old)) {
+        CFileResult written = WriteFileAtomically(m_fileName, text);
+        if (!written) return written;
+    }
     m_lastResult = 1;
-    return 1;
+    return {};
 }
 
 std::string CIniReader::getKeyValue(std::string key, std::string section) {
@@ -107,7 +120,7 @@ long CIniReader::getColor(std::string key, std::string section) {
 }
 
 long CIniReader::setKey(std::string value, std::string key, std::string section) {
-    return Write({{std::move(key), std::move(value)}}, section);
+    return Flag(Write({{std::move(key), std::move(value)}}, section));
 }
 
 long CIniReader::setKeyNum(int value, std::string key, std::string section) {
@@ -161,12 +174,12 @@ LOGFONT CIniReader::GetAxisFont(std::string section) {
 }
 
 int CIniReader::SetAxisFont(LOGFONT font, std::string section) {
-    return static_cast<int>(Write({{"FontHeight", std::to_string(font.lfHeight)},
-                                   {"FontWidth", std::to_string(font.lfWidth)},
-                                   {"FontWeight", std::to_string(font.lfWeight)},
-                                   {"FontItalic", FlagText(font.lfItalic)},
-                                   {"FontFaceName", FaceNameOf(font)}},
-                                  section));
+    return static_cast<int>(Flag(Write({{"FontHeight", std::to_string(font.lfHeight)},
+                                        {"FontWidth", std::to_string(font.lfWidth)},
+                                        {"FontWeight", std::to_string(font.lfWeight)},
+                                        {"FontItalic", FlagText(font.lfItalic)},
+                                        {"FontFaceName", FaceNameOf(font)}},
+                                       section)));
 }
 
 SCurveSetting CIniReader::GetCurveSetting(std::string section) {
@@ -185,11 +198,11 @@ SCurveSetting CIniReader::GetCurveSetting(std::string section) {
 }
 
 int CIniReader::SetCurveSetting(SCurveSetting setting, std::string section) {
-    return static_cast<int>(Write({{"CurveWidth", std::to_string(setting.curveWidth)},
-                                   {"DrawType", std::to_string(setting.drawType)},
-                                   {"CurveColor", std::to_string(setting.curveColor)},
-                                   {"MarkId", std::to_string(setting.markId)},
-                                   {"BorderColor", std::to_string(setting.borderColor)},
-                                   {"FillColor", std::to_string(setting.fillColor)}},
-                                  section));
+    return static_cast<int>(Flag(Write({{"CurveWidth", std::to_string(setting.curveWidth)},
+                                        {"DrawType", std::to_string(setting.drawType)},
+                                        {"CurveColor", std::to_string(setting.curveColor)},
+                                        {"MarkId", std::to_string(setting.markId)},
+                                        {"BorderColor", std::to_string(setting.borderColor)},
+                                        {"FillColor", std::to_string(setting.fillColor)}},
+                                       section)));
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include "CFileResult.h"
 #include "LOGFONT.h"
 #include "SCurveSetting.h"
 #include <cstdint>
@@ -37,11 +38,17 @@ public:
     // (Windows' long is 32 bits: setColor stores the low 32 bits as a signed number.)
     long getColor(std::string key, std::string section);
 
-    // Each returns non-zero on success; creates the section and the file as needed. A failed
-    // write (folder missing or not writable, a name the file cannot hold: see
-    // IniFile::SetValue) returns 0 and leaves the file as it was. A value is cut at its first
-    // line break; as with Windows, its outer blanks and a pair of enclosing quotes are not
-    // read back.
+    using KeyValues = std::vector<std::pair<std::string, std::string>>;
+    // One locked read-modify-write setting every key of `values` in `section`, in order;
+    // creates the section and the file as needed. A failed write leaves the file as it was:
+    // CannotWrite when the lock cannot be taken (folder missing or not writable) or the file
+    // cannot be replaced, CannotOpen when the file exists but cannot be read, UnsafeName for
+    // a name the file cannot hold (see IniFile::SetValue). A value is cut at its first line
+    // break; as with Windows, its outer blanks and a pair of enclosing quotes are not read
+    // back.
+    CFileResult Write(const KeyValues& values, const std::string& section);
+
+    // Each is Write of one key: non-zero on success, 0 when it failed.
     long setKey(std::string value, std::string key, std::string section);
     long setKeyNum(int value, std::string key, std::string section);
     // "1" for any non-zero value, "0" for zero.
@@ -78,13 +85,12 @@ public:
     int32_t lastResult() const { return m_lastResult; }
 
 private:
-    using KeyValues = std::vector<std::pair<std::string, std::string>>;
     // The file as it is now; a missing or unreadable file is the empty text.
     IniFile Load() const;
     // The value through the read rules; sets m_lastResult to the characters read.
     std::string ValueOf(const IniFile& ini, const std::string& key, const std::string& section);
-    // One locked read-modify-write setting every key of `values` in `section`, in order.
-    long Write(const KeyValues& values, const std::string& section);
+    // 1 for a write that succeeded, else 0.
+    static long Flag(const CFileResult& written) { return written.ok() ? 1 : 0; }
 
     std::vector<std::string> m_sectionData;
     std::vector<std::string> m_sectionNames;

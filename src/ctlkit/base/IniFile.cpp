@@ -181,12 +181,19 @@ std::string IniFile::NewLineEnd() const {
     return "\n";
 }
 
-bool IniFile::SetValue(std::string_view section, std::string_view key, std::string_view value) {
+CFileResult IniFile::SetValue(std::string_view section, std::string_view key,
+                              std::string_view value) {
     section = Trim(section);
     key = Trim(key);
-    if (section.empty() || key.empty() || HasLineBreakOrNul(section) || HasLineBreakOrNul(key) ||
-        key.find('=') != std::string_view::npos || key.front() == ';' || key.front() == '[')
-        return false;
+    if (section.empty() || HasLineBreakOrNul(section))
+        return CFileResult::Failure(CFileResult::EKind::UnsafeName,
+                                    "the section name \"" + std::string(section) +
+                                        "\" cannot be stored in an INI file");
+    if (key.empty() || HasLineBreakOrNul(key) || key.find('=') != std::string_view::npos ||
+        key.front() == ';' || key.front() == '[')
+        return CFileResult::Failure(CFileResult::EKind::UnsafeName,
+                                    "the key name \"" + std::string(key) +
+                                        "\" cannot be stored in an INI file");
     value = value.substr(0, value.find_first_of(std::string_view("\r\n\0", 3)));
 
     const std::string eol = NewLineEnd();
@@ -204,7 +211,7 @@ bool IniFile::SetValue(std::string_view section, std::string_view key, std::stri
     if (header == std::string::npos) {
         insertLine(m_lines.size(), "[" + std::string(section) + "]");
         insertLine(m_lines.size(), std::string(key) + "=" + std::string(value));
-        return true;
+        return {};
     }
     size_t end = SectionEnd(header);
     size_t lastFilled = header;
@@ -220,10 +227,10 @@ bool IniFile::SetValue(std::string_view section, std::string_view key, std::stri
             line.text = std::string(kept) + "=" + std::string(value);
         }
         Classify(line, i == 0);
-        return true;
+        return {};
     }
     insertLine(lastFilled + 1, std::string(key) + "=" + std::string(value));
-    return true;
+    return {};
 }
 
 std::vector<std::string> FitProfileList(const std::vector<std::string>& items, size_t capacity,

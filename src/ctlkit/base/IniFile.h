@@ -1,4 +1,5 @@
 #pragma once
+#include "CFileResult.h"
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -40,10 +41,10 @@ public:
     // Sets the key: an existing key line keeps everything up to its value and gets the new
     // value; a new key is added after the last non-blank line of its section; a new section
     // is added at the end of the text. The value is cut at its first CR, LF or NUL, since
-    // the file holds one line per key. Returns false, changing nothing, for a name that the
-    // file could not give back: empty after trimming, holding CR, LF or NUL, or (keys) holding
-    // "=" or starting with ";" or "[".
-    bool SetValue(std::string_view section, std::string_view key, std::string_view value);
+    // the file holds one line per key. UnsafeName, changing nothing, for a name that the file
+    // could not give back: empty after trimming, holding CR, LF or NUL, or (keys) holding "="
+    // or starting with ";" or "[".
+    CFileResult SetValue(std::string_view section, std::string_view key, std::string_view value);
 
 private:
     enum class Kind { Blank, Comment, Section, Key };
