@@ -186,6 +186,15 @@ TEST(Horizontal, DiagonalDragStaysAtTheFirstValueAcrossThePlot) {
     EXPECT_EQ(line.HitTest(440, 178), 0);
 }
 
+TEST(ElementTest, HorizontalLineHoldsOneValueInBothAnchors) {
+    CHorizontal line(-80.0f);
+    EXPECT_EQ(line.Value(), -80.0f);
+    EXPECT_EQ(line.y2, -80.0f);
+    line.SetValue(30.0f);
+    EXPECT_EQ(line.y1, 30.0f);
+    EXPECT_EQ(line.y2, 30.0f);
+}
+
 TEST(Vertical, RunsDownThePlotAtTheFirstBar) {
     CVertical line;
     line.SetAnchor(25, 100, 1);
