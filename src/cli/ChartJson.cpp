@@ -31,7 +31,10 @@ namespace {
 class CJsonObject {
 public:
     CJsonObject& Raw(const char* key, const std::string& json) {
-        m_text += (m_text.empty() ? "{" : ",") + JsonString(key) + ":" + json;
+        m_text += m_text.empty() ? '{' : ',';
+        m_text += JsonString(key);
+        m_text += ':';
+        m_text += json;
         return *this;
     }
     CJsonObject& Int(const char* key, long long value) { return Raw(key, std::to_string(value)); }
@@ -179,12 +182,12 @@ void ToolFields(CJsonObject& json, const CSymbol& e) {
         json.Raw("endPoints", Array(t->endPoints, PointJson));
     else if (auto* t = dynamic_cast<const CSpeed*>(&e))
         json.Raw("endPoints", Array(t->endPoints, PointJson));
-    else if (auto* t = dynamic_cast<const CGChannel*>(&e))
-        ChannelFields(json, t->lowerShown, t->upperShown, t->x4, t->y4, t->x3, t->y3);
     else if (auto* t = dynamic_cast<const CTriangle*>(&e)) {
         ChannelFields(json, t->lowerShown, t->upperShown, t->x4, t->y4, t->x3, t->y3);
         json.Raw("channelBlock", Hex(t->channelBlock));
-    } else if (auto* t = dynamic_cast<const CIco*>(&e))
+    } else if (auto* t = dynamic_cast<const CGChannel*>(&e))
+        ChannelFields(json, t->lowerShown, t->upperShown, t->x4, t->y4, t->x3, t->y3);
+    else if (auto* t = dynamic_cast<const CIco*>(&e))
         json.Int("iconNumber", t->iconNumber);
     else if (auto* t = dynamic_cast<const CLineReg*>(&e))
         json.Float("intercept", t->intercept).Float("slope", t->slope);
@@ -236,10 +239,14 @@ std::string ElementRecord(const CSymbol& element) {
     } else if (auto* line = dynamic_cast<const CLine*>(&element)) {
         LineFields(json, *line);
         ToolFields(json, element);
-        if (const auto* own = OwnBlockOf<CArrow, CCycle, CEllipse, CFiboArc, CFiboFan, CFiboRetrace,
-                                         CFiboTime, CGChannel, CGannFan, CGannLine, CHorizontal,
-                                         CSpeed, CText, CTriangle, CVertical>(element))
-            json.Raw("ownBlock", Hex(*own));
+        const auto* own =
+            OwnBlockOf<CArrow, CCycle, CEllipse, CFiboArc, CFiboFan, CFiboRetrace, CFiboTime,
+                       CGannFan, CGannLine, CHorizontal, CSpeed, CText, CTriangle, CVertical>(
+                element);
+        // A channel's own block is its channel block; a triangle has one after that.
+        if (auto* channel = dynamic_cast<const CGChannel*>(&element); channel && !own)
+            own = &channel->channelBlock;
+        if (own) json.Raw("ownBlock", Hex(*own));
     }
     return json.Done();
 }

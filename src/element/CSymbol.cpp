@@ -28,77 +28,44 @@ void CSymbol::SetTranslatedName(unsigned id) {
 }
 
 void CSymbol::Write(CArchiveWriter& ar) const {
-    ar.WriteInt(typeCode);
-    ar.WriteInt(plotBottom);
-    ar.WriteInt(hitState);
-    ar.WriteInt(plotHeight);
-    ar.WriteInt(plotLeft);
-    ar.WriteInt(moving);
-    ar.WriteInt(selected);
-    ar.WriteInt(tracking);
-    ar.WriteFloat(endIndex);
-    ar.WriteFloat(yMax);
-    ar.WriteFloat(firstIndex);
-    ar.WriteFloat(yMin);
-    ar.WriteFloat(indexCount);
-    ar.WriteFloat(yRange);
-    ar.WriteInt(grabPoint.x);
-    ar.WriteInt(grabPoint.y);
-    ar.WriteFloat(x1);
-    ar.WriteFloat(y1);
-    ar.WriteFloat(x2);
-    ar.WriteFloat(y2);
-    ar.WriteString(name);
-    ar.WriteInt(plotRight);
-    ar.WriteInt(plotTop);
-    ar.WriteInt(plotWidth);
-    ar.WriteInt(placed);
-    ar.WriteBytes(block1.data(), block1.size());
+    CRecordFields fields(ar);
+    // Writing only reads the fields it is shown.
+    const_cast<CSymbol&>(*this).StoredFields(fields);
+}
+
+bool CSymbol::Read(CArchiveReader& ar) {
+    CRecordFields fields(ar);
+    StoredFields(fields);
+    return fields.Ok();
+}
+
+void CSymbol::StoredFields(CRecordFields& fields) {
+    // A record whose type code is not the class's would be written back under the wrong code
+    // and read as another class next time.
+    int32_t storedType = typeCode;
+    fields.Int(storedType);
+    if (storedType != typeCode)
+        fields.Fail("an element record of type " + std::to_string(storedType) + " where type " +
+                    std::to_string(typeCode) + " was announced");
+    for (int* field :
+         {&plotBottom, &hitState, &plotHeight, &plotLeft, &moving, &selected, &tracking})
+        fields.Int(*field);
+    for (float* field : {&endIndex, &yMax, &firstIndex, &yMin, &indexCount, &yRange})
+        fields.Float(*field);
+    fields.Point(grabPoint);
+    for (float* field : {&x1, &y1, &x2, &y2}) fields.Float(*field);
+    fields.String(name);
+    for (int* field : {&plotRight, &plotTop, &plotWidth, &placed}) fields.Int(*field);
+    fields.Block(block1);
     // The indicator mark rides in the first four bytes of the reserved block, so that a
     // loaded chart's reference lines are replaced, not doubled, when its indicators rerun.
     std::array<uint8_t, 256> reserved = block2;
-    if (indicatorMark != 0) std::memcpy(reserved.data(), &indicatorMark, sizeof indicatorMark);
-    ar.WriteBytes(reserved.data(), reserved.size());
-}
-
-// A record whose type code is not the class's would be written back under the wrong code
-// and read as another class next time.
-bool CSymbol::Read(CArchiveReader& ar) {
-    int32_t storedType = 0;
-    if (!ar.ReadInt(storedType)) return false;
-    if (storedType != typeCode) {
-        ar.Fail("an element record of type " + std::to_string(storedType) + " where type " +
-                std::to_string(typeCode) + " was announced");
-        return false;
-    }
-    ar.ReadInt(plotBottom);
-    ar.ReadInt(hitState);
-    ar.ReadInt(plotHeight);
-    ar.ReadInt(plotLeft);
-    ar.ReadInt(moving);
-    ar.ReadInt(selected);
-    ar.ReadInt(tracking);
-    ar.ReadFloat(endIndex);
-    ar.ReadFloat(yMax);
-    ar.ReadFloat(firstIndex);
-    ar.ReadFloat(yMin);
-    ar.ReadFloat(indexCount);
-    ar.ReadFloat(yRange);
-    ar.ReadInt(grabPoint.x);
-    ar.ReadInt(grabPoint.y);
-    ar.ReadFloat(x1);
-    ar.ReadFloat(y1);
-    ar.ReadFloat(x2);
-    ar.ReadFloat(y2);
-    ar.ReadString(name);
-    ar.ReadInt(plotRight);
-    ar.ReadInt(plotTop);
-    ar.ReadInt(plotWidth);
-    ar.ReadInt(placed);
-    ar.ReadBytes(block1.data(), block1.size());
-    if (!ar.ReadBytes(block2.data(), block2.size())) return false;
+    if (!fields.Reading() && indicatorMark != 0)
+        std::memcpy(reserved.data(), &indicatorMark, sizeof indicatorMark);
+    fields.Block(reserved);
+    if (!fields.Reading() || !fields.Ok()) return;
+    block2 = reserved;
     std::memcpy(&indicatorMark, block2.data(), sizeof indicatorMark);
-    return true;
 }
 
 void CSymbol::StoreMapping(float max, float min, int first, int end, int left, int top, int right,

@@ -1,5 +1,6 @@
 #pragma once
 #include "CElementOwner.h"
+#include "CRecordFields.h"
 #include "SPoint.h"
 #include "ctlkit/base/CArchiveReader.h"
 #include "ctlkit/base/CArchiveWriter.h"
@@ -24,7 +25,7 @@ public:
     // True when the element has an owner and the owner's price series still lists it.
     virtual bool HasValidOwner() const { return owner && owner->IsListedBySeries(); }
 
-    // The stored record: the element record below, then each class's own fields.
+    // Writes the record that StoredFields lists.
     virtual void Write(CArchiveWriter& ar) const;
     // Reads the record written by Write. Refused (false, the archive failed) when the archive
     // ends early, when the stored type code is not this class's, or when a class's own check
@@ -122,6 +123,13 @@ public:
     int indicatorMark = 0;
 
 protected:
+    // The record's fields in stored order, one list for Write and Read alike; a class lists
+    // its base's fields first, then its own. The element record: type code, plotBottom,
+    // hitState, plotHeight, plotLeft, moving, selected, tracking (ints), endIndex, yMax,
+    // firstIndex, yMin, indexCount, yRange (floats), grabPoint, x1, y1, x2, y2, name,
+    // plotRight, plotTop, plotWidth, placed, block1, block2.
+    virtual void StoredFields(CRecordFields& fields);
+
     static int ToPixel(float value);
 
     // Sets the display name to translation text `id` when the active language has one.

@@ -3,27 +3,14 @@
 #include <algorithm>
 #include <cmath>
 
-CArrow::CArrow() {
-    typeCode = kTypeCode;
-    name = "Arrow";
-}
+CArrow::CArrow() : CLine(kTypeCode, "Arrow") {}
 
-CArrow::~CArrow() = default;
-
-void CArrow::Write(CArchiveWriter& ar) const {
-    CLine::Write(ar);
-    ar.WriteInt(headFlag);
-    ar.WriteFloat(headFactor);
-    ar.WriteInt(headLength);
-    WriteBlock(ar, ownBlock);
-}
-
-bool CArrow::Read(CArchiveReader& ar) {
-    if (!CLine::Read(ar)) return false;
-    ar.ReadInt(headFlag);
-    ar.ReadFloat(headFactor);
-    ar.ReadInt(headLength);
-    return ReadBlock(ar, ownBlock);
+void CArrow::StoredFields(CRecordFields& fields) {
+    CLine::StoredFields(fields);
+    fields.Int(headFlag);
+    fields.Float(headFactor);
+    fields.Int(headLength);
+    fields.Block(ownBlock);
 }
 
 std::array<CPoint, 3> CArrow::Head(SPoint from, SPoint tip) const {

@@ -9,18 +9,17 @@ public:
     static constexpr int kTypeCode = 3;
 
     CArrow();
-    ~CArrow() override;
     // The shaft p1-p2 and, with the head flag set, a filled head at p2 pointing away from p1:
     // max(head length, factor x shaft length) long and half as wide at its base.
     void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
     // The three corners of the head for a shaft from `from` to `tip`: tip, left, right barb.
     std::array<CPoint, 3> Head(SPoint from, SPoint tip) const;
 
-    void Write(CArchiveWriter& ar) const override;
-    bool Read(CArchiveReader& ar) override;
-
     int headLength = 5;
     float headFactor = 0.2f;
     int headFlag = 1;
     std::array<uint8_t, 256> ownBlock{};
+
+protected:
+    void StoredFields(CRecordFields& fields) override;
 };

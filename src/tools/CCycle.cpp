@@ -2,28 +2,14 @@
 #include "ToolGeometry.h"
 #include <cstdlib>
 
-namespace {
 constexpr unsigned kNameId = 63;
-}
 
-CCycle::CCycle() {
-    typeCode = kTypeCode;
-    SetTranslatedName(kNameId);
-}
+CCycle::CCycle() : CLine(kTypeCode, kNameId) {}
 
-CCycle::~CCycle() = default;
-
-void CCycle::Write(CArchiveWriter& ar) const {
-    CLine::Write(ar);
-    ar.WriteInt(cycleCount);
-    WriteBlock(ar, ownBlock);
-}
-
-bool CCycle::Read(CArchiveReader& ar) {
-    if (!CLine::Read(ar)) return false;
-    if (!ar.ReadInt(cycleCount) || !CheckRange(ar, cycleCount, 1, kMaxCycles, "cycle count"))
-        return false;
-    return ReadBlock(ar, ownBlock);
+void CCycle::StoredFields(CRecordFields& fields) {
+    CLine::StoredFields(fields);
+    fields.Int(cycleCount, 1, kMaxCycles, "cycle count");
+    fields.Block(ownBlock);
 }
 
 void CCycle::Draw(CDC& dc, float max, float min, int first, int end, const CRect& plot) {

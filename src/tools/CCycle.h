@@ -6,17 +6,16 @@
 class CCycle : public CLine {
 public:
     static constexpr int kTypeCode = 6;
+    static constexpr int kMaxCycles = 100;
 
     CCycle();
-    ~CCycle() override;
     // Vertical lines at p1's column plus every multiple from -n to n of the anchors' column
     // spacing; a single line when both anchors share a column.
     void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
 
-    void Write(CArchiveWriter& ar) const override;
-    bool Read(CArchiveReader& ar) override;
-
-    static constexpr int kMaxCycles = 100;
     int cycleCount = 3;
     std::array<uint8_t, 256> ownBlock{};
+
+protected:
+    void StoredFields(CRecordFields& fields) override;
 };

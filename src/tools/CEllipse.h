@@ -8,14 +8,15 @@ public:
     static constexpr int kTypeCode = 7;
 
     CEllipse();
-    ~CEllipse() override;
     // The outline of the ellipse inscribed in the rectangle p1-p2; handles at that
     // rectangle's corners when selected.
     void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
-    // Corners as a rectangle's (3 to 6, selected only); the body is the ellipse outline.
-    int HitTest(int x, int y) override;
 
-    void Write(CArchiveWriter& ar) const override;
-    bool Read(CArchiveReader& ar) override;
     std::array<uint8_t, 256> ownBlock{};
+
+protected:
+    // Handles at the rectangle's corners (BoxHandleAt); the body is the ellipse outline.
+    int HandleAt(int x, int y) const override;
+    bool OnBody(int x, int y) const override;
+    void StoredFields(CRecordFields& fields) override;
 };

@@ -2,27 +2,14 @@
 #include "ToolGeometry.h"
 #include <cmath>
 
-namespace {
 constexpr unsigned kNameId = 65;
-}
 
-CFiboArc::CFiboArc() {
-    typeCode = kTypeCode;
-    SetTranslatedName(kNameId);
-}
+CFiboArc::CFiboArc() : CLine(kTypeCode, kNameId) {}
 
-CFiboArc::~CFiboArc() = default;
-
-void CFiboArc::Write(CArchiveWriter& ar) const {
-    CLine::Write(ar);
-    ar.WriteFloat(ratio);
-    WriteBlock(ar, ownBlock);
-}
-
-bool CFiboArc::Read(CArchiveReader& ar) {
-    if (!CLine::Read(ar)) return false;
-    ar.ReadFloat(ratio);
-    return ReadBlock(ar, ownBlock);
+void CFiboArc::StoredFields(CRecordFields& fields) {
+    CLine::StoredFields(fields);
+    fields.Float(ratio);
+    fields.Block(ownBlock);
 }
 
 std::array<int, 3> CFiboArc::Radii() const {

@@ -11,15 +11,16 @@ public:
     static constexpr int kTypeCode = 9;
 
     CFiboFan();
-    ~CFiboFan() override;
     // Three lines from the left anchor to the right anchor's column at the heights 1 - r, 0.5
-    // and r of the anchors' span; keeps the origin and the three end points.
+    // and r of the anchors' span.
     void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
 
-    void Write(CArchiveWriter& ar) const override;
-    bool Read(CArchiveReader& ar) override;
-
     float ratio = 0.618f;
+    // The origin and the three end points as the record holds them; read and written back as
+    // they are, the drawing works out its own.
     std::array<SPoint, 4> fanPoints{};
     std::array<uint8_t, 256> ownBlock{};
+
+protected:
+    void StoredFields(CRecordFields& fields) override;
 };

@@ -11,13 +11,9 @@ public:
     static constexpr int kTypeCode = 10;
 
     CFiboRetrace();
-    ~CFiboRetrace() override;
     // A line from p1's to p2's column and a "%.1f%%" label per shown level: level 0 at p2's
     // row, 1.0 at p1's height.
     void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
-
-    void Write(CArchiveWriter& ar) const override;
-    bool Read(CArchiveReader& ar) override;
 
     struct SLevel {
         float ratio = 0;
@@ -30,4 +26,7 @@ public:
     std::vector<SLevel> levels = {{0.0f, 1}, {0.236f, 1}, {0.382f, 1}, {0.5f, 1},  {0.618f, 1},
                                   {1.0f, 1}, {1.618f, 1}, {2.618f, 1}, {4.236f, 1}};
     std::array<uint8_t, 256> ownBlock{};
+
+protected:
+    void StoredFields(CRecordFields& fields) override;
 };

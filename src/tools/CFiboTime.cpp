@@ -1,14 +1,9 @@
 #include "CFiboTime.h"
 #include "ToolGeometry.h"
 
-namespace {
 constexpr unsigned kNameId = 68;
-}
 
-CFiboTime::CFiboTime() {
-    typeCode = kTypeCode;
-    SetTranslatedName(kNameId);
-}
+CFiboTime::CFiboTime() : CLine(kTypeCode, kNameId) {}
 
 void CFiboTime::SetZoneCount(int count) {
     zoneCount = count;
@@ -22,29 +17,11 @@ void CFiboTime::SetZoneCount(int count) {
     }
 }
 
-CFiboTime::~CFiboTime() = default;
-
-void CFiboTime::Write(CArchiveWriter& ar) const {
-    CLine::Write(ar);
-    ar.WriteInt(zoneCount);
-    ar.WriteInt(static_cast<int32_t>(offsets.size()));
-    for (uint32_t offset : offsets) ar.WriteInt(static_cast<int32_t>(offset));
-    WriteBlock(ar, ownBlock);
-}
-
-bool CFiboTime::Read(CArchiveReader& ar) {
-    if (!CLine::Read(ar)) return false;
-    if (!ar.ReadInt(zoneCount) || !CheckRange(ar, zoneCount, 1, kMaxZones, "time-zone count"))
-        return false;
-    int32_t count = 0;
-    if (!ar.ReadCount(count, 4)) return false;
-    offsets.assign(static_cast<size_t>(count), 0);
-    for (uint32_t& offset : offsets) {
-        int32_t stored = 0;
-        ar.ReadInt(stored);
-        offset = static_cast<uint32_t>(stored);
-    }
-    return ReadBlock(ar, ownBlock);
+void CFiboTime::StoredFields(CRecordFields& fields) {
+    CLine::StoredFields(fields);
+    fields.Int(zoneCount, 1, kMaxZones, "time-zone count");
+    fields.List(offsets, 4, [](CRecordFields& f, uint32_t& offset) { f.Int(offset); });
+    fields.Block(ownBlock);
 }
 
 void CFiboTime::Draw(CDC& dc, float max, float min, int first, int end, const CRect& plot) {

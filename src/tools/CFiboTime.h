@@ -9,20 +9,18 @@
 class CFiboTime : public CLine {
 public:
     static constexpr int kTypeCode = 11;
+    static constexpr int kMaxZones = 40;
 
     CFiboTime();
-    ~CFiboTime() override;
     // A vertical line across the plot at each zone offset's bar after the first anchor's.
     void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
-
-    void Write(CArchiveWriter& ar) const override;
-    bool Read(CArchiveReader& ar) override;
-
-    static constexpr int kMaxZones = 40;
-    int zoneCount = 8;
-    std::vector<uint32_t> offsets = {1, 1, 2, 3, 5, 8, 13, 21};
-
     // The first `count` Fibonacci terms 1, 1, 2, 3, ... as the offsets.
     void SetZoneCount(int count);
+
+    int zoneCount = 8;
+    std::vector<uint32_t> offsets = {1, 1, 2, 3, 5, 8, 13, 21};
     std::array<uint8_t, 256> ownBlock{};
+
+protected:
+    void StoredFields(CRecordFields& fields) override;
 };

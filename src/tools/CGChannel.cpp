@@ -1,39 +1,18 @@
 #include "CGChannel.h"
 #include "ToolGeometry.h"
 
-namespace {
 constexpr unsigned kNameId = 70;
-}
 
 CGChannel::CGChannel() : CGChannel(kTypeCode, kNameId) {}
 
-CGChannel::CGChannel(int code, unsigned nameId) {
-    typeCode = code;
-    SetTranslatedName(nameId);
-}
+CGChannel::CGChannel(int code, unsigned nameId) : CLine(code, nameId) {}
 
-CGChannel::~CGChannel() = default;
-
-void CGChannel::Write(CArchiveWriter& ar) const {
-    CLine::Write(ar);
-    ar.WriteInt(lowerShown);
-    ar.WriteInt(upperShown);
-    ar.WriteFloat(x4);
-    ar.WriteFloat(y4);
-    ar.WriteFloat(x3);
-    ar.WriteFloat(y3);
-    WriteBlock(ar, ownBlock);
-}
-
-bool CGChannel::Read(CArchiveReader& ar) {
-    if (!CLine::Read(ar)) return false;
-    ar.ReadInt(lowerShown);
-    ar.ReadInt(upperShown);
-    ar.ReadFloat(x4);
-    ar.ReadFloat(y4);
-    ar.ReadFloat(x3);
-    ar.ReadFloat(y3);
-    return ReadBlock(ar, ownBlock);
+void CGChannel::StoredFields(CRecordFields& fields) {
+    CLine::StoredFields(fields);
+    fields.Int(lowerShown);
+    fields.Int(upperShown);
+    for (float* field : {&x4, &y4, &x3, &y3}) fields.Float(*field);
+    fields.Block(channelBlock);
 }
 
 void CGChannel::SetAnchor(float x, float y, int period) {
@@ -71,39 +50,37 @@ void CGChannel::Draw(CDC& dc, float max, float min, int first, int end, const CR
     if (lowerShown) ToolGeometry::DrawHandles(dc, {PointOf(x4, y4)});
 }
 
-int CGChannel::HitTest(int x, int y) {
-    if (tracking) return hitState;
-    const int handleTolerance = 2 * hitTolerance;
-    if (selected) {
-        if (ToolGeometry::NearPoint(PointOf(x1, y1), x, y, handleTolerance)) return hitState = 3;
-        if (ToolGeometry::NearPoint(PointOf(x2, y2), x, y, handleTolerance)) return hitState = 4;
-        if (upperShown && ToolGeometry::NearPoint(PointOf(x3, y3), x, y, handleTolerance))
-            return hitState = 5;
-        if (lowerShown && ToolGeometry::NearPoint(PointOf(x4, y4), x, y, handleTolerance))
-            return hitState = 6;
-    }
-    SPoint a = PointOf(x1, y1), b = PointOf(x2, y2);
-    ExtendedSegment(a, b);
-    if (OnSegment(a, b, x, y)) return BodyHit(x, y);
-    if (upperShown) {
-        ParallelThrough(x3, y3, a, b);
-        ExtendedSegment(a, b);
-        if (OnSegment(a, b, x, y)) return BodyHit(x, y);
-    }
-    if (lowerShown) {
-        ParallelThrough(x4, y4, a, b);
-        ExtendedSegment(a, b);
-        if (OnSegment(a, b, x, y)) return BodyHit(x, y);
-    }
-    if (hitState < 3) hitState = 0;
+int CGChannel::HandleAt(int x, int y) const {
+    if (const int handle = CLine::HandleAt(x, y)) return handle;
+    if (upperShown && HandleAmong({PointOf(x3, y3)}, x, y)) return 5;
+    if (lowerShown && HandleAmong({PointOf(x4, y4)}, x, y)) return 6;
     return 0;
 }
 
-void CGChannel::MoveBy(int x, int y) {
+bool CGChannel::OnBody(int x, int y) const {
+    if (CLine::OnBody(x, y)) return true;
+    SPoint a, b;
+    if (upperShown) {
+        ParallelThrough(x3, y3, a, b);
+        if (OnExtendedSegment(a, b, x, y)) return true;
+    }
+    if (!lowerShown) return false;
+    ParallelThrough(x4, y4, a, b);
+    return OnExtendedSegment(a, b, x, y);
+}
+
+void CGChannel::MovePointsBy(int x, int y) {
+    const float dx = XToIndex(x) - XToIndex(grabPoint.x);
     const float dy = YToValue(y) - YToValue(grabPoint.y);
+    x3 += dx;
     y3 += dy;
+    x4 += dx;
     y4 += dy;
     CLine::MoveBy(x, y);
+}
+
+void CGChannel::MoveBy(int x, int y) {
+    MovePointsBy(x, y);
     x3 = x4 = (x1 + x2) / 2;
 }
 

@@ -1,33 +1,14 @@
 #include "CGannFan.h"
 #include "ToolGeometry.h"
 
-namespace {
 constexpr unsigned kNameId = 69;
-}
 
-CGannFan::CGannFan() {
-    typeCode = kTypeCode;
-    SetTranslatedName(kNameId);
-}
+CGannFan::CGannFan() : CLine(kTypeCode, kNameId) {}
 
-CGannFan::~CGannFan() = default;
-
-void CGannFan::Write(CArchiveWriter& ar) const {
-    CLine::Write(ar);
-    for (const SPoint& point : endPoints) {
-        ar.WriteInt(point.x);
-        ar.WriteInt(point.y);
-    }
-    WriteBlock(ar, ownBlock);
-}
-
-bool CGannFan::Read(CArchiveReader& ar) {
-    if (!CLine::Read(ar)) return false;
-    for (SPoint& point : endPoints) {
-        ar.ReadInt(point.x);
-        ar.ReadInt(point.y);
-    }
-    return ReadBlock(ar, ownBlock);
+void CGannFan::StoredFields(CRecordFields& fields) {
+    CLine::StoredFields(fields);
+    for (SPoint& point : endPoints) fields.Point(point);
+    fields.Block(ownBlock);
 }
 
 void CGannFan::Draw(CDC& dc, float max, float min, int first, int end, const CRect& plot) {
@@ -37,13 +18,11 @@ void CGannFan::Draw(CDC& dc, float max, float min, int first, int end, const CRe
     const float dx = static_cast<float>(e.x - o.x);
     const float dy = static_cast<float>(e.y - o.y);
     constexpr std::array<float, 4> kSteps = {0.125f, 0.25f, 0.375f, 0.5f};
-    for (size_t i = 0; i < kSteps.size(); ++i)
-        endPoints[i] = SPoint{static_cast<int>(static_cast<float>(o.x) + dx * kSteps[i]), e.y};
-    endPoints[4] = e;
-    for (size_t i = 0; i < kSteps.size(); ++i)
-        endPoints[5 + i] = SPoint{
-            e.x, static_cast<int>(static_cast<float>(o.y) + dy * kSteps[kSteps.size() - 1 - i])};
-    for (const SPoint& end : endPoints) DrawLine(dc, o, end);
+    for (const float step : kSteps)
+        DrawLine(dc, o, SPoint{static_cast<int>(static_cast<float>(o.x) + dx * step), e.y});
+    DrawLine(dc, o, e);
+    for (auto step = kSteps.rbegin(); step != kSteps.rend(); ++step)
+        DrawLine(dc, o, SPoint{e.x, static_cast<int>(static_cast<float>(o.y) + dy * *step)});
     DrawLine(dc, o, e);
     if (selected) ToolGeometry::DrawHandles(dc, {o, e});
 }

@@ -8,9 +8,9 @@ public:
     static constexpr int kTypeCode = 12;
 
     CGannLine();
-    ~CGannLine() override;
 
-    void Write(CArchiveWriter& ar) const override;
-    bool Read(CArchiveReader& ar) override;
     std::array<uint8_t, 256> ownBlock{};
+
+protected:
+    void StoredFields(CRecordFields& fields) override;
 };

@@ -2,14 +2,9 @@
 #include "ToolGeometry.h"
 #include <cstdlib>
 
-namespace {
 constexpr unsigned kNameId = 71;
-}
 
-CHorizontal::CHorizontal() {
-    typeCode = kTypeCode;
-    SetTranslatedName(kNameId);
-}
+CHorizontal::CHorizontal() : CLine(kTypeCode, kNameId) {}
 
 CHorizontal::CHorizontal(float value) : CHorizontal() {
     SetValue(value);
@@ -19,16 +14,9 @@ void CHorizontal::SetValue(float value) {
     y1 = y2 = value;
 }
 
-CHorizontal::~CHorizontal() = default;
-
-void CHorizontal::Write(CArchiveWriter& ar) const {
-    CLine::Write(ar);
-    WriteBlock(ar, ownBlock);
-}
-
-bool CHorizontal::Read(CArchiveReader& ar) {
-    if (!CLine::Read(ar)) return false;
-    return ReadBlock(ar, ownBlock);
+void CHorizontal::StoredFields(CRecordFields& fields) {
+    CLine::StoredFields(fields);
+    fields.Block(ownBlock);
 }
 
 void CHorizontal::SetPoint2(float x, float) {
@@ -42,11 +30,10 @@ void CHorizontal::Draw(CDC& dc, float max, float min, int first, int end, const 
     if (selected) ToolGeometry::DrawHandles(dc, {PointOf(x1, y1)});
 }
 
-int CHorizontal::HitTest(int x, int y) {
-    if (tracking) return hitState;
-    if (selected && ToolGeometry::NearPoint(PointOf(x1, y1), x, y, 2 * hitTolerance))
-        return hitState = 3;
-    const int row = ValueToY(y1);
-    if (std::abs(y - row) <= hitTolerance && x >= plotLeft && x <= plotRight) return BodyHit(x, y);
-    return Miss();
+int CHorizontal::HandleAt(int x, int y) const {
+    return HandleAmong({PointOf(x1, y1)}, x, y);
+}
+
+bool CHorizontal::OnBody(int x, int y) const {
+    return std::abs(y - ValueToY(y1)) <= hitTolerance && x >= plotLeft && x <= plotRight;
 }

@@ -16,12 +16,14 @@ public:
     void SetValue(float value);
     // Dragging the second anchor moves only its bar: the line stays at the first value.
     void SetPoint2(float x, float y) override;
-    ~CHorizontal() override;
     // One line across the plot at the first anchor's value; one handle at the first anchor.
     void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
-    int HitTest(int x, int y) override;
 
-    void Write(CArchiveWriter& ar) const override;
-    bool Read(CArchiveReader& ar) override;
     std::array<uint8_t, 256> ownBlock{};
+
+protected:
+    // 3 at the first anchor; the body is the row within hitTolerance, left to right.
+    int HandleAt(int x, int y) const override;
+    bool OnBody(int x, int y) const override;
+    void StoredFields(CRecordFields& fields) override;
 };

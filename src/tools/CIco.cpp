@@ -3,27 +3,13 @@
 #include "ToolGeometry.h"
 #include <algorithm>
 
-namespace {
 constexpr unsigned kNameId = 72;
-}
 
-CIco::CIco() {
-    typeCode = kTypeCode;
-    SetTranslatedName(kNameId);
-}
+CIco::CIco() : CLine(kTypeCode, kNameId) {}
 
-CIco::~CIco() = default;
-
-void CIco::Write(CArchiveWriter& ar) const {
-    CLine::Write(ar);
-    ar.WriteInt(iconNumber);
-}
-
-bool CIco::Read(CArchiveReader& ar) {
-    if (!CLine::Read(ar)) return false;
-    if (!ar.ReadInt(iconNumber) || !CheckRange(ar, iconNumber, 0, kIconCount - 1, "icon number"))
-        return false;
-    return ar.Ok();
+void CIco::StoredFields(CRecordFields& fields) {
+    CLine::StoredFields(fields);
+    fields.Int(iconNumber, 0, kIconCount - 1, "icon number");
 }
 
 void CIco::Draw(CDC& dc, float max, float min, int first, int end, const CRect& plot) {
@@ -39,11 +25,11 @@ void CIco::Draw(CDC& dc, float max, float min, int first, int end, const CRect& 
                                    SPoint{p1.x + iconSize, p1.y + iconSize}});
 }
 
-int CIco::HitTest(int x, int y) {
-    if (tracking) return hitState;
+int CIco::HandleAt(int x, int y) const {
+    return HandleAmong({PointOf(x1, y1)}, x, y);
+}
+
+bool CIco::OnBody(int x, int y) const {
     const SPoint p1 = PointOf(x1, y1);
-    if (selected && ToolGeometry::NearPoint(p1, x, y, 2 * hitTolerance)) return hitState = 3;
-    if (x >= p1.x && x < p1.x + iconSize && y >= p1.y && y < p1.y + iconSize) return BodyHit(x, y);
-    if (hitState < 3) hitState = 0;
-    return 0;
+    return x >= p1.x && x < p1.x + iconSize && y >= p1.y && y < p1.y + iconSize;
 }

@@ -8,20 +8,20 @@
 class CIco : public CLine {
 public:
     static constexpr int kTypeCode = 29;
+    static constexpr int kIconCount = 40;
+    static constexpr int kFirstToolCode = 51;
 
     CIco();
-    ~CIco() override;
     // Image iconNumber of the icon strip with its top-left corner at p1, white left out;
     // handles at the icon's corners when selected.
     void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
-    // 3 on the top-left handle (selected only); the body is the icon's square.
-    int HitTest(int x, int y) override;
 
-    void Write(CArchiveWriter& ar) const override;
-    bool Read(CArchiveReader& ar) override;
-
-    static constexpr int kIconCount = 40;
-    static constexpr int kFirstToolCode = 51;
     int iconNumber = 0;
     int iconSize = 18;
+
+protected:
+    // 3 on the top-left handle; the body is the icon's square.
+    int HandleAt(int x, int y) const override;
+    bool OnBody(int x, int y) const override;
+    void StoredFields(CRecordFields& fields) override;
 };

@@ -5,61 +5,34 @@
 #include <cmath>
 #include <cstdlib>
 
-namespace {
 constexpr unsigned kNameId = 59;
-}
 
 CLine::CLine() {
     typeCode = kTypeCode;
     SetTranslatedName(kNameId);
 }
 
-CLine::~CLine() = default;
-
-void CLine::Write(CArchiveWriter& ar) const {
-    CSymbol::Write(ar);
-    ar.WriteInt(extendLeft);
-    ar.WriteInt(extendRight);
-    ar.WriteInt(snapToPrice);
-    ar.WriteInt(static_cast<int32_t>(color));
-    ar.WriteInt(lineStyle);
-    ar.WriteInt(lineWidth);
-    ar.WriteString(snapField);
-    WriteBlock(ar, block3);
+CLine::CLine(int code, unsigned nameId) : CLine() {
+    typeCode = code;
+    SetTranslatedName(nameId);
 }
 
-bool CLine::Read(CArchiveReader& ar) {
-    if (!CSymbol::Read(ar)) return false;
-    int32_t colour = 0;
-    ar.ReadInt(extendLeft);
-    ar.ReadInt(extendRight);
-    ar.ReadInt(snapToPrice);
-    ar.ReadInt(colour);
-    color = static_cast<uint32_t>(colour);
-    if (!ar.ReadInt(lineStyle) || !CheckRange(ar, lineStyle, 0, kMaxLineStyle, "line style"))
-        return false;
-    if (!ar.ReadInt(lineWidth) || !CheckRange(ar, lineWidth, 0, kMaxLineWidth, "line width"))
-        return false;
-    std::string stored;
-    if (!ar.ReadString(stored)) return false;
-    snapField = SnapField::FromStored(stored);
-    return ReadBlock(ar, block3);
+CLine::CLine(int code, const char* fixedName) : CLine() {
+    typeCode = code;
+    name = fixedName;
 }
 
-void CLine::WriteBlock(CArchiveWriter& ar, const std::array<uint8_t, 256>& block) {
-    ar.WriteBytes(block.data(), block.size());
-}
-
-bool CLine::ReadBlock(CArchiveReader& ar, std::array<uint8_t, 256>& block) {
-    return ar.ReadBytes(block.data(), block.size());
-}
-
-bool CLine::CheckRange(CArchiveReader& ar, int value, int low, int high, const char* what) {
-    if (value >= low && value <= high) return true;
-    ar.Fail(std::string("a ") + what + " of " + std::to_string(value) + " (allowed " +
-            std::to_string(low) + " to " + std::to_string(high) + ") before offset " +
-            std::to_string(ar.Position()));
-    return false;
+void CLine::StoredFields(CRecordFields& fields) {
+    CSymbol::StoredFields(fields);
+    fields.Int(extendLeft);
+    fields.Int(extendRight);
+    fields.Int(snapToPrice);
+    fields.Int(color);
+    fields.Int(lineStyle, 0, kMaxLineStyle, "line style");
+    fields.Int(lineWidth, 0, kMaxLineWidth, "line width");
+    fields.String(snapField);
+    if (fields.Reading() && fields.Ok()) snapField = SnapField::FromStored(snapField);
+    fields.Block(block3);
 }
 
 int CLine::IndexToX(float index) const {
@@ -68,26 +41,45 @@ int CLine::IndexToX(float index) const {
 }
 
 int CLine::HitTest(int x, int y) {
-    SPoint p1 = PointOf(x1, y1);
-    SPoint p2 = PointOf(x2, y2);
     if (tracking) return hitState;
-    if (selected) {
-        const int handleTolerance = 2 * hitTolerance;
-        if (ToolGeometry::NearPoint(p1, x, y, handleTolerance)) return hitState = 3;
-        if (ToolGeometry::NearPoint(p2, x, y, handleTolerance)) return hitState = 4;
-    }
-    ExtendedSegment(p1, p2);
-    if (OnSegment(p1, p2, x, y)) return BodyHit(x, y);
-    return Miss();
+    if (selected)
+        if (const int handle = HandleAt(x, y)) return hitState = handle;
+    if (OnBody(x, y)) return BodyHit(x, y);
+    if (hitState < 3) hitState = 0;
+    return 0;
 }
 
-int CLine::CornerHandleHit(SPoint p1, SPoint p2, int x, int y) {
-    if (!selected) return 0;
-    const int t = 2 * hitTolerance;
-    const SPoint corners[] = {p1, p2, SPoint{p1.x, p2.y}, SPoint{p2.x, p1.y}};
-    for (int k = 0; k < 4; ++k)
-        if (ToolGeometry::NearPoint(corners[k], x, y, t)) return hitState = 3 + k;
+int CLine::HandleAt(int x, int y) const {
+    return HandleAmong({PointOf(x1, y1), PointOf(x2, y2)}, x, y);
+}
+
+bool CLine::OnBody(int x, int y) const {
+    return OnExtendedSegment(PointOf(x1, y1), PointOf(x2, y2), x, y);
+}
+
+int CLine::HandleAmong(std::initializer_list<SPoint> handles, int x, int y) const {
+    int code = 3;
+    for (const SPoint& handle : handles) {
+        if (ToolGeometry::NearPoint(handle, x, y, 2 * hitTolerance)) return code;
+        ++code;
+    }
     return 0;
+}
+
+CRect CLine::AnchorBox() const {
+    return ToolGeometry::BoxOf(PointOf(x1, y1), PointOf(x2, y2));
+}
+
+int CLine::BoxHandleAt(int x, int y) const {
+    const SPoint p1 = PointOf(x1, y1);
+    const SPoint p2 = PointOf(x2, y2);
+    return HandleAmong({p1, p2, SPoint{p1.x, p2.y}, SPoint{p2.x, p1.y}}, x, y);
+}
+
+void CLine::DrawBoxHandles(CDC& dc) const {
+    const SPoint p1 = PointOf(x1, y1);
+    const SPoint p2 = PointOf(x2, y2);
+    ToolGeometry::DrawHandles(dc, {p1, p2, SPoint{p1.x, p2.y}, SPoint{p2.x, p1.y}});
 }
 
 int CLine::BodyHit(int x, int y) {
@@ -96,13 +88,13 @@ int CLine::BodyHit(int x, int y) {
     return hitState = 2;
 }
 
-int CLine::Miss() {
-    if (hitState != 3 && hitState != 4) hitState = 0;
-    return 0;
+bool CLine::OnSegment(SPoint a, SPoint b, int x, int y) const {
+    return ToolGeometry::OnSegment(a, b, x, y, hitTolerance);
 }
 
-bool CLine::OnSegment(SPoint p1, SPoint p2, int x, int y) const {
-    return ToolGeometry::OnSegment(p1, p2, x, y, hitTolerance);
+bool CLine::OnExtendedSegment(SPoint a, SPoint b, int x, int y) const {
+    ExtendedSegment(a, b);
+    return OnSegment(a, b, x, y);
 }
 
 void CLine::BeginDraw(CDC& dc, float max, float min, int first, int end, const CRect& plot) {

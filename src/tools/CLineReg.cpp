@@ -2,28 +2,14 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
 constexpr unsigned kNameId = 73;
-}
 
-CLineReg::CLineReg() {
-    typeCode = kTypeCode;
-    SetTranslatedName(kNameId);
-}
+CLineReg::CLineReg() : CLine(kTypeCode, kNameId) {}
 
-CLineReg::~CLineReg() = default;
-
-void CLineReg::Write(CArchiveWriter& ar) const {
-    CLine::Write(ar);
-    ar.WriteFloat(intercept);
-    ar.WriteFloat(slope);
-}
-
-bool CLineReg::Read(CArchiveReader& ar) {
-    if (!CLine::Read(ar)) return false;
-    ar.ReadFloat(intercept);
-    ar.ReadFloat(slope);
-    return ar.Ok();
+void CLineReg::StoredFields(CRecordFields& fields) {
+    CLine::StoredFields(fields);
+    fields.Float(intercept);
+    fields.Float(slope);
 }
 
 void CLineReg::SnapToPrice() {

@@ -8,15 +8,14 @@ public:
     static constexpr int kTypeCode = 20;
 
     CLineReg();
-    ~CLineReg() override;
     // Fits slope and intercept by least squares to the source over the bars between the
     // anchors (clamped to the bars) and puts both anchors on the fitted line. Over a single
     // bar the line is horizontal at its value; without a source nothing changes.
     void SnapToPrice() override;
 
-    void Write(CArchiveWriter& ar) const override;
-    bool Read(CArchiveReader& ar) override;
-
     float intercept = 0;
     float slope = 0;
+
+protected:
+    void StoredFields(CRecordFields& fields) override;
 };

@@ -2,15 +2,11 @@
 #include <algorithm>
 #include <cmath>
 
-namespace {
 constexpr unsigned kNameId = 74;
-}
 
 CSDChannel::CSDChannel() : CSDChannel(kTypeCode, kNameId) {}
 
 CSDChannel::CSDChannel(int code, unsigned nameId) : CGChannel(code, nameId) {}
-
-CSDChannel::~CSDChannel() = default;
 
 void CSDChannel::SnapToPrice() {
     const std::vector<float> values = SourceValues();

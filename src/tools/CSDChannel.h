@@ -8,7 +8,6 @@ public:
     static constexpr int kTypeCode = 16;
 
     CSDChannel();
-    ~CSDChannel() override;
     // The anchors onto the source, then the parallels one spread above and below the base
     // line's middle. Nothing without a source.
     void SnapToPrice() override;

@@ -1,13 +1,9 @@
 #include "CSEChannel.h"
 #include <cmath>
 
-namespace {
 constexpr unsigned kNameId = 75;
-}
 
 CSEChannel::CSEChannel() : CSDChannel(kTypeCode, kNameId) {}
-
-CSEChannel::~CSEChannel() = default;
 
 float CSEChannel::Spread(float squares, int count) const {
     if (count < 1) return 0;

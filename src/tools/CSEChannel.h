@@ -8,7 +8,6 @@ public:
     static constexpr int kTypeCode = 17;
 
     CSEChannel();
-    ~CSEChannel() override;
 
 protected:
     // The square root of the mean squared deviation; 0 without values.

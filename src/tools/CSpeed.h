@@ -10,14 +10,14 @@ public:
     static constexpr int kTypeCode = 24;
 
     CSpeed();
-    ~CSpeed() override;
-    // Lines from p1 to p2 and to p2's column at one and two thirds of the height; keeps their
-    // end points.
+    // Lines from p1 to p2 and to p2's column at one and two thirds of the height.
     void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
 
-    void Write(CArchiveWriter& ar) const override;
-    bool Read(CArchiveReader& ar) override;
-
+    // The end points as the record holds them; read and written back as they are, the drawing
+    // works out its own.
     std::array<SPoint, 3> endPoints{};
     std::array<uint8_t, 256> ownBlock{};
+
+protected:
+    void StoredFields(CRecordFields& fields) override;
 };

@@ -1,35 +1,20 @@
 #include "CText.h"
 #include "ToolFont.h"
 #include "ToolGeometry.h"
-#include "element/FontRecord.h"
 #include <algorithm>
 #include <string_view>
 #include <vector>
 
-CText::CText() {
-    typeCode = kTypeCode;
-    name = "Text";
+CText::CText() : CLine(kTypeCode, "Text") {
     font = DefaultToolFont();
 }
 
-CText::~CText() = default;
-
-void CText::Write(CArchiveWriter& ar) const {
-    CLine::Write(ar);
-    ar.WriteInt(static_cast<int32_t>(textColour));
-    ar.WriteString(text);
-    WriteFontRecord(ar, font);
-    WriteBlock(ar, ownBlock);
-}
-
-bool CText::Read(CArchiveReader& ar) {
-    if (!CLine::Read(ar)) return false;
-    int32_t colour = 0;
-    ar.ReadInt(colour);
-    textColour = static_cast<uint32_t>(colour);
-    ar.ReadString(text);
-    if (!ReadFontRecord(ar, font)) return false;
-    return ReadBlock(ar, ownBlock);
+void CText::StoredFields(CRecordFields& fields) {
+    CLine::StoredFields(fields);
+    fields.Int(textColour);
+    fields.String(text);
+    fields.Font(font);
+    fields.Block(ownBlock);
 }
 
 namespace {
@@ -73,14 +58,13 @@ void CText::Draw(CDC& dc, float max, float min, int first, int end, const CRect&
     }
 }
 
-int CText::HitTest(int x, int y) {
-    if (tracking) return hitState;
+int CText::HandleAt(int x, int y) const {
     const CRect box = TextBox();
-    if (selected && ToolGeometry::NearPoint(SPoint{box.left, box.top}, x, y, 2 * hitTolerance))
-        return hitState = 3;
-    if (x >= box.left - hitTolerance && x <= box.right + hitTolerance &&
-        y >= box.top - hitTolerance && y <= box.bottom + hitTolerance)
-        return BodyHit(x, y);
-    if (hitState < 3) hitState = 0;
-    return 0;
+    return HandleAmong({SPoint{box.left, box.top}}, x, y);
+}
+
+bool CText::OnBody(int x, int y) const {
+    const CRect box = TextBox();
+    return x >= box.left - hitTolerance && x <= box.right + hitTolerance &&
+           y >= box.top - hitTolerance && y <= box.bottom + hitTolerance;
 }

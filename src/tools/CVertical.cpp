@@ -2,25 +2,13 @@
 #include "ToolGeometry.h"
 #include <cstdlib>
 
-namespace {
 constexpr unsigned kNameId = 82;
-}
 
-CVertical::CVertical() {
-    typeCode = kTypeCode;
-    SetTranslatedName(kNameId);
-}
+CVertical::CVertical() : CLine(kTypeCode, kNameId) {}
 
-CVertical::~CVertical() = default;
-
-void CVertical::Write(CArchiveWriter& ar) const {
-    CLine::Write(ar);
-    WriteBlock(ar, ownBlock);
-}
-
-bool CVertical::Read(CArchiveReader& ar) {
-    if (!CLine::Read(ar)) return false;
-    return ReadBlock(ar, ownBlock);
+void CVertical::StoredFields(CRecordFields& fields) {
+    CLine::StoredFields(fields);
+    fields.Block(ownBlock);
 }
 
 void CVertical::Draw(CDC& dc, float max, float min, int first, int end, const CRect& plot) {
@@ -30,12 +18,10 @@ void CVertical::Draw(CDC& dc, float max, float min, int first, int end, const CR
     if (selected) ToolGeometry::DrawHandles(dc, {PointOf(x1, y1)});
 }
 
-int CVertical::HitTest(int x, int y) {
-    if (tracking) return hitState;
-    if (selected && ToolGeometry::NearPoint(PointOf(x1, y1), x, y, 2 * hitTolerance))
-        return hitState = 3;
-    const int column = IndexToX(x1);
-    if (std::abs(x - column) <= hitTolerance && y >= plotTop && y <= plotBottom)
-        return BodyHit(x, y);
-    return Miss();
+int CVertical::HandleAt(int x, int y) const {
+    return HandleAmong({PointOf(x1, y1)}, x, y);
+}
+
+bool CVertical::OnBody(int x, int y) const {
+    return std::abs(x - IndexToX(x1)) <= hitTolerance && y >= plotTop && y <= plotBottom;
 }

@@ -8,12 +8,14 @@ public:
     static constexpr int kTypeCode = 28;
 
     CVertical();
-    ~CVertical() override;
     // One line down the plot at the first anchor's bar; one handle at the first anchor.
     void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
-    int HitTest(int x, int y) override;
 
-    void Write(CArchiveWriter& ar) const override;
-    bool Read(CArchiveReader& ar) override;
     std::array<uint8_t, 256> ownBlock{};
+
+protected:
+    // 3 at the first anchor; the body is the column within hitTolerance, top to bottom.
+    int HandleAt(int x, int y) const override;
+    bool OnBody(int x, int y) const override;
+    void StoredFields(CRecordFields& fields) override;
 };

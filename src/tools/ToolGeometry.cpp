@@ -94,12 +94,4 @@ bool OnEllipse(const CRect& box, int x, int y, int tolerance) {
     const float reach = 1 / std::sqrt(ux * ux / (a * a) + uy * uy / (b * b));
     return std::fabs(distance - reach) <= static_cast<float>(tolerance);
 }
-
-bool OnHalfCircle(SPoint centre, int radius, bool upper, int x, int y, int tolerance) {
-    if (upper ? y > centre.y + tolerance : y < centre.y - tolerance) return false;
-    const float px = static_cast<float>(x - centre.x);
-    const float py = static_cast<float>(y - centre.y);
-    const float distance = std::sqrt(px * px + py * py);
-    return std::fabs(distance - static_cast<float>(radius)) <= static_cast<float>(tolerance);
-}
 } // namespace ToolGeometry

@@ -4,7 +4,7 @@
 #include <initializer_list>
 
 // Pixel geometry shared by the drawing tools: pens, handles and the hit tests of segments,
-// rectangles, ellipses and half circles.
+// rectangles and ellipses.
 namespace ToolGeometry {
 // The pen of a tool's line style (1 solid, 2 dash, 3 dot, 4 dash-dot, 5 dash-dot-dot; 0 and
 // anything else solid).
@@ -29,7 +29,4 @@ CRect BoxOf(SPoint a, SPoint b);
 bool OnRectOutline(const CRect& box, int x, int y, int tolerance);
 // True when (x, y) lies on the outline of the ellipse inscribed in `box` within `tolerance`.
 bool OnEllipse(const CRect& box, int x, int y, int tolerance);
-// True when (x, y) lies on the half circle of `radius` around `centre` (the upper half when
-// `upper`) within `tolerance`.
-bool OnHalfCircle(SPoint centre, int radius, bool upper, int x, int y, int tolerance);
 } // namespace ToolGeometry

@@ -18,34 +18,10 @@ TEST(ElementTest, EachClassCarriesItsTypeCode) {
     EXPECT_EQ(CTradeFlag().TypeCode(), 38);
 }
 
-TEST(ElementTest, BaseFieldsStartAsTheRecordSays) {
-    const CLine line;
-    EXPECT_EQ(line.name, "Symbol");
-    EXPECT_EQ(line.Period(), 1);
-    EXPECT_EQ(line.block1[0], 1);
-    EXPECT_EQ(line.block1[4], 0);
-    EXPECT_EQ(line.hitTolerance, 1);
-    EXPECT_EQ(line.indicatorMark, 0);
-    EXPECT_EQ(line.owner, nullptr);
-    EXPECT_EQ(line.lineWidth, 1);
-    EXPECT_EQ(line.lineStyle, 1);
-    EXPECT_EQ(line.color, 0u);
-    EXPECT_TRUE(line.snapField.empty());
-}
-
 TEST(ElementTest, CurveKeepsItsOwnNameBesideTheElementName) {
     CCurve curve;
     EXPECT_EQ(curve.name, "NO Name");
     EXPECT_EQ(static_cast<CSymbol&>(curve).name, "Symbol");
-}
-
-TEST(ElementTest, HorizontalLineHoldsOneValueInBothAnchors) {
-    CHorizontal line(-80.0f);
-    EXPECT_EQ(line.Value(), -80.0f);
-    EXPECT_EQ(line.y2, -80.0f);
-    line.SetValue(30.0f);
-    EXPECT_EQ(line.y1, 30.0f);
-    EXPECT_EQ(line.y2, 30.0f);
 }
 
 TEST(ElementTest, TradeFlagTakesTheSeriesData) {

@@ -186,6 +186,15 @@ TEST(Horizontal, DiagonalDragStaysAtTheFirstValueAcrossThePlot) {
     EXPECT_EQ(line.HitTest(440, 178), 0);
 }
 
+TEST(ElementTest, HorizontalLineHoldsOneValueInBothAnchors) {
+    CHorizontal line(-80.0f);
+    EXPECT_EQ(line.Value(), -80.0f);
+    EXPECT_EQ(line.y2, -80.0f);
+    line.SetValue(30.0f);
+    EXPECT_EQ(line.y1, 30.0f);
+    EXPECT_EQ(line.y2, 30.0f);
+}
+
 TEST(Vertical, RunsDownThePlotAtTheFirstBar) {
     CVertical line;
     line.SetAnchor(25, 100, 1);
@@ -202,16 +211,18 @@ TEST(Speed, LinesEndAtTheSecondAnchorAndItsThirds) {
     speed.y1 = 128;
     speed.x2 = 90;
     speed.y2 = 38;
+    speed.endPoints[1] = {7, 8}; // as a loaded record holds them
     CRecordingDC dc;
     speed.Draw(dc, 128, 0, 0, 128, CRect{0, 0, 128, 128}); // a pixel per bar and per unit
-    EXPECT_EQ(speed.endPoints[0].x, 90);
-    EXPECT_EQ(speed.endPoints[0].y, 90);
-    EXPECT_EQ(speed.endPoints[1].y, 30);
-    EXPECT_EQ(speed.endPoints[2].y, 60);
     const auto lines = dc.OpsOf(CRecordingDC::kLine);
     ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].points, (std::vector<CPoint>{{0, 0}, {90, 90}}));
     EXPECT_EQ(lines[1].points, (std::vector<CPoint>{{0, 0}, {90, 30}}));
     EXPECT_EQ(lines[2].points, (std::vector<CPoint>{{0, 0}, {90, 60}}));
+    // Drawing leaves the stored end points as they were.
+    EXPECT_EQ(speed.endPoints[1].x, 7);
+    EXPECT_EQ(speed.endPoints[1].y, 8);
+    EXPECT_EQ(speed.endPoints[0].x, 0);
 }
 
 TEST(EquidistantChannel, UpperLineRunsTheThirdPointsOffsetAboveTheBaseLine) {

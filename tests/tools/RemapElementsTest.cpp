@@ -1,4 +1,6 @@
+#include "../element/TradingDays.h"
 #include "../indicators/IndicatorsTestSupport.h"
+#include "element/BarRemap.h"
 #include "quotes/PeriodChoice.h"
 #include "tools/CGChannel.h"
 #include "tools/CLine.h"
@@ -69,4 +71,31 @@ TEST_F(RemapElementsTest, DeviationChannelFollowsACurveOfItsPane) {
     EXPECT_FLOAT_EQ(placed->x2, 3);
     EXPECT_FLOAT_EQ(placed->y2, 9);
     EXPECT_FLOAT_EQ(placed->y3, 5 + 1.0f);
+}
+
+using namespace TradingDates;
+
+TEST(BarRemap, EmptySeriesLeaveTheElementAlone) {
+    CGChannel channel;
+    channel.SetAnchor(12, 3, 1);
+    channel.RemapBars({}, TradingDays(30), 5);
+    EXPECT_FLOAT_EQ(channel.x1, 12);
+    EXPECT_EQ(channel.Period(), 1);
+}
+
+TEST(BarRemap, ElementCarriesAllItsPointsAndStoresThePeriod) {
+    const std::vector<int32_t> days = TradingDays(100);
+    const std::vector<int32_t> weeks = Weeks(days);
+    CGChannel channel;
+    channel.SetAnchor(10, 3, 1);
+    channel.SetPoint2(20, 4);
+    channel.RemapBars(days, weeks, 5);
+    const BarRemap remap(days, weeks);
+    EXPECT_FLOAT_EQ(channel.x1, remap.Map(10));
+    EXPECT_FLOAT_EQ(channel.x2, remap.Map(20));
+    EXPECT_FLOAT_EQ(channel.x3, remap.Map(10));
+    EXPECT_EQ(channel.Period(), 5);
+    channel.RemapBars(weeks, days, 1);
+    EXPECT_FLOAT_EQ(channel.x1, 10);
+    EXPECT_FLOAT_EQ(channel.x2, 20);
 }

@@ -1,45 +1,9 @@
 #include "element/BarRemap.h"
-#include "tools/CGChannel.h"
-#include "tools/CLine.h"
+#include "TradingDays.h"
+#include "element/CSymbol.h"
 #include <gtest/gtest.h>
 
-namespace {
-constexpr int32_t kDay = 86400;
-
-// Trading days from day 0 (a Thursday) for `count` calendar days: weekends left out, and the
-// listed days missing too (holidays, gaps in the file).
-std::vector<int32_t> TradingDays(int count, std::initializer_list<int> missing = {}) {
-    std::vector<int32_t> dates;
-    for (int day = 0; day < count; ++day) {
-        const int weekday = (day + 3) % 7; // 0 Monday
-        if (weekday >= 5 || std::find(missing.begin(), missing.end(), day) != missing.end())
-            continue;
-        dates.push_back(day * kDay);
-    }
-    return dates;
-}
-
-// Each bar dated by its first day, grouping days by `groupOf`.
-template <typename Group>
-std::vector<int32_t> Grouped(const std::vector<int32_t>& days, Group groupOf) {
-    std::vector<int32_t> bars;
-    int last = -1;
-    for (int32_t date : days) {
-        const int group = groupOf(date / kDay);
-        if (bars.empty() || group != last) bars.push_back(date);
-        last = group;
-    }
-    return bars;
-}
-
-std::vector<int32_t> Weeks(const std::vector<int32_t>& days) {
-    return Grouped(days, [](int day) { return (day + 3) / 7; });
-}
-
-std::vector<int32_t> FourWeeks(const std::vector<int32_t>& days) {
-    return Grouped(days, [](int day) { return (day + 3) / 28; });
-}
-} // namespace
+using namespace TradingDates;
 
 TEST(BarRemap, DailyToWeeklyAndBackReturnsEveryAnchorToItsBar) {
     const std::vector<int32_t> days =
@@ -66,10 +30,10 @@ TEST(BarRemap, AnchorLandsInTheWeekHoldingItsDateEvenWithMissingDays) {
     EXPECT_FLOAT_EQ(toWeeks.Map(3), 1 + 1.0f / 3);
     EXPECT_FLOAT_EQ(toWeeks.Map(5), 2);
     // The old formula x * 1 / 5 puts bar 5 a week early.
-    CLine line;
-    line.x1 = 5;
-    line.Rescale(5);
-    EXPECT_FLOAT_EQ(line.x1, 1);
+    CSymbol element;
+    element.x1 = 5;
+    element.Rescale(5);
+    EXPECT_FLOAT_EQ(element.x1, 1);
 }
 
 TEST(BarRemap, WeeksToFourWeekBarsAndBackKeepEveryWeek) {
@@ -90,29 +54,4 @@ TEST(BarRemap, AnchorsBeyondEitherEndKeepTheirDistanceInBarSpacings) {
     }
     // Five days a week: ten days past the end are two weeks past it.
     EXPECT_NEAR(toWeeks.Map(n + 10), static_cast<float>(weeks.size()) + 2, 0.05f);
-}
-
-TEST(BarRemap, EmptySeriesLeaveTheElementAlone) {
-    CGChannel channel;
-    channel.SetAnchor(12, 3, 1);
-    channel.RemapBars({}, TradingDays(30), 5);
-    EXPECT_FLOAT_EQ(channel.x1, 12);
-    EXPECT_EQ(channel.Period(), 1);
-}
-
-TEST(BarRemap, ElementCarriesAllItsPointsAndStoresThePeriod) {
-    const std::vector<int32_t> days = TradingDays(100);
-    const std::vector<int32_t> weeks = Weeks(days);
-    CGChannel channel;
-    channel.SetAnchor(10, 3, 1);
-    channel.SetPoint2(20, 4);
-    channel.RemapBars(days, weeks, 5);
-    const BarRemap remap(days, weeks);
-    EXPECT_FLOAT_EQ(channel.x1, remap.Map(10));
-    EXPECT_FLOAT_EQ(channel.x2, remap.Map(20));
-    EXPECT_FLOAT_EQ(channel.x3, remap.Map(10));
-    EXPECT_EQ(channel.Period(), 5);
-    channel.RemapBars(weeks, days, 1);
-    EXPECT_FLOAT_EQ(channel.x1, 10);
-    EXPECT_FLOAT_EQ(channel.x2, 20);
 }

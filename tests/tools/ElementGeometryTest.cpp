@@ -1,7 +1,9 @@
-#include "ChartTestSupport.h"
+#include "quotes/SQuote.h"
 #include "tools/CHorizontal.h"
 #include "tools/CLine.h"
 #include "tools/CText.h"
+#include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
