@@ -123,7 +123,7 @@ TEST_F(SetupSettingsTest, WrittenRecordsReadBack) {
     ASSERT_TRUE(proxy.Write(ini));
     NameBarSettings names{3, true};
     ASSERT_TRUE(names.Write(ini));
-    LastChartSettings last{"ABC", "NYSE"};
+    LastChartSettings last{"ABC", "NYSE", ""};
     ASSERT_TRUE(last.Write(ini));
 
     CIniReader again(SetupPath());
