@@ -4,13 +4,13 @@
 
 // std::mutex and std::recursive_mutex as capabilities that -Wthread-safety knows: members
 // marked ZS_GUARDED_BY one of these are checked, libstdc++'s mutexes carry no attributes.
-class ZS_CAPABILITY("mutex") Mutex {
+template <class NativeMutexType> class ZS_CAPABILITY("mutex") BasicMutex {
 public:
-    using Native = std::mutex;
+    using Native = NativeMutexType;
 
-    constexpr Mutex() = default;
-    Mutex(const Mutex&) = delete;
-    Mutex& operator=(const Mutex&) = delete;
+    constexpr BasicMutex() = default;
+    BasicMutex(const BasicMutex&) = delete;
+    BasicMutex& operator=(const BasicMutex&) = delete;
 
     void Lock() ZS_ACQUIRE() { m_mutex.lock(); }
     void Unlock() ZS_RELEASE() { m_mutex.unlock(); }
@@ -18,34 +18,18 @@ public:
 
 private:
     // MutexLock keeps the std::unique_lock a condition variable waits with; nothing else
-    // reaches the std::mutex past the analysis.
+    // reaches the std mutex past the analysis.
     template <class> friend class BasicMutexLock;
     Native& NativeMutex() { return m_mutex; }
 
-    std::mutex m_mutex;
+    Native m_mutex;
 };
 
+using Mutex = BasicMutex<std::mutex>;
 // Taken again by the thread that holds it, as std::recursive_mutex. The analysis keeps no
 // count: a function that takes it twice in its own body is reported, a call that takes it
 // again from inside a locked scope is allowed (unless the callee says ZS_EXCLUDES).
-class ZS_CAPABILITY("mutex") RecursiveMutex {
-public:
-    using Native = std::recursive_mutex;
-
-    RecursiveMutex() = default;
-    RecursiveMutex(const RecursiveMutex&) = delete;
-    RecursiveMutex& operator=(const RecursiveMutex&) = delete;
-
-    void Lock() ZS_ACQUIRE() { m_mutex.lock(); }
-    void Unlock() ZS_RELEASE() { m_mutex.unlock(); }
-    bool TryLock() ZS_TRY_ACQUIRE(true) { return m_mutex.try_lock(); }
-
-private:
-    template <class> friend class BasicMutexLock;
-    Native& NativeMutex() { return m_mutex; }
-
-    std::recursive_mutex m_mutex;
-};
+using RecursiveMutex = BasicMutex<std::recursive_mutex>;
 
 // Holds a Mutex or a RecursiveMutex for its scope, like std::unique_lock (and through one):
 // Unlock and Lock give the mutex up for a stretch of the scope, Native is what a
