@@ -49,6 +49,19 @@ function(zs_test name)
     endif()
 endfunction()
 
+# A GoogleTest program of widgets: one QApplication for the whole run, on Qt's offscreen
+# platform so that it needs no display.
+function(zs_qt_test name)
+    cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+    add_executable(${name} ${ARG_SOURCES})
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} zs_qt_test_main GTest::gtest)
+    target_compile_definitions(${name} PRIVATE
+        ZS_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data"
+        ZS_SAMPLE_DIR="${CMAKE_SOURCE_DIR}/data")
+    add_test(NAME ${name} COMMAND ${name} --gtest_brief=1)
+    set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
 # A target that compiles the sources of the targets named and links nothing (targets left out
 # of this configuration, such as the tests without ZS_BUILD_TESTS, are skipped).
 function(zs_compile_check name)
