@@ -1,4 +1,5 @@
 #include "QtDC.h"
+#include "QtConvert.h"
 #include <QImage>
 #include <QPainter>
 #include <QPolygon>
@@ -9,17 +10,6 @@
 #include <vector>
 
 namespace {
-
-Qt::PenStyle QtPenStyle(int style) {
-    switch (style) {
-    case kPenDash: return Qt::DashLine;
-    case kPenDot: return Qt::DotLine;
-    case kPenDashDot: return Qt::DashDotLine;
-    case kPenDashDotDot: return Qt::DashDotDotLine;
-    case kPenNull: return Qt::NoPen;
-    default: return Qt::SolidLine;
-    }
-}
 
 QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -43,28 +33,15 @@ QPolygon ToQPolygon(std::span<const CPoint> points) {
 
 } // namespace
 
+using QtConvert::QtPenStyle;
+using QtConvert::ToQColor;
+using QtConvert::ToQFont;
+
 QtDC::QtDC(QPainter& painter, bool printing) : m_painter(painter), m_printing(printing) {
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.setRenderHint(QPainter::TextAntialiasing, true);
     SelectPen(SPen{});
     SelectBrush(SBrush{});
-}
-
-QColor QtDC::ToQColor(COLORREF colour) {
-    return QColor(RedOf(colour), GreenOf(colour), BlueOf(colour));
-}
-
-QFont QtDC::ToQFont(const LOGFONT& font) {
-    char face[sizeof font.lfFaceName + 1] = {};
-    std::memcpy(face, font.lfFaceName, sizeof font.lfFaceName);
-    QFont qfont(QString::fromLatin1(face));
-    qfont.setPixelSize(std::max(1, std::abs(font.lfHeight)));
-    const int weight = font.lfWeight <= 0 ? 400 : std::clamp(font.lfWeight, 100, 900);
-    qfont.setWeight(static_cast<QFont::Weight>(weight));
-    qfont.setItalic(font.lfItalic != 0);
-    qfont.setUnderline(font.lfUnderline != 0);
-    qfont.setStrikeOut(font.lfStrikeOut != 0);
-    return qfont;
 }
 
 void QtDC::SelectPen(const SPen& pen) {

@@ -1,9 +1,9 @@
 #pragma once
 #include "ctlkit/dc/CDC.h"
+#include <QBrush>
 #include <QFont>
 #include <QFontMetrics>
 #include <QPen>
-#include <QBrush>
 #include <optional>
 
 class QPainter;
@@ -35,10 +35,6 @@ public:
     void DrawImage(int x, int y, const SImage& image, const CRect& source, bool useTransparent,
                    COLORREF transparent) override;
     void SetPixel(int x, int y, COLORREF colour) override;
-
-    static QColor ToQColor(COLORREF colour);
-    // The Qt font of a stored font record: pixel height |lfHeight|, weight, italic, face.
-    static QFont ToQFont(const LOGFONT& font);
 
 private:
     void UsePen();
