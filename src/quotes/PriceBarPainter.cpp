@@ -1,5 +1,6 @@
 #include "PriceBarPainter.h"
 #include "CStock.h"
+#include "ctlkit/dc/PenStyles.h"
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -101,8 +102,8 @@ float PriceBarPainter::ChosenPrice(int i) const {
 }
 
 void PriceBarPainter::PaintLine(CDC& dc, int from, int to) {
-    dc.SelectPen(SPen{std::clamp(m_stock.ViewSwitchD(), 0, 4), std::max(1, m_stock.ViewSwitchC()),
-                      m_stock.Colour(3)});
+    dc.SelectPen(SPen{PenStyles::PricePenStyle(m_stock.ViewSwitchD()),
+                      std::max(1, m_stock.ViewSwitchC()), m_stock.Colour(3)});
     std::vector<CPoint> points;
     points.reserve(static_cast<size_t>(to - from));
     auto flush = [&] {

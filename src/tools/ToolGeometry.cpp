@@ -1,4 +1,5 @@
 #include "ToolGeometry.h"
+#include "ctlkit/dc/PenStyles.h"
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -11,24 +12,7 @@ constexpr COLORREF kWhite = 0xFFFFFF;
 } // namespace
 
 SPen PenOf(int lineStyle, int lineWidth, COLORREF colour) {
-    int style = kPenSolid;
-    switch (lineStyle) {
-    case 2:
-        style = kPenDash;
-        break;
-    case 3:
-        style = kPenDot;
-        break;
-    case 4:
-        style = kPenDashDot;
-        break;
-    case 5:
-        style = kPenDashDotDot;
-        break;
-    default:
-        break;
-    }
-    return SPen{style, lineWidth, colour};
+    return SPen{PenStyles::ToolPenStyle(lineStyle), lineWidth, colour};
 }
 
 SPen DiagonalPen() {

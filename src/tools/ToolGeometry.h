@@ -6,8 +6,7 @@
 // Pixel geometry shared by the drawing tools: pens, handles and the hit tests of segments,
 // rectangles and ellipses.
 namespace ToolGeometry {
-// The pen of a tool's line style (1 solid, 2 dash, 3 dot, 4 dash-dot, 5 dash-dot-dot; 0 and
-// anything else solid).
+// The pen of a tool's line style (PenStyles::ToolPenStyle).
 SPen PenOf(int lineStyle, int lineWidth, COLORREF colour);
 // A dotted black pen of width 1, for the diagonal of a selected study.
 SPen DiagonalPen();

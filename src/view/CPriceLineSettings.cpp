@@ -1,4 +1,5 @@
 #include "CPriceLineSettings.h"
+#include "ctlkit/dc/PenStyles.h"
 #include "quotes/CStock.h"
 #include <algorithm>
 
@@ -6,7 +7,7 @@ CPriceLineSettings CPriceLineSettings::From(const CStock& stock) {
     CPriceLineSettings s;
     s.priceStyle = stock.ViewSwitchA();
     s.weight = stock.ViewSwitchC();
-    s.penStyle = stock.ViewSwitchD();
+    s.penStyle = PenStyles::PricePenStyle(stock.ViewSwitchD());
     s.riseFill = stock.Colour(1);
     s.fallFill = stock.Colour(2);
     s.riseBorder = stock.Colour(3);
@@ -18,7 +19,7 @@ CPriceLineSettings CPriceLineSettings::From(const CStock& stock) {
 void CPriceLineSettings::ApplyTo(CStock& stock) const {
     stock.SetViewSwitchA(std::clamp(priceStyle, 0, kPriceStyles - 1));
     stock.SetViewSwitchC(std::max(1, weight));
-    stock.SetViewSwitchD(std::clamp(penStyle, 0, kPenStyles - 1));
+    stock.SetViewSwitchD(PenStyles::PricePenStyle(penStyle));
     stock.SetColour(1, riseFill & 0xFFFFFF);
     stock.SetColour(2, fallFill & 0xFFFFFF);
     stock.SetColour(3, riseBorder & 0xFFFFFF);

@@ -10,10 +10,11 @@ class CStock;
 class CPriceLineSettings {
 public:
     static constexpr int kPriceStyles = 7; // 0 hidden ... 6 line through the lows
-    static constexpr int kPenStyles = 5;   // solid, dash, dot, dash-dot, dash-dot-dot
 
+    // A stored pen style outside 0..4 reads as solid, as the chart draws it.
     static CPriceLineSettings From(const CStock& stock);
-    // Writes the eight values into the series; a value outside its list is brought into it.
+    // Writes the eight values into the series; a value outside its list is brought into it
+    // (a pen style as solid).
     void ApplyTo(CStock& stock) const;
 
     // The "Weight:" list shows weight 1 as its first entry.

@@ -69,3 +69,30 @@ TEST_F(PriceLineSettingsTest, FirstWeightEntryIsWeightOneAndOutOfListValuesAreBr
 }
 
 } // namespace
+
+namespace {
+
+class PriceLinePenTest : public ViewTest {};
+
+// The dialog shows, and the chart draws, a stored pen style by one rule: 0 to 4 as they
+// are, anything else (a template's 5) solid.
+TEST_F(PriceLinePenTest, StoredPenStyleReadsAndDrawsByThePriceConvention) {
+    struct Case {
+        int stored;
+        int shown;
+    };
+    const Case cases[] = {{0, 0}, {1, 1}, {2, 2}, {3, 3}, {4, 4}, {5, 0}, {7, 0}, {-1, 0}};
+    for (const Case& c : cases) {
+        CStock& s = MakeStock(Bars(5, 1, 2));
+        s.SetViewSwitchA(4);
+        s.SetViewSwitchD(c.stored);
+        EXPECT_EQ(CPriceLineSettings::From(s).penStyle, c.shown) << c.stored;
+        CRecordingDC dc;
+        s.Draw(dc, 3.0f, 0.0f, 0, 5, CRect{0, 0, 100, 100});
+        const auto lines = dc.OpsOf(CRecordingDC::kPolyline);
+        ASSERT_EQ(lines.size(), 1u) << c.stored;
+        EXPECT_EQ(lines[0].pen.style, c.shown) << c.stored;
+    }
+}
+
+} // namespace
