@@ -80,14 +80,19 @@ private:
 
 // The seam a model's owner calls: runs `Dialog` modally on a copy of the model and copies the
 // result back on OK; true for OK. `Dialog` is made as Dialog(const Model&, QWidget* parent).
+// When the parent goes away while the dialog is open (and takes the dialog with it), the
+// answer is false and the model is not touched.
 template <class Dialog>
 std::function<bool(typename Dialog::ModelType&)>
 DialogOnCopy(QWidget* parent, std::function<void(const typename Dialog::ModelType&)> preview = {}) {
     return [parent = QPointer<QWidget>(parent), preview](typename Dialog::ModelType& model) {
-        Dialog dialog(model, parent.data());
-        dialog.SetPreview(preview);
-        if (dialog.exec() != QDialog::Accepted) return false;
-        model = dialog.Result();
-        return true;
+        QPointer<Dialog> dialog = new Dialog(model, parent.data());
+        dialog->SetPreview(preview);
+        const int result = dialog->exec();
+        if (!dialog) return false;
+        const bool ok = result == QDialog::Accepted;
+        if (ok) model = dialog->Result();
+        delete dialog.data();
+        return ok;
     };
 }

@@ -178,6 +178,19 @@ TEST_F(FormsetDialogTest, CancelEscapeAndCloseChangeNothingEvenAfterPreview) {
     }
 }
 
+TEST_F(FormsetDialogTest, ParentClosedWhileOpenAnswersCancel) {
+    auto* window = new QWidget;
+    STestModel model;
+    CFormsetDialog::ShownHook previous = CFormsetDialog::SetShownHook([&](CFormsetDialog& shown) {
+        Retype(*static_cast<CTestFormset&>(shown).price, "99");
+        delete window; // takes its dialog with it
+    });
+    const bool ok = DialogOnCopy<CTestFormset>(window)(model);
+    CFormsetDialog::SetShownHook(previous);
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(model, STestModel{});
+}
+
 TEST_F(FormsetDialogTest, RefusedFieldIsNamedFocusedAndTheDialogStaysOpen) {
     struct Case {
         const char* text;
