@@ -35,6 +35,10 @@
 //
 // The caller's seam is a std::function<bool(Model&)>: DialogOnCopy<CYScaleFormset>(parent).
 template <FormsetModel Model> class CFormsetDialogOf : public CFormsetDialog {
+    static_assert(
+        ValidatedModel<Model> || !requires(const Model& model) { model.Validate(); },
+        "a model's Validate() returns std::optional<SFieldError>");
+
 public:
     using ModelType = Model;
 

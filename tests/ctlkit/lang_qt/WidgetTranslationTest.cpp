@@ -162,15 +162,6 @@ TEST_F(WidgetTranslationTest, SectionIsTheDialogIdentifier) {
     EXPECT_EQ(d.styleLabel->text().toStdString(), "Price Line &Style:");
 }
 
-TEST_F(WidgetTranslationTest, MnemonicOfTranslatedLabelMovesFocusToItsBuddy) {
-    Activate(kGerman);
-    PriceDialog d;
-    d.styleLabel->setBuddy(d.edit);
-    TranslateWidgets(d.dialog, 239);
-    EXPECT_EQ(QKeySequence::mnemonic(d.styleLabel->text()), QKeySequence(Qt::ALT | Qt::Key_L));
-    EXPECT_EQ(d.styleLabel->buddy(), d.edit);
-}
-
 TEST_F(WidgetTranslationTest, ControlIdentifiersAreFoundBelowTheDialog) {
     PriceDialog d;
     EXPECT_EQ(ControlIdOf(*d.downFill), 1128u);
