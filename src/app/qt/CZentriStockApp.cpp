@@ -6,29 +6,37 @@
 #include "ctlkit/base/qt/QtPrompter.h"
 #include "ctlkit/jobs/CUiThreadLoop.h"
 #include "ctlkit/jobs/qt/QtLoopBridge.h"
+#include "ctlkit/lang/qt/MenuBuilder.h"
+#include "ctlkit/lang/qt/QtTranslation.h"
 #include "settings/CModelContext.h"
 #include "view/CPaneStack.h"
 #include "view/qt/PaneStackWidget.h"
 #include <QAction>
 #include <QApplication>
 #include <QMainWindow>
-#include <QVariant>
+#include <QMenuBar>
 #include <cstdio>
 #include <memory>
 #include <optional>
 
 namespace {
 
-// The menu command with identifier `id` among the window's actions, triggered as if chosen.
+constexpr unsigned kAppExit = 57665;
+// The chart window's menu resource: its section in a language file.
+constexpr unsigned kChartMenu = 169;
+
+// The menus of the window with a chart open, as far as the program has them.
+CMenuTable ChartMenu() {
+    return {SMenuItem::Popup("&File", {SMenuItem::Command(kAppExit, "E&xit")})};
+}
+
+// The menu command with identifier `id`, triggered as if chosen; false when no enabled menu
+// item has it.
 bool TriggerCommand(QWidget& window, unsigned id) {
-    for (QAction* action : window.findChildren<QAction*>()) {
-        bool number = false;
-        if (action->data().toUInt(&number) == id && number && action->isEnabled()) {
-            action->trigger();
-            return true;
-        }
-    }
-    return false;
+    QAction* action = FindCommandAction(window, id);
+    if (!action || !action->isEnabled()) return false;
+    action->trigger();
+    return true;
 }
 
 std::unique_ptr<CZentriStockDoc> OpenDocument(CModelContext& context,
@@ -70,6 +78,10 @@ int CZentriStockApp::Run(const CommandLine& commandLine) {
         mainWindow.setWindowTitle("ZentriStock");
         mainWindow.setCentralWidget(new PaneStackWidget(panes));
         mainWindow.resize(1024, 720);
+        BuildMenuBar(*mainWindow.menuBar(), ChartMenu(), [&](unsigned id) {
+            if (id == kAppExit) mainWindow.close();
+        });
+        TranslateMenus(*mainWindow.menuBar(), kChartMenu);
         if (scripted) scripted->Watch(mainWindow);
         mainWindow.show();
         status = QApplication::exec();
