@@ -54,7 +54,7 @@ endfunction()
 function(zs_qt_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
-    target_link_libraries(${name} PRIVATE ${ARG_LIBS} zs_qt_test_main GTest::gtest)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} zs_qt_test_main Qt6::Test GTest::gtest)
     target_compile_definitions(${name} PRIVATE
         ZS_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data"
         ZS_SAMPLE_DIR="${CMAKE_SOURCE_DIR}/data")

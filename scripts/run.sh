@@ -1,20 +1,24 @@
 #!/usr/bin/env bash
-# Installs what the build needs, builds the release preset and runs the program on a copy
-# of the bundled sample installation (so the repository's copy stays as shipped).
-# Extra arguments go to the command-line tool; without them it draws a sample chart (price
-# pane with moving averages, volume and MACD panes) into build/sample-home/ACME.png.
+# Installs what the build needs, builds the release preset and starts ZentriStock on a copy of
+# the bundled sample installation (so the repository's copy stays as shipped), with the
+# sample chart (price pane with moving averages, volume and MACD panes) open. Extra arguments
+# go to the program. Without a display (neither DISPLAY nor WAYLAND_DISPLAY is set) it runs on
+# Qt's offscreen platform and writes a screenshot of the main window instead.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake --preset release >/dev/null
-cmake --build --preset release --target zentristock-cli
+cmake --build --preset release --target zentristock
 home=build/sample-home
 rm -rf "$home" && mkdir -p "$home" && cp -r data/. "$home/"
 export ZENTRISTOCK_HOME="$PWD/$home"
-if [ $# -eq 0 ]; then
-    build/release/src/cli/zentristock-cli render --quotes "$ZENTRISTOCK_HOME/Data/NYSE/ACME.csv" \
-        --add 0:SMA --add 1:VOL --add 2:MACD --out "$ZENTRISTOCK_HOME/ACME.png" --size 1280x800
-    echo "chart drawn: $ZENTRISTOCK_HOME/ACME.png"
+program=build/release/src/app/zentristock
+chart="$ZENTRISTOCK_HOME/chart/ACME.cht"
+if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
+    shot="$ZENTRISTOCK_HOME/zentristock.png"
+    echo "no display (neither DISPLAY nor WAYLAND_DISPLAY is set): running on Qt's offscreen platform"
+    QT_QPA_PLATFORM=offscreen "$program" "$chart" --grab "$shot" "$@"
+    echo "screenshot of the main window: $shot"
     exit 0
 fi
-exec build/release/src/cli/zentristock-cli "$@"
+exec "$program" "$chart" "$@"

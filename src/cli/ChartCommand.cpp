@@ -165,6 +165,9 @@ int New(const std::vector<std::string>& words) {
     for (const std::string& option : args.Values("tool"))
         if (!AddTool(stock, option, why)) return BadUsage(why);
     paneSet.RebindPanes(stock);
+    // Named after its quote file, as the chart window names a chart it opens.
+    if (const std::string symbol = SymbolOfQuoteFile(*quotes); !symbol.empty())
+        stock.SetSymbolName(symbol);
     const CFileResult saved = CChartFile::Save(stock, *out);
     if (!saved) {
         std::fprintf(stderr, "The chart file %s cannot be saved: %s.\n", out->c_str(),

@@ -32,6 +32,11 @@ bool AcceptLoadedQuotes(const CFileResult& loaded) {
     return loaded.ok() || loaded.partial();
 }
 
+std::string SymbolOfQuoteFile(const std::string& path) {
+    std::string symbol = path.substr(path.find_last_of('/') + 1);
+    return symbol.substr(0, symbol.find_last_of('.'));
+}
+
 bool LoadCommandQuotes(CStock& stock, const std::string& path,
                        const SCommandQuoteOptions& options) {
     SQuoteReadStats stats;

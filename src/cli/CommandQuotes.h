@@ -27,6 +27,5 @@ bool LoadCommandQuotes(CStock& stock, const std::string& path, const SCommandQuo
 // Tells the reader's message, if any, through the active prompter; true when the series holds
 // the file's quotes (all, or those before a refused line).
 bool AcceptLoadedQuotes(const CFileResult& loaded);
-// Tells the reader's message, if any, through the active prompter; true when the series holds
-// the file's quotes (all, or those before a refused line).
-bool AcceptLoadedQuotes(const CFileResult& loaded);
+// The symbol a quote file holds, by its name: "Data/NYSE/ACME.csv" holds "ACME".
+std::string SymbolOfQuoteFile(const std::string& path);

@@ -2,14 +2,13 @@
 #include "CommandQuotes.h"
 #include "Commands.h"
 #include "chart/CChartFile.h"
-#include "ctlkit/dc/qt/QtDC.h"
 #include "indicators/CStockPanes.h"
 #include "quotes/CStock.h"
 #include "quotes/PeriodChoice.h"
 #include "view/CPaneStack.h"
+#include "view/qt/PaneStackPainter.h"
 #include <QGuiApplication>
 #include <QImage>
-#include <QPainter>
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
@@ -95,9 +94,8 @@ std::unique_ptr<CStock> StockFromQuotes(const CliArgs& args, int& status) {
         }
     paneSet.RebindPanes(*stock);
     // The title button shows the symbol, named after the quote file.
-    std::string symbol = path.substr(path.find_last_of('/') + 1);
-    symbol = symbol.substr(0, symbol.find_last_of('.'));
-    if (!symbol.empty()) stock->SetSymbolName(symbol);
+    if (const std::string symbol = SymbolOfQuoteFile(path); !symbol.empty())
+        stock->SetSymbolName(symbol);
     return stock;
 }
 
@@ -112,26 +110,11 @@ std::unique_ptr<CStock> StockFromChart(const std::string& path, int& status) {
     return stock;
 }
 
-// Every visible pane drawn into a bitmap of its own, then copied into the window image.
+// The chart window of width x height as the program draws it.
 QImage RenderWindow(CStock& stock, int width, int height) {
     CPaneStack stack(stock, std::max(1, stock.PaneCount()),
                      CZentriStockView::DefaultAxisSettings());
-    stack.Arrange(width, height);
-    QImage window(width, height, QImage::Format_RGB32);
-    window.fill(Qt::white);
-    QPainter painter(&window);
-    for (int pane = 0; pane < stack.Count(); ++pane) {
-        const CRect& rect = stack.PaneRect(pane);
-        if (stack.IsHidden(pane) || rect.Width() <= 0 || rect.Height() <= 0) continue;
-        QImage bitmap(rect.Width(), rect.Height(), QImage::Format_RGB32);
-        QPainter panePainter(&bitmap);
-        QtDC dc(panePainter);
-        stack.View(pane).OnDraw(dc);
-        panePainter.end();
-        painter.drawImage(rect.left, rect.top, bitmap);
-    }
-    painter.end();
-    return window;
+    return PaneStackPainter::Render(stack, width, height);
 }
 
 } // namespace

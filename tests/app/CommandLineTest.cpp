@@ -39,3 +39,50 @@ TEST(CommandLine, EmbeddingDisablesSplash) {
     EXPECT_TRUE(CommandLine::Parse({"/Automation"}).embedded);
     EXPECT_FALSE(CommandLine::Parse({"x.cht"}).embedded);
 }
+
+struct TestSwitchCase {
+    std::vector<std::string> args;
+    std::vector<std::string> commands;
+    std::string grab;
+    int grabAfter;
+    std::vector<std::string> errors;
+    std::string file;
+};
+
+class TestSwitches : public ::testing::TestWithParam<TestSwitchCase> {};
+
+TEST_P(TestSwitches, AreReadWithTheirValues) {
+    const TestSwitchCase& c = GetParam();
+    CommandLine cl = CommandLine::Parse(c.args);
+    EXPECT_EQ(cl.commands, c.commands);
+    EXPECT_EQ(cl.grabFile, c.grab);
+    EXPECT_EQ(cl.grabAfterMs, c.grabAfter);
+    EXPECT_EQ(cl.errors, c.errors);
+    EXPECT_EQ(cl.file, c.file);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, TestSwitches,
+    ::testing::Values(
+        TestSwitchCase{{"--grab", "shot.png"}, {}, "shot.png", -1, {}, ""},
+        TestSwitchCase{{"--command", "32771", "a.cht", "--COMMAND", "57600", "--grab-after", "250"},
+                       {"32771", "57600"},
+                       "",
+                       250,
+                       {},
+                       "a.cht"},
+        // The value of a switch is never the file to open, even when it looks like one.
+        TestSwitchCase{{"--grab", "/tmp/x.png", "b.cht"}, {}, "/tmp/x.png", -1, {}, "b.cht"},
+        TestSwitchCase{{"--grab"}, {}, "", -1, {"--grab wants a value"}, ""},
+        TestSwitchCase{{"--grab-after", "soon"},
+                       {},
+                       "",
+                       -1,
+                       {"--grab-after wants milliseconds from 0 to 3600000, not \"soon\""},
+                       ""},
+        TestSwitchCase{{"--grab-after", "3600001"},
+                       {},
+                       "",
+                       -1,
+                       {"--grab-after wants milliseconds from 0 to 3600000, not \"3600001\""},
+                       ""}));

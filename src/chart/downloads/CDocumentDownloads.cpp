@@ -1,5 +1,6 @@
 #include "CDocumentDownloads.h"
 #include "ctlkit/base/CIniReader.h"
+#include "ctlkit/jobs/CLoopProgressSink.h"
 #include "ctlkit/jobs/WindowMessages.h"
 #include "download/QuoteQuery.h"
 
@@ -18,6 +19,10 @@ CDocumentDownloads::~CDocumentDownloads() {
     m_document.SetDownloadStarter(nullptr);
     m_window->Detach();
     m_queue.reset();
+}
+
+void CDocumentDownloads::SetWindowProgress(DownloadProgressFactory openDialog) {
+    m_progress = CLoopProgressSink::Factory(m_window, std::move(openDialog));
 }
 
 // The document has already asked whether to download; only the job is left to start.

@@ -27,6 +27,10 @@ public:
     // The progress dialog for each job (none by default) and the receive time-out (0: the
     // transfer's default).
     void SetProgress(DownloadProgressFactory progress) { m_progress = std::move(progress); }
+    // The progress dialogs of the chart window: `openDialog` and every dialog it gives are
+    // called on the user-interface thread; once the chart closes, a job that waits for them
+    // goes on without a dialog.
+    void SetWindowProgress(DownloadProgressFactory openDialog);
     void SetTimeOut(uint32_t milliseconds) { m_timeOutMs = milliseconds; }
 
     bool ReDownload();

@@ -20,29 +20,26 @@ long CLoopMessageTarget::Deliver(const SWindowMessage& message) {
     return m_handler(message);
 }
 
-long CLoopMessageTarget::RunOnLoop(std::function<long()> work, bool evenWhenDetached) {
+bool CLoopMessageTarget::RunOnLoop(std::function<void()> work, bool evenWhenDetached) {
     auto pending = std::make_shared<Pending>();
     auto self = Self();
     m_loop.Post([self, pending, work = std::move(work), evenWhenDetached] {
-        long result = 0;
-        if (evenWhenDetached || !self->Detached()) result = work();
+        const bool run = evenWhenDetached || !self->Detached();
+        if (run) work();
         {
             MutexLock lock(self->m_mutex);
-            pending->done = true;
-            pending->result = result;
+            pending->done = run;
         }
         self->m_changed.notify_all();
     });
     MutexLock lock(m_mutex);
     m_changed.wait(lock.Native(),
                    [&]() ZS_REQUIRES(m_mutex) { return pending->done || m_detached; });
-    return pending->done ? pending->result : 0;
+    return pending->done;
 }
 
 long CLoopMessageTarget::SendMessage(const SWindowMessage& message) {
-    if (m_loop.OnLoopThread()) return Deliver(message);
-    if (Detached()) return 0;
-    return RunOnLoop([this, message] { return Deliver(message); }, false);
+    return Call<long>([this, message] { return Deliver(message); }, 0L);
 }
 
 bool CLoopMessageTarget::PostMessage(const SWindowMessage& message) {
@@ -57,12 +54,12 @@ void CLoopMessageTarget::ShowMessage(const std::string& text) {
         CPrompter::Active().ShowMessage(text);
         return;
     }
-    RunOnLoop(
-        [text] {
-            CPrompter::Active().ShowMessage(text);
-            return 0L;
-        },
-        true);
+    RunOnLoop([text] { CPrompter::Active().ShowMessage(text); }, true);
+}
+
+void CLoopMessageTarget::ReleaseOnLoop(std::shared_ptr<void> object) {
+    if (!object || m_loop.OnLoopThread()) return;
+    m_loop.Post([object = std::move(object)]() mutable { object.reset(); });
 }
 
 void CLoopMessageTarget::Detach() {

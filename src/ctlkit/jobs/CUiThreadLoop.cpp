@@ -3,11 +3,19 @@
 CUiThreadLoop::CUiThreadLoop() : m_thread(std::this_thread::get_id()) {}
 
 void CUiThreadLoop::Post(std::function<void()> task) {
+    std::function<void()> hook;
     {
         MutexLock lock(m_mutex);
         m_tasks.push_back(std::move(task));
+        hook = m_wakeHook;
     }
     m_wake.notify_all();
+    if (hook) hook();
+}
+
+void CUiThreadLoop::SetWakeHook(std::function<void()> hook) {
+    MutexLock lock(m_mutex);
+    m_wakeHook = std::move(hook);
 }
 
 std::optional<std::function<void()>> CUiThreadLoop::TakeTask() {

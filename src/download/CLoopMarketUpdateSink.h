@@ -1,0 +1,31 @@
+#pragma once
+#include "CMarketUpdateSink.h"
+#include "ctlkit/jobs/CLoopMessageTarget.h"
+#include <memory>
+
+// The "Update List" dialog reached through its window's thread: a job's calls wait until the
+// dialog handled them there. Once the window detached (it is closing) every call answers at
+// once: the dialog counts as hidden, so the jobs end without writing, and nothing waits.
+class CLoopMarketUpdateSink : public CMarketUpdateSink {
+public:
+    CLoopMarketUpdateSink(std::shared_ptr<CLoopMessageTarget> window,
+                          std::shared_ptr<CMarketUpdateSink> dialog);
+    // The dialog is let go of on the window's thread.
+    ~CLoopMarketUpdateSink() override;
+    CLoopMarketUpdateSink(const CLoopMarketUpdateSink&) = delete;
+    CLoopMarketUpdateSink& operator=(const CLoopMarketUpdateSink&) = delete;
+
+    void SetStatusText(const std::string& text) override;
+    bool IsVisible() override;
+    void SetProgressRange(int steps) override;
+    void SetProgress(int position) override;
+    void AppendLog(const std::string& text) override;
+    void Close() override;
+
+private:
+    // Runs `change` on the dialog on the window's thread; nothing once detached.
+    void Change(std::function<void(CMarketUpdateSink&)> change);
+
+    std::shared_ptr<CLoopMessageTarget> m_window;
+    std::shared_ptr<CMarketUpdateSink> m_dialog;
+};

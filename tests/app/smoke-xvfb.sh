@@ -1,0 +1,67 @@
+#!/usr/bin/env bash
+# The real program on a real X server (Xvfb) with a window manager (openbox), driven with
+# xdotool as a user would: the main window shows on the screen with the keyboard focus, its menu opens with Alt+F and "Exit"
+# (mnemonic x) ends the program cleanly, which stores the chart's settings; --grab writes a
+# screenshot of the size of the window at scale 1 and 2.
+# Usage: smoke-xvfb.sh PROGRAM SAMPLE_DIR [OUT_DIR]
+set -u
+program=$1 sample=$2 out=${3:-}
+work=$(mktemp -d)
+cleanup() {
+    [ -n "${app:-}" ] && kill "$app" 2>/dev/null
+    [ -n "${wm:-}" ] && kill "$wm" 2>/dev/null
+    [ -n "${xvfb:-}" ] && kill "$xvfb" 2>/dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
+fail() { echo "smoke: $*" >&2; exit 1; }
+
+exec 3>"$work/display"
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+xvfb=$!
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.05; done
+[ -s "$work/display" ] || fail "Xvfb did not start: $(cat "$work/xvfb.log")"
+export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
+unset WAYLAND_DISPLAY
+openbox --sm-disable >"$work/wm.log" 2>&1 &
+wm=$!
+for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
+
+cp -r "$sample" "$work/home"
+export ZENTRISTOCK_HOME="$work/home"
+sed -i 's/^TickerName=.*/TickerName=Before/' "$work/home/setup.ini"
+
+"$program" "$work/home/chart/ACME.cht" >"$work/app.log" 2>&1 &
+app=$!
+window=$(timeout 20 xdotool search --sync --onlyvisible --name '^ZentriStock$' | head -n1)
+[ -n "$window" ] || fail "no window titled ZentriStock: $(cat "$work/app.log")"
+
+eval "$(xdotool getwindowgeometry --shell "$window")"
+[ "$WIDTH" -ge 1024 ] && [ "$HEIGHT" -ge 720 ] || fail "window of ${WIDTH}x$HEIGHT"
+[ "$X" -ge 0 ] && [ "$Y" -ge 0 ] && [ $((X + WIDTH)) -le 1280 ] && [ $((Y + HEIGHT)) -le 1024 ] ||
+    fail "window at $X,$Y of ${WIDTH}x$HEIGHT is not on the 1280x1024 screen"
+for _ in $(seq 50); do [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ] && break; sleep 0.1; done
+[ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ] || fail "the main window has no keyboard focus"
+
+xdotool key --window "$window" alt+f 2>/dev/null
+sleep 0.5
+xdotool key x
+for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+kill -0 "$app" 2>/dev/null && fail "File > Exit did not end the program"
+wait "$app"
+status=$?
+app=
+[ "$status" -eq 0 ] || fail "the program ended with status $status: $(cat "$work/app.log")"
+grep -q '^TickerName=ACME$' "$work/home/setup.ini" || fail "the closed chart's symbol was not stored"
+
+png_size() { python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(24); print("%dx%d" % struct.unpack(">II", d[16:24]))' "$1"; }
+for scale in 1 2; do
+    shot="$work/shot-$scale.png"
+    QT_SCALE_FACTOR=$scale timeout 30 "$program" "$work/home/chart/ACME.cht" --grab "$shot" \
+        >"$work/grab.log" 2>&1 || fail "--grab at scale $scale failed: $(cat "$work/grab.log")"
+    size=$(png_size "$shot")
+    width=${size%x*}
+    [ "$width" -eq $((1024 * scale)) ] || fail "the scale $scale screenshot is $size"
+    [ -n "$out" ] && cp "$shot" "$out/"
+done
+echo "smoke: passed"
