@@ -29,6 +29,8 @@ public:
     uint32_t riseBorder = 0x0000FF;
     uint32_t fallBorder = 0x969600;
     uint32_t doji = 0x00FF00;
+
+    friend bool operator==(const CPriceLineSettings&, const CPriceLineSettings&) = default;
 };
 
 // Runs the dialog on the settings of `stock`: `dialog` edits its copy and returns true for
