@@ -2,7 +2,7 @@
 # The real program on a real X server (Xvfb) with a window manager (openbox), driven with
 # xdotool as a user would: the main window shows on the screen with the keyboard focus, its menu opens with Alt+F and "Exit"
 # (mnemonic x) ends the program cleanly, which stores the chart's settings; --grab writes a
-# screenshot of the size of the window at scale 1 and 2.
+# screenshot of the size of the window at scale 1 and 2, and of the dialog a command opened.
 # Usage: smoke-xvfb.sh PROGRAM SAMPLE_DIR [OUT_DIR]
 set -u
 program=$1 sample=$2 out=${3:-}
@@ -64,4 +64,11 @@ for scale in 1 2; do
     [ "$width" -eq $((1024 * scale)) ] || fail "the scale $scale screenshot is $size"
     [ -n "$out" ] && cp "$shot" "$out/"
 done
+# A modal dialog opened by --command does not hold up the grab, which shows the dialog.
+shot="$work/price-dialog.png"
+timeout 30 "$program" "$work/home/chart/ACME.cht" --command 32905 --grab "$shot" >"$work/grab.log" 2>&1 ||
+    fail "--command 32905 --grab failed: $(cat "$work/grab.log")"
+size=$(png_size "$shot")
+[ "${size%x*}" -lt 1024 ] || fail "the grab after --command 32905 is $size, not the price dialog"
+[ -n "$out" ] && cp "$shot" "$out/"
 echo "smoke: passed"

@@ -8,8 +8,10 @@
 #include "ctlkit/jobs/qt/QtLoopBridge.h"
 #include "ctlkit/lang/qt/MenuBuilder.h"
 #include "ctlkit/lang/qt/QtTranslation.h"
+#include "formset/qt/CStockSetFormset.h"
 #include "settings/CModelContext.h"
 #include "view/CPaneStack.h"
+#include "view/CPriceLineSettings.h"
 #include "view/qt/PaneStackWidget.h"
 #include <QAction>
 #include <QApplication>
@@ -22,12 +24,15 @@
 namespace {
 
 constexpr unsigned kAppExit = 57665;
+constexpr unsigned kPriceCurveSetting = 32905;
 // The chart window's menu resource: its section in a language file.
 constexpr unsigned kChartMenu = 169;
 
 // The menus of the window with a chart open, as far as the program has them.
 CMenuTable ChartMenu() {
-    return {SMenuItem::Popup("&File", {SMenuItem::Command(kAppExit, "E&xit")})};
+    return {SMenuItem::Popup("&File", {SMenuItem::Command(kAppExit, "E&xit")}),
+            SMenuItem::Popup("&Setting",
+                             {SMenuItem::Command(kPriceCurveSetting, "&Price Curve Setting...")})};
 }
 
 // The menu command with identifier `id`, triggered as if chosen; false when no enabled menu
@@ -76,10 +81,14 @@ int CZentriStockApp::Run(const CommandLine& commandLine) {
         auto downloads = std::make_unique<CDocumentDownloads>(*document, loop);
         CPaneStack panes(*document, context.Settings());
         mainWindow.setWindowTitle("ZentriStock");
-        mainWindow.setCentralWidget(new PaneStackWidget(panes));
+        auto* chart = new PaneStackWidget(panes);
+        mainWindow.setCentralWidget(chart);
         mainWindow.resize(1024, 720);
         BuildMenuBar(*mainWindow.menuBar(), ChartMenu(), [&](unsigned id) {
             if (id == kAppExit) mainWindow.close();
+            if (id == kPriceCurveSetting)
+                EditPriceLineSettings(document->Stock(), CStockSetFormset::Editor(chart),
+                                      [chart] { chart->update(); });
         });
         TranslateMenus(*mainWindow.menuBar(), kChartMenu);
         if (scripted) scripted->Watch(mainWindow);
