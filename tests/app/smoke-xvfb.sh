@@ -25,7 +25,10 @@ export DISPLAY=":$(head -n1 "$work/display")" QT_QPA_PLATFORM=xcb
 unset WAYLAND_DISPLAY
 openbox --sm-disable >"$work/wm.log" 2>&1 &
 wm=$!
-for _ in $(seq 100); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.05; done
+for _ in $(seq 100); do xprop -root _OB_THEME 2>/dev/null | grep -q '"' && break; sleep 0.05; done
+# openbox announces itself before it manages windows: a window mapped in between stays
+# unmapped. No property says when it is done, so it is given a second.
+sleep 1
 
 cp -r "$sample" "$work/home"
 export ZENTRISTOCK_HOME="$work/home"
@@ -33,8 +36,18 @@ sed -i 's/^TickerName=.*/TickerName=Before/' "$work/home/setup.ini"
 
 "$program" "$work/home/chart/ACME.cht" >"$work/app.log" 2>&1 &
 app=$!
-window=$(timeout 20 xdotool search --sync --onlyvisible --name '^ZentriStock$' | head -n1)
-[ -n "$window" ] || fail "no window titled ZentriStock: $(cat "$work/app.log")"
+# A search is cut short by an X error when a window it looks at goes away meanwhile (start-up
+# makes and drops windows): it is asked again until the window is found.
+window=
+for _ in $(seq 600); do
+    window=$(xdotool search --onlyvisible --name '^ZentriStock$' 2>/dev/null | head -n1)
+    [ -n "$window" ] && break
+    sleep 0.1
+done
+if [ -z "$window" ]; then
+    windows=$(xdotool search --name . 2>/dev/null | while read -r w; do echo "$(xdotool getwindowname "$w") $(xwininfo -id "$w" | grep -E "Map State|geometry")"; done)
+    fail "no window titled ZentriStock; windows: [$windows]; program: $(cat "$work/app.log"); wm: $(cat "$work/wm.log"; kill -0 "$wm" && echo running)"
+fi
 
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$WIDTH" -ge 1024 ] && [ "$HEIGHT" -ge 720 ] || fail "window of ${WIDTH}x$HEIGHT"
