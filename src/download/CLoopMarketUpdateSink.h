@@ -1,6 +1,6 @@
 #pragma once
 #include "CMarketUpdateSink.h"
-#include "ctlkit/jobs/CLoopMessageTarget.h"
+#include "ctlkit/jobs/CLoopDialog.h"
 #include <memory>
 
 // The "Update List" dialog reached through its window's thread: a job's calls wait until the
@@ -10,10 +10,6 @@ class CLoopMarketUpdateSink : public CMarketUpdateSink {
 public:
     CLoopMarketUpdateSink(std::shared_ptr<CLoopMessageTarget> window,
                           std::shared_ptr<CMarketUpdateSink> dialog);
-    // The dialog is let go of on the window's thread.
-    ~CLoopMarketUpdateSink() override;
-    CLoopMarketUpdateSink(const CLoopMarketUpdateSink&) = delete;
-    CLoopMarketUpdateSink& operator=(const CLoopMarketUpdateSink&) = delete;
 
     void SetStatusText(const std::string& text) override;
     bool IsVisible() override;
@@ -23,9 +19,5 @@ public:
     void Close() override;
 
 private:
-    // Runs `change` on the dialog on the window's thread; nothing once detached.
-    void Change(std::function<void(CMarketUpdateSink&)> change);
-
-    std::shared_ptr<CLoopMessageTarget> m_window;
-    std::shared_ptr<CMarketUpdateSink> m_dialog;
+    CLoopDialog<CMarketUpdateSink> m_dialog;
 };

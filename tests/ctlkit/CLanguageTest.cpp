@@ -1,5 +1,5 @@
 #include "ctlkit/lang/CLanguage.h"
-#include "TestFiles.h"
+#include "LanguageFileTest.h"
 #include "ctlkit/lang/LangMemoryMenu.h"
 #include "ctlkit/lang/LangMemoryWindow.h"
 #include "ctlkit/lang/StringTable.h"
@@ -9,21 +9,7 @@
 
 namespace {
 
-// Every test starts and ends with translation off.
-class CLanguageTest : public ::testing::Test {
-protected:
-    void SetUp() override { CLanguage::SetFile(""); }
-    void TearDown() override { CLanguage::SetFile(""); }
-
-    // Writes a language file and makes it active.
-    void Activate(const std::string& text) {
-        WriteText(lng, text);
-        CLanguage::SetFile(lng);
-    }
-
-    TempDir dir;
-    std::string lng = dir.File("Test.lng");
-};
+using CLanguageTest = LanguageFileTest;
 
 TEST_F(CLanguageTest, TranslateStringFallsBackToBuiltInTable) {
     EXPECT_EQ(CLanguage::TranslateString(88), "Please select a stock first.");

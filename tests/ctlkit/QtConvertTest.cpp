@@ -1,28 +1,11 @@
 #include "ctlkit/dc/qt/QtConvert.h"
+#include "TestFonts.h"
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QString>
 #include <cstring>
 #include <gtest/gtest.h>
 #include <string>
-
-namespace {
-
-LOGFONT Font(int height, int weight, bool italic, const char* face) {
-    LOGFONT font;
-    font.lfHeight = height;
-    font.lfWidth = 6;
-    font.lfWeight = weight;
-    font.lfItalic = italic ? 1 : 0;
-    std::strncpy(font.lfFaceName, face, sizeof font.lfFaceName - 1);
-    return font;
-}
-
-std::string FaceOf(const LOGFONT& font) {
-    return std::string(font.lfFaceName, strnlen(font.lfFaceName, sizeof font.lfFaceName));
-}
-
-} // namespace
 
 TEST(QtConvert, ColoursKeepRedInTheLowByteBothWays) {
     struct Case {
@@ -65,7 +48,8 @@ TEST(QtConvert, WeightsMapOntoQtsScaleAndBack) {
     for (const Case& c : cases) {
         EXPECT_EQ(QtConvert::ToQtWeight(c.log), c.qt) << c.log;
         EXPECT_EQ(QtConvert::ToLogWeight(QtConvert::ToQtWeight(c.log)), c.back) << c.log;
-        const LOGFONT back = QtConvert::ToLogFont(QtConvert::ToQFont(Font(15, c.log, 0, "Arial")));
+        const LOGFONT back =
+            QtConvert::ToLogFont(QtConvert::ToQFont(TestFont(15, c.log, 0, "Arial")));
         EXPECT_EQ(back.lfWeight, c.back) << c.log;
     }
 }
@@ -77,11 +61,11 @@ TEST(QtConvert, FontRecordsBecomeQtFontsAndBack) {
         int heightBack;
     };
     const Case cases[] = {
-        {Font(15, 400, false, "Arial"), 15, 15},
-        {Font(-15, 400, false, "Arial"), 15, 15}, // a character height
-        {Font(-9, 700, true, "DejaVu Sans"), 9, 9},
-        {Font(24, 700, true, "DejaVu Serif"), 24, 24},
-        {Font(0, 400, false, "Arial"), 1, 1},
+        {TestFont(15, 400, false, "Arial"), 15, 15},
+        {TestFont(-15, 400, false, "Arial"), 15, 15}, // a character height
+        {TestFont(-9, 700, true, "DejaVu Sans"), 9, 9},
+        {TestFont(24, 700, true, "DejaVu Serif"), 24, 24},
+        {TestFont(0, 400, false, "Arial"), 1, 1},
     };
     for (const Case& c : cases) {
         const QFont qt = QtConvert::ToQFont(c.font);
@@ -109,7 +93,7 @@ TEST(QtConvert, FaceNamesAreCutTo31CharactersBothWays) {
     EXPECT_EQ(record.lfFaceName[31], '\0');
 
     // A record whose 32 face bytes hold no terminator reads only 31 of them.
-    LOGFONT full = Font(12, 400, false, "");
+    LOGFONT full = TestFont(12, 400, false, "");
     std::memset(full.lfFaceName, 'G', sizeof full.lfFaceName);
     EXPECT_EQ(QtConvert::ToQFont(full).family(), QString(31, QChar('G')));
 }
@@ -117,7 +101,7 @@ TEST(QtConvert, FaceNamesAreCutTo31CharactersBothWays) {
 TEST(QtConvert, FaceNamesAreLatin1) {
     // "Café Ü" in Latin-1 bytes.
     const char latin1[] = "Caf\xE9 \xDC";
-    const LOGFONT record = Font(12, 400, false, latin1);
+    const LOGFONT record = TestFont(12, 400, false, latin1);
     const QFont qt = QtConvert::ToQFont(record);
     EXPECT_EQ(qt.family(), QString::fromUtf8("Café Ü"));
     EXPECT_EQ(FaceOf(QtConvert::ToLogFont(qt)), std::string(latin1));
@@ -138,7 +122,7 @@ TEST(QtConvert, FontSizedInPointsStoresItsPixelHeightAndAWidth) {
 }
 
 TEST(QtConvert, UnderlineAndStrikeOutTravelBothWays) {
-    LOGFONT record = Font(12, 400, false, "Arial");
+    LOGFONT record = TestFont(12, 400, false, "Arial");
     record.lfUnderline = 1;
     record.lfStrikeOut = 1;
     const QFont qt = QtConvert::ToQFont(record);

@@ -1,5 +1,6 @@
 #pragma once
 #include "CDownloadProgressSink.h"
+#include "CLoopDialog.h"
 #include "CLoopMessageTarget.h"
 #include <memory>
 
@@ -12,10 +13,6 @@ class CLoopProgressSink : public CDownloadProgressSink {
 public:
     CLoopProgressSink(std::shared_ptr<CLoopMessageTarget> window,
                       std::shared_ptr<CDownloadProgressSink> dialog);
-    // The dialog is let go of on the window's thread.
-    ~CLoopProgressSink() override;
-    CLoopProgressSink(const CLoopProgressSink&) = delete;
-    CLoopProgressSink& operator=(const CLoopProgressSink&) = delete;
 
     void SetTitle(const std::string& title) override;
     void SetStatusText(const std::string& text) override;
@@ -28,9 +25,5 @@ public:
                                            DownloadProgressFactory openDialog);
 
 private:
-    // Runs `change` on the dialog on the window's thread; nothing once detached.
-    void Change(std::function<void(CDownloadProgressSink&)> change);
-
-    std::shared_ptr<CLoopMessageTarget> m_window;
-    std::shared_ptr<CDownloadProgressSink> m_dialog;
+    CLoopDialog<CDownloadProgressSink> m_dialog;
 };

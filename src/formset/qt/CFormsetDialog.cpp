@@ -4,6 +4,7 @@
 #include "formset/NumberText.h"
 #include <QAbstractButton>
 #include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
@@ -97,6 +98,12 @@ QLabel* CFormsetDialog::NewLabel(const QString& text, QWidget& buddy, std::optio
     label->setBuddy(&buddy);
     if (id) SetControlId(*label, *id);
     return label;
+}
+
+void CFormsetDialog::AddRow(QGridLayout& grid, int row, const QString& label, QWidget& control,
+                            std::optional<unsigned> labelId) {
+    grid.addWidget(NewLabel(label, control, labelId), row, 0);
+    grid.addWidget(&control, row, 1);
 }
 
 void CFormsetDialog::ShowNumber(QLineEdit& edit, double value) {

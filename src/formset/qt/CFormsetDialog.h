@@ -6,6 +6,7 @@
 #include <optional>
 
 class QAbstractButton;
+class QGridLayout;
 class QLabel;
 class QLineEdit;
 
@@ -46,6 +47,9 @@ protected:
     // A label whose mnemonic ("&Price:") moves the focus to `buddy`; it also names the
     // buddy's field in messages.
     QLabel* NewLabel(const QString& text, QWidget& buddy, std::optional<unsigned> id = {});
+    // A row of `grid`: the control's label (NewLabel) in column 0, the control in column 1.
+    void AddRow(QGridLayout& grid, int row, const QString& label, QWidget& control,
+                std::optional<unsigned> labelId = {});
 
     // Copy → controls, on the first show.
     virtual void Load() = 0;

@@ -25,36 +25,19 @@ CStockSetFormset::CStockSetFormset(const CPriceLineSettings& settings, QWidget* 
     m_priceStyle = NewControl<QComboBox>(kPriceStyle);
     for (int style = 0; style < CPriceLineSettings::kPriceStyles; ++style)
         m_priceStyle->addItem(PriceStyleText(style));
-    grid->addWidget(NewLabel("&Price Line Style:", *m_priceStyle, kPriceStyleLabel), 0, 0);
-    grid->addWidget(m_priceStyle, 0, 1);
+    AddRow(*grid, 0, "&Price Line Style:", *m_priceStyle, kPriceStyleLabel);
     m_penStyle = NewControl<CLineStyleList>(kPenStyle);
-    grid->addWidget(NewLabel("&Line Style:", *m_penStyle, kPenStyleLabel), 1, 0);
-    grid->addWidget(m_penStyle, 1, 1);
+    AddRow(*grid, 1, "&Line Style:", *m_penStyle, kPenStyleLabel);
     m_weight = NewControl<CLineWidthList>(kWeight);
-    grid->addWidget(NewLabel("&Weight:", *m_weight, kWeightLabel), 2, 0);
-    grid->addWidget(m_weight, 2, 1);
+    AddRow(*grid, 2, "&Weight:", *m_weight, kWeightLabel);
 
     auto* colours = new QHBoxLayout;
-    auto* rise = NewControl<QGroupBox>(kRiseGroup);
-    rise->setTitle("Rising bar");
-    auto* riseGrid = new QGridLayout(rise);
-    m_riseBorder = NewColourButton(kRiseBorder);
-    riseGrid->addWidget(NewLabel("&Border", *m_riseBorder, kRiseBorderLabel), 0, 0);
-    riseGrid->addWidget(m_riseBorder, 0, 1);
-    m_riseFill = NewColourButton(kRiseFill);
-    riseGrid->addWidget(NewLabel("&Fill", *m_riseFill, kRiseFillLabel), 1, 0);
-    riseGrid->addWidget(m_riseFill, 1, 1);
-    colours->addWidget(rise);
-    auto* fall = NewControl<QGroupBox>(kFallGroup);
-    fall->setTitle("Falling bar");
-    auto* fallGrid = new QGridLayout(fall);
-    m_fallBorder = NewColourButton(kFallBorder);
-    fallGrid->addWidget(NewLabel("Bo&rder", *m_fallBorder, kFallBorderLabel), 0, 0);
-    fallGrid->addWidget(m_fallBorder, 0, 1);
-    m_fallFill = NewColourButton(kFallFill);
-    fallGrid->addWidget(NewLabel("F&ill", *m_fallFill, kFallFillLabel), 1, 0);
-    fallGrid->addWidget(m_fallFill, 1, 1);
-    colours->addWidget(fall);
+    colours->addWidget(NewBarGroup(
+        "Rising bar", {kRiseGroup, kRiseBorder, kRiseBorderLabel, kRiseFill, kRiseFillLabel},
+        "&Border", "&Fill", m_riseBorder, m_riseFill));
+    colours->addWidget(NewBarGroup(
+        "Falling bar", {kFallGroup, kFallBorder, kFallBorderLabel, kFallFill, kFallFillLabel},
+        "Bo&rder", "F&ill", m_fallBorder, m_fallFill));
     grid->addLayout(colours, 3, 0, 1, 2);
 
     auto* doji = new QHBoxLayout;
@@ -80,6 +63,19 @@ CStockSetFormset::CStockSetFormset(const CPriceLineSettings& settings, QWidget* 
     connect(m_priceStyle, &QComboBox::currentIndexChanged, this, &CStockSetFormset::Changed);
     connect(m_penStyle, &CLineStyleList::penStyleChanged, this, &CStockSetFormset::Changed);
     connect(m_weight, &CLineWidthList::lineWidthChanged, this, &CStockSetFormset::Changed);
+}
+
+QGroupBox* CStockSetFormset::NewBarGroup(const QString& title, const SBarGroupIds& ids,
+                                         const QString& borderLabel, const QString& fillLabel,
+                                         CColourButton*& border, CColourButton*& fill) {
+    auto* group = NewControl<QGroupBox>(ids.group);
+    group->setTitle(title);
+    auto* grid = new QGridLayout(group);
+    border = NewColourButton(ids.border);
+    AddRow(*grid, 0, borderLabel, *border, ids.borderLabel);
+    fill = NewColourButton(ids.fill);
+    AddRow(*grid, 1, fillLabel, *fill, ids.fillLabel);
+    return group;
 }
 
 CColourButton* CStockSetFormset::NewColourButton(unsigned id) {

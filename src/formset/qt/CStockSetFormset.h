@@ -8,6 +8,7 @@ class CLineStyleList;
 class CLineWidthList;
 class CPriceLinePreview;
 class QComboBox;
+class QGroupBox;
 
 // "Priceline Setting Dialog" (dialog 239): the price style, the line pen style and weight and
 // the five bar colours of a price series, with a preview of a rising, a falling and an
@@ -57,6 +58,13 @@ private:
     void Changed();
 
     CColourButton* NewColourButton(unsigned id);
+    // The group of a rising or a falling bar: its border and fill colour buttons.
+    struct SBarGroupIds {
+        unsigned group, border, borderLabel, fill, fillLabel;
+    };
+    QGroupBox* NewBarGroup(const QString& title, const SBarGroupIds& ids,
+                           const QString& borderLabel, const QString& fillLabel,
+                           CColourButton*& border, CColourButton*& fill);
 
     QComboBox* m_priceStyle;
     CLineStyleList* m_penStyle;

@@ -1,4 +1,4 @@
-#include "../TestFiles.h"
+#include "../LanguageFileTest.h"
 #include "TestMenus.h"
 #include "ctlkit/lang/CLanguage.h"
 #include "ctlkit/lang/qt/MenuBuilder.h"
@@ -52,22 +52,14 @@ public:
     }
 };
 
-class MenuTranslationTest : public ::testing::Test {
+class MenuTranslationTest : public LanguageFileTest {
 protected:
     void SetUp() override {
-        CLanguage::SetFile("");
+        LanguageFileTest::SetUp();
         BuildMenuBar(bar, TestMainMenu(), {});
         english = DumpMenu(bar);
     }
-    void TearDown() override { CLanguage::SetFile(""); }
 
-    void Activate(const std::string& text) {
-        WriteText(lng, text);
-        CLanguage::SetFile(lng);
-    }
-
-    TempDir dir;
-    std::string lng = dir.File("German.lng");
     QMenuBar bar;
     std::vector<std::string> english;
 };

@@ -1,4 +1,4 @@
-#include "../TestFiles.h"
+#include "../LanguageFileTest.h"
 #include "ctlkit/lang/CLanguage.h"
 #include "ctlkit/lang/qt/ControlId.h"
 #include "ctlkit/lang/qt/QtTranslation.h"
@@ -121,19 +121,7 @@ std::vector<TextCase> Texts() {
     };
 }
 
-class WidgetTranslationTest : public ::testing::Test {
-protected:
-    void SetUp() override { CLanguage::SetFile(""); }
-    void TearDown() override { CLanguage::SetFile(""); }
-
-    void Activate(const std::string& text) {
-        WriteText(lng, text);
-        CLanguage::SetFile(lng);
-    }
-
-    TempDir dir;
-    std::string lng = dir.File("German.lng");
-};
+using WidgetTranslationTest = LanguageFileTest;
 
 TEST_F(WidgetTranslationTest, LanguageFileRenamesIdentifiedControlsAndTitle) {
     Activate(kGerman);

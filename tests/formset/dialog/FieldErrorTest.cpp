@@ -1,4 +1,4 @@
-#include "TestFiles.h"
+#include "LanguageFileTest.h"
 #include "ctlkit/lang/CLanguage.h"
 #include "formset/FormsetModel.h"
 #include "formset/SFieldError.h"
@@ -17,19 +17,7 @@ struct SBoolRule {
 static_assert(ValidatedModel<SRangeModel>);
 static_assert(FormsetModel<int> && !ValidatedModel<int> && !ValidatedModel<SBoolRule>);
 
-class FieldErrorTest : public ::testing::Test {
-protected:
-    void SetUp() override { CLanguage::SetFile(""); }
-    void TearDown() override { CLanguage::SetFile(""); }
-
-    void Activate(const std::string& text) {
-        WriteText(lng, text);
-        CLanguage::SetFile(lng);
-    }
-
-    TempDir dir;
-    std::string lng = dir.File("German.lng");
-};
+using FieldErrorTest = LanguageFileTest;
 
 TEST_F(FieldErrorTest, MessageNamesTheFieldInTheActiveLanguage) {
     struct Case {

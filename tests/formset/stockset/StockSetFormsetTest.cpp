@@ -1,4 +1,4 @@
-#include "TestFiles.h"
+#include "LanguageFileTest.h"
 #include "chart/CChartFile.h"
 #include "ctlkit/lang/CLanguage.h"
 #include "ctlkit/lang/qt/ControlId.h"
@@ -59,16 +59,8 @@ void EditEveryField(QWidget& d) {
     TypeColour(d, F::kFallFill, "#0d0e0f");
 }
 
-class StockSetFormsetTest : public ::testing::Test {
+class StockSetFormsetTest : public LanguageFileTest {
 protected:
-    void SetUp() override { CLanguage::SetFile(""); }
-    void TearDown() override { CLanguage::SetFile(""); }
-
-    void Activate(const std::string& text) {
-        WriteText(lng, text);
-        CLanguage::SetFile(lng);
-    }
-
     // Runs the dialog through the chart's seam on `stock`; `drive` must close it.
     bool Edit(CStock& stock, const std::function<void(CStockSetFormset&)>& drive) {
         CFormsetDialog::ShownHook previous =
@@ -87,8 +79,6 @@ protected:
         return ok;
     }
 
-    TempDir dir;
-    std::string lng = dir.File("Test.lng");
     int repaints = 0;
 };
 
