@@ -84,4 +84,9 @@ timeout 30 "$program" "$work/home/chart/ACME.cht" --command 32905 --grab "$shot"
 size=$(png_size "$shot")
 [ "${size%x*}" -lt 1024 ] || fail "the grab after --command 32905 is $size, not the price dialog"
 [ -n "$out" ] && cp "$shot" "$out/"
+# A screenshot that cannot be written is an error, said so.
+timeout 30 "$program" "$work/home/chart/ACME.cht" --grab "$work/missing/shot.png" >"$work/grab.log" 2>&1
+status=$?
+[ "$status" -eq 1 ] && grep -q "cannot be written" "$work/grab.log" ||
+    fail "an unwritable --grab ended with status $status: $(cat "$work/grab.log")"
 echo "smoke: passed"
