@@ -30,7 +30,7 @@ public:
     };
 
     static constexpr int kMargin = 3;
-    static constexpr int kColumnGap = 2;
+    static constexpr int kColumnGap = 4;
     static constexpr COLORREF kLabelColour = MakeRGB(0, 0, 0);
     static constexpr COLORREF kBackground = MakeRGB(255, 255, 255);
 

@@ -10,6 +10,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 // Readable failure output for the rows.
@@ -106,33 +107,22 @@ TEST_F(StockInfoPanelTest, QuoteRowsTakeTheColourOfTheBarsDirection) {
     }
 }
 
-TEST_F(StockInfoPanelTest, TimeShowsTheWeekdayOfTheLocalDate) {
-    const std::vector<std::string> names = {"Sunday",   "Monday", "Tuesday", "Wednesday",
-                                            "Thursday", "Friday", "Saturday"};
-    std::vector<SQuote> bars;
+TEST_F(StockInfoPanelTest, TimeShowsTheWeekdayOfTheClampedBar) {
+    std::vector<SQuote> bars; // Sunday 3 March 2024 to Saturday 9 March
     for (int day = 3; day <= 9; ++day) bars.push_back(Bar(LocalDate(2024, 3, day), 1, 1));
     Load(bars);
-    for (int i = 0; i < 7; ++i) {
-        panel.Show(stock.get(), i);
-        EXPECT_EQ(panel.Texts().quote[0].value, ": " + names[static_cast<std::size_t>(i)] + ", 0" +
-                                                    std::to_string(3 + i) + "-Mar-24");
-    }
-}
-
-TEST_F(StockInfoPanelTest, BarIndexIsClampedIntoTheSeries) {
-    Load({Bar(LocalDate(2024, 3, 4), 1, 1), Bar(LocalDate(2024, 3, 5), 1, 1),
-          Bar(LocalDate(2024, 3, 6), 1, 1)});
-    struct Case {
-        int index, shown;
-        const char* time;
-    };
-    for (const Case& c : {Case{-5, 0, ": Monday, 04-Mar-24"}, Case{-1, 0, ": Monday, 04-Mar-24"},
-                          Case{1, 1, ": Tuesday, 05-Mar-24"}, Case{3, 2, ": Wednesday, 06-Mar-24"},
-                          Case{6, 2, ": Wednesday, 06-Mar-24"}}) {
-        panel.Show(stock.get(), c.index);
-        EXPECT_EQ(panel.BarIndex(), c.index);
-        EXPECT_EQ(panel.ShownBar(), c.shown) << c.index;
-        EXPECT_EQ(panel.Texts().quote[0].value, c.time) << c.index;
+    // Index, shown bar, time text: -5 and n + 3 show the first and the last bar.
+    const std::vector<std::tuple<int, int, const char*>> cases = {
+        {-5, 0, ": Sunday, 03-Mar-24"},   {0, 0, ": Sunday, 03-Mar-24"},
+        {1, 1, ": Monday, 04-Mar-24"},    {2, 2, ": Tuesday, 05-Mar-24"},
+        {3, 3, ": Wednesday, 06-Mar-24"}, {4, 4, ": Thursday, 07-Mar-24"},
+        {5, 5, ": Friday, 08-Mar-24"},    {6, 6, ": Saturday, 09-Mar-24"},
+        {10, 6, ": Saturday, 09-Mar-24"}};
+    for (const auto& [index, shown, time] : cases) {
+        panel.Show(stock.get(), index);
+        EXPECT_EQ(panel.BarIndex(), index);
+        EXPECT_EQ(panel.ShownBar(), shown);
+        EXPECT_EQ(panel.Texts().quote[0].value, time) << index;
     }
 }
 
@@ -194,7 +184,7 @@ TEST_F(StockInfoPanelTest, LabelsWeekdayAndDateFollowTheLanguageFile) {
         EXPECT_GE(value.points[0].x,
                   label.points[0].x + static_cast<int>(label.text.size()) * label.font.lfWidth)
             << label.text;
-        EXPECT_EQ(value.points[0].x, 3 + 20 * 6 + 2);
+        EXPECT_EQ(value.points[0].x, 3 + 20 * 6 + 4);
     }
 }
 
@@ -257,12 +247,12 @@ TEST_F(StockInfoPanelTest, PaintLaysOutHeadingLabelsAndValues) {
         COLORREF colour;
         int weight;
     };
-    // "Volume", the longest label, is 36 pixels wide: values start at 3 + 36 + 2.
+    // "Volume", the longest label, is 36 pixels wide: values start at 3 + 36 + 4.
     const std::vector<Expected> expected = {{"ACME (NYSE)", {3, 3}, kBlack, 700},
                                             {"Time", {3, 21}, kBlack, 400},
-                                            {": Monday, 04-Mar-24", {41, 21}, kRise, 400},
+                                            {": Monday, 04-Mar-24", {43, 21}, kRise, 400},
                                             {"Open", {3, 39}, kBlack, 400},
-                                            {": 1.000", {41, 39}, kRise, 400}};
+                                            {": 1.000", {43, 39}, kRise, 400}};
     for (std::size_t i = 0; i < expected.size(); ++i) {
         EXPECT_EQ(texts[i].text, expected[i].text);
         EXPECT_EQ(texts[i].points[0], expected[i].at) << expected[i].text;
