@@ -1,9 +1,11 @@
 // Writes one PNG per curve draw kind, one of the trade-flag markers and one of the fund
-// distribution panel into the folder given as the first argument, for looking at.
+// distribution panel and the stock information panel at scales 1 and 2 into the folder given as the
+// first argument, for looking at.
 #include "ctlkit/dc/qt/QtDC.h"
 #include "indicators/CStockPanes.h"
 #include "indicators/CTradeFlag.h"
 #include "panels/CFundDistributionPanel.h"
+#include "panels/CStockInfoPanel.h"
 #include "quotes/CStock.h"
 #include "series/CCurve.h"
 #include <QGuiApplication>
@@ -12,6 +14,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -145,6 +148,26 @@ int main(int argc, char** argv) {
         panel.Paint(dc, 220, 38.0f, 62.0f);
         painter.end();
         image.save(QString::fromStdString(out + "fund-distribution.png"));
+    }
+
+    auto curve = std::make_unique<CCurve>();
+    curve->name = "MA";
+    curve->parameter = "5";
+    curve->colour = MakeRGB(0, 0, 255);
+    curve->values.assign(kBars, 51.25f);
+    panes.PaneAt(0).AddCurve(std::move(curve));
+    stock.SetSymbolName("ACME");
+    stock.SetMarket("NYSE");
+    for (int scale : {1, 2}) {
+        QImage image(200 * scale, 220 * scale, QImage::Format_RGB32);
+        image.setDevicePixelRatio(scale);
+        QPainter painter(&image);
+        QtDC dc(painter);
+        CStockInfoPanel panel;
+        panel.Show(&stock, 30);
+        panel.Paint(dc, 200, 220);
+        painter.end();
+        image.save(QString::fromStdString(out + "stock-info-x" + std::to_string(scale) + ".png"));
     }
     return 0;
 }
