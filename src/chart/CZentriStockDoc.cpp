@@ -270,6 +270,16 @@ std::unique_ptr<CZentriStockDoc> CZentriStockDoc::NewChartWithPanes(CModelContex
 }
 
 std::unique_ptr<CZentriStockDoc>
+CZentriStockDoc::NewChartFromTemplateFile(CModelContext& context, const std::string& path) {
+    auto document = Opened(context);
+    if (!document->ReadTemplate(path)) return nullptr;
+    document->NewDocument();
+    // A fresh installation has no last chart: the new chart stays empty.
+    if (document->Symbol() != kNoName) document->OpenSymbol(document->Symbol(), document->Market());
+    return document;
+}
+
+std::unique_ptr<CZentriStockDoc>
 CZentriStockDoc::NewChartFromTemplate(CModelContext& context, const CZentriStockDoc* active,
                                       const std::string& path) {
     if (!HasActiveChart(context, active)) return nullptr;

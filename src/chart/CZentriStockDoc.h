@@ -89,6 +89,12 @@ public:
                                                                  const CZentriStockDoc* active,
                                                                  const std::string& path);
 
+    // A template file named on the command line: a new chart from it of the symbol and market
+    // of the chart closed last (setup.ini); none when the template was refused (the user was
+    // told why).
+    static std::unique_ptr<CZentriStockDoc> NewChartFromTemplateFile(CModelContext& context,
+                                                                     const std::string& path);
+
 private:
     static bool HasActiveChart(CModelContext& context, const CZentriStockDoc* active);
     static std::unique_ptr<CZentriStockDoc> Opened(CModelContext& context);

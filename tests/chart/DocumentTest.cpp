@@ -215,6 +215,33 @@ TEST_F(DocumentTest, SaveAsDefaultTemplateFeedsTheNextNewChart) {
     EXPECT_EQ(next->Stock().ViewSwitchA(), 3);
 }
 
+TEST_F(DocumentTest, ATemplateFileOpensANewChartOfTheLastSymbol) {
+    WriteQuoteFile("NYSE", "ACME");
+    WriteTemplate(home.Path() + "Template/look.tmp", 3);
+    const std::string look = home.Path() + "Template/look.tmp";
+    // A fresh installation: the template's panes, no quotes, no question.
+    auto empty = CZentriStockDoc::NewChartFromTemplateFile(context, look);
+    ASSERT_TRUE(empty);
+    EXPECT_EQ(empty->Stock().PaneCount(), 3);
+    EXPECT_EQ(empty->Title(), "NoName");
+    EXPECT_EQ(empty->Stock().SymbolName(), CZentriStockDoc(context).Stock().SymbolName());
+
+    ASSERT_TRUE(context.Settings().setKey("ACME", "TickerName", "DATA_DIRECTORY"));
+    ASSERT_TRUE(context.Settings().setKey("NYSE", "TickerMarket", "DATA_DIRECTORY"));
+    auto document = CZentriStockDoc::NewChartFromTemplateFile(context, look);
+    ASSERT_TRUE(document);
+    EXPECT_EQ(document->Title(), "ACME");
+    EXPECT_EQ(document->Stock().PaneCount(), 3);
+    EXPECT_EQ(document->Stock().Display().size(), 2u);
+    EXPECT_TRUE(prompter.messages.empty());
+    EXPECT_TRUE(prompter.questions.empty());
+
+    EXPECT_EQ(CZentriStockDoc::NewChartFromTemplateFile(context, home.Path() + "missing.tmp"),
+              nullptr);
+    EXPECT_EQ(prompter.messages,
+              std::vector<std::string>{"Can not open the selected template file."});
+}
+
 TEST_F(DocumentTest, ApplyTemplateMakesANewChartOfTheSameQuotes) {
     WriteQuoteFile("NYSE", "ACME");
     CZentriStockDoc active(context);

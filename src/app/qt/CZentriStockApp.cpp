@@ -44,10 +44,17 @@ bool TriggerCommand(QWidget& window, unsigned id) {
     return true;
 }
 
+bool IsTemplateFile(const std::string& path) {
+    return QString::fromStdString(path).endsWith(".tmp", Qt::CaseInsensitive);
+}
+
+// The chart the command line names: a new one, a template's (".tmp") or a chart file.
 std::unique_ptr<CZentriStockDoc> OpenDocument(CModelContext& context,
                                               const CommandLine& commandLine) {
     if (commandLine.action != CommandLine::Action::OpenFile)
         return CZentriStockDoc::NewChart(context);
+    if (IsTemplateFile(commandLine.file))
+        return CZentriStockDoc::NewChartFromTemplateFile(context, commandLine.file);
     auto document = std::make_unique<CZentriStockDoc>(context);
     document->LoadSettings();
     if (!document->OpenChart(commandLine.file)) return nullptr;
