@@ -48,7 +48,7 @@ SMenuItem EditPopup() {
                              Cmd(57637, "&Paste\tCtrl+V"), Cmd(32829, "D&elete\tDel")});
 }
 
-// "&Trend Line": "Main &Toolbar" already takes the T of this pop-up.
+// "Tr&end Line": "Main &Toolbar" already takes the T of this pop-up.
 std::vector<SMenuItem> ToolBoxItems() {
     return {Cmd(kCmdViewChartControl, "&Chart Control"), Cmd(kCmdViewTrendLine, "Tr&end Line"),
             Cmd(kCmdViewChannel, "Channel and &Regression"),
