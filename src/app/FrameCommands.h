@@ -1,0 +1,28 @@
+#pragma once
+
+// Menu resources: each is also its section in a language file.
+constexpr unsigned kChartWindowMenuId = 169;
+constexpr unsigned kFrameMenuId = 128;
+
+// The commands the main frame handles itself, with or without a chart open.
+constexpr unsigned kCmdFileNew = 57600;
+constexpr unsigned kCmdFileOpen = 57601;
+constexpr unsigned kCmdAppExit = 57665;
+constexpr unsigned kCmdAppAbout = 57664;
+constexpr unsigned kCmdViewToolbar = 59392;
+constexpr unsigned kCmdViewStatusBar = 59393;
+constexpr unsigned kCmdViewNamePanel = 32771;
+constexpr unsigned kCmdViewInfoPanel = 32773;
+constexpr unsigned kCmdViewFundPanel = 32913;
+constexpr unsigned kCmdViewChartControl = 32879;
+constexpr unsigned kCmdViewTrendLine = 32880;
+constexpr unsigned kCmdViewChannel = 32881;
+constexpr unsigned kCmdViewFiboGan = 32882;
+constexpr unsigned kCmdViewSymbol = 32883;
+constexpr unsigned kCmdDataDownloader = 32987;
+constexpr unsigned kCmdHelpContent = 32961;
+constexpr unsigned kCmdVisitHomePage = 32986;
+constexpr unsigned kCmdVisitForum = 33031;
+constexpr unsigned kCmdWindowCascade = 57650;
+constexpr unsigned kCmdWindowTile = 57651;
+constexpr unsigned kCmdWindowArrange = 57649;

@@ -1,0 +1,12 @@
+#pragma once
+#include "ctlkit/lang/MenuTable.h"
+#include <vector>
+
+// The menu bar of the main window while a chart window is open (resource kChartWindowMenuId).
+CMenuTable ChartWindowMenu();
+
+// The menu bar of the main window with no chart open (resource kFrameMenuId).
+CMenuTable FrameMenu();
+
+// The identifiers of every command in `table`, depth first, in menu order.
+std::vector<unsigned> MenuCommandIds(const CMenuTable& table);
