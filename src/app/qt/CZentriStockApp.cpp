@@ -1,5 +1,6 @@
 #include "CZentriStockApp.h"
 #include "ScriptedRun.h"
+#include "app/FrameCommands.h"
 #include "app/StartUp.h"
 #include "chart/CZentriStockDoc.h"
 #include "chart/downloads/CDocumentDownloads.h"
@@ -23,14 +24,11 @@
 
 namespace {
 
-constexpr unsigned kAppExit = 57665;
 constexpr unsigned kPriceCurveSetting = 32905;
-// The chart window's menu resource: its section in a language file.
-constexpr unsigned kChartMenu = 169;
 
 // The menus of the window with a chart open, as far as the program has them.
 CMenuTable ChartMenu() {
-    return {SMenuItem::Popup("&File", {SMenuItem::Command(kAppExit, "E&xit")}),
+    return {SMenuItem::Popup("&File", {SMenuItem::Command(kCmdAppExit, "E&xit")}),
             SMenuItem::Popup("&Setting",
                              {SMenuItem::Command(kPriceCurveSetting, "&Price Curve Setting...")})};
 }
@@ -92,12 +90,12 @@ int CZentriStockApp::Run(const CommandLine& commandLine) {
         mainWindow.setCentralWidget(chart);
         mainWindow.resize(1024, 720);
         BuildMenuBar(*mainWindow.menuBar(), ChartMenu(), [&](unsigned id) {
-            if (id == kAppExit) mainWindow.close();
+            if (id == kCmdAppExit) mainWindow.close();
             if (id == kPriceCurveSetting)
                 EditPriceLineSettings(document->Stock(), CStockSetFormset::Editor(chart),
                                       [chart] { chart->update(); });
         });
-        TranslateMenus(*mainWindow.menuBar(), kChartMenu);
+        TranslateMenus(*mainWindow.menuBar(), kChartWindowMenuId);
         if (scripted) scripted->Watch(mainWindow);
         mainWindow.show();
         status = QApplication::exec();
