@@ -45,11 +45,12 @@ int ClampSpan(int start, int length, int low, int high) {
     return std::max(low, std::min(start, high - length));
 }
 
-} // namespace
-
-bool CWindowPlacement::SRect::Intersects(const SRect& other) const {
-    return left < other.right && other.left < right && top < other.bottom && other.top < bottom;
+// True when the two rectangles share at least one pixel.
+bool Intersects(const CRect& a, const CRect& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
+
+} // namespace
 
 std::optional<CWindowPlacement> CWindowPlacement::Parse(std::string_view text) {
     const auto v = ParseFields(text);
@@ -79,12 +80,12 @@ CWindowPlacement CWindowPlacement::ForClosing(const CWindowPlacement& current, b
     return stored;
 }
 
-CWindowPlacement CWindowPlacement::OnScreens(std::span<const SRect> screens) const {
-    const bool visible = std::any_of(screens.begin(), screens.end(), [this](const SRect& s) {
-        return normalPosition.Intersects(s);
+CWindowPlacement CWindowPlacement::OnScreens(std::span<const CRect> screens) const {
+    const bool visible = std::any_of(screens.begin(), screens.end(), [this](const CRect& s) {
+        return Intersects(normalPosition, s);
     });
     if (visible || screens.empty()) return *this;
-    const SRect& primary = screens.front();
+    const CRect& primary = screens.front();
     const int width = std::clamp(normalPosition.Width(), 0, primary.Width());
     const int height = std::clamp(normalPosition.Height(), 0, primary.Height());
     CWindowPlacement moved = *this;

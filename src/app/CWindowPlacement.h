@@ -1,4 +1,5 @@
 #pragma once
+#include "ctlkit/dc/CDC.h"
 #include <optional>
 #include <span>
 #include <string>
@@ -14,28 +15,11 @@ inline constexpr unsigned WPF_RESTORETOMAXIMIZED = 2;
 // ten numbers "flags,show state,min x,min y,max x,max y,left,top,right,bottom".
 class CWindowPlacement {
 public:
-    struct SPoint {
-        int x = 0;
-        int y = 0;
-        friend bool operator==(const SPoint&, const SPoint&) = default;
-    };
-    // Right and bottom edges lie outside the rectangle.
-    struct SRect {
-        int left = 0;
-        int top = 0;
-        int right = 0;
-        int bottom = 0;
-        int Width() const { return right - left; }
-        int Height() const { return bottom - top; }
-        bool Intersects(const SRect& other) const;
-        friend bool operator==(const SRect&, const SRect&) = default;
-    };
-
     unsigned flags = 0;
     unsigned showCmd = SW_SHOWNORMAL;
-    SPoint minPosition;
-    SPoint maxPosition;
-    SRect normalPosition;
+    CPoint minPosition;
+    CPoint maxPosition;
+    CRect normalPosition;
 
     // The stored text; nothing unless it holds exactly ten numbers of the stored form.
     static std::optional<CWindowPlacement> Parse(std::string_view text);
@@ -50,7 +34,7 @@ public:
 
     // The placement with a normal rectangle that touches none of `screens` moved onto the
     // first (primary) screen, its size kept as far as the screen allows.
-    CWindowPlacement OnScreens(std::span<const SRect> screens) const;
+    CWindowPlacement OnScreens(std::span<const CRect> screens) const;
 
     friend bool operator==(const CWindowPlacement&, const CWindowPlacement&) = default;
 };

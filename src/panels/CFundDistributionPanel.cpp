@@ -1,4 +1,5 @@
 #include "CFundDistributionPanel.h"
+#include "PanelFont.h"
 #include "ctlkit/lang/CLanguage.h"
 #include "indicators/CStockPanes.h"
 #include "quotes/CStock.h"
@@ -25,12 +26,7 @@ int BinOf(float price, float low, float span) {
 
 } // namespace
 
-CFundDistributionPanel::CFundDistributionPanel() {
-    m_font.lfHeight = 15;
-    m_font.lfWidth = 6;
-    m_font.lfWeight = 400;
-    std::strcpy(m_font.lfFaceName, "Arial");
-}
+CFundDistributionPanel::CFundDistributionPanel() : m_font(PanelFont()) {}
 
 void CFundDistributionPanel::Show(CStock* series, int barIndex) {
     m_series = series;

@@ -1,4 +1,5 @@
 #include "CStockInfoPanel.h"
+#include "PanelFont.h"
 #include "ctlkit/lang/CLanguage.h"
 #include "indicators/CStockPanes.h"
 #include "quotes/CStock.h"
@@ -29,12 +30,7 @@ std::string Number(const char* format, float value) {
 
 } // namespace
 
-CStockInfoPanel::CStockInfoPanel() {
-    m_font.lfHeight = 15;
-    m_font.lfWidth = 6;
-    m_font.lfWeight = 400;
-    std::strcpy(m_font.lfFaceName, "Arial");
-}
+CStockInfoPanel::CStockInfoPanel() : m_font(PanelFont()) {}
 
 void CStockInfoPanel::Show(CStock* series, int barIndex) {
     m_series = series;

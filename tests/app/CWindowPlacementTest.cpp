@@ -2,10 +2,8 @@
 #include <gtest/gtest.h>
 #include <vector>
 
-using SRect = CWindowPlacement::SRect;
-
 namespace {
-CWindowPlacement Placement(unsigned flags, unsigned showCmd, SRect normal) {
+CWindowPlacement Placement(unsigned flags, unsigned showCmd, CRect normal) {
     CWindowPlacement placement;
     placement.flags = flags;
     placement.showCmd = showCmd;
@@ -62,7 +60,7 @@ TEST(CWindowPlacementTest, ClosingAndStartingAgain) {
         {"minimised from maximised", SW_SHOWMINIMIZED, true, WPF_RESTORETOMAXIMIZED,
          SW_SHOWMAXIMIZED, true},
     };
-    const SRect normal{100, 50, 900, 650};
+    const CRect normal{100, 50, 900, 650};
     for (const Case& c : cases) {
         const CWindowPlacement current = Placement(WPF_RESTORETOMAXIMIZED, c.showCmd, normal);
         const CWindowPlacement stored = CWindowPlacement::ForClosing(current, c.maximised);
@@ -78,10 +76,10 @@ TEST(CWindowPlacementTest, ClosingAndStartingAgain) {
 TEST(CWindowPlacementTest, NormalRectangleOnNoScreenMovesOntoThePrimary) {
     struct Case {
         const char* name;
-        SRect normal;
-        SRect expected;
+        CRect normal;
+        CRect expected;
     };
-    const std::vector<SRect> screens{{0, 0, 1920, 1080}, {-1280, 0, 0, 1024}};
+    const std::vector<CRect> screens{{0, 0, 1920, 1080}, {-1280, 0, 0, 1024}};
     const Case cases[] = {
         {"on the primary", {100, 100, 900, 700}, {100, 100, 900, 700}},
         {"partly on the primary", {1800, 1000, 2600, 1600}, {1800, 1000, 2600, 1600}},
