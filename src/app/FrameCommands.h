@@ -23,6 +23,7 @@ constexpr unsigned kCmdDataDownloader = 32987;
 constexpr unsigned kCmdHelpContent = 32961;
 constexpr unsigned kCmdVisitHomePage = 32986;
 constexpr unsigned kCmdVisitForum = 33031;
+constexpr unsigned kCmdRealTimeMarket = 32972;
 constexpr unsigned kCmdWindowCascade = 57650;
 constexpr unsigned kCmdWindowTile = 57651;
 constexpr unsigned kCmdWindowArrange = 57649;

@@ -1,5 +1,7 @@
 #include "CInstallPaths.h"
 #include "ctlkit/base/ProgramFolder.h"
+#include <filesystem>
+#include <system_error>
 
 CInstallPaths::CInstallPaths(std::string programFolder) : m_folder(std::move(programFolder)) {
     if (m_folder.empty() || m_folder.back() != '/') m_folder += '/';
@@ -44,4 +46,21 @@ std::string CInstallPaths::MarketList() const {
 }
 std::string CInstallPaths::HelpFile() const {
     return m_folder + "help.chm";
+}
+std::string CInstallPaths::HelpIndex() const {
+    return m_folder + "help/index.html";
+}
+std::string CInstallPaths::DownloaderProgram() const {
+    return m_folder + "quotefetch";
+}
+std::string CInstallPaths::AdFolder() const {
+    return m_folder + "Ad/";
+}
+std::string CInstallPaths::AdImagesFolder() const {
+    return AdFolder() + "images/";
+}
+
+void CInstallPaths::CreateAdFolders() const {
+    std::error_code ignored;
+    std::filesystem::create_directories(AdImagesFolder(), ignored);
 }

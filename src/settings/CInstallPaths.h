@@ -22,8 +22,16 @@ public:
     std::string SystemFolder() const;     // default template, downloaded market lists
     std::string DefaultTemplate() const;  // System/DTemp
     std::string IndexFolder() const;
-    std::string MarketList() const; // Index/market.txt
-    std::string HelpFile() const;   // help.chm, opened with the desktop's viewer
+    std::string MarketList() const;        // Index/market.txt
+    std::string HelpFile() const;          // help.chm, opened with the desktop's viewer
+    std::string HelpIndex() const;         // help/index.html, the help this build ships
+    std::string DownloaderProgram() const; // the quotefetch program
+    std::string AdFolder() const;
+    std::string AdImagesFolder() const;
+
+    // Creates AdFolder() and AdImagesFolder() when missing; a failure is ignored, as nothing
+    // depends on them.
+    void CreateAdFolders() const;
 
 private:
     std::string m_folder;

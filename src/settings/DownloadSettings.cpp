@@ -15,6 +15,9 @@ SDownloadSettings SDownloadSettings::Read(CIniReader& ini) {
     ReadInto(ini, "QuoteServer", s.quoteServer);
     ReadInto(ini, "MarketListServer", s.marketListServer);
     ReadInto(ini, "ConnectCheck", s.connectCheck);
+    ReadInto(ini, "HomePage", s.homePage);
+    ReadInto(ini, "Forum", s.forum);
+    ReadInto(ini, "RealTime", s.realTime);
     ProxySettings proxy = ProxySettings::Read(ini);
     s.useProxy = proxy.useProxy;
     s.proxyServer = proxy.proxyAdd;

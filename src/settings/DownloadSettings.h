@@ -7,13 +7,18 @@
 //                       (default http://ichart.finance.yahoo.com)
 //   "MarketListServer"  the folder of the market lists, ending in "/download/mklist/"
 //                       (default http://www.zentristock.com/download/mklist/)
-//   "ConnectCheck"      the page the connection check tries (default http://www.google.com/)
+//   "ConnectCheck"      the page the connection check tries (default empty: no check)
+//   "HomePage", "Forum" the maker's home page and forum (default empty: the commands hide)
+//   "RealTime"          the real-time chart page; "%s" stands for the symbol (default empty)
 // and the proxy of section [PROXY] ("UseProxy", "ProxyAdd", "ProxyPort"). Read when a job is
 // created; an absent key takes its default.
 struct SDownloadSettings {
     std::string quoteServer = "http://ichart.finance.yahoo.com";
     std::string marketListServer = "http://www.zentristock.com/download/mklist/";
-    std::string connectCheck = "http://www.google.com/";
+    std::string connectCheck;
+    std::string homePage;
+    std::string forum;
+    std::string realTime;
     bool useProxy = false;
     std::string proxyServer;
     std::string proxyPort; // text; an absent key reads as "" and so as port 0

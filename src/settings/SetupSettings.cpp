@@ -29,6 +29,7 @@ EnvironmentSettings EnvironmentSettings::Read(CIniReader& ini) {
     EnvironmentSettings s;
     s.curveFloating = Flag(ini, "CurveFloating", kEnvironment);
     s.yAxisOffset = Flag(ini, "YAxisOffset", kEnvironment);
+    s.connectCheckOn = ini.getKeyValueNum("ConnectCheckOn", kEnvironment) == 1;
     return s;
 }
 

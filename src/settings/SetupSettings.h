@@ -10,10 +10,12 @@
 // [ENVIORMENT] "Lng": the language file's name in the language folder; empty = none.
 std::string ReadLanguageName(CIniReader& ini);
 
-// [ENVIORMENT] chart document options.
+// [ENVIORMENT] chart document options, and "ConnectCheckOn" (on only when it is 1), which
+// the user sets by hand: Write leaves it alone.
 struct EnvironmentSettings {
     bool curveFloating = false;
     bool yAxisOffset = false;
+    bool connectCheckOn = false;
 
     static EnvironmentSettings Read(CIniReader& ini);
     bool Write(CIniReader& ini) const;

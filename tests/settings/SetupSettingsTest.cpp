@@ -1,6 +1,7 @@
 #include "settings/SetupSettings.h"
 #include "ctlkit/base/ProgramFolder.h"
 #include "settings/CInstallPaths.h"
+#include "settings/DownloadSettings.h"
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -40,6 +41,28 @@ TEST_F(SetupSettingsTest, PathsAreFormedFromTheProgramFolder) {
     EXPECT_EQ(paths.DefaultTemplate(), root + "System/DTemp");
     EXPECT_EQ(paths.MarketList(), root + "Index/market.txt");
     EXPECT_EQ(paths.HelpFile(), root + "help.chm");
+    EXPECT_EQ(paths.HelpIndex(), root + "help/index.html");
+    EXPECT_EQ(paths.DownloaderProgram(), root + "quotefetch");
+    EXPECT_EQ(paths.AdFolder(), root + "Ad/");
+    EXPECT_EQ(paths.AdImagesFolder(), root + "Ad/images/");
+}
+
+TEST_F(SetupSettingsTest, AdFoldersAreCreatedWhenMissing) {
+    const CInstallPaths paths(home);
+    paths.CreateAdFolders();
+    EXPECT_TRUE(fs::is_directory(home + "/Ad"));
+    EXPECT_TRUE(fs::is_directory(home + "/Ad/images"));
+    std::ofstream(home + "/Ad/images/kept.png") << "x";
+    paths.CreateAdFolders();
+    EXPECT_TRUE(fs::exists(home + "/Ad/images/kept.png"))
+        << "existing folders are left as they are";
+}
+
+TEST_F(SetupSettingsTest, AdFolderCreationFailureIsIgnored) {
+    std::ofstream(home + "/file") << "not a folder";
+    const CInstallPaths paths(home + "/file");
+    EXPECT_NO_THROW(paths.CreateAdFolders());
+    EXPECT_FALSE(fs::exists(home + "/file/Ad"));
 }
 
 TEST_F(SetupSettingsTest, HomeWithTrailingSlashIsNotDoubled) {
@@ -56,6 +79,7 @@ TEST_F(SetupSettingsTest, FreshFileGivesEveryDefault) {
     EnvironmentSettings env = EnvironmentSettings::Read(ini);
     EXPECT_FALSE(env.curveFloating);
     EXPECT_FALSE(env.yAxisOffset);
+    EXPECT_FALSE(env.connectCheckOn);
     ToolbarSettings bars = ToolbarSettings::Read(ini);
     EXPECT_FALSE(bars.chartCtrl || bars.trendLine || bars.symbol || bars.fiboGan || bars.channel);
     LastChartSettings last = LastChartSettings::Read(ini);
@@ -137,4 +161,54 @@ TEST_F(SetupSettingsTest, WrittenRecordsReadBack) {
     EXPECT_EQ(readProxy.proxyPort, "3128");
     EXPECT_EQ(NameBarSettings::Read(again).marIndex, 3);
     EXPECT_EQ(LastChartSettings::Read(again).tickerName, "ABC");
+}
+
+TEST_F(SetupSettingsTest, ConnectCheckIsOnOnlyWhenStoredAsOne) {
+    struct Case {
+        const char* stored;
+        bool on;
+    };
+    const Case cases[] = {{"1", true}, {"0", false}, {"", false}, {"2", false}, {"yes", false}};
+    for (const Case& c : cases) {
+        WriteIni(std::string("[ENVIORMENT]\nConnectCheckOn=") + c.stored + "\n");
+        CIniReader ini(SetupPath());
+        EXPECT_EQ(EnvironmentSettings::Read(ini).connectCheckOn, c.on) << "stored " << c.stored;
+    }
+}
+
+TEST_F(SetupSettingsTest, DocumentOptionsWriteLeavesConnectCheckAlone) {
+    WriteIni("[ENVIORMENT]\nConnectCheckOn=1\n");
+    CIniReader ini(SetupPath());
+    EnvironmentSettings options;
+    options.curveFloating = true;
+    ASSERT_TRUE(options.Write(ini));
+    CIniReader again(SetupPath());
+    EnvironmentSettings read = EnvironmentSettings::Read(again);
+    EXPECT_TRUE(read.curveFloating);
+    EXPECT_TRUE(read.connectCheckOn);
+}
+
+TEST_F(SetupSettingsTest, WebAddressesDefaultToEmptyAndComeFromDownloadSection) {
+    struct Case {
+        const char* key;
+        std::string SDownloadSettings::*field;
+        const char* stored;
+    };
+    const Case cases[] = {
+        {"HomePage", &SDownloadSettings::homePage, "https://home.example/"},
+        {"Forum", &SDownloadSettings::forum, "https://home.example/forum"},
+        {"RealTime", &SDownloadSettings::realTime, "https://quotes.example/chart?s=%s"},
+        {"ConnectCheck", &SDownloadSettings::connectCheck, "http://check.example/"},
+    };
+    CIniReader fresh(SetupPath());
+    const SDownloadSettings defaults = SDownloadSettings::Read(fresh);
+    for (const Case& c : cases) EXPECT_EQ(defaults.*c.field, "") << c.key;
+
+    for (const Case& c : cases) {
+        WriteIni(std::string("[DOWNLOAD]\n") + c.key + "=" + c.stored + "\n");
+        CIniReader ini(SetupPath());
+        const SDownloadSettings read = SDownloadSettings::Read(ini);
+        for (const Case& other : cases)
+            EXPECT_EQ(read.*other.field, &other == &c ? c.stored : "") << c.key << " " << other.key;
+    }
 }
