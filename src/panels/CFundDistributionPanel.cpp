@@ -1,12 +1,11 @@
 #include "CFundDistributionPanel.h"
-#include "PanelFont.h"
 #include "ctlkit/lang/CLanguage.h"
 #include "indicators/CStockPanes.h"
 #include "quotes/CStock.h"
+#include "quotes/CViewPar.h"
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 namespace {
@@ -26,7 +25,7 @@ int BinOf(float price, float low, float span) {
 
 } // namespace
 
-CFundDistributionPanel::CFundDistributionPanel() : m_font(PanelFont()) {}
+CFundDistributionPanel::CFundDistributionPanel() : m_font(CViewPar::DefaultFont()) {}
 
 void CFundDistributionPanel::Show(CStock* series, int barIndex) {
     m_series = series;

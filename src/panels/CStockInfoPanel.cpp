@@ -1,13 +1,12 @@
 #include "CStockInfoPanel.h"
-#include "PanelFont.h"
 #include "ctlkit/lang/CLanguage.h"
 #include "indicators/CStockPanes.h"
 #include "quotes/CStock.h"
+#include "quotes/CViewPar.h"
 #include "view/PaneTexts.h"
 #include <algorithm>
 #include <array>
 #include <cstdio>
-#include <cstring>
 #include <ctime>
 
 namespace {
@@ -30,7 +29,7 @@ std::string Number(const char* format, float value) {
 
 } // namespace
 
-CStockInfoPanel::CStockInfoPanel() : m_font(PanelFont()) {}
+CStockInfoPanel::CStockInfoPanel() : m_font(CViewPar::DefaultFont()) {}
 
 void CStockInfoPanel::Show(CStock* series, int barIndex) {
     m_series = series;
