@@ -30,6 +30,7 @@ void BM_StartToFirstPaintedChart(benchmark::State& state) {
     fs::copy(ZS_SAMPLE_DIR, home, fs::copy_options::recursive);
     ::setenv("ZENTRISTOCK_HOME", home.c_str(), 1);
     ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+    ::setenv("XDG_CONFIG_HOME", (home / "config").c_str(), 1);
     const std::string shot = (home / "shot.png").string();
     for (auto _ : state)
         if (RunProgram({ZS_PROGRAM, (home / "chart/ACME.cht").string(), "--grab", shot}) != 0)

@@ -41,6 +41,8 @@ bool CommandLine::TakeTestSwitch(const std::vector<std::string>& args, size_t& i
         if (TakeValue(args, i, value, errors)) commands.push_back(value);
     } else if (EqualsNoCase(arg, "--grab")) {
         if (TakeValue(args, i, value, errors)) grabFile = value;
+    } else if (EqualsNoCase(arg, "--no-splash")) {
+        noSplash = true;
     } else if (EqualsNoCase(arg, "--grab-after")) {
         int ms = 0;
         if (!TakeValue(args, i, value, errors)) return true;
@@ -73,6 +75,8 @@ CommandLine CommandLine::Parse(const std::vector<std::string>& args) {
                 registration = true;
             } else if (EqualsNoCase(word, "Embedding") || EqualsNoCase(word, "Automation")) {
                 result.embedded = true;
+            } else {
+                result.errors.push_back("unknown switch " + arg + " ignored");
             }
             continue;
         }

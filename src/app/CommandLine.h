@@ -14,6 +14,8 @@ struct CommandLine {
     std::string file;
     // Started for embedding or automation: no splash screen.
     bool embedded = false;
+    // "--no-splash": no splash screen either.
+    bool noSplash = false;
 
     // For tests, screenshots and scripts. "--command ID" (repeatable): the menu commands to
     // run after start-up, as if chosen, in order. "--grab FILE": once the main window has
@@ -22,7 +24,7 @@ struct CommandLine {
     std::vector<std::string> commands;
     std::string grabFile;
     int grabAfterMs = -1;
-    // What could not be read ("--grab" without a file, ...), one line each.
+    // What could not be read ("--grab" without a file, an unknown switch, ...), one line each.
     std::vector<std::string> errors;
 
     // Switches start with "-" or "/" and are matched in any letter case; the first other
@@ -30,6 +32,7 @@ struct CommandLine {
     // test switches start with "--" and take the next argument as their value.
     static CommandLine Parse(const std::vector<std::string>& args);
 
+    bool ShowsSplash() const { return !embedded && !noSplash && !ExitsAtOnce(); }
     bool ExitsAtOnce() const {
         return action == Action::RegServer || action == Action::UnregServer;
     }

@@ -3,6 +3,7 @@
 // Menu resources: each is also its section in a language file.
 constexpr unsigned kChartWindowMenuId = 169;
 constexpr unsigned kFrameMenuId = 128;
+constexpr unsigned kToolbarMenuId = 5001;
 
 // The commands the main frame handles itself, with or without a chart open.
 constexpr unsigned kCmdFileNew = 57600;
@@ -27,3 +28,8 @@ constexpr unsigned kCmdRealTimeMarket = 32972;
 constexpr unsigned kCmdWindowCascade = 57650;
 constexpr unsigned kCmdWindowTile = 57651;
 constexpr unsigned kCmdWindowArrange = 57649;
+// The recent files of the File menu, newest first.
+constexpr unsigned kCmdRecentFile1 = 57616;
+constexpr unsigned kCmdRecentFile4 = 57619;
+// The open chart windows listed on the Window menu.
+constexpr unsigned kCmdFirstChartWindow = 0xFF00;

@@ -198,6 +198,10 @@ CMenuTable FrameMenu() {
             SMenuItem::Popup("&Help", {HomePageItem(), Sep(), AboutItem()})};
 }
 
+CMenuTable ToolbarContextMenu() {
+    return {SMenuItem::Popup("Bars", Joined({BarAndPanelItems(), ToolBoxItems()}))};
+}
+
 std::vector<unsigned> MenuCommandIds(const CMenuTable& table) {
     std::vector<unsigned> ids;
     AppendCommandIds(table, ids);

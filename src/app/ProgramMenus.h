@@ -8,5 +8,9 @@ CMenuTable ChartWindowMenu();
 // The menu bar of the main window with no chart open (resource kFrameMenuId).
 CMenuTable FrameMenu();
 
+// The context menu of the toolbars and docking panels (resource kToolbarMenuId, first pop-up):
+// the toolbar, status bar and panel toggles.
+CMenuTable ToolbarContextMenu();
+
 // The identifiers of every command in `table`, depth first, in menu order.
 std::vector<unsigned> MenuCommandIds(const CMenuTable& table);

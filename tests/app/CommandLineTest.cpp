@@ -35,9 +35,12 @@ TEST(CommandLine, RegistrationSwitchesExitAtOnce) {
     EXPECT_FALSE(CommandLine::Parse({"x.cht"}).ExitsAtOnce());
 }
 
-TEST(CommandLine, EmbeddingDisablesSplash) {
-    EXPECT_TRUE(CommandLine::Parse({"/Automation"}).embedded);
-    EXPECT_FALSE(CommandLine::Parse({"x.cht"}).embedded);
+TEST(CommandLine, SplashIsOffForEmbeddingRegistrationAndNoSplash) {
+    EXPECT_FALSE(CommandLine::Parse({"/Automation"}).ShowsSplash());
+    EXPECT_FALSE(CommandLine::Parse({"-embedding"}).ShowsSplash());
+    EXPECT_FALSE(CommandLine::Parse({"--NO-SPLASH", "x.cht"}).ShowsSplash());
+    EXPECT_FALSE(CommandLine::Parse({"/RegServer"}).ShowsSplash());
+    EXPECT_TRUE(CommandLine::Parse({"x.cht"}).ShowsSplash());
 }
 
 struct TestSwitchCase {
@@ -74,6 +77,13 @@ INSTANTIATE_TEST_SUITE_P(
         // The value of a switch is never the file to open, even when it looks like one.
         TestSwitchCase{{"--grab", "/tmp/x.png", "b.cht"}, {}, "/tmp/x.png", -1, {}, "b.cht"},
         TestSwitchCase{{"--grab"}, {}, "", -1, {"--grab wants a value"}, ""},
+        // An unknown switch is told and otherwise ignored; "/word" is a path unless known.
+        TestSwitchCase{{"--fast", "-q", "/tmp/a.cht"},
+                       {},
+                       "",
+                       -1,
+                       {"unknown switch --fast ignored", "unknown switch -q ignored"},
+                       "/tmp/a.cht"},
         TestSwitchCase{{"--grab-after", "soon"},
                        {},
                        "",

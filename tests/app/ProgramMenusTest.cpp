@@ -237,7 +237,9 @@ struct NamedMenu {
     CMenuTable (*make)();
 };
 
-const NamedMenu kMenus[] = {{"chart window", ChartWindowMenu}, {"frame", FrameMenu}};
+const NamedMenu kMenus[] = {{"chart window", ChartWindowMenu},
+                             {"frame", FrameMenu},
+                             {"toolbar context", ToolbarContextMenu}};
 
 TEST(ProgramMenus, NoCommandIdentifierAppearsTwice) {
     for (const NamedMenu& menu : kMenus) {

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The real program on a real X server (Xvfb) with a window manager (openbox), driven with
-# xdotool as a user would: the main window shows on the screen with the keyboard focus, its menu opens with Alt+F and "Exit"
-# (mnemonic x) ends the program cleanly, which stores the chart's settings; --grab writes a
-# screenshot of the size of the window at scale 1 and 2, and of the dialog a command opened.
+# xdotool as a user would: the main window shows on the screen with the keyboard focus, Ctrl+N
+# opens a second chart, the window manager's close request (Alt+F4) ends the program, which
+# stores the settings and the window's placement; on the next start its menu opens with Alt+F
+# and "Exit" (mnemonic x) ends it cleanly; --grab writes a screenshot of the size of the window
+# at scale 1 and 2 (every toolbar and panel shown), and of the dialog a command opened.
 # Usage: smoke-xvfb.sh PROGRAM SAMPLE_DIR [OUT_DIR]
 set -u
 program=$1 sample=$2 out=${3:-}
@@ -31,30 +33,66 @@ for _ in $(seq 100); do xprop -root _OB_THEME 2>/dev/null | grep -q '"' && break
 sleep 1
 
 cp -r "$sample" "$work/home"
-export ZENTRISTOCK_HOME="$work/home"
+export ZENTRISTOCK_HOME="$work/home" XDG_CONFIG_HOME="$work/config"
+store="$work/config/ZentriStock/ZentriStock.ini"
 sed -i 's/^TickerName=.*/TickerName=Before/' "$work/home/setup.ini"
+
+# The main window, found by its title; a search is cut short by an X error when a window it
+# looks at goes away meanwhile (start-up makes and drops windows): it is asked again.
+find_main_window() {
+    window=
+    for _ in $(seq 600); do
+        window=$(xdotool search --onlyvisible --name "$1" 2>/dev/null | head -n1)
+        [ -n "$window" ] && return
+        sleep 0.1
+    done
+    windows=$(xdotool search --name . 2>/dev/null | while read -r w; do echo "$(xdotool getwindowname "$w") $(xwininfo -id "$w" | grep -E "Map State|geometry")"; done)
+    fail "no window titled $1; windows: [$windows]; program: $(cat "$work/app.log"); wm: $(cat "$work/wm.log"; kill -0 "$wm" && echo running)"
+}
+# Keys go to the window once it has the focus (the splash screen never takes it).
+wait_for_focus() {
+    for _ in $(seq 100); do [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ] && return; sleep 0.1; done
+    fail "the main window has no keyboard focus"
+}
+# What the program said on stderr beyond Qt's own start-up notes.
+unexpected_output() { grep -v -e '^qt\.' -e '^$' "$1"; }
 
 "$program" "$work/home/chart/ACME.cht" >"$work/app.log" 2>&1 &
 app=$!
-# A search is cut short by an X error when a window it looks at goes away meanwhile (start-up
-# makes and drops windows): it is asked again until the window is found.
-window=
-for _ in $(seq 600); do
-    window=$(xdotool search --onlyvisible --name '^ZentriStock$' 2>/dev/null | head -n1)
-    [ -n "$window" ] && break
-    sleep 0.1
+find_main_window '^ZentriStock - ACME$'
+wait_for_focus
+for _ in 1 2 3; do
+    xdotool key --window "$window" ctrl+n 2>/dev/null
+    for _ in $(seq 30); do [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "ZentriStock - NoName" ] && break; sleep 0.1; done
+    [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "ZentriStock - NoName" ] && break
 done
-if [ -z "$window" ]; then
-    windows=$(xdotool search --name . 2>/dev/null | while read -r w; do echo "$(xdotool getwindowname "$w") $(xwininfo -id "$w" | grep -E "Map State|geometry")"; done)
-    fail "no window titled ZentriStock; windows: [$windows]; program: $(cat "$work/app.log"); wm: $(cat "$work/wm.log"; kill -0 "$wm" && echo running)"
-fi
+[ "$(xdotool getwindowname "$window" 2>/dev/null)" = "ZentriStock - NoName" ] ||
+    fail "Ctrl+N opened no new chart: the title is $(xdotool getwindowname "$window")"
+for _ in 1 2 3; do
+    xdotool key --window "$window" alt+F4 2>/dev/null
+    for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+    kill -0 "$app" 2>/dev/null || break
+done
+kill -0 "$app" 2>/dev/null && fail "the window manager's close request did not end the program"
+wait "$app"
+status=$?
+app=
+[ "$status" -eq 0 ] || fail "the program ended with status $status after Alt+F4: $(cat "$work/app.log")"
+grep -q '^WindowPos="\?[0-9]*,[0-9]*\(,-\?[0-9]*\)\{8\}"\?$' "$store" ||
+    fail "no ten-number WindowPos in the per-user store: $(cat "$store" 2>/dev/null)"
+grep -q '^BarState=' "$store" || fail "no BarState in the per-user store"
+grep -q '^FiboGan=0$' "$work/home/setup.ini" || fail "the tool box flags were not written"
+[ -z "$(unexpected_output "$work/app.log")" ] || fail "the program said: $(cat "$work/app.log")"
+
+"$program" "$work/home/chart/ACME.cht" >"$work/app.log" 2>&1 &
+app=$!
+find_main_window '^ZentriStock - ACME$'
 
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$WIDTH" -ge 1024 ] && [ "$HEIGHT" -ge 720 ] || fail "window of ${WIDTH}x$HEIGHT"
 [ "$X" -ge 0 ] && [ "$Y" -ge 0 ] && [ $((X + WIDTH)) -le 1280 ] && [ $((Y + HEIGHT)) -le 1024 ] ||
     fail "window at $X,$Y of ${WIDTH}x$HEIGHT is not on the 1280x1024 screen"
-for _ in $(seq 100); do [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ] && break; sleep 0.1; done
-[ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ] || fail "the main window has no keyboard focus"
+wait_for_focus
 
 # A loaded machine may open the menu later than the next key arrives: then the menu is closed
 # and asked for again.
@@ -73,6 +111,9 @@ app=
 [ "$status" -eq 0 ] || fail "the program ended with status $status: $(cat "$work/app.log")"
 grep -q '^TickerName=ACME$' "$work/home/setup.ini" || fail "the closed chart's symbol was not stored"
 
+# Every toolbar shown for the screenshots.
+sed -i 's/^\[ENVIORMENT\]$/[ENVIORMENT]\nChartCtrl=1\nTrendLine=1\nChannel=1\nFiboGan=1\nSymbol=1/' "$work/home/setup.ini"
+sed -i '/^\(ChartCtrl\|TrendLine\|Channel\|FiboGan\|Symbol\)=0$/d' "$work/home/setup.ini"
 png_size() { python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(24); print("%dx%d" % struct.unpack(">II", d[16:24]))' "$1"; }
 for scale in 1 2; do
     shot="$work/shot-$scale.png"

@@ -1,62 +1,49 @@
 #include "CZentriStockApp.h"
+#include "CMainFrame.h"
+#include "CSplashWindow.h"
+#include "CUserStore.h"
 #include "ScriptedRun.h"
-#include "app/FrameCommands.h"
 #include "app/StartUp.h"
 #include "chart/CZentriStockDoc.h"
-#include "chart/downloads/CDocumentDownloads.h"
 #include "ctlkit/base/qt/QtPrompter.h"
 #include "ctlkit/jobs/CUiThreadLoop.h"
 #include "ctlkit/jobs/qt/QtLoopBridge.h"
+#include "ctlkit/lang/qt/MenuAction.h"
 #include "ctlkit/lang/qt/MenuBuilder.h"
-#include "ctlkit/lang/qt/QtTranslation.h"
-#include "formset/qt/CStockSetFormset.h"
 #include "settings/CModelContext.h"
-#include "view/CPaneStack.h"
-#include "view/CPriceLineSettings.h"
-#include "view/qt/PaneStackWidget.h"
 #include <QAction>
 #include <QApplication>
-#include <QMainWindow>
-#include <QMenuBar>
+#include <QToolBar>
 #include <cstdio>
+#include <exception>
 #include <memory>
 #include <optional>
 
 namespace {
 
-constexpr unsigned kPriceCurveSetting = 32905;
-
-// The menus of the window with a chart open, as far as the program has them.
-CMenuTable ChartMenu() {
-    return {SMenuItem::Popup("&File", {SMenuItem::Command(kCmdAppExit, "E&xit")}),
-            SMenuItem::Popup("&Setting",
-                             {SMenuItem::Command(kPriceCurveSetting, "&Price Curve Setting...")})};
-}
-
-// The menu command with identifier `id`, triggered as if chosen; false when no enabled menu
-// item has it.
-bool TriggerCommand(QWidget& window, unsigned id) {
-    QAction* action = FindCommandAction(window, id);
-    if (!action || !action->isEnabled()) return false;
-    action->trigger();
-    return true;
+// True when a menu or toolbar of the frame offers command `id`, enabled.
+bool OffersCommand(CMainFrame& frame, unsigned id) {
+    if (QAction* action = FindCommandAction(frame, id)) return action->isEnabled();
+    for (QToolBar* bar : frame.findChildren<QToolBar*>())
+        for (QAction* action : bar->actions())
+            if (CommandIdOf(*action) == id) return action->isEnabled();
+    return false;
 }
 
 bool IsTemplateFile(const std::string& path) {
     return QString::fromStdString(path).endsWith(".tmp", Qt::CaseInsensitive);
 }
 
-// The chart the command line names: a new one, a template's (".tmp") or a chart file.
-std::unique_ptr<CZentriStockDoc> OpenDocument(CModelContext& context,
-                                              const CommandLine& commandLine) {
-    if (commandLine.action != CommandLine::Action::OpenFile)
-        return CZentriStockDoc::NewChart(context);
-    if (IsTemplateFile(commandLine.file))
-        return CZentriStockDoc::NewChartFromTemplateFile(context, commandLine.file);
-    auto document = std::make_unique<CZentriStockDoc>(context);
-    document->LoadSettings();
-    if (!document->OpenChart(commandLine.file)) return nullptr;
-    return document;
+// The shell command of the command line. A file that cannot be opened was reported by the
+// document; the frame stays up and empty, so a damaged chart never makes the program vanish.
+void OpenStartDocument(CMainFrame& frame, CModelContext& context, const CommandLine& commandLine) {
+    if (commandLine.action != CommandLine::Action::OpenFile) {
+        frame.OpenDocument(CZentriStockDoc::NewChart(context));
+    } else if (IsTemplateFile(commandLine.file)) {
+        frame.OpenDocument(CZentriStockDoc::NewChartFromTemplateFile(context, commandLine.file));
+    } else {
+        frame.OnChartFileNamed(commandLine.file);
+    }
 }
 
 } // namespace
@@ -64,46 +51,50 @@ std::unique_ptr<CZentriStockDoc> OpenDocument(CModelContext& context,
 int CZentriStockApp::Run(const CommandLine& commandLine) {
     for (const std::string& error : commandLine.errors)
         std::fprintf(stderr, "zentristock: %s.\n", error.c_str());
+    // Registration is a matter of another platform: accepted, and nothing is shown.
     if (commandLine.ExitsAtOnce()) return 0;
 
-    QMainWindow mainWindow;
-    std::optional<ScriptedRun> scripted;
-    if (!commandLine.commands.empty() || !commandLine.grabFile.empty())
-        scripted.emplace([&](unsigned id) { return TriggerCommand(mainWindow, id); },
-                         commandLine.commands, QString::fromStdString(commandLine.grabFile),
-                         commandLine.grabAfterMs);
     QtPrompter prompter;
     CScopedPrompter activePrompter(prompter);
     CModelContext context(CInstallPaths::OfProgram(), prompter);
     ActivateConfiguredLanguage(context);
 
+    std::unique_ptr<CSplashWindow> splash;
+    if (commandLine.ShowsSplash() && commandLine.grabFile.empty()) {
+        splash = std::make_unique<CSplashWindow>();
+        splash->show();
+    }
+    // Embedded controls and three-dimensional dialog controls need no set-up with Qt.
+
+    CUserStore store;
     CUiThreadLoop loop;
     QtLoopBridge bridge(loop);
-    std::unique_ptr<CZentriStockDoc> document = OpenDocument(context, commandLine);
-    if (!document) return 1;
-    int status = 0;
-    {
-        auto downloads = std::make_unique<CDocumentDownloads>(*document, loop);
-        CPaneStack panes(*document, context.Settings());
-        mainWindow.setWindowTitle("ZentriStock");
-        auto* chart = new PaneStackWidget(panes);
-        mainWindow.setCentralWidget(chart);
-        mainWindow.resize(1024, 720);
-        BuildMenuBar(*mainWindow.menuBar(), ChartMenu(), [&](unsigned id) {
-            if (id == kCmdAppExit) mainWindow.close();
-            if (id == kPriceCurveSetting)
-                EditPriceLineSettings(document->Stock(), CStockSetFormset::Editor(chart),
-                                      [chart] { chart->update(); });
-        });
-        TranslateMenus(*mainWindow.menuBar(), kChartWindowMenuId);
-        if (scripted) scripted->Watch(mainWindow);
-        mainWindow.show();
-        status = QApplication::exec();
-        // The chart window closes: its jobs are let go before the document they report to,
-        // and the panes before the document they show.
-        downloads.reset();
-        delete mainWindow.takeCentralWidget();
+    std::unique_ptr<CMainFrame> frame;
+    try {
+        frame = std::make_unique<CMainFrame>(context, loop, store);
+        frame->Create();
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "zentristock: the main window cannot be created: %s.\n", error.what());
+        return 1;
     }
-    document->Close();
+
+    std::optional<ScriptedRun> scripted;
+    if (!commandLine.commands.empty() || !commandLine.grabFile.empty()) {
+        scripted.emplace(
+            [&](unsigned id) {
+                if (!OffersCommand(*frame, id)) return false;
+                frame->OnCommand(id);
+                return true;
+            },
+            commandLine.commands, QString::fromStdString(commandLine.grabFile),
+            commandLine.grabAfterMs);
+        scripted->Watch(*frame);
+    }
+    OpenStartDocument(*frame, context, commandLine);
+    frame->ShowRestored();
+    if (splash) splash->CloseSoon();
+    const int status = QApplication::exec();
+    splash.reset();
+    frame.reset();
     return status;
 }

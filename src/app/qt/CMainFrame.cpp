@@ -1,0 +1,657 @@
+#include "CMainFrame.h"
+#include "CChildFrame.h"
+#include "CConnectionIndicator.h"
+#include "CExtStatusBar.h"
+#include "CUserStore.h"
+#include "CommandIcons.h"
+#include "ProgramToolBars.h"
+#include "X11LockKeys.h"
+#include "app/CWindowPlacement.h"
+#include "app/DownloaderLauncher.h"
+#include "app/FrameCommands.h"
+#include "app/FrameLinks.h"
+#include "app/ProgramMenus.h"
+#include "app/ToolbarTables.h"
+#include "chart/CZentriStockDoc.h"
+#include "ctlkit/lang/CLanguage.h"
+#include "ctlkit/lang/qt/MenuAction.h"
+#include "ctlkit/lang/qt/MenuBuilder.h"
+#include "ctlkit/lang/qt/QtTranslation.h"
+#include "panels/qt/CStockNameBar.h"
+#include "panels/qt/FundPanelWidget.h"
+#include "panels/qt/StockInfoPanelWidget.h"
+#include "settings/CModelContext.h"
+#include "settings/DownloadSettings.h"
+#include "settings/SetupSettings.h"
+#include <QCloseEvent>
+#include <QDesktopServices>
+#include <QDockWidget>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QProcess>
+#include <QScreen>
+#include <QTabBar>
+#include <QTimer>
+#include <QToolBar>
+#include <QUrl>
+#include <QVBoxLayout>
+#include <vector>
+
+namespace {
+constexpr unsigned kCmdFileClose = 57602;
+constexpr const char* kNoChildWindow = "Please open a child window first.";
+constexpr unsigned kNamePanelCaption = 17;
+constexpr unsigned kInfoPanelCaption = 18;
+constexpr unsigned kFundPanelCaption = 19;
+
+QString StringText(unsigned id) {
+    return QString::fromStdString(CLanguage::TranslateString(id).value_or(""));
+}
+
+CRect ToCRect(const QRect& r) {
+    return {r.left(), r.top(), r.left() + r.width(), r.top() + r.height()};
+}
+
+QRect ToQRect(const CRect& r) {
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+// The screens a window may lie on, the primary one first.
+std::vector<CRect> ScreenRects() {
+    std::vector<CRect> screens;
+    if (QScreen* primary = QGuiApplication::primaryScreen())
+        screens.push_back(ToCRect(primary->availableGeometry()));
+    for (QScreen* screen : QGuiApplication::screens())
+        if (screen != QGuiApplication::primaryScreen())
+            screens.push_back(ToCRect(screen->availableGeometry()));
+    return screens;
+}
+
+bool IsToolBoxKey(const std::string& key, ToolbarSettings& flags, bool*& flag) {
+    const std::pair<const char*, bool*> keys[] = {{"ChartCtrl", &flags.chartCtrl},
+                                                  {"TrendLine", &flags.trendLine},
+                                                  {"Symbol", &flags.symbol},
+                                                  {"FiboGan", &flags.fiboGan},
+                                                  {"Channel", &flags.channel}};
+    for (const auto& [name, field] : keys)
+        if (key == name) {
+            flag = field;
+            return true;
+        }
+    return false;
+}
+
+// The recent files go above the last separator of the File menu, which comes before Exit.
+void InsertRecentFiles(CMenuTable& menu, const CRecentFileList& recent) {
+    if (menu.empty() || recent.Entries().empty()) return;
+    std::vector<SMenuItem>& file = menu.front().items;
+    auto exit = file.end();
+    for (auto it = file.begin(); it != file.end(); ++it)
+        if (it->kind == SMenuItem::Kind::Separator) exit = it;
+    std::vector<SMenuItem> items;
+    for (int i = 0; i < static_cast<int>(recent.Entries().size()); ++i)
+        items.push_back(SMenuItem::Command(kCmdRecentFile1 + i, recent.MenuText(i)));
+    items.push_back(SMenuItem::Separator());
+    if (exit == file.end()) return;
+    file.insert(exit + 1, items.begin(), items.end());
+}
+
+void ForEachAction(QWidget& menus, const std::function<void(QAction&)>& visit) {
+    for (QAction* action : menus.actions()) {
+        if (QMenu* sub = action->menu()) ForEachAction(*sub, visit);
+        visit(*action);
+    }
+}
+
+bool IsToggle(unsigned id) {
+    switch (id) {
+    case kCmdViewToolbar:
+    case kCmdViewStatusBar:
+    case kCmdViewNamePanel:
+    case kCmdViewInfoPanel:
+    case kCmdViewFundPanel:
+    case kCmdViewChartControl:
+    case kCmdViewTrendLine:
+    case kCmdViewChannel:
+    case kCmdViewFiboGan:
+    case kCmdViewSymbol:
+        return true;
+    default:
+        return false;
+    }
+}
+} // namespace
+
+CMainFrame::CMainFrame(CModelContext& context, CUiThreadLoop& loop, CUserStore& store)
+    : m_context(context), m_loop(loop), m_store(store), m_recent(store.LoadRecentFiles()) {
+    context.Paths().CreateAdFolders();
+    setObjectName("MainFrame");
+    setWindowTitle("ZentriStock");
+    setDockOptions(AnimatedDocks | AllowNestedDocks | AllowTabbedDocks);
+    resize(1024, 720);
+    childFactory = [this](std::unique_ptr<CZentriStockDoc> document) {
+        return new CChildFrame(std::move(document), m_loop);
+    };
+    CreateCentralArea();
+}
+
+CMainFrame::~CMainFrame() {
+    // Chart windows close before the panels that may show their series.
+    for (QMdiSubWindow* window : m_mdi->subWindowList()) delete window;
+}
+
+void CMainFrame::CreateCentralArea() {
+    auto* central = new QWidget(this);
+    auto* layout = new QVBoxLayout(central);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_tabs = new QTabBar(central);
+    m_tabs->setObjectName("ChartTabs");
+    m_tabs->setTabsClosable(true);
+    m_tabs->setDocumentMode(true);
+    m_tabs->setExpanding(false);
+    m_tabs->setFocusPolicy(Qt::NoFocus);
+    m_tabs->installEventFilter(this);
+    m_mdi = new QMdiArea(central);
+    m_mdi->setObjectName("ChartArea");
+    m_mdi->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    m_mdi->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    layout->addWidget(m_tabs);
+    layout->addWidget(m_mdi, 1);
+    setCentralWidget(central);
+    m_tabs->hide();
+
+    connect(m_mdi, &QMdiArea::subWindowActivated, this,
+            [this](QMdiSubWindow* window) { OnSubWindowActivated(window); });
+    connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) {
+        const QList<QMdiSubWindow*> windows = m_mdi->subWindowList();
+        if (index >= 0 && index < windows.size()) m_mdi->setActiveSubWindow(windows[index]);
+    });
+    connect(m_tabs, &QTabBar::tabCloseRequested, this, [this](int index) {
+        const QList<QMdiSubWindow*> windows = m_mdi->subWindowList();
+        if (index >= 0 && index < windows.size()) windows[index]->close();
+    });
+}
+
+void CMainFrame::Create() {
+    ApplyStoredPlacement();
+    CreateToolBars();
+    CreateStatusBar();
+    CreateDocks();
+    const QByteArray barState = m_store.BarState();
+    if (!barState.isEmpty()) restoreState(barState);
+    ShowToolBoxesByFlags();
+    ShowMenu(false);
+    m_connection = new CConnectionIndicator(
+        m_context, m_loop, [this](const std::string& text) { m_statusBar->SetConnectionText(text); },
+        this);
+}
+
+void CMainFrame::ShowRestored() {
+    if (m_startsMaximised)
+        showMaximized();
+    else
+        show();
+}
+
+void CMainFrame::ApplyStoredPlacement() {
+    std::optional<CWindowPlacement> stored = CWindowPlacement::Parse(m_store.WindowPos());
+    if (!stored) return;
+    const std::vector<CRect> screens = ScreenRects();
+    const CWindowPlacement placed = screens.empty() ? *stored : stored->OnScreens(screens);
+    const QRect normal = ToQRect(placed.normalPosition);
+    if (normal.width() > 0 && normal.height() > 0) setGeometry(normal);
+    m_startsMaximised = placed.StartsMaximised();
+}
+
+void CMainFrame::CreateToolBars() {
+    for (const SToolbarSpec& spec : ProgramToolbars()) {
+        QToolBar* bar = BuildToolBar(*this, spec, [this](unsigned id) { OnCommand(id); });
+        addToolBar(Qt::TopToolBarArea, bar);
+        m_toolBars[spec.viewCommand] = bar;
+    }
+}
+
+void CMainFrame::CreateStatusBar() {
+    m_statusBar = new CExtStatusBar(X11LockKeys, this);
+    setStatusBar(m_statusBar);
+}
+
+QDockWidget* CMainFrame::AddDock(const char* objectName, unsigned captionString, QWidget* content,
+                                 Qt::DockWidgetArea area) {
+    auto* dock = new QDockWidget(StringText(captionString), this);
+    dock->setObjectName(objectName);
+    dock->setAllowedAreas(Qt::AllDockWidgetAreas);
+    dock->setWidget(content);
+    addDockWidget(area, dock);
+    return dock;
+}
+
+void CMainFrame::CreateDocks() {
+    m_nameBar = new CStockNameBar;
+    m_info = new StockInfoPanelWidget;
+    m_fund = new FundPanelWidget;
+    m_docks[kCmdViewNamePanel] =
+        AddDock("StockNamePanel", kNamePanelCaption, m_nameBar, Qt::LeftDockWidgetArea);
+    m_docks[kCmdViewInfoPanel] =
+        AddDock("StockInfoPanel", kInfoPanelCaption, m_info, Qt::RightDockWidgetArea);
+    m_docks[kCmdViewFundPanel] =
+        AddDock("FundDistributionPanel", kFundPanelCaption, m_fund, Qt::RightDockWidgetArea);
+}
+
+void CMainFrame::ShowToolBoxesByFlags() {
+    ToolbarSettings flags = ToolbarSettings::Read(m_context.Settings());
+    for (const SToolbarSpec& spec : ProgramToolbars()) {
+        bool* flag = nullptr;
+        if (IsToolBoxKey(spec.settingsKey, flags, flag))
+            m_toolBars.at(spec.viewCommand)->setVisible(*flag);
+    }
+}
+
+void CMainFrame::StorePlacementAndBars() {
+    m_store.SetBarState(saveState());
+
+    CWindowPlacement current;
+    current.showCmd = isMinimized()   ? SW_SHOWMINIMIZED
+                      : isMaximized() ? SW_SHOWMAXIMIZED
+                                      : SW_SHOWNORMAL;
+    current.minPosition = current.maxPosition = CPoint{-1, -1};
+    const QRect normal = normalGeometry().isValid() ? normalGeometry() : geometry();
+    current.normalPosition = ToCRect(normal);
+    m_store.SetWindowPos(CWindowPlacement::ForClosing(current, isMaximized()).Format());
+    m_store.SaveRecentFiles(m_recent);
+    m_store.Flush();
+
+    ToolbarSettings flags;
+    for (const SToolbarSpec& spec : ProgramToolbars()) {
+        bool* flag = nullptr;
+        if (IsToolBoxKey(spec.settingsKey, flags, flag))
+            *flag = !m_toolBars.at(spec.viewCommand)->isHidden();
+    }
+    flags.Write(m_context.Settings());
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!m_closing) {
+        m_closing = true;
+        StorePlacementAndBars();
+        // Each chart's document stores its settings as its window goes.
+        for (QMdiSubWindow* window : m_mdi->subWindowList()) delete window;
+    }
+    event->accept();
+}
+
+// ---------------------------------------------------------------------------------------
+// Chart windows
+
+CChildFrame* CMainFrame::OpenDocument(std::unique_ptr<CZentriStockDoc> document) {
+    if (!document) return nullptr;
+    CChildFrame* child = childFactory(std::move(document));
+    child->onClosing = [this](CStock& series) { OnChildClosing(series); };
+    child->PaneWidget().onBarEntered = [this](CStock& series, int bar) {
+        OnBarNotification(&series, bar);
+    };
+    child->PaneWidget().onSymbolKey = [this](char typed) { QuickEntry(typed); };
+
+    const bool first = m_mdi->subWindowList().isEmpty();
+    QMdiSubWindow* window = m_mdi->addSubWindow(child);
+    window->setAttribute(Qt::WA_DeleteOnClose);
+    window->setWindowIcon(CommandIcon(kCmdFileNew));
+    connect(window, &QWidget::windowTitleChanged, this, [this] {
+        SyncTabs();
+        UpdateTitle();
+    });
+    connect(window, &QObject::destroyed, this, [this] {
+        // The list drops the window after this signal: look again once it has.
+        QTimer::singleShot(0, this, [this] {
+            SyncTabs();
+            UpdateTitle();
+            if (m_mdi->subWindowList().isEmpty() && m_chartMenuShown) ShowMenu(false);
+        });
+    });
+    QMdiSubWindow* active = m_mdi->activeSubWindow();
+    if (first || (active && active->isMaximized()))
+        window->showMaximized();
+    else
+        window->show();
+    m_mdi->setActiveSubWindow(window);
+    child->setFocus();
+    if (!m_chartMenuShown) QTimer::singleShot(0, this, [this] {
+        if (!m_mdi->subWindowList().isEmpty() && !m_chartMenuShown) ShowMenu(true);
+    });
+    SyncTabs();
+    UpdateTitle();
+    return child;
+}
+
+CChildFrame* CMainFrame::ActiveChild() const {
+    QMdiSubWindow* window = m_mdi->activeSubWindow();
+    if (!window) {
+        // Without the focus the area has no active window; a single chart is still the one
+        // the commands mean.
+        const QList<QMdiSubWindow*> windows = m_mdi->subWindowList();
+        if (windows.size() == 1) window = windows.front();
+    }
+    return window ? qobject_cast<CChildFrame*>(window->widget()) : nullptr;
+}
+
+int CMainFrame::ChildCount() const {
+    return static_cast<int>(m_mdi->subWindowList().size());
+}
+
+void CMainFrame::OnSubWindowActivated(QMdiSubWindow*) {
+    SyncTabs();
+    UpdateTitle();
+}
+
+void CMainFrame::OnChildClosing(CStock& series) {
+    if (m_info->Panel().Series() == &series) m_info->Clear();
+    if (m_fund->Panel().Series() == &series) m_fund->Clear();
+}
+
+void CMainFrame::SyncTabs() {
+    const QList<QMdiSubWindow*> windows = m_mdi->subWindowList();
+    QSignalBlocker block(m_tabs);
+    while (m_tabs->count() > windows.size()) m_tabs->removeTab(m_tabs->count() - 1);
+    for (int i = 0; i < windows.size(); ++i) {
+        if (i >= m_tabs->count()) m_tabs->addTab(QString());
+        m_tabs->setTabText(i, windows[i]->widget() ? windows[i]->widget()->windowTitle()
+                                                   : windows[i]->windowTitle());
+    }
+    const int active = windows.indexOf(m_mdi->activeSubWindow());
+    if (active >= 0) m_tabs->setCurrentIndex(active);
+    m_tabs->setVisible(!windows.isEmpty());
+}
+
+void CMainFrame::UpdateTitle() {
+    CChildFrame* child = ActiveChild();
+    setWindowTitle(child ? "ZentriStock - " + child->Title() : QString("ZentriStock"));
+}
+
+bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_tabs && event->type() == QEvent::MouseButtonRelease) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        if (mouse->button() == Qt::MiddleButton) {
+            const int index = m_tabs->tabAt(mouse->position().toPoint());
+            const QList<QMdiSubWindow*> windows = m_mdi->subWindowList();
+            if (index >= 0 && index < windows.size()) windows[index]->close();
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+// ---------------------------------------------------------------------------------------
+// Panels
+
+void CMainFrame::OnBarNotification(CStock* series, int barIndex) {
+    m_info->Show(series, barIndex);
+    m_fund->Show(series, barIndex);
+}
+
+void CMainFrame::QuickEntry(char typed) {
+    QDockWidget* dock = m_docks.at(kCmdViewNamePanel);
+    if (!dock->isHidden()) return;
+    dock->show();
+    dock->raise();
+    m_nameBar->BeginEntry(typed);
+}
+
+QDockWidget* CMainFrame::DockOf(unsigned viewCommand) const {
+    auto it = m_docks.find(viewCommand);
+    return it == m_docks.end() ? nullptr : it->second;
+}
+
+QToolBar* CMainFrame::ToolBarOf(unsigned viewCommand) const {
+    auto it = m_toolBars.find(viewCommand);
+    return it == m_toolBars.end() ? nullptr : it->second;
+}
+
+// ---------------------------------------------------------------------------------------
+// Menus
+
+void CMainFrame::ShowMenu(bool chartMenu) {
+    QMenuBar* bar = menuBar();
+    bar->clear();
+    qDeleteAll(bar->findChildren<QMenu*>(Qt::FindDirectChildrenOnly));
+    CMenuTable table = chartMenu ? ChartWindowMenu() : FrameMenu();
+    InsertRecentFiles(table, m_recent);
+    BuildMenuBar(*bar, table, [this](unsigned id) {
+        // The handler may rebuild the menus, which deletes the action being triggered.
+        QTimer::singleShot(0, this, [this, id] { OnCommand(id); });
+    });
+    TranslateMenus(*bar, chartMenu ? kChartWindowMenuId : kFrameMenuId);
+    AttachMenuIcons(*bar);
+
+    const SDownloadSettings links = SDownloadSettings::Read(m_context.Settings());
+    ForEachAction(*bar, [&](QAction& action) {
+        const unsigned id = CommandIdOf(action);
+        action.setVisible(IsShown(id, links));
+        if (IsToggle(id)) action.setCheckable(true);
+    });
+    for (QAction* top : bar->actions()) {
+        QMenu* menu = top->menu();
+        if (!menu) continue;
+        connect(menu, &QMenu::aboutToShow, this, [this, menu] {
+            UpdateToggleChecks();
+            FillWindowMenu(*menu);
+        });
+    }
+    m_chartMenuShown = chartMenu;
+    ScopeShortcuts();
+}
+
+// Chart shortcuts act only while the focus is in a chart window, so that Delete or Ctrl+C
+// in the symbol entry field stay the field's own. New and Open mean nothing to a text field
+// and also work with no chart open.
+void CMainFrame::ScopeShortcuts() {
+    ForEachAction(*menuBar(), [this](QAction& action) {
+        const unsigned id = CommandIdOf(action);
+        if (action.shortcut().isEmpty() || id == kCmdFileNew || id == kCmdFileOpen) return;
+        action.setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        m_mdi->addAction(&action);
+    });
+}
+
+void CMainFrame::UpdateToggleChecks() {
+    ForEachAction(*menuBar(), [this](QAction& action) {
+        const unsigned id = CommandIdOf(action);
+        if (IsToggle(id)) action.setChecked(IsToggleShown(id));
+    });
+}
+
+// The Window menu ends with the open chart windows, the active one checked.
+void CMainFrame::FillWindowMenu(QMenu& menu) {
+    bool isWindowMenu = false;
+    for (QAction* action : menu.actions()) {
+        const unsigned id = CommandIdOf(*action);
+        if (id == kCmdWindowCascade) isWindowMenu = true;
+        if (id >= kCmdFirstChartWindow || action->property("chartList").toBool()) {
+            menu.removeAction(action);
+            delete action;
+        }
+    }
+    if (!isWindowMenu) return;
+    const QList<QMdiSubWindow*> windows = m_mdi->subWindowList();
+    if (windows.isEmpty()) return;
+    menu.addSeparator()->setProperty("chartList", true);
+    for (int i = 0; i < windows.size(); ++i) {
+        QAction* item = menu.addAction(QString("&%1 %2").arg(i + 1).arg(windows[i]->windowTitle()));
+        SetCommandId(*item, kCmdFirstChartWindow + i);
+        item->setCheckable(true);
+        item->setChecked(windows[i] == m_mdi->activeSubWindow());
+        connect(item, &QAction::triggered, this, [this, i] { OnCommand(kCmdFirstChartWindow + i); });
+    }
+}
+
+QMenu* CMainFrame::createPopupMenu() {
+    auto* menu = new QMenu(this);
+    BuildMenu(*menu, ToolbarContextMenu().front().items, [this](unsigned id) { OnCommand(id); });
+    TranslateMenus(*menu, kToolbarMenuId);
+    ForEachAction(*menu, [this](QAction& action) {
+        const unsigned id = CommandIdOf(action);
+        action.setCheckable(true);
+        action.setChecked(IsToggleShown(id));
+    });
+    return menu;
+}
+
+bool CMainFrame::IsToggleShown(unsigned id) const {
+    if (id == kCmdViewStatusBar) return !m_statusBar->isHidden();
+    if (QDockWidget* dock = DockOf(id)) return !dock->isHidden();
+    if (QToolBar* bar = ToolBarOf(id)) return !bar->isHidden();
+    return false;
+}
+
+void CMainFrame::Toggle(unsigned id) {
+    QWidget* widget = id == kCmdViewStatusBar ? static_cast<QWidget*>(m_statusBar) : DockOf(id);
+    if (!widget) widget = ToolBarOf(id);
+    if (widget) widget->setVisible(widget->isHidden());
+}
+
+// ---------------------------------------------------------------------------------------
+// Commands
+
+void CMainFrame::OnCommand(unsigned id) {
+    if (OnFrameCommand(id)) return;
+    if (CChildFrame* child = ActiveChild()) {
+        child->OnCommand(id);
+        return;
+    }
+    m_context.Prompter().ShowMessage(kNoChildWindow);
+}
+
+bool CMainFrame::OnFrameCommand(unsigned id) {
+    if (IsToggle(id)) {
+        Toggle(id);
+        return true;
+    }
+    if (id >= kCmdRecentFile1 && id <= kCmdRecentFile4) {
+        OpenRecentFile(static_cast<int>(id - kCmdRecentFile1));
+        return true;
+    }
+    if (id >= kCmdFirstChartWindow) {
+        const QList<QMdiSubWindow*> windows = m_mdi->subWindowList();
+        const int index = static_cast<int>(id - kCmdFirstChartWindow);
+        if (index < windows.size()) m_mdi->setActiveSubWindow(windows[index]);
+        return true;
+    }
+    switch (id) {
+    case kCmdFileNew:
+        NewChart();
+        return true;
+    case kCmdFileOpen:
+        OpenChartFile();
+        return true;
+    case kCmdFileClose:
+        if (QMdiSubWindow* window = m_mdi->activeSubWindow()) window->close();
+        return ActiveChild() != nullptr || m_mdi->activeSubWindow() != nullptr;
+    case kCmdAppExit:
+        close();
+        return true;
+    case kCmdAppAbout:
+        ShowAbout();
+        return true;
+    case kCmdDataDownloader:
+        LaunchDownloader(m_context.Paths(),
+                         [](const std::string& program, const std::vector<std::string>& args) {
+                             QStringList arguments;
+                             for (const std::string& arg : args)
+                                 arguments << QString::fromStdString(arg);
+                             return QProcess::startDetached(QString::fromStdString(program),
+                                                            arguments);
+                         });
+        return true;
+    case kCmdHelpContent:
+    case kCmdVisitHomePage:
+    case kCmdVisitForum:
+    case kCmdRealTimeMarket:
+        OpenLink(id);
+        return true;
+    case kCmdWindowCascade:
+        m_mdi->cascadeSubWindows();
+        return true;
+    case kCmdWindowTile:
+        m_mdi->tileSubWindows();
+        return true;
+    case kCmdWindowArrange:
+        ArrangeIcons();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void CMainFrame::NewChart() {
+    OpenDocument(CZentriStockDoc::NewChart(m_context));
+}
+
+void CMainFrame::OpenChartFile() {
+    const QString folder = QString::fromStdString(m_context.Paths().ProgramFolder() + "chart/");
+    const QString path = QFileDialog::getOpenFileName(this, QString(), folder, "*.cht");
+    if (!path.isEmpty()) OpenChartPath(path.toStdString());
+}
+
+bool CMainFrame::OpenChartPath(const std::string& path) {
+    auto document = std::make_unique<CZentriStockDoc>(m_context);
+    document->LoadSettings();
+    if (!document->OpenChart(path)) return false;
+    m_recent.Add(path);
+    m_store.SaveRecentFiles(m_recent);
+    OpenDocument(std::move(document));
+    ShowMenu(m_chartMenuShown || ChildCount() > 0);
+    return true;
+}
+
+void CMainFrame::OpenRecentFile(int index) {
+    if (index >= static_cast<int>(m_recent.Entries().size())) return;
+    const std::string path = m_recent.Entries()[index];
+    if (!QFileInfo(QString::fromStdString(path)).isFile()) {
+        m_recent.Remove(path);
+        m_store.SaveRecentFiles(m_recent);
+        ShowMenu(m_chartMenuShown);
+        m_context.Prompter().ShowMessage("The file " + path +
+                                         " no longer exists; it was removed from the list.");
+        return;
+    }
+    OpenChartPath(path);
+}
+
+void CMainFrame::OpenLink(unsigned id) {
+    SFrameLink link;
+    if (id == kCmdHelpContent) {
+        link = HelpLink(m_context.Paths());
+    } else {
+        CChildFrame* child = ActiveChild();
+        link = WebLink(id, SDownloadSettings::Read(m_context.Settings()),
+                       child ? child->Document().Symbol() : std::string());
+    }
+    if (!link.reason.empty()) m_context.Prompter().ShowMessage(link.reason);
+    if (link.target.empty()) return;
+    const QString target = QString::fromStdString(link.target);
+    QDesktopServices::openUrl(id == kCmdHelpContent ? QUrl::fromLocalFile(target) : QUrl(target));
+}
+
+void CMainFrame::ShowAbout() {
+    QMessageBox::about(this, "About ZentriStock",
+                       "<b>ZentriStock</b> " + QCoreApplication::applicationVersion() +
+                           "<br>End-of-day stock analysis.");
+}
+
+// Minimised chart windows line up along the bottom of the area, left to right.
+void CMainFrame::ArrangeIcons() {
+    int x = 0;
+    const int bottom = m_mdi->viewport()->height();
+    for (QMdiSubWindow* window : m_mdi->subWindowList()) {
+        if (!window->isMinimized()) continue;
+        const QSize size = window->size();
+        window->move(x, bottom - size.height());
+        x += size.width();
+    }
+}

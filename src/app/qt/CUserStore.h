@@ -1,0 +1,29 @@
+#pragma once
+#include "app/CRecentFileList.h"
+#include <QByteArray>
+#include <QSettings>
+#include <string>
+
+// The per-user store of the program (organisation and application "ZentriStock"): the recent
+// files, the bar layout ("BarState") and the main window's placement ("Settings"/"WindowPos").
+// On Linux it is $XDG_CONFIG_HOME/ZentriStock/ZentriStock.conf, so tests point
+// XDG_CONFIG_HOME at a scratch folder.
+class CUserStore {
+public:
+    CUserStore();
+
+    CRecentFileList LoadRecentFiles();
+    void SaveRecentFiles(const CRecentFileList& files);
+
+    QByteArray BarState();
+    void SetBarState(const QByteArray& state);
+
+    std::string WindowPos();
+    void SetWindowPos(const std::string& record);
+
+    // Writes what was set to disk now, not at destruction.
+    void Flush() { m_settings.sync(); }
+
+private:
+    QSettings m_settings;
+};

@@ -1,0 +1,354 @@
+#include "../../ctlkit/TestFiles.h"
+#include "app/FrameCommands.h"
+#include "app/ProgramMenus.h"
+#include "app/qt/CChildFrame.h"
+#include "app/qt/CMainFrame.h"
+#include "app/qt/CUserStore.h"
+#include "app/qt/CZentriStockApp.h"
+#include "chart/CZentriStockDoc.h"
+#include "ctlkit/base/CRecordingPrompter.h"
+#include "ctlkit/base/CIniReader.h"
+#include "ctlkit/jobs/CUiThreadLoop.h"
+#include "ctlkit/lang/CLanguage.h"
+#include "ctlkit/lang/qt/MenuAction.h"
+#include "ctlkit/lang/qt/MenuBuilder.h"
+#include "panels/qt/CStockNameBar.h"
+#include "panels/qt/FundPanelWidget.h"
+#include "panels/qt/StockInfoPanelWidget.h"
+#include "quotes/CStock.h"
+#include "settings/CModelContext.h"
+#include "view/qt/PaneStackWidget.h"
+#include <QApplication>
+#include <QDockWidget>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSettings>
+#include <QTabBar>
+#include <QTest>
+#include <QToolBar>
+#include <filesystem>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// Lets posted events and zero timers run (menu rebuilds, tab updates, deferred deletes).
+void Settle() {
+    for (int i = 0; i < 3; ++i) {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QTest::qWait(1);
+    }
+}
+
+std::vector<unsigned> MenuBarCommandIds(QWidget& bar) {
+    std::vector<unsigned> ids;
+    std::function<void(QWidget&)> walk = [&](QWidget& menu) {
+        for (QAction* action : menu.actions()) {
+            if (action->menu())
+                walk(*action->menu());
+            else if (unsigned id = CommandIdOf(*action))
+                ids.push_back(id);
+        }
+    };
+    walk(bar);
+    return ids;
+}
+
+QStringList TopMenuTexts(QMenuBar& bar) {
+    QStringList texts;
+    for (QAction* action : bar.actions()) texts << action->text();
+    return texts;
+}
+
+// A program folder copied from the sample installation, without setup.ini unless a test
+// writes one, and a scratch per-user store.
+class MainFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        CLanguage::SetFile("");
+        fs::copy(ZS_SAMPLE_DIR, home.Path(), fs::copy_options::recursive);
+        fs::remove(home.File("setup.ini"));
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                           QString::fromStdString(userDir.Path()));
+        store = std::make_unique<CUserStore>();
+        context = std::make_unique<CModelContext>(CInstallPaths(home.Path()), prompter);
+    }
+    void TearDown() override { CLanguage::SetFile(""); }
+
+    std::unique_ptr<CMainFrame> MakeFrame() {
+        auto frame = std::make_unique<CMainFrame>(*context, loop, *store);
+        frame->Create();
+        return frame;
+    }
+    // Closes the frame as the window manager would, and reads what it stored.
+    void CloseFrame(std::unique_ptr<CMainFrame>& frame) {
+        frame->close();
+        frame.reset();
+        Settle();
+        store = std::make_unique<CUserStore>();
+    }
+    std::string Setup(const char* section, const char* key) {
+        CIniReader ini(home.File("setup.ini"));
+        return ini.getKeyValue(key, section);
+    }
+
+    TempDir home;
+    TempDir userDir;
+    CRecordingPrompter prompter;
+    CScopedPrompter activePrompter{prompter};
+    CUiThreadLoop loop;
+    std::unique_ptr<CUserStore> store;
+    std::unique_ptr<CModelContext> context;
+};
+
+TEST_F(MainFrameTest, FreshInstallationStartsUntranslatedWithNoNameAndStoresSettingsOnClose) {
+    auto frame = MakeFrame();
+    frame->OpenDocument(CZentriStockDoc::NewChart(*context));
+    frame->ShowRestored();
+    Settle();
+    EXPECT_EQ(frame->ActiveChild()->Title(), "NoName");
+    EXPECT_EQ(frame->windowTitle(), "ZentriStock - NoName");
+    EXPECT_EQ(std::count(prompter.messages.begin(), prompter.messages.end(),
+                         "Section doesn't exist"),
+              1);
+    EXPECT_EQ(TopMenuTexts(*frame->menuBar()).front(), "&File");
+    CloseFrame(frame);
+
+    for (const char* key : {"BorderColor", "DrawYGrid", "CellMaxX", "CellMaxY"})
+        EXPECT_NE(Setup("AXIS_SETTING", key), "") << key;
+    EXPECT_EQ(Setup("AXIS_FONT", "FaceName") + Setup("LABEL_FONT", "FaceName"), "ArialArial");
+    EXPECT_EQ(Setup("STOCKLINE_SETUP", "DisPeriod"), "400");
+    for (const char* key : {"ChartCtrl", "TrendLine", "Symbol", "FiboGan", "Channel"})
+        EXPECT_EQ(Setup("ENVIORMENT", key), "0") << key;
+    const QStringList pos = QString::fromStdString(store->WindowPos()).split(',');
+    EXPECT_EQ(pos.size(), 10);
+    EXPECT_FALSE(store->BarState().isEmpty());
+}
+
+struct PlacementCase {
+    const char* name;
+    const char* stored;
+    bool startsMaximised;
+    QRect geometry; // empty: the default placement
+};
+
+class FramePlacement : public MainFrameTest, public ::testing::WithParamInterface<PlacementCase> {};
+
+TEST_P(FramePlacement, StoredRecordDecidesTheStart) {
+    const PlacementCase& c = GetParam();
+    store->SetWindowPos(c.stored);
+    auto frame = MakeFrame();
+    frame->ShowRestored();
+    Settle();
+    EXPECT_EQ(frame->isMaximized(), c.startsMaximised);
+    if (!c.geometry.isEmpty())
+        EXPECT_EQ(frame->normalGeometry(), c.geometry);
+    else
+        EXPECT_EQ(frame->normalGeometry().size(), QSize(1024, 720));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Records, FramePlacement,
+    ::testing::Values(
+        PlacementCase{"normal", "0,1,-1,-1,-1,-1,40,30,840,630", false, QRect(40, 30, 800, 600)},
+        PlacementCase{"maximised", "2,3,-1,-1,-1,-1,40,30,840,630", true, QRect(40, 30, 800, 600)},
+        PlacementCase{"nine numbers", "0,1,-1,-1,-1,-1,40,30,840", false, QRect()},
+        // The offscreen screen is 800 x 600 at the origin: a window far off it comes back.
+        PlacementCase{"off every screen", "0,1,-1,-1,-1,-1,5000,4000,5400,4300", false,
+                      QRect(0, 0, 400, 300)}),
+    [](const auto& info) {
+        std::string name = info.param.name;
+        std::replace(name.begin(), name.end(), ' ', '_');
+        return name;
+    });
+
+TEST_F(MainFrameTest, ClosingStoresMaximisedAndMinimisedAsShowState3) {
+    for (bool minimise : {false, true}) {
+        auto frame = MakeFrame();
+        frame->showMaximized();
+        if (minimise) frame->showMinimized();
+        Settle();
+        CloseFrame(frame);
+        const QStringList pos = QString::fromStdString(store->WindowPos()).split(',');
+        ASSERT_EQ(pos.size(), 10);
+        EXPECT_EQ(pos[1], "3") << minimise;
+    }
+}
+
+TEST_F(MainFrameTest, ToolBoxesFollowTheirFlagsAcrossARestart) {
+    auto frame = MakeFrame();
+    for (unsigned id : {kCmdViewChartControl, kCmdViewTrendLine, kCmdViewChannel, kCmdViewFiboGan,
+                        kCmdViewSymbol})
+        EXPECT_TRUE(frame->ToolBarOf(id)->isHidden()) << "absent flag hides " << id;
+    for (unsigned id : {kCmdViewChartControl, kCmdViewTrendLine, kCmdViewChannel, kCmdViewSymbol})
+        frame->OnCommand(id);
+    frame->show();
+    CloseFrame(frame);
+    EXPECT_EQ(Setup("ENVIORMENT", "FiboGan"), "0");
+    EXPECT_EQ(Setup("ENVIORMENT", "Channel"), "1");
+
+    frame = MakeFrame();
+    EXPECT_TRUE(frame->ToolBarOf(kCmdViewFiboGan)->isHidden());
+    EXPECT_FALSE(frame->ToolBarOf(kCmdViewChannel)->isHidden());
+    EXPECT_FALSE(frame->ToolBarOf(kCmdViewToolbar)->isHidden());
+}
+
+TEST_F(MainFrameTest, MenuBarSwitchesWithTheFirstAndLastChartAndTranslates) {
+    auto frame = MakeFrame();
+    frame->show();
+    EXPECT_EQ(MenuBarCommandIds(*frame->menuBar()), MenuCommandIds(FrameMenu()));
+
+    frame->OpenDocument(CZentriStockDoc::NewChart(*context));
+    Settle();
+    EXPECT_TRUE(frame->ShowsChartMenu());
+    EXPECT_EQ(MenuBarCommandIds(*frame->menuBar()), MenuCommandIds(ChartWindowMenu()));
+
+    frame->MdiArea().closeAllSubWindows();
+    Settle();
+    EXPECT_FALSE(frame->ShowsChartMenu());
+    EXPECT_EQ(MenuBarCommandIds(*frame->menuBar()), MenuCommandIds(FrameMenu()));
+
+    WriteText(home.File("Lng/Test.lng"), "[169]\n|1=Bearbeiten\n32771=Namen\n");
+    CLanguage::SetFile(home.File("Lng/Test.lng"));
+    frame->OpenDocument(CZentriStockDoc::NewChart(*context));
+    Settle();
+    EXPECT_EQ(TopMenuTexts(*frame->menuBar())[1], "Bearbeiten");
+    EXPECT_EQ(FindCommandAction(*frame, kCmdViewNamePanel)->text(), "Namen");
+
+    CLanguage::SetFile("");
+    frame->MdiArea().closeAllSubWindows();
+    Settle();
+    frame->OpenDocument(CZentriStockDoc::NewChart(*context));
+    Settle();
+    EXPECT_EQ(TopMenuTexts(*frame->menuBar())[1], "&Edit");
+    EXPECT_EQ(FindCommandAction(*frame, kCmdViewNamePanel)->text(), "Stock &Name Panel");
+}
+
+TEST_F(MainFrameTest, EachChartHasATabThatFollowsActivationAndClosesOnMiddleClick) {
+    auto frame = MakeFrame();
+    frame->show();
+    frame->OpenDocument(CZentriStockDoc::NewChart(*context));
+    ASSERT_TRUE(frame->OnChartFileNamed(home.File("chart/ACME.cht")));
+    Settle();
+    QTabBar& tabs = frame->ChartTabs();
+    ASSERT_EQ(tabs.count(), 2);
+    EXPECT_EQ(tabs.tabText(0), "NoName");
+    EXPECT_EQ(tabs.tabText(1), "ACME");
+    EXPECT_EQ(tabs.currentIndex(), 1);
+    EXPECT_EQ(frame->RecentFiles().Entries().front(), home.File("chart/ACME.cht"));
+
+    tabs.setCurrentIndex(0);
+    EXPECT_EQ(frame->ActiveChild()->Title(), "NoName");
+    QTest::mouseClick(&tabs, Qt::MiddleButton, {}, tabs.tabRect(0).center());
+    Settle();
+    ASSERT_EQ(tabs.count(), 1);
+    EXPECT_EQ(tabs.tabText(0), "ACME");
+    EXPECT_EQ(frame->ChildCount(), 1);
+}
+
+TEST_F(MainFrameTest, DamagedChartIsToldAndTheFrameStaysEmpty) {
+    WriteText(home.File("chart/bad.cht"), "not a chart");
+    auto frame = MakeFrame();
+    frame->show();
+    EXPECT_FALSE(frame->OnChartFileNamed(home.File("chart/bad.cht")));
+    Settle();
+    EXPECT_EQ(frame->ChildCount(), 0);
+    EXPECT_FALSE(frame->ShowsChartMenu());
+    ASSERT_FALSE(prompter.messages.empty());
+    EXPECT_EQ(prompter.messages.back().rfind("The chart file " + home.File("chart/bad.cht"), 0), 0u);
+}
+
+TEST_F(MainFrameTest, ChartCommandsWithoutAChartAskForOne) {
+    auto frame = MakeFrame();
+    frame->OnCommand(32838); // Zoom In, from the chart control toolbar
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_EQ(prompter.messages[0], "Please open a child window first.");
+    frame->OnCommand(kCmdDataDownloader);
+    EXPECT_EQ(prompter.messages.back(),
+              "The downloader " + home.File("quotefetch") + " cannot be started.");
+}
+
+TEST_F(MainFrameTest, TypedCharacterStartsASymbolEntryOnlyWhileTheNamePanelIsHidden) {
+    auto frame = MakeFrame();
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    CChildFrame* child = frame->OpenDocument(CZentriStockDoc::NewChart(*context));
+    Settle();
+    QDockWidget* names = frame->DockOf(kCmdViewNamePanel);
+    names->hide();
+    frame->NamePanel().SetPage(2);
+    QTest::keyClick(&child->PaneWidget(), Qt::Key_I, Qt::ShiftModifier);
+    EXPECT_FALSE(names->isHidden());
+    EXPECT_EQ(frame->NamePanel().Page(), 0);
+    EXPECT_EQ(frame->NamePanel().SymbolField().text(), "I");
+    EXPECT_EQ(QApplication::focusWidget(), &frame->NamePanel().SymbolField());
+
+    child->PaneWidget().setFocus();
+    QTest::keyClick(&child->PaneWidget(), Qt::Key_B);
+    EXPECT_EQ(frame->NamePanel().SymbolField().text(), "I");
+}
+
+TEST_F(MainFrameTest, ChartShortcutsActOnlyInTheChartWindow) {
+    auto frame = MakeFrame();
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    ASSERT_TRUE(frame->OnChartFileNamed(home.File("chart/ACME.cht")));
+    Settle();
+    CChildFrame* child = frame->ActiveChild();
+    CStock& stock = child->Document().Stock();
+    const int end = stock.WindowEnd();
+
+    QLineEdit& field = frame->NamePanel().SymbolField();
+    field.setFocus();
+    QTest::keyClick(&field, Qt::Key_Home);
+    EXPECT_EQ(stock.WindowEnd(), end);
+
+    child->PaneWidget().setFocus();
+    QTest::keyClick(&child->PaneWidget(), Qt::Key_Home);
+    Settle();
+    EXPECT_LT(stock.WindowEnd(), end);
+}
+
+TEST_F(MainFrameTest, BarNotificationReachesBothPanelsAndClosingForgetsTheSeries) {
+    auto frame = MakeFrame();
+    frame->show();
+    ASSERT_TRUE(frame->OnChartFileNamed(home.File("chart/ACME.cht")));
+    Settle();
+    CStock& stock = frame->ActiveChild()->Document().Stock();
+    frame->OnBarNotification(&stock, 17);
+    EXPECT_EQ(frame->InfoPanel().Panel().Series(), &stock);
+    EXPECT_EQ(frame->InfoPanel().Panel().BarIndex(), 17);
+    EXPECT_EQ(frame->FundPanel().Panel().Series(), &stock);
+    EXPECT_EQ(frame->FundPanel().Panel().BarIndex(), 17);
+
+    frame->MdiArea().closeAllSubWindows();
+    Settle();
+    EXPECT_EQ(frame->InfoPanel().Panel().Series(), nullptr);
+    EXPECT_EQ(frame->FundPanel().Panel().Series(), nullptr);
+    frame->InfoPanel().repaint();
+    frame->FundPanel().repaint();
+}
+
+TEST_F(MainFrameTest, ContextMenuOfTheBarsHoldsTheirToggles) {
+    auto frame = MakeFrame();
+    frame->show();
+    std::unique_ptr<QMenu> menu(frame->createPopupMenu());
+    EXPECT_EQ(MenuBarCommandIds(*menu),
+              MenuCommandIds(ToolbarContextMenu()));
+    for (QAction* action : menu->actions())
+        if (CommandIdOf(*action) == kCmdViewFiboGan) EXPECT_FALSE(action->isChecked());
+}
+
+TEST_F(MainFrameTest, RegistrationSwitchesExitBeforeAnyWindow) {
+    for (const char* word : {"/RegServer", "-unregserver"}) {
+        const int before = QApplication::topLevelWidgets().size();
+        EXPECT_EQ(CZentriStockApp::Run(CommandLine::Parse({word})), 0);
+        EXPECT_EQ(QApplication::topLevelWidgets().size(), before) << word;
+    }
+}
+
+} // namespace
