@@ -1,5 +1,6 @@
 // Renders every toolbar's buttons and every menu command's image to one PNG, to look at:
-// app_icon_sheet OUTPUT.png [SCALE]
+// app_icon_sheet OUTPUT.png [SCALE [ZOOM X Y WIDTH HEIGHT]]; with ZOOM only that part of the
+// sheet (in sheet pixels), each pixel enlarged ZOOM times.
 #include "app/ProgramMenus.h"
 #include "app/ToolbarTables.h"
 #include "app/qt/CommandIcons.h"
@@ -62,5 +63,15 @@ int main(int argc, char** argv) {
             QString::fromStdString(std::to_string(menuIds[i]) + " " + CommandTip(menuIds[i])));
     }
     p.end();
+    if (argc > 7) {
+        const int zoom = std::atoi(argv[3]);
+        const QRect part(std::atoi(argv[4]), std::atoi(argv[5]), std::atoi(argv[6]),
+                         std::atoi(argv[7]));
+        QImage cut = sheet.copy(part);
+        return cut.scaled(cut.size() * zoom, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+                       .save(QString::fromLocal8Bit(argv[1]))
+                   ? 0
+                   : 1;
+    }
     return sheet.save(QString::fromLocal8Bit(argv[1])) ? 0 : 1;
 }

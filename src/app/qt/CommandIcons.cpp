@@ -21,6 +21,7 @@ const QColor kInkSoft(0x78, 0x90, 0x9C);
 const QColor kPaper(0xFF, 0xFF, 0xFF);
 const QColor kMist(0xEC, 0xEF, 0xF1);
 const QColor kGrey(0xB0, 0xBE, 0xC5);
+const QColor kCell(0xCF, 0xD8, 0xDC);
 const QColor kBlue(0x1E, 0x88, 0xE5);
 const QColor kBlueDark(0x15, 0x65, 0xC0);
 const QColor kBlueLight(0xBB, 0xDE, 0xFB);
@@ -203,12 +204,12 @@ void Calendar(QPainter& p, std::initializer_list<int> marked) {
     Box(p, 1.5, 2.5, 14.5, 6, kRed, kInk, 1);
     Line(p, 5, 1, 5, 3.5, kInk, 1.2);
     Line(p, 11, 1, 11, 3.5, kInk, 1.2);
-    for (int i = 0; i < 8; ++i) {
-        const qreal x = 3 + (i % 4) * 2.75;
-        const qreal y = 7.5 + (i / 4) * 3.25;
+    for (int i = 0; i < 6; ++i) {
+        const qreal x = 3 + (i % 3) * 3.5;
+        const qreal y = 7.5 + (i / 3) * 3.5;
         bool on = false;
         for (int m : marked) on = on || m == i;
-        Box(p, x, y, x + 2.25, y + 2.25, on ? kBlue : kGrey);
+        Box(p, x, y, x + 3, y + 2.5, on ? kBlue : kCell);
     }
 }
 
@@ -418,16 +419,16 @@ void NarrowCandle(QPainter& p) {
 }
 
 void Daily(QPainter& p) {
-    Calendar(p, {5});
+    Calendar(p, {4});
 }
 void Weekly(QPainter& p) {
-    Calendar(p, {4, 5, 6, 7});
+    Calendar(p, {3, 4, 5});
 }
 void Monthly(QPainter& p) {
-    Calendar(p, {0, 1, 2, 3, 4, 5, 6, 7});
+    Calendar(p, {0, 1, 2, 3, 4, 5});
 }
 void UserPeriod(QPainter& p) {
-    Calendar(p, {0, 1, 4});
+    Calendar(p, {0, 1, 3});
     Badge(p, EBadge::Gear);
 }
 
@@ -542,19 +543,14 @@ void Oscillator(QPainter& p) {
 
 void Macd(QPainter& p) {
     Line(p, 0.5, 8.5, 15.5, 8.5, kInkSoft, 1);
-    const qreal bars[] = {-3, -5, -2, 2, 4.5, 3};
+    const qreal bars[] = {-4, -6, -3, 2, 5, 6.5};
     for (int i = 0; i < 6; ++i) {
         const qreal x = 1 + i * 2.4;
         const qreal top = bars[i] < 0 ? 8.5 : 8.5 - bars[i];
         const qreal bottom = bars[i] < 0 ? 8.5 - bars[i] : 8.5;
-        Box(p, x, top, x + 1.7, bottom, bars[i] < 0 ? kRed : kGreen);
+        Box(p, x, top, x + 1.8, bottom, bars[i] < 0 ? kRed : kGreen);
     }
-    QPainterPath signal;
-    signal.moveTo(1, 12);
-    signal.cubicTo(5, 14, 8, 4, 15, 3);
-    p.setPen(Pen(kBlue, 1.3));
-    p.setBrush(Qt::NoBrush);
-    p.drawPath(signal);
+    Polyline(p, {{1, 11}, {8, 10}, {15, 3.5}}, kBlue, 1.2);
 }
 
 void TradeFlags(QPainter& p) {
@@ -611,7 +607,6 @@ void SpeedLines(QPainter& p) {
     Line(p, 2, 14, 14, 2, kBlue, 1.4);
     Line(p, 2, 14, 14, 6, kBlue, 1.4);
     Line(p, 2, 14, 14, 10, kBlue, 1.4);
-    Line(p, 14, 1.5, 14, 14.5, kGrey, 1);
     Disc(p, 2, 14, 1.6, kInk);
 }
 
@@ -766,7 +761,9 @@ void ReDownload(QPainter& p) {
 
 void UpdateData(QPainter& p) {
     CloudShape(p, kBlueLight);
-    Arrow(p, 8.5, 6, 8.5, 15.5, kGreen, 2, 5);
+    Line(p, 8.5, 6.5, 8.5, 12, kPaper, 4.2);
+    Polygon(p, {{8.5, 16}, {4, 11}, {13, 11}}, kPaper);
+    Arrow(p, 8.5, 6.5, 8.5, 15, kGreen, 2, 5);
 }
 
 void UpdateStockList(QPainter& p) {
