@@ -32,6 +32,17 @@ void CFundDistributionPanel::Show(CStock* series, int barIndex) {
     m_barIndex = barIndex;
 }
 
+void CFundDistributionPanel::Clear() {
+    m_series = nullptr;
+    m_barIndex = 0;
+    m_lastPercentage = 0.0f;
+}
+
+CFundDistributionPanel::SPriceRange CFundDistributionPanel::ShownRange() const {
+    if (!m_series) return {};
+    return {m_series->VisibleLow(), m_series->VisibleHigh()};
+}
+
 std::string CFundDistributionPanel::Caption(float percentage) {
     const std::string title =
         CLanguage::TranslateString(kCaptionText).value_or("Profit Percentage");
