@@ -14,6 +14,10 @@ public:
     // Rows run from y = 235 upwards; the background is filled down to this height.
     static constexpr int kHeight = 240;
     static constexpr int kBaseRow = 235;
+    // The caption's top and the proportion bar's rows.
+    static constexpr int kCaptionTop = 5;
+    static constexpr int kBarTop = 20;
+    static constexpr int kBarBottom = 30;
 
     CFundDistributionPanel();
 

@@ -191,3 +191,22 @@ TEST_F(FundDistributionPanelTest, ShownRangeIsTheWindowsLowestLowAndHighestHigh)
         EXPECT_EQ(panel.ShownRange(), c.range) << c.first << ".." << c.end;
     }
 }
+
+// A font whose cell is taller than the room above the bar moves the caption up, never
+// above the panel's top.
+TEST_F(FundDistributionPanelTest, TallCaptionFontStaysAboveTheBar) {
+    struct CTallTextDC : CRecordingDC {
+        int cellHeight = 0;
+        CSize GetTextExtent(std::string_view text) override {
+            return {static_cast<int>(text.size()) * 6, cellHeight};
+        }
+    };
+    for (const auto& [cell, top] : {std::pair{15, 5}, {12, 5}, {17, 3}, {20, 0}, {26, 0}}) {
+        CTallTextDC dc;
+        dc.cellHeight = cell;
+        panel.Paint(dc, 206, 0.0f, 100.0f);
+        const auto texts = dc.OpsOf(CRecordingDC::kText);
+        ASSERT_EQ(texts.size(), 1u);
+        EXPECT_EQ(texts[0].points[0], (CPoint{3, top})) << cell;
+    }
+}

@@ -24,6 +24,7 @@ TEST(StockNameBarTest, ThreeEmptyPagesStartingWithTheList) {
     EXPECT_EQ(bar.findChild<QListWidget*>("dataFileList")->count(), 0);
     EXPECT_EQ(bar.findChild<QTreeWidget*>("favoritesTree")->topLevelItemCount(), 0);
     EXPECT_EQ(bar.SymbolField().parentWidget(), tabs->widget(0));
+    EXPECT_EQ(bar.SymbolField().placeholderText(), "Symbol");
 }
 
 TEST(StockNameBarTest, SetPageKeepsThePageForAnUnknownIndex) {

@@ -1,9 +1,15 @@
 #include "CStockNameBar.h"
+#include "ctlkit/lang/CLanguage.h"
 #include <QLineEdit>
 #include <QListWidget>
 #include <QTabWidget>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+
+namespace {
+// The downloader's column title, the hint of the empty entry field.
+constexpr unsigned kSymbolText = 31;
+} // namespace
 
 CStockNameBar::CStockNameBar(QWidget* parent) : QWidget(parent) {
     m_tabs = new QTabWidget(this);
@@ -14,6 +20,8 @@ CStockNameBar::CStockNameBar(QWidget* parent) : QWidget(parent) {
     m_field = new QLineEdit(listPage);
     m_field->setObjectName("symbolField");
     m_field->setClearButtonEnabled(true);
+    m_field->setPlaceholderText(
+        QString::fromStdString(CLanguage::TranslateString(kSymbolText).value_or("Symbol")));
     m_symbols = new QListWidget(listPage);
     m_symbols->setObjectName("symbolList");
     auto* listLayout = new QVBoxLayout(listPage);
