@@ -32,6 +32,17 @@ void CFundDistributionPanel::Show(CStock* series, int barIndex) {
     m_barIndex = barIndex;
 }
 
+void CFundDistributionPanel::Clear() {
+    m_series = nullptr;
+    m_barIndex = 0;
+    m_lastPercentage = 0.0f;
+}
+
+CFundDistributionPanel::SPriceRange CFundDistributionPanel::ShownRange() const {
+    if (!m_series) return {};
+    return {m_series->VisibleLow(), m_series->VisibleHigh()};
+}
+
 std::string CFundDistributionPanel::Caption(float percentage) {
     const std::string title =
         CLanguage::TranslateString(kCaptionText).value_or("Profit Percentage");
@@ -55,13 +66,16 @@ void CFundDistributionPanel::Paint(CDC& dc, int width, float shownLow, float sho
     dc.SelectFont(m_font);
     dc.SetBkMode(kTransparent);
     dc.SetTextColor(kBlack);
-    dc.TextOut(3, 5, Caption(m_lastPercentage));
+    // At 5 pixels from the top, unless the font's cell would reach into the bar below it.
+    const std::string caption = Caption(m_lastPercentage);
+    const int captionTop = std::clamp(kBarTop - dc.GetTextExtent(caption).cy, 0, kCaptionTop);
+    dc.TextOut(3, captionTop, caption);
     if (!drawn) return;
     dc.SelectPen(SPen{kPenSolid, 1, kBlack});
     dc.SelectBrush(SBrush{profit});
     // The filled part spans the outline's width at 100 %.
     const int filled = static_cast<int>(static_cast<float>(width - 9) * share);
-    if (filled > 0) dc.Rectangle(CRect{3, 20, 3 + filled, 30});
+    if (filled > 0) dc.Rectangle(CRect{3, kBarTop, 3 + filled, kBarBottom});
 }
 
 bool CFundDistributionPanel::PaintRows(CDC& dc, int width, float shownLow, float shownHigh,
@@ -89,7 +103,7 @@ bool CFundDistributionPanel::PaintRows(CDC& dc, int width, float shownLow, float
 
     dc.SelectPen(SPen{kPenSolid, 1, kBlack});
     dc.SelectBrush(SBrush{loss});
-    dc.Rectangle(CRect{3, 20, width - 6, 30});
+    dc.Rectangle(CRect{3, kBarTop, width - 6, kBarBottom});
 
     float below = 0.0f;
     float atOrAbove = 0.0f;

@@ -153,3 +153,60 @@ TEST_F(FundDistributionPanelTest, RangeOfOnePriceDrawsWithoutDividingByZero) {
     EXPECT_EQ(RowsOf(dc, kLoss).size(), 200u);
     EXPECT_EQ(panel.LastPercentage(), 0.0f);
 }
+
+TEST_F(FundDistributionPanelTest, ClearForgetsTheSeriesAndItsShare) {
+    Load({{10, 20, 15}});
+    panel.Show(&stock, 0);
+    CRecordingDC first;
+    panel.Paint(first, 206, 0.0f, 100.0f);
+    ASSERT_EQ(panel.LastPercentage(), 50.0f);
+    panel.Clear();
+    EXPECT_EQ(panel.Series(), nullptr);
+    EXPECT_EQ(panel.BarIndex(), 0);
+    EXPECT_EQ(panel.LastPercentage(), 0.0f);
+    EXPECT_EQ(panel.ShownRange(), (CFundDistributionPanel::SPriceRange{0.0f, 0.0f}));
+    CRecordingDC dc;
+    panel.Paint(dc, 206, 0.0f, 100.0f);
+    EXPECT_TRUE(dc.OpsOf(CRecordingDC::kLine).empty());
+    EXPECT_TRUE(dc.OpsOf(CRecordingDC::kRectangle).empty());
+    const auto fills = dc.OpsOf(CRecordingDC::kFillSolidRect);
+    ASSERT_EQ(fills.size(), 1u);
+    EXPECT_EQ(fills[0].rect, (CRect{0, 0, 206, CFundDistributionPanel::kHeight}));
+    EXPECT_EQ(dc.Texts(), (std::vector<std::string>{"Profit Percentage:   0.00%"}));
+}
+
+TEST_F(FundDistributionPanelTest, ShownRangeIsTheWindowsLowestLowAndHighestHigh) {
+    Load({{10, 20, 15}, {12, 30, 20}, {5, 14, 8}, {18, 25, 22}});
+    panel.Show(&stock, 0);
+    struct Case {
+        int first;
+        int end;
+        CFundDistributionPanel::SPriceRange range;
+    };
+    const Case cases[] = {
+        {0, 4, {5, 30}}, {0, 2, {10, 30}}, {1, 2, {12, 30}}, {3, 4, {18, 25}}, {2, 4, {5, 25}}};
+    for (const Case& c : cases) {
+        stock.RestoreWindow(c.first, c.end);
+        stock.ComputeVisibleRange();
+        EXPECT_EQ(panel.ShownRange(), c.range) << c.first << ".." << c.end;
+    }
+}
+
+// A font whose cell is taller than the room above the bar moves the caption up, never
+// above the panel's top.
+TEST_F(FundDistributionPanelTest, TallCaptionFontStaysAboveTheBar) {
+    struct CTallTextDC : CRecordingDC {
+        int cellHeight = 0;
+        CSize GetTextExtent(std::string_view text) override {
+            return {static_cast<int>(text.size()) * 6, cellHeight};
+        }
+    };
+    for (const auto& [cell, top] : {std::pair{15, 5}, {12, 5}, {17, 3}, {20, 0}, {26, 0}}) {
+        CTallTextDC dc;
+        dc.cellHeight = cell;
+        panel.Paint(dc, 206, 0.0f, 100.0f);
+        const auto texts = dc.OpsOf(CRecordingDC::kText);
+        ASSERT_EQ(texts.size(), 1u);
+        EXPECT_EQ(texts[0].points[0], (CPoint{3, top})) << cell;
+    }
+}
