@@ -152,11 +152,14 @@ TEST_F(ExtStatusBarTest, MessagePaneStretches) {
     EXPECT_EQ(bar->findChild<QLabel*>("pane0")->width(), narrow + 300);
 }
 
-// The offscreen platform of the tests has no X display to ask.
+// As on the offscreen platform or Wayland without Xwayland. Nothing else in this program asks
+// first, so the display is looked for now, without DISPLAY.
 TEST(X11LockKeysTest, WithoutAnXDisplayEveryKeyIsOff) {
-    if (std::getenv("DISPLAY") && std::getenv("DISPLAY")[0]) GTEST_SKIP() << "an X display is set";
-    const CStatusBarPanes::SLockKeys keys = X11LockKeys();
-    EXPECT_FALSE(keys.capsLock);
-    EXPECT_FALSE(keys.numLock);
-    EXPECT_FALSE(keys.scrollLock);
+    ::unsetenv("DISPLAY");
+    for (int call = 0; call < 2; ++call) {
+        const CStatusBarPanes::SLockKeys keys = X11LockKeys();
+        EXPECT_FALSE(keys.capsLock);
+        EXPECT_FALSE(keys.numLock);
+        EXPECT_FALSE(keys.scrollLock);
+    }
 }
