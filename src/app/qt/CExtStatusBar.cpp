@@ -37,8 +37,8 @@ CExtStatusBar::CExtStatusBar(CStatusBarPanes::LockKeysSource lockKeys, QWidget* 
     }
     m_connection = new QLabel(this);
     m_connection->setObjectName(QStringLiteral("connection"));
-    m_connection->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    m_connection->setContentsMargins(3, 0, 3, 0);
+    m_connection->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    m_connection->setContentsMargins(5, 0, 5, 0);
     m_connection->hide();
     addPermanentWidget(m_connection);
 
@@ -52,8 +52,8 @@ QLabel* CExtStatusBar::MakePane(int index) {
     label->setObjectName(QStringLiteral("pane%1").arg(index));
     label->setText(ToQt(m_panes.Text(index)));
     if (index > 0) {
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setContentsMargins(3, 0, 3, 0);
+        label->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+        label->setContentsMargins(5, 0, 5, 0);
         label->setAlignment(Qt::AlignCenter);
     }
     return label;
