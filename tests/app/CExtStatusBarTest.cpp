@@ -77,10 +77,13 @@ TEST_F(ExtStatusBarTest, LockPanesAreRefreshedByTheTimerAndOnKeyRelease) {
 
 TEST_F(ExtStatusBarTest, LockPanesKeepTheWidthOfTheirTextWhileOff) {
     bar->show();
-    const int offWidth = bar->findChild<QLabel*>("pane3")->width();
+    QCoreApplication::processEvents();
+    QLabel* scroll = bar->findChild<QLabel*>("pane3");
+    const int offWidth = scroll->width();
     fake.keys.scrollLock = true;
     bar->RefreshLockKeys();
-    QLabel* scroll = bar->findChild<QLabel*>("pane3");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(scroll->text().toStdString(), "SCRL");
     EXPECT_GE(offWidth, scroll->sizeHint().width());
     EXPECT_EQ(scroll->width(), offWidth);
 }
