@@ -13,6 +13,7 @@
 #include "app/ProgramMenus.h"
 #include "app/ToolbarTables.h"
 #include "chart/CZentriStockDoc.h"
+#include "ctlkit/base/CPrompter.h"
 #include "ctlkit/lang/CLanguage.h"
 #include "ctlkit/lang/qt/MenuAction.h"
 #include "ctlkit/lang/qt/MenuBuilder.h"
@@ -23,6 +24,7 @@
 #include "settings/CModelContext.h"
 #include "settings/DownloadSettings.h"
 #include "settings/SetupSettings.h"
+#include "view/qt/PaneStackWidget.h"
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDockWidget>
@@ -213,6 +215,10 @@ void CMainFrame::ApplyStoredPlacement() {
 void CMainFrame::CreateToolBars() {
     for (const SToolbarSpec& spec : ProgramToolbars()) {
         QToolBar* bar = BuildToolBar(*this, spec, [this](unsigned id) { OnCommand(id); });
+        // Three rows, so that no box hides its buttons behind an extension arrow in a window
+        // of 1024 pixels: main and chart control, the line tools, the symbols.
+        const std::string name = spec.objectName;
+        if (name == "TrendLine" || name == "Symbol") addToolBarBreak(Qt::TopToolBarArea);
         addToolBar(Qt::TopToolBarArea, bar);
         m_toolBars[spec.viewCommand] = bar;
     }
@@ -243,6 +249,9 @@ void CMainFrame::CreateDocks() {
         AddDock("StockInfoPanel", kInfoPanelCaption, m_info, Qt::RightDockWidgetArea);
     m_docks[kCmdViewFundPanel] =
         AddDock("FundDistributionPanel", kFundPanelCaption, m_fund, Qt::RightDockWidgetArea);
+    // The chart gets the room: the panels start narrow, the user widens them.
+    resizeDocks({m_docks[kCmdViewNamePanel], m_docks[kCmdViewInfoPanel]}, {200, 180},
+                Qt::Horizontal);
 }
 
 void CMainFrame::ShowToolBoxesByFlags() {
@@ -338,7 +347,7 @@ CChildFrame* CMainFrame::ActiveChild() const {
         const QList<QMdiSubWindow*> windows = m_mdi->subWindowList();
         if (windows.size() == 1) window = windows.front();
     }
-    return window ? qobject_cast<CChildFrame*>(window->widget()) : nullptr;
+    return window ? dynamic_cast<CChildFrame*>(window->widget()) : nullptr;
 }
 
 int CMainFrame::ChildCount() const {

@@ -120,7 +120,7 @@ TEST_F(MainFrameTest, FreshInstallationStartsUntranslatedWithNoNameAndStoresSett
 
     for (const char* key : {"BorderColor", "DrawYGrid", "CellMaxX", "CellMaxY"})
         EXPECT_NE(Setup("AXIS_SETTING", key), "") << key;
-    EXPECT_EQ(Setup("AXIS_FONT", "FaceName") + Setup("LABEL_FONT", "FaceName"), "ArialArial");
+    EXPECT_EQ(Setup("AXIS_FONT", "FontFaceName") + Setup("LABEL_FONT", "FontFaceName"), "ArialArial");
     EXPECT_EQ(Setup("STOCKLINE_SETUP", "DisPeriod"), "400");
     for (const char* key : {"ChartCtrl", "TrendLine", "Symbol", "FiboGan", "Channel"})
         EXPECT_EQ(Setup("ENVIORMENT", key), "0") << key;
@@ -157,9 +157,9 @@ INSTANTIATE_TEST_SUITE_P(
         PlacementCase{"normal", "0,1,-1,-1,-1,-1,40,30,840,630", false, QRect(40, 30, 800, 600)},
         PlacementCase{"maximised", "2,3,-1,-1,-1,-1,40,30,840,630", true, QRect(40, 30, 800, 600)},
         PlacementCase{"nine numbers", "0,1,-1,-1,-1,-1,40,30,840", false, QRect()},
-        // The offscreen screen is 800 x 600 at the origin: a window far off it comes back.
+        // The offscreen screen is 800 x 800 at the origin: a window far off it comes back.
         PlacementCase{"off every screen", "0,1,-1,-1,-1,-1,5000,4000,5400,4300", false,
-                      QRect(0, 0, 400, 300)}),
+                      QRect(400, 500, 400, 300)}),
     [](const auto& info) {
         std::string name = info.param.name;
         std::replace(name.begin(), name.end(), ' ', '_');
@@ -281,7 +281,7 @@ TEST_F(MainFrameTest, TypedCharacterStartsASymbolEntryOnlyWhileTheNamePanelIsHid
     QDockWidget* names = frame->DockOf(kCmdViewNamePanel);
     names->hide();
     frame->NamePanel().SetPage(2);
-    QTest::keyClick(&child->PaneWidget(), Qt::Key_I, Qt::ShiftModifier);
+    QTest::keyClick(&child->PaneWidget(), 'I');
     EXPECT_FALSE(names->isHidden());
     EXPECT_EQ(frame->NamePanel().Page(), 0);
     EXPECT_EQ(frame->NamePanel().SymbolField().text(), "I");
