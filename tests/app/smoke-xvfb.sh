@@ -3,7 +3,7 @@
 # xdotool as a user would: the main window shows on the screen with the keyboard focus, Ctrl+N
 # opens a second chart, the window manager's close request (Alt+F4) ends the program, which
 # stores the settings and the window's placement; on the next start its menu opens with Alt+F
-# and "Exit" (mnemonic x) ends it cleanly; --grab writes a screenshot of the size of the window
+# and "Exit" (mnemonic E) ends it cleanly; --grab writes a screenshot of the size of the window
 # at scale 1 and 2 (every toolbar and panel shown), and of the dialog a command opened.
 # Usage: smoke-xvfb.sh PROGRAM SAMPLE_DIR [OUT_DIR]
 set -u
@@ -33,7 +33,8 @@ for _ in $(seq 100); do xprop -root _OB_THEME 2>/dev/null | grep -q '"' && break
 sleep 1
 
 cp -r "$sample" "$work/home"
-export ZENTRISTOCK_HOME="$work/home" XDG_CONFIG_HOME="$work/config"
+export ZENTRISTOCK_HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
+mkdir -m 700 "$XDG_RUNTIME_DIR"
 store="$work/config/ZentriStock/ZentriStock.ini"
 sed -i 's/^TickerName=.*/TickerName=Before/' "$work/home/setup.ini"
 
@@ -59,14 +60,14 @@ unexpected_output() { grep -v -e '^qt\.' -e '^$' "$1"; }
 
 "$program" "$work/home/chart/ACME.cht" >"$work/app.log" 2>&1 &
 app=$!
-find_main_window '^ZentriStock - ACME$'
+find_main_window '^ZentriStock - \[ACME\]$'
 wait_for_focus
 for _ in 1 2 3; do
     xdotool key --window "$window" ctrl+n 2>/dev/null
-    for _ in $(seq 30); do [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "ZentriStock - NoName" ] && break; sleep 0.1; done
-    [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "ZentriStock - NoName" ] && break
+    for _ in $(seq 30); do [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "ZentriStock - [NoName]" ] && break; sleep 0.1; done
+    [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "ZentriStock - [NoName]" ] && break
 done
-[ "$(xdotool getwindowname "$window" 2>/dev/null)" = "ZentriStock - NoName" ] ||
+[ "$(xdotool getwindowname "$window" 2>/dev/null)" = "ZentriStock - [NoName]" ] ||
     fail "Ctrl+N opened no new chart: the title is $(xdotool getwindowname "$window")"
 for _ in 1 2 3; do
     xdotool key --window "$window" alt+F4 2>/dev/null
@@ -86,7 +87,7 @@ grep -q '^FiboGan=0$' "$work/home/setup.ini" || fail "the tool box flags were no
 
 "$program" "$work/home/chart/ACME.cht" >"$work/app.log" 2>&1 &
 app=$!
-find_main_window '^ZentriStock - ACME$'
+find_main_window '^ZentriStock - \[ACME\]$'
 
 eval "$(xdotool getwindowgeometry --shell "$window")"
 [ "$WIDTH" -ge 1024 ] && [ "$HEIGHT" -ge 720 ] || fail "window of ${WIDTH}x$HEIGHT"
@@ -99,7 +100,7 @@ wait_for_focus
 for _ in 1 2 3; do
     xdotool key --window "$window" alt+f 2>/dev/null
     sleep 1
-    xdotool key x 2>/dev/null
+    xdotool key e 2>/dev/null
     for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
     kill -0 "$app" 2>/dev/null || break
     xdotool key Escape 2>/dev/null

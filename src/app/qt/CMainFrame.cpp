@@ -316,6 +316,7 @@ CChildFrame* CMainFrame::OpenDocument(std::unique_ptr<CZentriStockDoc> document)
         SyncTabs();
         UpdateTitle();
     });
+    connect(window, &QMdiSubWindow::windowStateChanged, this, [this] { UpdateTitle(); });
     connect(window, &QObject::destroyed, this, [this] {
         // The list drops the window after this signal: look again once it has.
         QTimer::singleShot(0, this, [this] {
@@ -378,9 +379,24 @@ void CMainFrame::SyncTabs() {
     m_tabs->setVisible(!windows.isEmpty());
 }
 
-void CMainFrame::UpdateTitle() {
+// "ZentriStock - ACME", or "ZentriStock - [ACME]" while the chart window is maximised.
+QString CMainFrame::DesiredTitle() const {
     CChildFrame* child = ActiveChild();
-    setWindowTitle(child ? "ZentriStock - " + child->Title() : QString("ZentriStock"));
+    if (!child) return "ZentriStock";
+    QMdiSubWindow* window = m_mdi->activeSubWindow();
+    return window && window->isMaximized() ? "ZentriStock - [" + child->Title() + "]"
+                                           : "ZentriStock - " + child->Title();
+}
+
+void CMainFrame::UpdateTitle() {
+    const QString title = DesiredTitle();
+    if (windowTitle() != title) setWindowTitle(title);
+}
+
+// A maximised MDI window writes its own title into the frame's; the frame's form wins.
+void CMainFrame::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() == QEvent::WindowTitleChange && m_mdi) UpdateTitle();
 }
 
 bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {

@@ -79,6 +79,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -112,6 +113,7 @@ private:
     void OnSubWindowActivated(QMdiSubWindow* window);
     void OnChildClosing(CStock& series);
     void SyncTabs();
+    QString DesiredTitle() const;
     void UpdateTitle();
 
     CModelContext& m_context;

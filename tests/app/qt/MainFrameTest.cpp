@@ -111,7 +111,7 @@ TEST_F(MainFrameTest, FreshInstallationStartsUntranslatedWithNoNameAndStoresSett
     frame->ShowRestored();
     Settle();
     EXPECT_EQ(frame->ActiveChild()->Title(), "NoName");
-    EXPECT_EQ(frame->windowTitle(), "ZentriStock - NoName");
+    EXPECT_EQ(frame->windowTitle(), "ZentriStock - [NoName]");
     EXPECT_EQ(std::count(prompter.messages.begin(), prompter.messages.end(),
                          "Section doesn't exist"),
               1);
