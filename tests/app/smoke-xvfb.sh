@@ -115,6 +115,13 @@ grep -q '^TickerName=ACME$' "$work/home/setup.ini" || fail "the closed chart's s
 # Every toolbar shown for the screenshots.
 sed -i 's/^\[ENVIORMENT\]$/[ENVIORMENT]\nChartCtrl=1\nTrendLine=1\nChannel=1\nFiboGan=1\nSymbol=1/' "$work/home/setup.ini"
 sed -i '/^\(ChartCtrl\|TrendLine\|Channel\|FiboGan\|Symbol\)=0$/d' "$work/home/setup.ini"
+# Registration switches end the program at once without a window.
+for switch in /RegServer -unregserver; do
+    timeout 10 "$program" "$switch" >"$work/reg.log" 2>&1 || fail "$switch ended with status $?"
+    [ -z "$(unexpected_output "$work/reg.log")" ] || fail "$switch said: $(cat "$work/reg.log")"
+    [ -z "$(xdotool search --name ZentriStock 2>/dev/null)" ] || fail "$switch left a window"
+done
+
 png_size() { python3 -c 'import struct,sys; d=open(sys.argv[1],"rb").read(24); print("%dx%d" % struct.unpack(">II", d[16:24]))' "$1"; }
 for scale in 1 2; do
     shot="$work/shot-$scale.png"

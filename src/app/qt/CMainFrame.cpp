@@ -308,7 +308,7 @@ CChildFrame* CMainFrame::OpenDocument(std::unique_ptr<CZentriStockDoc> document)
     };
     child->PaneWidget().onSymbolKey = [this](char typed) { QuickEntry(typed); };
 
-    const bool first = m_mdi->subWindowList().isEmpty();
+    const bool first = ChildCount() == 0;
     QMdiSubWindow* window = m_mdi->addSubWindow(child);
     window->setAttribute(Qt::WA_DeleteOnClose);
     window->setWindowIcon(CommandIcon(kCmdFileNew));
@@ -322,7 +322,7 @@ CChildFrame* CMainFrame::OpenDocument(std::unique_ptr<CZentriStockDoc> document)
         QTimer::singleShot(0, this, [this] {
             SyncTabs();
             UpdateTitle();
-            if (m_mdi->subWindowList().isEmpty() && m_chartMenuShown) ShowMenu(false);
+            if (ChildCount() == 0 && m_chartMenuShown) ShowMenu(false);
         });
     });
     QMdiSubWindow* active = m_mdi->activeSubWindow();
@@ -333,7 +333,7 @@ CChildFrame* CMainFrame::OpenDocument(std::unique_ptr<CZentriStockDoc> document)
     m_mdi->setActiveSubWindow(window);
     child->setFocus();
     if (!m_chartMenuShown) QTimer::singleShot(0, this, [this] {
-        if (!m_mdi->subWindowList().isEmpty() && !m_chartMenuShown) ShowMenu(true);
+        if (ChildCount() > 0 && !m_chartMenuShown) ShowMenu(true);
     });
     SyncTabs();
     UpdateTitle();
@@ -351,8 +351,12 @@ CChildFrame* CMainFrame::ActiveChild() const {
     return window ? dynamic_cast<CChildFrame*>(window->widget()) : nullptr;
 }
 
+// Counted as children, since the area lists no window while the frame is hidden.
 int CMainFrame::ChildCount() const {
-    return static_cast<int>(m_mdi->subWindowList().size());
+    int count = 0;
+    for (QMdiSubWindow* window : m_mdi->findChildren<QMdiSubWindow*>())
+        if (dynamic_cast<CChildFrame*>(window->widget())) ++count;
+    return count;
 }
 
 void CMainFrame::OnSubWindowActivated(QMdiSubWindow*) {

@@ -9,8 +9,8 @@
 #include <QTimer>
 
 namespace {
-constexpr int kWidth = 420;
-constexpr int kHeight = 240;
+constexpr int kWidth = 480;
+constexpr int kHeight = 250;
 
 // Closing presses: keys (with or without Alt) and mouse buttons on or off a window frame.
 bool ClosesSplash(QEvent::Type type) {
@@ -64,8 +64,8 @@ CSplashWindow::~CSplashWindow() {
     qApp->removeEventFilter(this);
 }
 
-void CSplashWindow::CloseSoon() {
-    QTimer::singleShot(kLatestCloseMs, this, [this] { close(); });
+void CSplashWindow::CloseSoon(int ms) {
+    QTimer::singleShot(ms, this, [this] { close(); });
 }
 
 bool CSplashWindow::eventFilter(QObject*, QEvent* event) {
@@ -80,14 +80,14 @@ void CSplashWindow::paintEvent(QPaintEvent*) {
     background.setColorAt(0, QColor(22, 40, 72));
     background.setColorAt(1, QColor(10, 18, 36));
     painter.fillRect(rect(), background);
-    PaintMark(painter, QRectF(28, 40, 150, 120));
+    PaintMark(painter, QRectF(28, 50, 140, 120));
 
     QFont title = font();
-    title.setPixelSize(34);
+    title.setPixelSize(30);
     title.setBold(true);
     painter.setFont(title);
     painter.setPen(Qt::white);
-    painter.drawText(QRect(196, 60, width() - 210, 50), Qt::AlignLeft | Qt::AlignVCenter,
+    painter.drawText(QRect(196, 60, width() - 206, 50), Qt::AlignLeft | Qt::AlignVCenter,
                      "ZentriStock");
     QFont small = font();
     small.setPixelSize(14);
@@ -95,8 +95,10 @@ void CSplashWindow::paintEvent(QPaintEvent*) {
     painter.setPen(QColor(180, 196, 220));
     painter.drawText(QRect(198, 110, width() - 210, 24), Qt::AlignLeft | Qt::AlignVCenter,
                      "End-of-day stock analysis");
-    painter.drawText(QRect(198, 134, width() - 210, 24), Qt::AlignLeft | Qt::AlignVCenter,
-                     "Version " + QCoreApplication::applicationVersion());
+    const QString version = QCoreApplication::applicationVersion();
+    if (!version.isEmpty())
+        painter.drawText(QRect(198, 134, width() - 210, 24), Qt::AlignLeft | Qt::AlignVCenter,
+                         "Version " + version);
     painter.setPen(QColor(120, 140, 170));
     painter.drawText(QRect(0, height() - 34, width() - 16, 20), Qt::AlignRight | Qt::AlignVCenter,
                      "Loading...");

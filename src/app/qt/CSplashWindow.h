@@ -11,9 +11,8 @@ public:
     CSplashWindow();
     ~CSplashWindow() override;
 
-    // The main window is up: the splash closes kLatestCloseMs from now unless a press
-    // closed it before.
-    void CloseSoon();
+    // The main window is up: the splash closes `ms` from now unless a press closed it before.
+    void CloseSoon(int ms = kLatestCloseMs);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

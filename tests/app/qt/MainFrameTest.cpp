@@ -3,6 +3,7 @@
 #include "app/ProgramMenus.h"
 #include "app/qt/CChildFrame.h"
 #include "app/qt/CMainFrame.h"
+#include "app/qt/CSplashWindow.h"
 #include "app/qt/CUserStore.h"
 #include "app/qt/CZentriStockApp.h"
 #include "chart/CZentriStockDoc.h"
@@ -19,6 +20,7 @@
 #include "settings/CModelContext.h"
 #include "view/qt/PaneStackWidget.h"
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDockWidget>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -333,14 +335,23 @@ TEST_F(MainFrameTest, BarNotificationReachesBothPanelsAndClosingForgetsTheSeries
     frame->FundPanel().repaint();
 }
 
-TEST_F(MainFrameTest, ContextMenuOfTheBarsHoldsTheirToggles) {
+TEST_F(MainFrameTest, RightClickOnAToolbarShowsTheBarToggles) {
     auto frame = MakeFrame();
     frame->show();
-    std::unique_ptr<QMenu> menu(frame->createPopupMenu());
-    EXPECT_EQ(MenuBarCommandIds(*menu),
-              MenuCommandIds(ToolbarContextMenu()));
-    for (QAction* action : menu->actions())
-        if (CommandIdOf(*action) == kCmdViewFiboGan) EXPECT_FALSE(action->isChecked());
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    QToolBar* bar = frame->ToolBarOf(kCmdViewToolbar);
+    const QPoint at = bar->rect().bottomRight() - QPoint(3, 3);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, at, bar->mapToGlobal(at));
+    QApplication::sendEvent(bar, &click);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(MenuBarCommandIds(*menu), MenuCommandIds(ToolbarContextMenu()));
+    for (QAction* action : menu->actions()) {
+        const unsigned id = CommandIdOf(*action);
+        if (id == kCmdViewFiboGan) EXPECT_FALSE(action->isChecked());
+        if (id == kCmdViewToolbar) EXPECT_TRUE(action->isChecked());
+    }
+    menu->close();
 }
 
 TEST_F(MainFrameTest, RegistrationSwitchesExitBeforeAnyWindow) {
@@ -349,6 +360,70 @@ TEST_F(MainFrameTest, RegistrationSwitchesExitBeforeAnyWindow) {
         EXPECT_EQ(CZentriStockApp::Run(CommandLine::Parse({word})), 0);
         EXPECT_EQ(QApplication::topLevelWidgets().size(), before) << word;
     }
+}
+
+TEST_F(MainFrameTest, TwentyChartsOpenAndAllCloseBackToTheFrameMenu) {
+    auto frame = MakeFrame();
+    frame->show();
+    for (int i = 0; i < 20; ++i) frame->OnCommand(kCmdFileNew);
+    Settle();
+    EXPECT_EQ(frame->ChildCount(), 20);
+    EXPECT_EQ(frame->ChartTabs().count(), 20);
+    frame->MdiArea().closeAllSubWindows();
+    Settle();
+    EXPECT_EQ(frame->ChildCount(), 0);
+    EXPECT_FALSE(frame->ChartTabs().isVisible());
+    EXPECT_FALSE(frame->ShowsChartMenu());
+}
+
+TEST_F(MainFrameTest, RecentFileThatIsGoneLeavesTheListWithAMessage) {
+    WriteText(home.File("chart/gone.cht"), "");
+    CRecentFileList recent;
+    recent.Add(home.File("chart/ACME.cht"));
+    recent.Add(home.File("chart/gone.cht"));
+    store->SaveRecentFiles(recent);
+    fs::remove(home.File("chart/gone.cht"));
+    auto frame = MakeFrame();
+    frame->OnCommand(kCmdRecentFile1);
+    EXPECT_EQ(frame->RecentFiles().Entries(), std::vector<std::string>{home.File("chart/ACME.cht")});
+    EXPECT_EQ(prompter.messages.back(), "The file " + home.File("chart/gone.cht") +
+                                            " no longer exists; it was removed from the list.");
+    frame->OnCommand(kCmdRecentFile1);
+    Settle();
+    EXPECT_EQ(frame->ActiveChild()->Title(), "ACME");
+}
+
+TEST_F(MainFrameTest, WebCommandsShowOnlyWithAnAddress) {
+    WriteText(home.File("setup.ini"), "[DOWNLOAD]\nHomePage=https://example.org/\n");
+    auto frame = MakeFrame();
+    frame->OpenDocument(CZentriStockDoc::NewChart(*context));
+    Settle();
+    ASSERT_TRUE(frame->ShowsChartMenu());
+    for (unsigned id : {kCmdVisitHomePage, kCmdVisitForum})
+        ASSERT_NE(FindCommandAction(*frame, id), nullptr) << id;
+    EXPECT_TRUE(FindCommandAction(*frame, kCmdVisitHomePage)->isVisible());
+    EXPECT_FALSE(FindCommandAction(*frame, kCmdVisitForum)->isVisible());
+}
+
+TEST(SplashWindow, ClosesAtTheFirstPressOrSoonAfterTheFrameShows) {
+    CSplashWindow pressed;
+    pressed.show();
+    QWidget other;
+    other.show();
+    QTest::keyClick(&other, Qt::Key_A);
+    EXPECT_FALSE(pressed.isVisible());
+
+    CSplashWindow clicked;
+    clicked.show();
+    QTest::mouseClick(&other, Qt::LeftButton);
+    EXPECT_FALSE(clicked.isVisible());
+
+    CSplashWindow timed;
+    timed.show();
+    timed.CloseSoon(20);
+    EXPECT_TRUE(timed.isVisible());
+    QTest::qWait(60);
+    EXPECT_FALSE(timed.isVisible());
 }
 
 } // namespace
