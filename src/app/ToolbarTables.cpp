@@ -116,15 +116,6 @@ std::vector<SToolbarSpec> MakeToolbars() {
     };
 }
 
-const SMenuItem* FindCommand(const CMenuTable& items, unsigned id) {
-    for (const SMenuItem& item : items) {
-        if (item.kind == SMenuItem::Kind::Command && item.id == id) return &item;
-        if (item.kind != SMenuItem::Kind::Popup) continue;
-        if (const SMenuItem* found = FindCommand(item.items, id)) return found;
-    }
-    return nullptr;
-}
-
 // "&Open\tCtrl+O" -> "Open"; "&&" stays one ampersand.
 std::string PlainText(std::string_view text) {
     text = text.substr(0, text.find('\t'));
@@ -144,8 +135,8 @@ std::string CommandName(unsigned command) {
         if (own.command == command) return own.name;
     static const CMenuTable chartMenu = ChartWindowMenu();
     static const CMenuTable frameMenu = FrameMenu();
-    const SMenuItem* item = FindCommand(chartMenu, command);
-    if (!item) item = FindCommand(frameMenu, command);
+    const SMenuItem* item = FindMenuCommand(chartMenu, command);
+    if (!item) item = FindMenuCommand(frameMenu, command);
     return item ? PlainText(item->text) : std::string();
 }
 

@@ -37,15 +37,6 @@ const SMenuItem* FindPopup(const CMenuTable& table, const std::string& name) {
     return nullptr;
 }
 
-const SMenuItem* FindCommand(const CMenuTable& items, unsigned id) {
-    for (const SMenuItem& item : items) {
-        if (item.kind == SMenuItem::Kind::Command && item.id == id) return &item;
-        if (item.kind != SMenuItem::Kind::Popup) continue;
-        if (const SMenuItem* found = FindCommand(item.items, id)) return found;
-    }
-    return nullptr;
-}
-
 // Calls `check` with the items of the menu bar itself and of every pop-up below it.
 template <class Check> void ForEachItemList(const CMenuTable& items, const Check& check) {
     check(items);
@@ -185,7 +176,7 @@ TEST_P(ChartWindowMenuCommand, SitsUnderItsPopupWithItsText) {
     const CMenuTable menu = ChartWindowMenu();
     const SMenuItem* popup = FindPopup(menu, c.popup);
     ASSERT_NE(popup, nullptr) << c.popup;
-    const SMenuItem* command = FindCommand(popup->items, c.id);
+    const SMenuItem* command = FindMenuCommand(popup->items, c.id);
     ASSERT_NE(command, nullptr) << c.popup << " " << c.id;
     EXPECT_EQ(PlainText(command->text), c.text);
 }
@@ -287,7 +278,7 @@ TEST(ProgramMenus, ShortcutsFollowATabOnTheirCommandsOnly) {
         const CMenuTable table = menu.make();
         for (unsigned id : MenuCommandIds(table)) {
             auto expected = shortcuts.find(id);
-            EXPECT_EQ(MenuItemShortcut(FindCommand(table, id)->text),
+            EXPECT_EQ(MenuItemShortcut(FindMenuCommand(table, id)->text),
                       expected == shortcuts.end() ? "" : expected->second)
                 << menu.name << " " << id;
         }
@@ -313,8 +304,8 @@ TEST(FrameMenu, UsesTheFrameCommandsOfTheChartWindowMenuWithTheSameTexts) {
     for (unsigned id : {kCmdFileNew, kCmdFileOpen, kCmdAppExit, kCmdViewToolbar, kCmdViewStatusBar,
                         kCmdViewInfoPanel, kCmdViewNamePanel, kCmdViewFundPanel, kCmdVisitHomePage,
                         kCmdAppAbout}) {
-        const SMenuItem* inFrame = FindCommand(frame, id);
-        const SMenuItem* inChart = FindCommand(chart, id);
+        const SMenuItem* inFrame = FindMenuCommand(frame, id);
+        const SMenuItem* inChart = FindMenuCommand(chart, id);
         ASSERT_TRUE(inFrame && inChart) << id;
         EXPECT_EQ(inFrame->text, inChart->text) << id;
     }

@@ -55,6 +55,18 @@ wait_for_focus() {
     for _ in $(seq 100); do [ "$(xdotool getwindowfocus 2>/dev/null)" = "$window" ] && return; sleep 0.1; done
     fail "the main window has no keyboard focus"
 }
+ended_within_5s() {
+    for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || return 0; sleep 0.1; done
+    return 1
+}
+# The program ended by what $1 names, with status 0.
+expect_clean_end() {
+    kill -0 "$app" 2>/dev/null && fail "$1 did not end the program"
+    wait "$app"
+    local status=$?
+    app=
+    [ "$status" -eq 0 ] || fail "the program ended with status $status after $1: $(cat "$work/app.log")"
+}
 # What the program said on stderr beyond Qt's own start-up notes.
 unexpected_output() { grep -v -e '^qt\.' -e '^$' "$1"; }
 
@@ -71,14 +83,9 @@ done
     fail "Ctrl+N opened no new chart: the title is $(xdotool getwindowname "$window")"
 for _ in 1 2 3; do
     xdotool key --window "$window" alt+F4 2>/dev/null
-    for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$app" 2>/dev/null || break
+    ended_within_5s && break
 done
-kill -0 "$app" 2>/dev/null && fail "the window manager's close request did not end the program"
-wait "$app"
-status=$?
-app=
-[ "$status" -eq 0 ] || fail "the program ended with status $status after Alt+F4: $(cat "$work/app.log")"
+expect_clean_end "the window manager's close request"
 grep -q '^WindowPos="\?[0-9]*,[0-9]*\(,-\?[0-9]*\)\{8\}"\?$' "$store" ||
     fail "no ten-number WindowPos in the per-user store: $(cat "$store" 2>/dev/null)"
 grep -q '^BarState=' "$store" || fail "no BarState in the per-user store"
@@ -101,15 +108,10 @@ for _ in 1 2 3; do
     xdotool key --window "$window" alt+f 2>/dev/null
     sleep 1
     xdotool key e 2>/dev/null
-    for _ in $(seq 50); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-    kill -0 "$app" 2>/dev/null || break
+    ended_within_5s && break
     xdotool key Escape 2>/dev/null
 done
-kill -0 "$app" 2>/dev/null && fail "File > Exit did not end the program"
-wait "$app"
-status=$?
-app=
-[ "$status" -eq 0 ] || fail "the program ended with status $status: $(cat "$work/app.log")"
+expect_clean_end "File > Exit"
 grep -q '^TickerName=ACME$' "$work/home/setup.ini" || fail "the closed chart's symbol was not stored"
 
 # Every toolbar shown for the screenshots.

@@ -29,3 +29,6 @@ using CMenuTable = std::vector<SMenuItem>;
 
 // The shortcut part of an item text: everything after the first tab ("" when there is none).
 std::string_view MenuItemShortcut(std::string_view text);
+
+// The command item with identifier `id`, searched depth first; null when there is none.
+const SMenuItem* FindMenuCommand(const CMenuTable& items, unsigned id);
