@@ -8,6 +8,8 @@ namespace {
 
 constexpr size_t kFieldCount = 10;
 constexpr size_t kUnsignedFields = 2;
+// Wider or taller than any screen a window is placed on.
+constexpr long long kMaxWindowSide = 65535;
 
 // One whole number, nothing before or after it.
 template <typename T> std::optional<T> ParseField(std::string_view field) {
@@ -55,6 +57,12 @@ bool Intersects(const CRect& a, const CRect& b) {
 std::optional<CWindowPlacement> CWindowPlacement::Parse(std::string_view text) {
     const auto v = ParseFields(text);
     if (!v) return std::nullopt;
+    // A rectangle turned inside out or of an impossible size is a damaged record, and its
+    // sides would overflow every later sum.
+    const long long width = (*v)[8] - (*v)[6];
+    const long long height = (*v)[9] - (*v)[7];
+    if (width < 0 || height < 0 || width > kMaxWindowSide || height > kMaxWindowSide)
+        return std::nullopt;
     CWindowPlacement placement;
     placement.flags = static_cast<unsigned>((*v)[0]);
     placement.showCmd = static_cast<unsigned>((*v)[1]);

@@ -21,7 +21,8 @@ public:
     CPoint maxPosition;
     CRect normalPosition;
 
-    // The stored text; nothing unless it holds exactly ten numbers of the stored form.
+    // The stored text; nothing unless it holds exactly ten numbers of the stored form whose
+    // normal rectangle has sides from 0 to 65535.
     static std::optional<CWindowPlacement> Parse(std::string_view text);
     std::string Format() const;
 

@@ -31,6 +31,11 @@ TEST(CWindowPlacementTest, ParseAcceptsExactlyTenNumbers) {
         {"-2,3,-1,-1,-8,-8,10,20,810,620", false},
         {"2, 3,-1,-1,-8,-8,10,20,810,620", false},
         {"2,3,-1,-1,-8,-8,10,20,810,99999999999", false},
+        // Ten numbers, but no rectangle a window can have.
+        {"0,1,-1,-1,-1,-1,-2147483648,0,2147483647,600", false},
+        {"0,1,-1,-1,-1,-1,800,600,10,20", false},
+        {"0,1,-1,-1,-1,-1,0,0,65535,65535", true},
+        {"0,1,-1,-1,-1,-1,0,0,65536,600", false},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(CWindowPlacement::Parse(c.text).has_value(), c.valid) << c.text;

@@ -28,7 +28,8 @@ class StockInfoPanelWidget;
 // three docking panels and the status bar. It routes every menu and toolbar command (its own,
 // else to the active chart window), keeps its placement, bar layout and recent files in the
 // per-user store, and forwards the charts' bar notification to the two panels that show the
-// bar under the cursor.
+// bar under the cursor. The "REFRESH LIST" broadcast of the other platform needs no receiver
+// here: nothing sends it, and the frame would ignore it.
 class CMainFrame : public QMainWindow {
 public:
     // Makes the chart window of a new document (the document template's factory).
