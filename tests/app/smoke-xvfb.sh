@@ -35,6 +35,8 @@ sleep 1
 cp -r "$sample" "$work/home"
 export ZENTRISTOCK_HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
 mkdir -m 700 "$XDG_RUNTIME_DIR"
+# Under the sanitizers the list of suppressed leaks is no message of the program's.
+export LSAN_OPTIONS="${LSAN_OPTIONS:+$LSAN_OPTIONS:}print_suppressions=0"
 store="$work/config/ZentriStock/ZentriStock.ini"
 sed -i 's/^TickerName=.*/TickerName=Before/' "$work/home/setup.ini"
 
