@@ -32,6 +32,10 @@ void BM_BarNotificationRound(benchmark::State& state) {
         frame.Create();
         frame.show();
         frame.OnChartFileNamed((home / "chart/ACME.cht").string());
+        // Until the window is exposed a repaint paints nothing.
+        for (int i = 0; i < 20 && !frame.InfoPanel().isVisible(); ++i) QApplication::processEvents();
+        QApplication::processEvents();
+        if (!frame.InfoPanel().isVisible()) state.SkipWithError("the panel is not shown");
         CStock& stock = frame.ActiveChild()->Document().Stock();
         int bar = 0;
         for (auto _ : state) {
