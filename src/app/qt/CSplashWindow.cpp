@@ -54,6 +54,7 @@ CSplashWindow::CSplashWindow()
     // Never takes the focus or the active window from the program starting behind it.
     setAttribute(Qt::WA_ShowWithoutActivating);
     setWindowFlag(Qt::WindowDoesNotAcceptFocus);
+    setWindowTitle("ZentriStock starting");
     setFixedSize(kWidth, kHeight);
     if (QScreen* screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
