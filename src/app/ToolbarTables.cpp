@@ -81,7 +81,7 @@ const std::vector<unsigned>& IconCommands() {
     return ids;
 }
 
-std::vector<SToolbarSpec> MakeToolbars() {
+std::vector<SToolbarContents> MakeToolbars() {
     std::vector<unsigned> symbols = {32872, 0};
     const std::vector<unsigned>& icons = IconCommands();
     symbols.insert(symbols.end(), icons.begin(), icons.end());
@@ -142,8 +142,8 @@ std::string CommandName(unsigned command) {
 
 } // namespace
 
-const std::vector<SToolbarSpec>& ProgramToolbars() {
-    static const std::vector<SToolbarSpec> bars = MakeToolbars();
+const std::vector<SToolbarContents>& ProgramToolbars() {
+    static const std::vector<SToolbarContents> bars = MakeToolbars();
     return bars;
 }
 

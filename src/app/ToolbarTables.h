@@ -3,7 +3,7 @@
 #include <vector>
 
 // One of the main window's toolbars; `buttons` holds command ids, 0 for a separator.
-struct SToolbarSpec {
+struct SToolbarContents {
     const char* objectName;  // fixed, for the saved bar layout: "MainToolbar", "ChartCtrl",
                              // "TrendLine", "Channel", "FiboGan", "Symbol"
     unsigned captionString;  // string-table id: 20 main, 21 chart control, 24 trend line, 22
@@ -16,7 +16,7 @@ struct SToolbarSpec {
 
 // The six toolbars in creation order: main, chart control, trend lines, channels and
 // regression, Fibonacci and Gann, symbols and text.
-const std::vector<SToolbarSpec>& ProgramToolbars();
+const std::vector<SToolbarContents>& ProgramToolbars();
 
 // The tool commands whose tool codes create nothing (codes 5, 14, 18, 21, 22, 25: 32848, 32858,
 // 32863, 32866, 32867, 32869).

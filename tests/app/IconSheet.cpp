@@ -33,7 +33,7 @@ int main(int argc, char** argv) {
     font.setPixelSize(11);
     p.setFont(font);
     int y = 4;
-    for (const SToolbarSpec& bar : ProgramToolbars()) {
+    for (const SToolbarContents& bar : ProgramToolbars()) {
         p.setPen(Qt::black);
         p.drawText(QRect(4, y, labelWidth - 8, cell), Qt::AlignVCenter, bar.objectName);
         int x = labelWidth;

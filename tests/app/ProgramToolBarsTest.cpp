@@ -38,24 +38,24 @@ TEST(ProgramToolBars, BarsCarryNameCaptionAndDockingFlags) {
     const char* titles[] = {"Main Toolbar", "Chart Control",      "Trend Line",
                             "Channel Line", "Fibo and Gann Line", "Symbol and Text"};
     for (size_t i = 0; i < ProgramToolbars().size(); ++i) {
-        const SToolbarSpec& spec = ProgramToolbars()[i];
-        QToolBar* bar = BuildToolBar(frame, spec, {});
+        const SToolbarContents& contents = ProgramToolbars()[i];
+        QToolBar* bar = BuildToolBar(frame, contents, {});
         EXPECT_EQ(bar->parent(), &frame);
-        EXPECT_EQ(bar->objectName(), QString(spec.objectName));
+        EXPECT_EQ(bar->objectName(), QString(contents.objectName));
         EXPECT_EQ(bar->windowTitle(), titles[i]);
         EXPECT_TRUE(bar->isMovable());
         EXPECT_TRUE(bar->isFloatable());
         EXPECT_EQ(bar->allowedAreas(), Qt::AllToolBarAreas);
         EXPECT_EQ(bar->iconSize(), QSize(16, 16));
-        EXPECT_EQ(bar->actions().size(), static_cast<qsizetype>(spec.buttons.size()));
+        EXPECT_EQ(bar->actions().size(), static_cast<qsizetype>(contents.buttons.size()));
     }
 }
 
 TEST(ProgramToolBars, ActionsCarryIdsTipsAndTheArmedOnlyToolsAreDisabled) {
     QMainWindow frame;
     std::set<unsigned> disabled;
-    for (const SToolbarSpec& spec : ProgramToolbars()) {
-        QToolBar* bar = BuildToolBar(frame, spec, {});
+    for (const SToolbarContents& contents : ProgramToolbars()) {
+        QToolBar* bar = BuildToolBar(frame, contents, {});
         std::vector<unsigned> ids;
         for (QAction* action : bar->actions()) {
             ids.push_back(action->isSeparator() ? 0 : CommandIdOf(*action));
@@ -63,7 +63,7 @@ TEST(ProgramToolBars, ActionsCarryIdsTipsAndTheArmedOnlyToolsAreDisabled) {
             EXPECT_EQ(action->toolTip().toStdString(), CommandTip(CommandIdOf(*action)));
             if (!action->isEnabled()) disabled.insert(CommandIdOf(*action));
         }
-        EXPECT_EQ(ids, spec.buttons);
+        EXPECT_EQ(ids, contents.buttons);
     }
     EXPECT_EQ(disabled, (std::set<unsigned>{32848, 32858, 32863, 32866, 32867, 32869}));
 }
@@ -88,8 +88,8 @@ TEST(ProgramToolBars, TriggerCallsTheHandlerWithTheId) {
 }
 
 TEST(CommandIcons, EveryButtonHasA16And32PixelImageThatIsNotBlank) {
-    for (const SToolbarSpec& spec : ProgramToolbars())
-        for (unsigned id : spec.buttons) {
+    for (const SToolbarContents& contents : ProgramToolbars())
+        for (unsigned id : contents.buttons) {
             if (id == 0) continue;
             SCOPED_TRACE(id);
             const QIcon icon = CommandIcon(id);
@@ -109,14 +109,14 @@ TEST(CommandIcons, EveryButtonHasA16And32PixelImageThatIsNotBlank) {
 }
 
 TEST(CommandIcons, ButtonImagesDifferWithinABar) {
-    for (const SToolbarSpec& spec : ProgramToolbars()) {
+    for (const SToolbarContents& contents : ProgramToolbars()) {
         std::set<QByteArray> seen;
-        for (unsigned id : spec.buttons) {
+        for (unsigned id : contents.buttons) {
             if (id == 0) continue;
             const QImage image = CommandIcon(id).pixmap(QSize(16, 16), 1.0).toImage();
             const QByteArray bytes(reinterpret_cast<const char*>(image.constBits()),
                                    image.sizeInBytes());
-            EXPECT_TRUE(seen.insert(bytes).second) << spec.objectName << " " << id;
+            EXPECT_TRUE(seen.insert(bytes).second) << contents.objectName << " " << id;
         }
     }
 }

@@ -20,17 +20,17 @@ std::vector<unsigned> IconCommandList() {
     return ids;
 }
 
-const std::vector<SToolbarSpec>& Bars() {
+const std::vector<SToolbarContents>& Bars() {
     return ProgramToolbars();
 }
 
-const SToolbarSpec& Bar(const char* name) {
-    for (const SToolbarSpec& bar : Bars())
+const SToolbarContents& Bar(const char* name) {
+    for (const SToolbarContents& bar : Bars())
         if (std::string(bar.objectName) == name) return bar;
     throw std::runtime_error(name);
 }
 
-std::vector<unsigned> Buttons(const SToolbarSpec& bar) {
+std::vector<unsigned> Buttons(const SToolbarContents& bar) {
     std::vector<unsigned> ids;
     for (unsigned id : bar.buttons)
         if (id != 0) ids.push_back(id);
@@ -101,7 +101,7 @@ TEST(ToolbarTables, ToolFamilies) {
 }
 
 TEST(ToolbarTables, NoSeparatorAtEitherEndOrTwiceInARow) {
-    for (const SToolbarSpec& bar : Bars()) {
+    for (const SToolbarContents& bar : Bars()) {
         SCOPED_TRACE(bar.objectName);
         ASSERT_FALSE(bar.buttons.empty());
         EXPECT_NE(bar.buttons.front(), 0u);
@@ -147,7 +147,7 @@ TEST(ToolbarTables, TipsExact) {
 }
 
 TEST(ToolbarTables, EveryButtonHasATipWithoutMnemonicOrShortcut) {
-    for (const SToolbarSpec& bar : Bars())
+    for (const SToolbarContents& bar : Bars())
         for (unsigned id : Buttons(bar)) {
             const std::string tip = CommandTip(id);
             EXPECT_FALSE(tip.empty()) << id;

@@ -75,18 +75,17 @@ std::vector<CRect> ScreenRects() {
     return screens;
 }
 
-bool IsToolBoxKey(const std::string& key, ToolbarSettings& flags, bool*& flag) {
+// The field of `flags` that the tool box with settings key `key` stands for; null for a bar
+// without one.
+bool* ToolBoxFlag(const std::string& key, ToolbarSettings& flags) {
     const std::pair<const char*, bool*> keys[] = {{"ChartCtrl", &flags.chartCtrl},
                                                   {"TrendLine", &flags.trendLine},
                                                   {"Symbol", &flags.symbol},
                                                   {"FiboGan", &flags.fiboGan},
                                                   {"Channel", &flags.channel}};
     for (const auto& [name, field] : keys)
-        if (key == name) {
-            flag = field;
-            return true;
-        }
-    return false;
+        if (key == name) return field;
+    return nullptr;
 }
 
 // The recent files go above the last separator of the File menu, which comes before Exit.
@@ -213,14 +212,14 @@ void CMainFrame::ApplyStoredPlacement() {
 }
 
 void CMainFrame::CreateToolBars() {
-    for (const SToolbarSpec& spec : ProgramToolbars()) {
-        QToolBar* bar = BuildToolBar(*this, spec, [this](unsigned id) { OnCommand(id); });
+    for (const SToolbarContents& contents : ProgramToolbars()) {
+        QToolBar* bar = BuildToolBar(*this, contents, [this](unsigned id) { OnCommand(id); });
         // Three rows, so that no box hides its buttons behind an extension arrow in a window
         // of 1024 pixels: main and chart control, the line tools, the symbols.
-        const std::string name = spec.objectName;
+        const std::string name = contents.objectName;
         if (name == "TrendLine" || name == "Symbol") addToolBarBreak(Qt::TopToolBarArea);
         addToolBar(Qt::TopToolBarArea, bar);
-        m_toolBars[spec.viewCommand] = bar;
+        m_toolBars[contents.viewCommand] = bar;
     }
 }
 
@@ -256,10 +255,9 @@ void CMainFrame::CreateDocks() {
 
 void CMainFrame::ShowToolBoxesByFlags() {
     ToolbarSettings flags = ToolbarSettings::Read(m_context.Settings());
-    for (const SToolbarSpec& spec : ProgramToolbars()) {
-        bool* flag = nullptr;
-        if (IsToolBoxKey(spec.settingsKey, flags, flag))
-            m_toolBars.at(spec.viewCommand)->setVisible(*flag);
+    for (const SToolbarContents& contents : ProgramToolbars()) {
+        if (bool* flag = ToolBoxFlag(contents.settingsKey, flags))
+            m_toolBars.at(contents.viewCommand)->setVisible(*flag);
     }
 }
 
@@ -278,10 +276,9 @@ void CMainFrame::StorePlacementAndBars() {
     m_store.Flush();
 
     ToolbarSettings flags;
-    for (const SToolbarSpec& spec : ProgramToolbars()) {
-        bool* flag = nullptr;
-        if (IsToolBoxKey(spec.settingsKey, flags, flag))
-            *flag = !m_toolBars.at(spec.viewCommand)->isHidden();
+    for (const SToolbarContents& contents : ProgramToolbars()) {
+        if (bool* flag = ToolBoxFlag(contents.settingsKey, flags))
+            *flag = !m_toolBars.at(contents.viewCommand)->isHidden();
     }
     flags.Write(m_context.Settings());
 }

@@ -29,18 +29,18 @@ void AttachIcons(const QList<QAction*>& actions) {
 
 } // namespace
 
-QToolBar* BuildToolBar(QMainWindow& frame, const SToolbarSpec& spec, MenuCommandHandler handler) {
+QToolBar* BuildToolBar(QMainWindow& frame, const SToolbarContents& contents, MenuCommandHandler handler) {
     auto* bar = new QToolBar(&frame);
-    bar->setObjectName(QString::fromLatin1(spec.objectName));
-    const std::optional<std::string> caption = CLanguage::TranslateString(spec.captionString);
-    bar->setWindowTitle(QString::fromStdString(caption.value_or(spec.objectName)));
+    bar->setObjectName(QString::fromLatin1(contents.objectName));
+    const std::optional<std::string> caption = CLanguage::TranslateString(contents.captionString);
+    bar->setWindowTitle(QString::fromStdString(caption.value_or(contents.objectName)));
     bar->setMovable(true);
     bar->setFloatable(true);
     bar->setAllowedAreas(Qt::AllToolBarAreas);
     bar->setIconSize(QSize(16, 16));
 
     const auto shared = std::make_shared<const MenuCommandHandler>(std::move(handler));
-    for (const unsigned command : spec.buttons) {
+    for (const unsigned command : contents.buttons) {
         if (command == 0) {
             bar->addSeparator();
             continue;

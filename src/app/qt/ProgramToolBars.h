@@ -10,7 +10,7 @@ class QToolBar;
 // window title, movable, floatable, every dock area allowed, 16-pixel icons; one action per
 // button with the command id (as MenuAction.h sets it), its icon, tooltip CommandTip;
 // CreatesNothing buttons disabled. A triggered button calls handler(command).
-QToolBar* BuildToolBar(QMainWindow& frame, const SToolbarSpec& spec, MenuCommandHandler handler);
+QToolBar* BuildToolBar(QMainWindow& frame, const SToolbarContents& contents, MenuCommandHandler handler);
 
 // Gives every command action in the menus of `bar` (recursively) its CommandIcon, shown in the
 // menu.
