@@ -28,6 +28,16 @@ constexpr unsigned kCmdRealTimeMarket = 32972;
 constexpr unsigned kCmdWindowCascade = 57650;
 constexpr unsigned kCmdWindowTile = 57651;
 constexpr unsigned kCmdWindowArrange = 57649;
+// Printing, which the File menu carries besides the chart commands.
+constexpr unsigned kCmdPageSetup = 57605;
+constexpr unsigned kCmdPrint = 57607;
+constexpr unsigned kCmdPrintPreview = 57609;
+// The chart commands no resource numbers: the new charts that start from the active one,
+// and the toolbar's "Default Template", which applies the default template to the chart.
+constexpr unsigned kCmdNewChartOfSymbol = 33040;
+constexpr unsigned kCmdNewChartWithPanes = 33041;
+constexpr unsigned kCmdNewChartFromTemplate = 33042;
+constexpr unsigned kCmdUseDefaultTemplate = 33043;
 // The recent files of the File menu, newest first.
 constexpr unsigned kCmdRecentFile1 = 57616;
 constexpr unsigned kCmdRecentFile4 = 57619;

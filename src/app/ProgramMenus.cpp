@@ -35,9 +35,14 @@ std::vector<SMenuItem> BarAndPanelItems() {
 }
 
 SMenuItem FilePopup() {
-    return SMenuItem::Popup("&File", {NewItem(), OpenItem(), Cmd(57602, "&Close"),
-                                      Cmd(57603, "&Save\tCtrl+S"),
-                                      Cmd(32844, "Save Chart &Template"), Sep(), ExitItem()});
+    return SMenuItem::Popup(
+        "&File",
+        {NewItem(), Cmd(kCmdNewChartOfSymbol, "New Chart of Active S&ymbol"),
+         Cmd(kCmdNewChartWithPanes, "New Chart &with Panes..."),
+         Cmd(kCmdNewChartFromTemplate, "New Chart from Te&mplate..."), Sep(), OpenItem(),
+         Cmd(57602, "&Close"), Cmd(57603, "&Save\tCtrl+S"), Cmd(32844, "Save Chart &Template"),
+         Sep(), Cmd(kCmdPrint, "&Print...\tCtrl+P"), Cmd(kCmdPrintPreview, "Print Pre&view"),
+         Cmd(kCmdPageSetup, "Page Set&up..."), Sep(), ExitItem()});
 }
 
 SMenuItem EditPopup() {

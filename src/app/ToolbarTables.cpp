@@ -7,10 +7,7 @@
 
 namespace {
 
-// There is no command of its own for "use the default template": the button saves the chart's
-// template, the nearest command the menus have.
-constexpr unsigned kCmdDefaultTemplate = 32844;
-constexpr unsigned kCmdPrint = 57607;
+constexpr unsigned kCmdDefaultTemplate = kCmdUseDefaultTemplate;
 
 constexpr std::array<unsigned, 6> kNothingTools = {32848, 32858, 32863, 32866, 32867, 32869};
 
@@ -21,6 +18,7 @@ struct SOwnName {
 };
 constexpr SOwnName kOwnNames[] = {
     {kCmdPrint, "Print"},
+    {kCmdDefaultTemplate, "Default Template"},
     {32848, "Andrew's Pitchfork"},
     {32858, "Gann Grid"},
     {32863, "Raff Regression Channel"},

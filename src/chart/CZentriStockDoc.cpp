@@ -18,6 +18,10 @@ constexpr const char* kNoChildWindow = "Please open a child window first.";
 constexpr const char* kUnopenableTemplate = "Can not open the selected template file.";
 constexpr const char* kWrongTemplateType = "Error file type.";
 constexpr const char* kNoName = "NoName";
+constexpr unsigned kSelectStockId = 88;
+constexpr int kMinNewPanes = 2;
+constexpr int kMaxNewPanes = 9;
+constexpr const char* kSelectStock = "Please select a stock first.";
 
 std::unique_ptr<CStock> NewSeries(CModelContext& context) {
     auto stock = std::make_unique<CStock>(context.Now());
@@ -201,12 +205,11 @@ bool CZentriStockDoc::SaveAsDefaultTemplate() {
     return SaveTemplate(m_context->Paths().DefaultTemplate());
 }
 
-bool CZentriStockDoc::ReadTemplate(const std::string& path) {
-    CChartTemplate chartTemplate;
+bool CZentriStockDoc::LoadTemplate(const std::string& path, CChartTemplate& chartTemplate) const {
     const CFileResult loaded = chartTemplate.Load(path);
     switch (loaded.kind()) {
     case CFileResult::EKind::Ok:
-        break;
+        return true;
     case CFileResult::EKind::CannotOpen:
         Tell(kUnopenableTemplate);
         return false;
@@ -217,9 +220,64 @@ bool CZentriStockDoc::ReadTemplate(const std::string& path) {
         Tell("The template file " + path + " cannot be read: " + loaded.message() + ".");
         return false;
     }
+}
+
+bool CZentriStockDoc::ReadTemplate(const std::string& path) {
+    CChartTemplate chartTemplate;
+    if (!LoadTemplate(path, chartTemplate)) return false;
     chartTemplate.ApplyTo(*m_stock);
     MakePanes();
     return true;
+}
+
+bool CZentriStockDoc::ApplyTemplate(const std::string& path) {
+    CChartTemplate chartTemplate;
+    if (!LoadTemplate(path, chartTemplate)) return false;
+    CStockPanes& panes = CStockPanes::InstallIn(*m_stock);
+    for (int number = 0; number < static_cast<int>(panes.Count()); ++number) {
+        panes.Pane(number)->DeleteCurves();
+        panes.Pane(number)->RemoveIndicatorElements();
+    }
+    chartTemplate.ApplyTo(*m_stock);
+    MakePanes();
+    panes.ReplayIndicators(*m_stock);
+    return true;
+}
+
+void CZentriStockDoc::KeepPane(int pane) {
+    if (pane < m_paneCount || pane >= CStock::kViewParCount) return;
+    m_stock->SetPaneCount(pane + 1);
+    MakePanes();
+}
+
+bool CZentriStockDoc::RefreshData() {
+    const std::string path = m_stock->QuoteFilePath();
+    if (m_symbol == kNoName || path.empty()) {
+        Tell(CLanguage::TranslateString(kSelectStockId).value_or(kSelectStock));
+        return false;
+    }
+    std::error_code ignored;
+    if (!std::filesystem::is_regular_file(path, ignored)) {
+        Tell("The quote file " + path + " no longer exists; the chart stays as it was.");
+        return false;
+    }
+    if (CFileResult checked = CheckQuoteFile(path); !checked) {
+        Tell(checked.message());
+        return false;
+    }
+    // Read on the side first: a file that stops part-way must not replace the chart.
+    CStock trial(m_context->Now());
+    trial.SetMaximumQuotes(m_stock->MaximumQuotes(), false);
+    const CFileResult read = trial.LoadQuoteFile(path);
+    if (!read.ok()) {
+        Tell("The quote file " + path + " cannot be read" +
+             (read.message().empty() ? std::string() : ": " + read.message()) +
+             "; the chart stays as it was.");
+        return false;
+    }
+    const CFileResult loaded = m_stock->LoadQuoteFile(path);
+    if (!loaded && !loaded.message().empty()) Tell(loaded.message());
+    return loaded.ok();
 }
 
 bool CZentriStockDoc::HasActiveChart(CModelContext& context, const CZentriStockDoc* active) {
@@ -257,9 +315,10 @@ std::unique_ptr<CZentriStockDoc> CZentriStockDoc::NewChartWithPanes(CModelContex
                                                                     const CZentriStockDoc* active,
                                                                     int panes) {
     if (!HasActiveChart(context, active)) return nullptr;
-    if (panes < 1 || panes > CChartFile::kMaxPanes) {
-        context.Prompter().ShowMessage("A chart holds 1 to 10 panes, not " + std::to_string(panes) +
-                                       ".");
+    // The pane counts a template holds, so that the new chart's look can be saved as one.
+    if (panes < kMinNewPanes || panes > kMaxNewPanes) {
+        context.Prompter().ShowMessage("A new chart holds 2 to 9 panes, not " +
+                                       std::to_string(panes) + ".");
         return nullptr;
     }
     auto document = FromDefaultTemplate(context);

@@ -69,12 +69,22 @@ public:
     // The user's drawings of every pane; indicator output stays.
     void DeleteAllSymbols();
 
+    // Reloads the chart's quote file and rebuilds what is derived from it (periods, cost
+    // distribution, every pane's indicators). A file that vanished or no longer reads in full
+    // leaves the chart as it was: false, told.
+    bool RefreshData();
+    // A pane number an indicator was just built in counts as one of the chart's panes.
+    void KeepPane(int pane);
+
     bool SaveTemplate(const std::string& path);
     bool SaveAsDefaultTemplate();
     // Reads the template at `path` into this chart's series ("Can not open the selected
     // template file.", "Error file type." or the reader's reason when refused; nothing changes
     // then) and makes the panes it names.
     bool ReadTemplate(const std::string& path);
+    // The template at `path` gives this chart its look: the indicators it names replace the
+    // chart's own, the drawings stay. Refused as ReadTemplate refuses, nothing changed then.
+    bool ApplyTemplate(const std::string& path);
 
     // The new-chart commands. Those with `active` need an open chart: without one they show
     // "Please open a child window first." and give null. A chart whose template or quotes
@@ -100,6 +110,7 @@ private:
     static std::unique_ptr<CZentriStockDoc> Opened(CModelContext& context);
     static std::unique_ptr<CZentriStockDoc> FromDefaultTemplate(CModelContext& context);
     void Tell(const std::string& text) const;
+    bool LoadTemplate(const std::string& path, class CChartTemplate& chartTemplate) const;
     // The export on close of a series the chart lets go of, told when it fails.
     void CloseSeries(CStock& stock);
     void MakePanes();

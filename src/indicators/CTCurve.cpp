@@ -52,6 +52,12 @@ void CTCurve::RemoveDrawings() {
     });
 }
 
+bool CTCurve::RemoveElement(const CSymbol* element) {
+    return std::erase_if(m_elements, [element](const std::unique_ptr<CSymbol>& listed) {
+               return listed.get() == element;
+           }) > 0;
+}
+
 void CTCurve::SetWindow(int first, int end) {
     m_windowFirst = first;
     m_windowEnd = end;

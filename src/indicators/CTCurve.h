@@ -54,6 +54,8 @@ public:
     void RemoveIndicatorElements();
     // Deletes the user's drawings: every element that is neither a trade flag nor marked.
     void RemoveDrawings();
+    // Deletes one element of the list; false when it is not in it.
+    bool RemoveElement(const CSymbol* element);
 
     // The visible window [first, end) of the price series; recomputes both ranges.
     void SetWindow(int first, int end);

@@ -32,6 +32,15 @@ CSymbol* CElementTracker::Selected() const {
     return Listed(m_selected) ? m_selected : nullptr;
 }
 
+bool CElementTracker::RemoveSelected() {
+    CSymbol* selected = Selected();
+    if (!selected) return false;
+    if (m_hot == selected) m_hot = nullptr;
+    m_selected = nullptr;
+    m_buttonDown = false;
+    return m_pane->RemoveElement(selected);
+}
+
 CSymbol* CElementTracker::Hot() const {
     return Listed(m_hot) ? m_hot : nullptr;
 }

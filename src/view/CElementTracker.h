@@ -53,6 +53,9 @@ public:
     bool MouseMove(int px, int py, const SPaneMapping& mapping);
     void MouseUp(int px, int py, const SPaneMapping& mapping);
 
+    // Deletes the selected element from the pane; false when none is selected.
+    bool RemoveSelected();
+
     // The selected element, or null when it is no longer in the pane's list.
     CSymbol* Selected() const;
     CSymbol* Hot() const;

@@ -33,7 +33,20 @@ void CPaneStack::ToggleSolo(int pane) {
 
 bool CPaneStack::LowestVisiblePane(int pane) const {
     if (pane < 0 || pane >= Count()) return false;
-    return pane + 1 < Count() ? m_hidden[pane + 1] : m_hidden[pane];
+    for (int below = pane + 1; below < Count(); ++below)
+        if (!m_hidden[below]) return false;
+    return true;
+}
+
+void CPaneStack::SetPaneRect(int pane, const CRect& rect) {
+    m_rects.at(pane) = rect;
+    m_views.at(pane)->SetClientSize(rect.Width(), rect.Height());
+}
+
+int CPaneStack::FocusedPane() const {
+    for (int pane = 0; pane < Count(); ++pane)
+        if (m_views[pane]->hasFocus) return pane;
+    return 0;
 }
 
 void CPaneStack::Arrange(int width, int height) {

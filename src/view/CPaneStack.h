@@ -33,14 +33,19 @@ public:
     // The pane's title button was clicked: when every pane is shown, the others are hidden;
     // otherwise all are shown again.
     void ToggleSolo(int pane);
-    // For a pane that is not the last part, whether the part below it is hidden; for the
-    // last part, whether that part itself is hidden.
+    // Whether no shown pane lies below this one, so that it carries the date axis. (Asking
+    // the last pane whether it is hidden itself would never hold while it is drawn.)
     bool LowestVisiblePane(int pane) const;
 
     // Shares a window of width x height among the visible panes and sizes their views.
     void Arrange(int width, int height);
-    // The pane's rectangle in the window from the last Arrange; empty when hidden.
+    // The pane's rectangle in the window from the last Arrange or SetPaneRect; empty when
+    // hidden.
     const CRect& PaneRect(int pane) const { return m_rects.at(pane); }
+    // Where a window put the pane (its splitter part), which sizes the pane's view.
+    void SetPaneRect(int pane, const CRect& rect);
+    // The pane with the keyboard focus, the price pane while none has it.
+    int FocusedPane() const;
     // The pane whose rectangle holds the window point, -1 for none.
     int PaneAt(int x, int y) const;
     // A click at a window point: a click on a pane's title button toggles it; true then.

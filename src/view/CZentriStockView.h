@@ -118,7 +118,6 @@ public:
     int cellMaxX = 80;
     int cellMaxY = 80;
     int gridPenStyle = kPenDot;
-    int currentTool = 0;
     bool manualYScale = false;
     bool lowestVisiblePane = false;
     bool showLeftAxis = false;

@@ -52,10 +52,16 @@ struct MenuCommandCase {
 
 const std::vector<MenuCommandCase> kChartWindowCommands = {
     {"File", 57600, "New"},
+    {"File", kCmdNewChartOfSymbol, "New Chart of Active Symbol"},
+    {"File", kCmdNewChartWithPanes, "New Chart with Panes..."},
+    {"File", kCmdNewChartFromTemplate, "New Chart from Template..."},
     {"File", 57601, "Open"},
     {"File", 57602, "Close"},
     {"File", 57603, "Save"},
     {"File", 32844, "Save Chart Template"},
+    {"File", kCmdPrint, "Print..."},
+    {"File", kCmdPrintPreview, "Print Preview"},
+    {"File", kCmdPageSetup, "Page Setup..."},
     {"File", 57665, "Exit"},
     {"Edit", 32840, "Apply Template"},
     {"Edit", 32891, "New Template"},
@@ -229,8 +235,8 @@ struct NamedMenu {
 };
 
 const NamedMenu kMenus[] = {{"chart window", ChartWindowMenu},
-                             {"frame", FrameMenu},
-                             {"toolbar context", ToolbarContextMenu}};
+                            {"frame", FrameMenu},
+                            {"toolbar context", ToolbarContextMenu}};
 
 TEST(ProgramMenus, NoCommandIdentifierAppearsTwice) {
     for (const NamedMenu& menu : kMenus) {
@@ -272,7 +278,7 @@ TEST(ProgramMenus, ShortcutsFollowATabOnTheirCommandsOnly) {
         {32801, "Ctrl+Right"},  {32802, "Ctrl+Left"},  {32803, "Home"},   {32804, "End"},
         {32877, "F5"},          {57600, "Ctrl+N"},     {57601, "Ctrl+O"}, {57603, "Ctrl+S"},
         {57635, "Ctrl+X"},      {57634, "Ctrl+C"},     {57637, "Ctrl+V"}, {32829, "Del"},
-        {32799, "Right Arrow"}, {32800, "Left Arrow"}, {32973, "F3"},
+        {32799, "Right Arrow"}, {32800, "Left Arrow"}, {32973, "F3"},     {kCmdPrint, "Ctrl+P"},
     };
     for (const NamedMenu& menu : kMenus) {
         const CMenuTable table = menu.make();

@@ -60,7 +60,7 @@ TEST(ToolbarTables, SixBarsInCreationOrderWithCaptionsCommandsAndKeys) {
 
 TEST(ToolbarTables, MainAndChartControlButtonsInOrder) {
     EXPECT_EQ(Bar("MainToolbar").buttons,
-              (std::vector<unsigned>{57600, 57601, 57603, 57607, 0, 32844, 32840, 0, 32781, 32779,
+              (std::vector<unsigned>{57600, 57601, 57603, 57607, 0, 33043, 32840, 0, 32781, 32779,
                                      32987, 0, 32973, 57664}));
     EXPECT_EQ(
         Buttons(Bar("ChartCtrl")),
@@ -133,6 +133,7 @@ TEST(ToolbarTables, TipsExact) {
         {57603, "Save"},
         {57607, "Print"},
         {32844, "Save Chart Template"},
+        {33043, "Default Template"},
         {32799, "Move Forward"},
         {32834, "Narrow the Candle Line"},
         {32973, "Gann Table"},

@@ -263,7 +263,12 @@ TEST_F(DocumentTest, ApplyTemplateMakesANewChartOfTheSameQuotes) {
     ASSERT_TRUE(panes);
     EXPECT_EQ(panes->PaneCount(), 4);
     EXPECT_EQ(panes->Title(), "ACME");
-    EXPECT_EQ(CZentriStockDoc::NewChartWithPanes(context, &active, 11), nullptr);
+    // A template holds 2 to 9 panes; so does a new chart.
+    for (int refused : {1, 10, 11}) {
+        EXPECT_EQ(CZentriStockDoc::NewChartWithPanes(context, &active, refused), nullptr);
+        EXPECT_EQ(prompter.messages.back(),
+                  "A new chart holds 2 to 9 panes, not " + std::to_string(refused) + ".");
+    }
 }
 
 TEST_F(DocumentTest, DeleteAllCurvesAndAllSymbols) {

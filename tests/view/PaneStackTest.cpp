@@ -1,5 +1,6 @@
 #include "ViewTestSupport.h"
 #include "view/CPaneStack.h"
+#include <vector>
 
 namespace {
 
@@ -40,15 +41,29 @@ TEST_F(PaneStackTest, TitleButtonLetsOnePaneFillTheWindowAndShareItAgain) {
     EXPECT_EQ(stack.Views().RedrawRequests(), redraws + 1);
 }
 
-TEST_F(PaneStackTest, LowestVisiblePaneFollowsThePartBelow) {
+TEST_F(PaneStackTest, LowestVisiblePaneIsTheOneWithNoShownPaneBelow) {
     CStock& s = MakeStock(Bars(10, 1, 2), 3);
     CPaneStack stack(s, 3, CZentriStockView::DefaultAxisSettings());
-    EXPECT_FALSE(stack.LowestVisiblePane(0));
-    EXPECT_FALSE(stack.LowestVisiblePane(1));
-    EXPECT_FALSE(stack.LowestVisiblePane(2));
+    struct Case {
+        std::vector<bool> hidden;
+        std::vector<bool> lowest;
+    };
+    const Case cases[] = {
+        {{false, false, false}, {false, false, true}},
+        {{false, false, true}, {false, true, true}},
+        {{false, true, true}, {true, true, true}},
+        // The last pane alone fills the window and still carries the date axis.
+        {{true, true, false}, {false, false, true}},
+        {{false, true, false}, {false, false, true}},
+    };
+    for (const Case& c : cases)
+        for (int p = 0; p < 3; ++p) {
+            for (int h = 0; h < 3; ++h) stack.SetHidden(h, c.hidden[h]);
+            EXPECT_EQ(stack.LowestVisiblePane(p), c.lowest[p]) << p;
+        }
+    stack.SetHidden(0, false);
+    stack.SetHidden(1, false);
     stack.SetHidden(2, true);
-    EXPECT_TRUE(stack.LowestVisiblePane(1));
-    EXPECT_TRUE(stack.LowestVisiblePane(2));
     // The view asks before it lays out: pane 1 now carries the date axis.
     stack.Arrange(600, 400);
     stack.View(1).Layout();

@@ -1,37 +1,101 @@
 #include "CChildFrame.h"
+#include "CChartPrinting.h"
+#include "CSymbolChoice.h"
+#include "app/FrameCommands.h"
 #include "chart/CZentriStockDoc.h"
 #include "chart/downloads/CDocumentDownloads.h"
+#include "ctlkit/jobs/qt/CDownloadDialogs.h"
+#include "formset/qt/CInnerSelFormset.h"
+#include "formset/qt/CNDaysFormset.h"
+#include "formset/qt/CPaneCountFormset.h"
 #include "formset/qt/CStockSetFormset.h"
+#include "formset/qt/CYScaleFormset.h"
+#include "tools/CText.h"
 #include "view/CPaneStack.h"
 #include "view/CPriceLineSettings.h"
-#include "view/qt/PaneStackWidget.h"
+#include "view/qt/CPaneWidget.h"
+#include <QApplication>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QSplitter>
 #include <QVBoxLayout>
 
 namespace {
-constexpr unsigned kCmdDaily = 32936;
-constexpr unsigned kCmdWeekly = 32937;
-constexpr unsigned kCmdMonthly = 32938;
 constexpr unsigned kCmdPriceCurveSetting = 32905;
+constexpr unsigned kCmdAutoScale = 32956;
+// The Setting menu's dialogs that other windows provide.
+constexpr unsigned kSettingDialogs[] = {33027, 33028, 32962, 32968, 33030};
+
+bool IsSettingDialog(unsigned id) {
+    for (unsigned dialog : kSettingDialogs)
+        if (dialog == id) return true;
+    return false;
+}
+
+std::optional<std::string> AskFileName(QWidget* parent, const SFileQuestion& question) {
+    const QString folder = QString::fromStdString(question.folder);
+    const QString filter = QString::fromStdString(question.filter);
+    const QString path =
+        question.kind == SFileQuestion::EKind::Open
+            ? QFileDialog::getOpenFileName(parent, QString(), folder, filter)
+            : QFileDialog::getSaveFileName(
+                  parent, QString(), folder + QString::fromStdString(question.proposed), filter);
+    if (path.isEmpty()) return std::nullopt;
+    return path.toStdString();
+}
 } // namespace
 
 CChildFrame::CChildFrame(std::unique_ptr<CZentriStockDoc> document, CUiThreadLoop& loop,
                          QWidget* parent)
-    : QWidget(parent), m_document(std::move(document)) {
+    : QWidget(parent), m_document(std::move(document)),
+      m_downloadDialogs(
+          std::make_unique<CDownloadDialogs>(m_document->Context().Paths().ProgramFolder())),
+      m_splitter(new QSplitter(Qt::Vertical, this)) {
     m_downloads = std::make_unique<CDocumentDownloads>(*m_document, loop);
-    m_panes = std::make_unique<CPaneStack>(*m_document, m_document->Context().Settings());
-    m_paneWidget = new PaneStackWidget(*m_panes, this);
-    m_paneWidget->setFocusPolicy(Qt::StrongFocus);
+    m_downloads->SetWindowProgress(m_downloadDialogs->Factory());
+    m_downloads->SetReloaded([this] { ChartChanged(CChartCommands::EChange::Layout); });
+    m_downloads->SetOtherSymbolDownloaded([this](const std::string& ticker) {
+        if (onStatusText) onStatusText(QString::fromStdString(ticker) + " downloaded");
+    });
+
+    SChartQuestions questions;
+    questions.file = [this](const SFileQuestion& question) { return AskFileName(this, question); };
+    questions.insertOrReplace = [this](int pane, const std::string& paneName) {
+        return CInnerSelFormset::Ask(this, pane, paneName);
+    };
+    questions.paneCount = [this](int current) { return CPaneCountFormset::Ask(this, current); };
+    questions.nDays = [this](int current, int baseQuotes) {
+        return CNDaysFormset::Ask(this, current, baseQuotes);
+    };
+    questions.symbolIcon = [this] { return AskSymbolIcon(this, 0); };
+    m_commands =
+        std::make_unique<CChartCommands>(*m_document, m_downloads.get(), std::move(questions));
+    m_commands->focusedPane = [this] { return m_panes->FocusedPane(); };
+    m_commands->armTool = [this](int code) { ArmTool(code); };
+    m_commands->openChart = [this](std::unique_ptr<CZentriStockDoc> chart) {
+        if (onOpenChart) onOpenChart(std::move(chart));
+    };
+    m_commands->saved = [this](const std::string& path) {
+        if (onSaved) onSaved(path);
+    };
+
+    m_splitter->setObjectName("PaneSplitter");
+    m_splitter->setChildrenCollapsible(false);
+    m_splitter->setHandleWidth(3);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(m_paneWidget);
-    setFocusProxy(m_paneWidget);
+    layout->addWidget(m_splitter);
+    MakePanes();
+    setMinimumSize(200, 150);
     setWindowTitle(Title());
 }
 
 CChildFrame::~CChildFrame() {
     if (onClosing) onClosing(m_document->Stock());
     m_downloads.reset();
-    delete m_paneWidget;
+    m_downloadDialogs.reset();
+    for (CPaneWidget* pane : m_paneWidgets) delete pane;
+    m_paneWidgets.clear();
     m_panes.reset();
     m_document->Close();
 }
@@ -40,41 +104,147 @@ QString CChildFrame::Title() const {
     return QString::fromStdString(m_document->Title());
 }
 
+// One pane widget per pane number below the pane count, pane 0 on top, sharing the height
+// as the price pane's two shares to every indicator pane's one. Without stretch factors the
+// splitter keeps the shares, also those the user dragged, when the window is resized.
+void CChildFrame::MakePanes() {
+    const bool hadFocus = m_splitter->hasFocus() || isAncestorOf(QApplication::focusWidget());
+    for (CPaneWidget* pane : m_paneWidgets) delete pane;
+    m_paneWidgets.clear();
+    m_panes = std::make_unique<CPaneStack>(*m_document, m_document->Context().Settings());
+    m_panes->Views().SetRedrawRequest([this] { RedrawPanes(); });
+    QList<int> shares;
+    for (int pane = 0; pane < m_panes->Count(); ++pane) {
+        auto* widget = new CPaneWidget(*m_panes, pane, m_splitter);
+        widget->setObjectName(QString("Pane%1").arg(pane));
+        ConnectPane(*widget);
+        m_splitter->addWidget(widget);
+        m_paneWidgets.push_back(widget);
+        m_panes->View(pane).SetYScaleDialog([this](float& max, float& min) {
+            switch (CYScaleFormset::Ask(this, max, min)) {
+            case EYScaleAnswer::Ok:
+                return true;
+            case EYScaleAnswer::Auto:
+                OnPaneCommand(kCmdAutoScale);
+                return false;
+            default:
+                return false;
+            }
+        });
+        shares << 1000 *
+                      (pane == 0 ? CPaneStack::kPricePaneWeight : CPaneStack::kIndicatorPaneWeight);
+    }
+    m_splitter->setSizes(shares);
+    setFocusProxy(m_paneWidgets.front());
+    if (hadFocus) m_paneWidgets.front()->setFocus();
+}
+
+void CChildFrame::ConnectPane(CPaneWidget& pane) {
+    pane.onTitleToggled = [this](int) { ApplyHidden(); };
+    pane.onCursorMoved = [this](int hovered, int bar, int row) {
+        for (CPaneWidget* widget : m_paneWidgets)
+            widget->SetCursor(bar, widget->Pane() == hovered ? row : -1);
+    };
+    pane.onBarEntered = [this](CStock& series, int bar) {
+        if (onBarEntered) onBarEntered(series, bar);
+    };
+    pane.onElementsChanged = [this] { RedrawPanes(); };
+    pane.onTextPlaced = [this](int placed) { TextPlaced(placed); };
+    pane.onSymbolKey = [this](char typed) {
+        if (onSymbolKey) onSymbolKey(typed);
+    };
+}
+
+void CChildFrame::ApplyHidden() {
+    for (CPaneWidget* widget : m_paneWidgets)
+        widget->setVisible(!m_panes->IsHidden(widget->Pane()));
+    RedrawPanes();
+}
+
+void CChildFrame::RedrawPanes() {
+    for (CPaneWidget* widget : m_paneWidgets) widget->Invalidate(CPaneWidget::EStale::Pane);
+}
+
+void CChildFrame::ArmTool(int code) {
+    const int focused = m_panes->FocusedPane();
+    for (CPaneWidget* widget : m_paneWidgets)
+        widget->Tracker().Arm(widget->Pane() == focused ? code : 0);
+}
+
+// A text element waits for its text; without one it is taken out again, so that no invisible
+// element stays in the chart.
+void CChildFrame::TextPlaced(int pane) {
+    CPaneWidget& widget = *m_paneWidgets.at(pane);
+    auto* text = dynamic_cast<CText*>(widget.Tracker().Selected());
+    if (!text) return;
+    bool ok = false;
+    const QString typed = QInputDialog::getMultiLineText(this, "Text", "&Text:", QString(), &ok);
+    if (ok && !typed.trimmed().isEmpty())
+        text->text = typed.toStdString();
+    else
+        widget.Tracker().RemoveSelected();
+    RedrawPanes();
+}
+
+bool CChildFrame::IsChecked(unsigned id) const {
+    return m_commands->IsChecked(id);
+}
+
+bool CChildFrame::Offers(unsigned id) const {
+    if (IsSettingDialog(id)) return static_cast<bool>(settingDialog);
+    if (id == kCmdPrint || id == kCmdPrintPreview || id == kCmdPageSetup)
+        return m_printing != nullptr;
+    return true;
+}
+
 bool CChildFrame::OnCommand(unsigned id) {
-    switch (id) {
-    case kCmdDaily:
-        m_document->MakeDayPeriod();
-        break;
-    case kCmdWeekly:
-        m_document->MakeWeekPeriod();
-        break;
-    case kCmdMonthly:
-        m_document->MakeMonthPeriod();
-        break;
-    case kCmdPriceCurveSetting:
+    if (id == kCmdPriceCurveSetting) {
         EditPriceLineSettings(m_document->Stock(), CStockSetFormset::Editor(this),
-                              [this] { m_paneWidget->update(); });
+                              [this] { RedrawPanes(); });
+        return true;
+    }
+    if (IsSettingDialog(id)) {
+        if (settingDialog && settingDialog(id, *this)) RedrawPanes();
+        return static_cast<bool>(settingDialog);
+    }
+    if (OnPrintCommand(id)) return true;
+    if (m_commands->OnCommand(id)) {
+        ChartChanged(m_commands->LastChange());
+        return true;
+    }
+    return OnPaneCommand(id);
+}
+
+bool CChildFrame::OnPrintCommand(unsigned id) {
+    if (!m_printing) return false;
+    switch (id) {
+    case kCmdPrint:
+        m_printing->Print(this, *m_panes);
+        return true;
+    case kCmdPrintPreview:
+        m_printing->Preview(this, *m_panes);
+        return true;
+    case kCmdPageSetup:
+        m_printing->PageSetup(this);
         return true;
     default:
-        return OnPaneCommand(id);
+        return false;
     }
-    ChartChanged();
-    return true;
 }
 
 // Navigation, zoom and scale commands act on the pane with the focus, the price pane until
 // one has it.
 bool CChildFrame::OnPaneCommand(unsigned id) {
-    int focused = 0;
-    for (int pane = 0; pane < m_panes->Count(); ++pane)
-        if (m_panes->View(pane).hasFocus) focused = pane;
-    if (m_panes->Count() == 0 || !m_panes->View(focused).OnCommand(static_cast<int>(id)))
+    if (m_panes->Count() == 0 ||
+        !m_panes->View(m_panes->FocusedPane()).OnCommand(static_cast<int>(id)))
         return false;
-    m_paneWidget->Relayout();
+    RedrawPanes();
     return true;
 }
 
-void CChildFrame::ChartChanged() {
-    m_paneWidget->Relayout();
+void CChildFrame::ChartChanged(CChartCommands::EChange change) {
+    if (change == CChartCommands::EChange::Layout && m_document->PaneCount() != PaneCount())
+        MakePanes();
+    if (change != CChartCommands::EChange::None) RedrawPanes();
     setWindowTitle(Title());
 }

@@ -1,43 +1,89 @@
 #pragma once
+#include "app/CChartCommands.h"
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <vector>
 
+class CChartPrinting;
 class CDocumentDownloads;
+class CDownloadDialogs;
 class CPaneStack;
+class CPaneWidget;
 class CStock;
 class CUiThreadLoop;
 class CZentriStockDoc;
-class PaneStackWidget;
+class QSplitter;
 
-// The window of one chart document: its panes, its downloads, and the document itself, which
-// the window owns from opening to closing. The main frame puts it in an MDI sub-window.
+// The window of one chart document: a vertical splitter with one pane widget per pane, pane
+// 0 on top, the document's downloads with their progress dialogs, and the document itself,
+// which the window owns from opening to closing. The main frame puts it in an MDI sub-window.
 class CChildFrame : public QWidget {
 public:
     CChildFrame(std::unique_ptr<CZentriStockDoc> document, CUiThreadLoop& loop,
                 QWidget* parent = nullptr);
-    // Lets go of the jobs before the document they report to and of the panes before the
-    // document they show, then closes the document, which stores its settings.
+    // Lets go of the jobs and their dialogs before the document they report to and of the
+    // panes before the document they show, then closes the document, which stores its
+    // settings.
     ~CChildFrame() override;
 
     CZentriStockDoc& Document() { return *m_document; }
     CPaneStack& Panes() { return *m_panes; }
-    PaneStackWidget& PaneWidget() { return *m_paneWidget; }
+    CDocumentDownloads& Downloads() { return *m_downloads; }
+    CDownloadDialogs& DownloadDialogs() { return *m_downloadDialogs; }
+    QSplitter& Splitter() { return *m_splitter; }
+    int PaneCount() const { return static_cast<int>(m_paneWidgets.size()); }
+    CPaneWidget& PaneWidget(int pane) { return *m_paneWidgets.at(pane); }
     // "NoName" for a new chart, else the symbol.
     QString Title() const;
 
     // A chart command from a menu or toolbar; false when the chart has none of that id.
     bool OnCommand(unsigned id);
+    // Whether the command can be carried out now (a dialog it needs exists).
+    bool Offers(unsigned id) const;
+    // The check mark of a chart command (the current period).
+    bool IsChecked(unsigned id) const;
+    // Every pane is painted anew.
+    void RedrawPanes();
+
+    // The questions the commands ask: file dialogs and the chart dialogs by default; tests
+    // answer them instead.
+    SChartQuestions& Questions() { return m_commands->Questions(); }
+    // The program's printer, shared by every chart window (null: no printing).
+    void SetPrinting(CChartPrinting* printing) { m_printing = printing; }
+    // The dialogs of the Setting menu that open on the chart (title, axis, window settings,
+    // options, favourites): true when one was shown.
+    std::function<bool(unsigned id, CChildFrame& chart)> settingDialog;
 
     // Called before the document goes away, so that whoever shows its series forgets it.
     std::function<void(CStock& series)> onClosing;
+    // The mouse entered another bar inside a pane's plot area (the chart's bar notification).
+    std::function<void(CStock& series, int bar)> onBarEntered;
+    // A letter, digit or "^" was typed in a pane: the start of a symbol to look up.
+    std::function<void(char typed)> onSymbolKey;
+    // A text for the status bar ("IBM downloaded").
+    std::function<void(const QString& text)> onStatusText;
+    // A new chart made from this one, to be shown in a window of its own.
+    std::function<void(std::unique_ptr<CZentriStockDoc> chart)> onOpenChart;
+    // The chart was saved (for the recent-file list).
+    std::function<void(const std::string& path)> onSaved;
 
 private:
+    void MakePanes();
+    void ConnectPane(CPaneWidget& pane);
+    void ApplyHidden();
+    void ArmTool(int code);
+    void TextPlaced(int pane);
     bool OnPaneCommand(unsigned id);
-    void ChartChanged();
+    bool OnPrintCommand(unsigned id);
+    void ChartChanged(CChartCommands::EChange change);
 
     std::unique_ptr<CZentriStockDoc> m_document;
+    std::unique_ptr<CDownloadDialogs> m_downloadDialogs;
     std::unique_ptr<CDocumentDownloads> m_downloads;
     std::unique_ptr<CPaneStack> m_panes;
-    PaneStackWidget* m_paneWidget;
+    QSplitter* m_splitter;
+    std::vector<CPaneWidget*> m_paneWidgets;
+    std::unique_ptr<CChartCommands> m_commands;
+    CChartPrinting* m_printing = nullptr;
 };

@@ -24,7 +24,6 @@
 #include "settings/CModelContext.h"
 #include "settings/DownloadSettings.h"
 #include "settings/SetupSettings.h"
-#include "view/qt/PaneStackWidget.h"
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDockWidget>
@@ -43,6 +42,7 @@
 #include <QToolBar>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <filesystem>
 #include <vector>
 
 namespace {
@@ -108,6 +108,11 @@ void ForEachAction(QWidget& menus, const std::function<void(QAction&)>& visit) {
         if (QMenu* sub = action->menu()) ForEachAction(*sub, visit);
         visit(*action);
     }
+}
+
+// The display periods, of which the current one carries a check mark.
+bool IsPeriod(unsigned id) {
+    return id == 32936 || id == 32937 || id == 32938 || id == 32942;
 }
 
 bool IsToggle(unsigned id) {
@@ -190,8 +195,8 @@ void CMainFrame::Create() {
     ShowToolBoxesByFlags();
     ShowMenu(false);
     m_connection = new CConnectionIndicator(
-        m_context, m_loop, [this](const std::string& text) { m_statusBar->SetConnectionText(text); },
-        this);
+        m_context, m_loop,
+        [this](const std::string& text) { m_statusBar->SetConnectionText(text); }, this);
 }
 
 void CMainFrame::ShowRestored() {
@@ -300,10 +305,22 @@ CChildFrame* CMainFrame::OpenDocument(std::unique_ptr<CZentriStockDoc> document)
     if (!document) return nullptr;
     CChildFrame* child = childFactory(std::move(document));
     child->onClosing = [this](CStock& series) { OnChildClosing(series); };
-    child->PaneWidget().onBarEntered = [this](CStock& series, int bar) {
-        OnBarNotification(&series, bar);
+    child->onBarEntered = [this](CStock& series, int bar) { OnBarNotification(&series, bar); };
+    child->onSymbolKey = [this](char typed) { QuickEntry(typed); };
+    child->onStatusText = [this](const QString& text) { m_statusBar->showMessage(text, 5000); };
+    // Deferred: the command that made the chart is still running in the active window.
+    child->onOpenChart = [this](std::unique_ptr<CZentriStockDoc> chart) {
+        auto* held = chart.release();
+        QTimer::singleShot(0, this,
+                           [this, held] { OpenDocument(std::unique_ptr<CZentriStockDoc>(held)); });
     };
-    child->PaneWidget().onSymbolKey = [this](char typed) { QuickEntry(typed); };
+    child->onSaved = [this](const std::string& path) {
+        m_recent.Add(path);
+        m_store.SaveRecentFiles(m_recent);
+        ShowMenu(m_chartMenuShown);
+    };
+    child->SetPrinting(&m_printing);
+    if (fileQuestion) child->Questions().file = fileQuestion;
 
     const bool first = ChildCount() == 0;
     QMdiSubWindow* window = m_mdi->addSubWindow(child);
@@ -329,9 +346,10 @@ CChildFrame* CMainFrame::OpenDocument(std::unique_ptr<CZentriStockDoc> document)
         window->show();
     m_mdi->setActiveSubWindow(window);
     child->setFocus();
-    if (!m_chartMenuShown) QTimer::singleShot(0, this, [this] {
-        if (ChildCount() > 0 && !m_chartMenuShown) ShowMenu(true);
-    });
+    if (!m_chartMenuShown)
+        QTimer::singleShot(0, this, [this] {
+            if (ChildCount() > 0 && !m_chartMenuShown) ShowMenu(true);
+        });
     SyncTabs();
     UpdateTitle();
     return child;
@@ -459,7 +477,7 @@ void CMainFrame::ShowMenu(bool chartMenu) {
     ForEachAction(*bar, [&](QAction& action) {
         const unsigned id = CommandIdOf(action);
         action.setVisible(IsShown(id, links));
-        if (IsToggle(id)) action.setCheckable(true);
+        if (IsToggle(id) || IsPeriod(id)) action.setCheckable(true);
     });
     for (QAction* top : bar->actions()) {
         QMenu* menu = top->menu();
@@ -486,9 +504,13 @@ void CMainFrame::ScopeShortcuts() {
 }
 
 void CMainFrame::UpdateToggleChecks() {
-    ForEachAction(*menuBar(), [this](QAction& action) {
+    CChildFrame* child = ActiveChild();
+    ForEachAction(*menuBar(), [this, child](QAction& action) {
         const unsigned id = CommandIdOf(action);
         if (IsToggle(id)) action.setChecked(IsToggleShown(id));
+        if (IsPeriod(id)) action.setChecked(child && child->IsChecked(id));
+        // A chart command whose dialog this build lacks is greyed rather than dead.
+        if (child && id < kCmdFirstChartWindow) action.setEnabled(child->Offers(id));
     });
 }
 
@@ -512,7 +534,8 @@ void CMainFrame::FillWindowMenu(QMenu& menu) {
         SetCommandId(*item, kCmdFirstChartWindow + i);
         item->setCheckable(true);
         item->setChecked(windows[i] == m_mdi->activeSubWindow());
-        connect(item, &QAction::triggered, this, [this, i] { OnCommand(kCmdFirstChartWindow + i); });
+        connect(item, &QAction::triggered, this,
+                [this, i] { OnCommand(kCmdFirstChartWindow + i); });
     }
 }
 
@@ -585,14 +608,12 @@ bool CMainFrame::OnFrameCommand(unsigned id) {
         ShowAbout();
         return true;
     case kCmdDataDownloader:
-        LaunchDownloader(m_context.Paths(),
-                         [](const std::string& program, const std::vector<std::string>& args) {
-                             QStringList arguments;
-                             for (const std::string& arg : args)
-                                 arguments << QString::fromStdString(arg);
-                             return QProcess::startDetached(QString::fromStdString(program),
-                                                            arguments);
-                         });
+        LaunchDownloader(m_context.Paths(), [](const std::string& program,
+                                               const std::vector<std::string>& args) {
+            QStringList arguments;
+            for (const std::string& arg : args) arguments << QString::fromStdString(arg);
+            return QProcess::startDetached(QString::fromStdString(program), arguments);
+        });
         return true;
     case kCmdHelpContent:
     case kCmdVisitHomePage:
@@ -619,9 +640,21 @@ void CMainFrame::NewChart() {
 }
 
 void CMainFrame::OpenChartFile() {
-    const QString folder = QString::fromStdString(m_context.Paths().ProgramFolder() + "chart/");
-    const QString path = QFileDialog::getOpenFileName(this, QString(), folder, "*.cht");
-    if (!path.isEmpty()) OpenChartPath(path.toStdString());
+    SFileQuestion question;
+    question.kind = SFileQuestion::EKind::Open;
+    question.folder = m_context.Paths().ProgramFolder() + "chart/";
+    question.filter = "*.cht";
+    std::error_code ignored;
+    std::filesystem::create_directories(question.folder, ignored);
+    std::optional<std::string> path;
+    if (fileQuestion) {
+        path = fileQuestion(question);
+    } else {
+        const QString chosen = QFileDialog::getOpenFileName(
+            this, QString(), QString::fromStdString(question.folder), "*.cht");
+        if (!chosen.isEmpty()) path = chosen.toStdString();
+    }
+    if (path && !path->empty()) OpenChartPath(*path);
 }
 
 bool CMainFrame::OpenChartPath(const std::string& path) {

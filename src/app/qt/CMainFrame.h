@@ -1,4 +1,6 @@
 #pragma once
+#include "CChartPrinting.h"
+#include "app/CChartCommands.h"
 #include "app/CRecentFileList.h"
 #include "ctlkit/lang/MenuTable.h"
 #include <QMainWindow>
@@ -77,6 +79,8 @@ public:
 
     // The factory of chart windows; tests may wrap it.
     ChildFactory childFactory;
+    // Answers the file dialogs of the frame and its charts in place of QFileDialog (tests).
+    std::function<std::optional<std::string>(const SFileQuestion&)> fileQuestion;
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -133,4 +137,5 @@ private:
     bool m_chartMenuShown = false;
     bool m_startsMaximised = false;
     bool m_closing = false;
+    CChartPrinting m_printing;
 };

@@ -919,6 +919,8 @@ const std::map<unsigned, Painter>& Painters() {
         {32844, SaveTemplate},
         {57665, Exit},
         {32840, ApplyTemplate},
+        {33043, ApplyTemplate},
+        {57609, Print},
         {32891, NewTemplate},
         {33032, DeleteCurves},
         {33033, DeleteSymbols},
