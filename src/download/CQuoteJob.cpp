@@ -56,7 +56,8 @@ bool CQuoteJob::NamesAreSafe() {
 }
 
 bool CQuoteJob::Cancelled() {
-    return cancelRequested() || (m_progress && m_progress->IsCancelled());
+    if (cancelRequested() || (m_userCancel && m_userCancel->load())) return true;
+    return m_progress && m_progress->IsCancelled();
 }
 
 void CQuoteJob::CloseDialog() {
@@ -81,11 +82,16 @@ CFileResult CQuoteJob::WriteQuoteFile(const std::string& text) {
 CQuoteJob::ETransfer CQuoteJob::Transfer(const std::string& url, const int64_t* cutoff,
                                          std::string& text, bool& cutShort) {
     if (m_progressFactory) m_progress = m_progressFactory(getID());
-    if (m_progress) m_progress->SetTitle(m_ticker + CLanguage::TranslateString(97).value_or(""));
+    if (m_progress) {
+        m_progress->SetTitle(m_ticker +
+                             CLanguage::TranslateString(97).value_or(" Data DownLoading running"));
+        m_userCancel = m_progress->CancelFlag();
+    }
     CWebGrab grab;
     m_proxy.ApplyTo(grab);
     grab.SetTimeOut(m_timeOut);
-    grab.SetCancelFlag(&cancelFlag());
+    // "Cancel" in the dialog ends the transfer at once, as the queue going away does.
+    grab.SetCancelFlags(&cancelFlag(), m_userCancel.get());
     bool fetched;
     if (cutoff) {
         grab.m_timeCutoff = *cutoff;

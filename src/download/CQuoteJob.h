@@ -81,4 +81,6 @@ private:
     uint32_t m_timeOut = 0;
     std::shared_ptr<CJobResult> m_result;
     std::shared_ptr<CDownloadProgressSink> m_progress;
+    // The dialog's "Cancel", watched by the transfer; held here so it outlives the transfer.
+    std::shared_ptr<const std::atomic<bool>> m_userCancel;
 };

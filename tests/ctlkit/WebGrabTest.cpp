@@ -5,11 +5,13 @@
 #include "download/QuoteQuery.h"
 #include "quotes/QuoteLineDate.h"
 #include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <gtest/gtest.h>
 #include <memory>
 #include <regex>
 #include <string>
+#include <thread>
 
 namespace {
 const std::string kHeader = "Date,Open,High,Low,Close,Volume,Adj. Close*";
@@ -245,6 +247,57 @@ TEST_F(WebGrabTest, CancelFlagAbortsARunningTransfer) {
     EXPECT_FALSE(grab.GetFile(Url("IBM", "&fault=drip"), result, nullptr, &status));
     EXPECT_EQ(grab.GetErrorMessage(), "The transfer was cancelled.");
     EXPECT_LT(result.size(), History(300).size());
+}
+
+// Either flag ends the transfer: the job's own (its queue is going away) or the dialog's
+// "Cancel"; a transfer that receives nothing at all ends within about a second too.
+TEST_F(WebGrabTest, EitherCancelFlagAbortsTheTransferSoon) {
+    server->PutQuotes("IBM", History(300));
+    struct SCase {
+        const char* name;
+        const char* fault;
+        bool cancelJob;
+        bool cancelUser;
+        bool fetched;
+    };
+    const SCase cases[] = {
+        {"job flag, slow drip", "&fault=drip", true, false, false},
+        {"user flag, slow drip", "&fault=drip", false, true, false},
+        {"user flag, server silent", "&fault=hang", false, true, false},
+        {"job flag, server silent", "&fault=hang", true, false, false},
+        {"neither flag", "", false, false, true},
+    };
+    for (const SCase& test : cases) {
+        SCOPED_TRACE(test.name);
+        std::atomic<bool> job{false}, user{false};
+        const long before = server->Requests();
+        CWebGrab grab;
+        grab.SetCancelFlags(&job, &user);
+        std::string result;
+        std::atomic<bool> done{false};
+        std::chrono::steady_clock::time_point ended;
+        bool fetched = false;
+        std::thread transfer([&] {
+            fetched = grab.GetFile(Url("IBM", test.fault), result);
+            ended = std::chrono::steady_clock::now();
+            done = true;
+        });
+        // Once the server has the request, the one button is pressed.
+        for (int i = 0; i < 5000 && server->Requests() == before; ++i)
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        EXPECT_GT(server->Requests(), before);
+        const auto pressed = std::chrono::steady_clock::now();
+        if (test.cancelJob) job = true;
+        if (test.cancelUser) user = true;
+        transfer.join();
+        EXPECT_EQ(fetched, test.fetched);
+        if (test.fetched) {
+            EXPECT_EQ(result, History(300));
+        } else {
+            EXPECT_EQ(grab.GetErrorMessage(), "The transfer was cancelled.");
+            EXPECT_LT(ended - pressed, std::chrono::milliseconds(1500));
+        }
+    }
 }
 
 TEST_F(WebGrabTest, CheckConnectReadsOnlyTheFirstPiece) {

@@ -16,7 +16,16 @@ protected:
         context->Settings().setKey(server->BaseUrl(), "QuoteServer", "DOWNLOAD");
     }
 
+    // Counts the reloads and keeps the tickers told as downloaded for another symbol.
+    void Watch(CDocumentDownloads& downloads) {
+        downloads.SetReloaded([this] { ++reloads; });
+        downloads.SetOtherSymbolDownloaded(
+            [this](const std::string& ticker) { otherSymbols.push_back(ticker); });
+    }
+
     std::unique_ptr<CModelContext> context;
+    int reloads = 0;
+    std::vector<std::string> otherSymbols;
 };
 
 TEST_F(DocumentDownloadTest, MissingFileAnsweredYesIsDownloadedAndLoaded) {
@@ -25,10 +34,12 @@ TEST_F(DocumentDownloadTest, MissingFileAnsweredYesIsDownloadedAndLoaded) {
     CZentriStockDoc document(*context);
     CDocumentDownloads downloads(document, loop, std::chrono::milliseconds(0));
     downloads.SetTimeOut(5000);
+    Watch(downloads);
 
     EXPECT_FALSE(document.OpenSymbol("IBM", "NYSE"));
     ASSERT_EQ(prompter.questions.size(), 1u) << "asked once, by the document";
-    ASSERT_TRUE(loop.RunUntil([&] { return downloads.Reloads() == 1; }, std::chrono::seconds(30)));
+    ASSERT_TRUE(loop.RunUntil([&] { return reloads == 1; }, std::chrono::seconds(30)));
+    EXPECT_TRUE(otherSymbols.empty());
     EXPECT_EQ(document.Symbol(), "IBM");
     EXPECT_EQ(document.Market(), "NYSE");
     EXPECT_EQ(document.Stock().Display().size(), 30u);
@@ -39,9 +50,14 @@ TEST_F(DocumentDownloadTest, MissingFileAnsweredNoQueuesNothing) {
     prompter.answer = false;
     CZentriStockDoc document(*context);
     CDocumentDownloads downloads(document, loop, std::chrono::milliseconds(0));
+    Watch(downloads);
     EXPECT_FALSE(document.OpenSymbol("IBM", "NYSE"));
     loop.RunUntil([] { return false; }, std::chrono::milliseconds(200));
-    EXPECT_EQ(downloads.Reloads(), 0);
+    EXPECT_EQ(reloads, 0);
+    EXPECT_EQ(server->Requests(), 0);
+    // The chart keeps its one placeholder bar of a new chart and no symbol.
+    EXPECT_EQ(document.Stock().Display().size(), 1u);
+    EXPECT_EQ(document.Symbol(), "NoName");
     EXPECT_FALSE(std::filesystem::exists(QuoteFile()));
 }
 
@@ -98,14 +114,96 @@ TEST_F(DocumentDownloadTest, TheWindowProgressDialogOpensOnTheLoopAndShowsTheTra
     CZentriStockDoc document(*context);
     CDocumentDownloads downloads(document, loop, std::chrono::milliseconds(0));
     downloads.SetTimeOut(5000);
+    Watch(downloads);
     downloads.SetWindowProgress([&](long) {
         EXPECT_TRUE(loop.OnLoopThread());
         return dialog;
     });
     document.OpenSymbol("IBM", "NYSE");
     // The job closes its dialog after it has reported the written file.
-    ASSERT_TRUE(loop.RunUntil([&] { return downloads.Reloads() == 1 && dialog->CloseCount() > 0; },
+    ASSERT_TRUE(loop.RunUntil([&] { return reloads == 1 && dialog->CloseCount() > 0; },
                               std::chrono::seconds(30)));
     EXPECT_EQ(dialog->Title(), "IBM" + CLanguage::TranslateString(97).value_or(""));
     EXPECT_FALSE(dialog->StatusTexts().empty());
+}
+
+// Without a symbol both commands say text 88 and neither asks nor fetches anything.
+TEST_F(DocumentDownloadTest, CommandsOnAChartWithoutSymbolSayText88) {
+    struct SCase {
+        const char* command;
+        bool (CDocumentDownloads::*start)();
+    };
+    const SCase cases[] = {{"ReDownload", &CDocumentDownloads::ReDownload},
+                           {"Update EOD Data", &CDocumentDownloads::UpdateEodData}};
+    for (const SCase& test : cases) {
+        SCOPED_TRACE(test.command);
+        prompter.messages.clear();
+        prompter.questions.clear();
+        prompter.answer = true;
+        CZentriStockDoc document(*context);
+        ASSERT_EQ(document.Symbol(), "NoName");
+        CDocumentDownloads downloads(document, loop, std::chrono::milliseconds(0));
+        Watch(downloads);
+        EXPECT_FALSE((downloads.*test.start)());
+        loop.RunUntil([] { return false; }, std::chrono::milliseconds(50));
+        EXPECT_EQ(prompter.messages, std::vector<std::string>{"Please select a stock first."});
+        EXPECT_TRUE(prompter.questions.empty());
+        EXPECT_EQ(server->Requests(), 0);
+        EXPECT_EQ(reloads, 0);
+    }
+}
+
+// A result is loaded when it is for the shown symbol, or for the awaited one while the chart
+// still shows what it showed when that download started; any other result is only told.
+TEST_F(DocumentDownloadTest, AResultIsLoadedOnlyWhileTheChartStillWaitsForIt) {
+    struct SCase {
+        const char* name;
+        const char* shownFirst; // loaded from its local file before the download; "" none
+        const char* download;   // the missing file asked for; "" = "ReDownload" of the shown
+        const char* switchTo;   // opened from its local file before the result arrives; ""
+        bool loaded;
+        const char* shownAfter;
+        size_t barsAfter;
+        std::vector<std::string> told;
+    };
+    const SCase cases[] = {
+        {"awaited, chart unchanged", "", "IBM", "", true, "IBM", 30, {}},
+        {"awaited, chart showing another", "MSFT", "IBM", "", true, "IBM", 30, {}},
+        {"chart switched meanwhile", "", "IBM", "MSFT", false, "MSFT", 12, {"IBM"}},
+        {"redownload of the shown symbol", "MSFT", "", "", true, "MSFT", 20, {}},
+        {"redownload, then another symbol", "MSFT", "", "AAPL", false, "AAPL", 8, {"MSFT"}},
+    };
+    for (const SCase& test : cases) {
+        SCOPED_TRACE(test.name);
+        reloads = 0;
+        otherSymbols.clear();
+        std::filesystem::remove_all(dataFolder + "NYSE");
+        std::filesystem::create_directories(dataFolder + "NYSE");
+        WriteTextFile(QuoteFile("MSFT"), QuoteText(WeekdayLines(2005, 3, 4, 12)));
+        WriteTextFile(QuoteFile("AAPL"), QuoteText(WeekdayLines(2005, 3, 4, 8)));
+        server->PutQuotes("IBM", QuoteText(WeekdayLines(2005, 3, 4, 30)));
+        server->PutQuotes("MSFT", QuoteText(WeekdayLines(2005, 3, 4, 20)));
+        prompter.answer = true;
+        CZentriStockDoc document(*context);
+        CDocumentDownloads downloads(document, loop, std::chrono::milliseconds(0));
+        downloads.SetTimeOut(5000);
+        Watch(downloads);
+        if (*test.shownFirst) {
+            ASSERT_TRUE(document.OpenSymbol(test.shownFirst, "NYSE"));
+        }
+        if (*test.download)
+            EXPECT_FALSE(document.OpenSymbol(test.download, "NYSE"));
+        else
+            ASSERT_TRUE(downloads.ReDownload());
+        // The result waits for the loop, which has not run yet: the switch comes first.
+        if (*test.switchTo) {
+            ASSERT_TRUE(document.OpenSymbol(test.switchTo, "NYSE"));
+        }
+        ASSERT_TRUE(loop.RunUntil([&] { return reloads + otherSymbols.size() > 0; },
+                                  std::chrono::seconds(30)));
+        EXPECT_EQ(reloads, test.loaded ? 1 : 0);
+        EXPECT_EQ(otherSymbols, test.told);
+        EXPECT_EQ(document.Symbol(), test.shownAfter);
+        EXPECT_EQ(document.Stock().Display().size(), test.barsAfter);
+    }
 }

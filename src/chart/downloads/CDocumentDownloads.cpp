@@ -28,15 +28,29 @@ void CDocumentDownloads::SetWindowProgress(DownloadProgressFactory openDialog) {
 // The document has already asked whether to download; only the job is left to start.
 bool CDocumentDownloads::StartMissingFileDownload(const std::string& symbol,
                                                   const std::string& market) {
-    return StartFullDownload(*m_queue, Request(symbol, market), MissingFileStartDate());
+    if (!StartFullDownload(*m_queue, Request(symbol, market), MissingFileStartDate())) return false;
+    Await(symbol, market);
+    return true;
 }
 
 bool CDocumentDownloads::ReDownload() {
-    return ::ReDownload(*m_queue, Request(m_document.Symbol(), m_document.Market()));
+    const SChartSymbol shown = Shown();
+    if (!::ReDownload(*m_queue, Request(shown.symbol, shown.market))) return false;
+    Await(shown.symbol, shown.market);
+    return true;
 }
 
 bool CDocumentDownloads::UpdateEodData() {
-    return ::UpdateEodData(*m_queue, Request(m_document.Symbol(), m_document.Market()));
+    const SChartSymbol shown = Shown();
+    if (!::UpdateEodData(*m_queue, Request(shown.symbol, shown.market))) return false;
+    Await(shown.symbol, shown.market);
+    return true;
+}
+
+void CDocumentDownloads::Await(const std::string& symbol, const std::string& market) {
+    m_awaited = {symbol, market};
+    m_shownAtStart = Shown();
+    m_awaiting = true;
 }
 
 // Settings are read now, as each download starts, so a changed proxy applies at once.
@@ -53,9 +67,22 @@ SDownloadRequest CDocumentDownloads::Request(const std::string& symbol,
     return request;
 }
 
+// Which results are loaded: a result for what the chart shows now (a redownload or renewal
+// of the shown symbol), or the one the last download was started for, provided the chart
+// still shows what it showed when that download started. Any other result (the user opened
+// another symbol meanwhile) leaves the chart alone and is only told to the window.
 long CDocumentDownloads::OnMessage(const SWindowMessage& message) {
     if (message.message != WM_QUOTE_DOWNLOADED) return 0;
-    if (!m_document.LoadSymbolQuotes(message.wText, message.lText)) return 0;
-    ++m_reloads;
+    const SChartSymbol result{message.wText, message.lText};
+    const SChartSymbol shown = Shown();
+    const bool forShown = result == shown;
+    const bool awaited = m_awaiting && result == m_awaited && shown == m_shownAtStart;
+    if (!forShown && !awaited) {
+        if (m_otherSymbolDownloaded) m_otherSymbolDownloaded(result.symbol);
+        return 0;
+    }
+    if (!m_document.LoadSymbolQuotes(result.symbol, result.market)) return 0;
+    if (awaited) m_awaiting = false;
+    if (m_reloaded) m_reloaded();
     return 1;
 }

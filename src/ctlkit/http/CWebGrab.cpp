@@ -1,6 +1,6 @@
 #include "CWebGrab.h"
-#include "ctlkit/base/CStringFile.h"
 #include "CWebGrabSession.h"
+#include "ctlkit/base/CStringFile.h"
 #include <arpa/inet.h>
 #include <chrono>
 #include <cstdlib>
@@ -281,7 +281,7 @@ bool CWebGrab::CheckEnd(std::string_view piece) {
 size_t CWebGrab::OnBody(char* data, size_t size, size_t count, void* user) {
     auto& transfer = *static_cast<STransfer*>(user);
     CWebGrab& self = *transfer.self;
-    if (self.m_cancel && self.m_cancel->load()) {
+    if (self.CancelRequested()) {
         transfer.cancelled = true;
         return 0;
     }
@@ -314,13 +314,18 @@ size_t CWebGrab::OnHeader(char* data, size_t size, size_t count, void* user) {
 }
 
 int CWebGrab::OnProgress(void* user, int64_t, int64_t, int64_t, int64_t) {
+    // libcurl calls this about once a second even while nothing arrives, so a cancel ends a
+    // hanging transfer within that time.
     auto& transfer = *static_cast<STransfer*>(user);
-    const std::atomic<bool>* cancel = transfer.self->m_cancel;
-    if (cancel && cancel->load()) {
+    if (transfer.self->CancelRequested()) {
         transfer.cancelled = true;
         return 1;
     }
     return 0;
+}
+
+bool CWebGrab::CancelRequested() const {
+    return (m_cancel && m_cancel->load()) || (m_userCancel && m_userCancel->load());
 }
 
 namespace {

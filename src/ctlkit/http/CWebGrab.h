@@ -64,8 +64,16 @@ public:
     void SetUseProxy(bool useProxy) { m_useProxy = useProxy; }
     // Milliseconds; takes effect at the next Initialise.
     void SetTimeOut(uint32_t milliseconds) { m_timeOut = milliseconds; }
-    // A running transfer aborts (FALSE) once the flag is set; null for none.
+    // A running transfer aborts (FALSE) once either flag is set: `job` is the job's own (the
+    // queue is going away), `user` the progress dialog's "Cancel". Null for none; each flag
+    // must outlive the transfers that watch it.
+    void SetCancelFlags(const std::atomic<bool>* job, const std::atomic<bool>* user) {
+        m_cancel = job;
+        m_userCancel = user;
+    }
+    // The job's flag alone.
     void SetCancelFlag(const std::atomic<bool>* cancel) { m_cancel = cancel; }
+    void SetUserCancelFlag(const std::atomic<bool>* cancel) { m_userCancel = cancel; }
 
     // The session's last status text, which holds the message of the last failure.
     std::string GetErrorMessage() const;
@@ -99,6 +107,7 @@ private:
     static size_t OnBody(char* data, size_t size, size_t count, void* user);
     static size_t OnHeader(char* data, size_t size, size_t count, void* user);
     static int OnProgress(void* user, int64_t, int64_t, int64_t, int64_t);
+    bool CancelRequested() const;
 
     std::unique_ptr<CWebGrabSession> m_session;
     uint32_t m_timeOut = 0;
@@ -110,6 +119,7 @@ private:
     std::string m_rawHeaders;
     uint16_t m_proxyPort = 0;
     const std::atomic<bool>* m_cancel = nullptr;
+    const std::atomic<bool>* m_userCancel = nullptr;
     LineDateReader m_lineDate = nullptr;
     bool m_stoppedEarly = false;
     bool m_unknownFormat = false;

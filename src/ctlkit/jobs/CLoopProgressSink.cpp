@@ -1,8 +1,9 @@
 #include "CLoopProgressSink.h"
 
 CLoopProgressSink::CLoopProgressSink(std::shared_ptr<CLoopMessageTarget> window,
-                                     std::shared_ptr<CDownloadProgressSink> dialog)
-    : m_dialog(std::move(window), std::move(dialog)) {}
+                                     std::shared_ptr<CDownloadProgressSink> dialog,
+                                     std::shared_ptr<const std::atomic<bool>> cancelFlag)
+    : m_dialog(std::move(window), std::move(dialog)), m_cancelFlag(std::move(cancelFlag)) {}
 
 void CLoopProgressSink::SetTitle(const std::string& title) {
     m_dialog.Change([title](CDownloadProgressSink& dialog) { dialog.SetTitle(title); });
@@ -13,6 +14,8 @@ void CLoopProgressSink::SetStatusText(const std::string& text) {
 }
 
 bool CLoopProgressSink::IsCancelled() {
+    // A set flag needs no round trip to the dialog's thread.
+    if (m_cancelFlag && m_cancelFlag->load()) return true;
     return m_dialog.Ask<bool>([](CDownloadProgressSink& dialog) { return dialog.IsCancelled(); },
                               true);
 }
@@ -23,10 +26,21 @@ void CLoopProgressSink::Close() {
 
 DownloadProgressFactory CLoopProgressSink::Factory(std::shared_ptr<CLoopMessageTarget> window,
                                                    DownloadProgressFactory openDialog) {
+    struct SOpened {
+        std::shared_ptr<CDownloadProgressSink> dialog;
+        std::shared_ptr<const std::atomic<bool>> cancelFlag;
+    };
     return [window, openDialog](long jobId) -> std::shared_ptr<CDownloadProgressSink> {
-        auto dialog = window->Call<std::shared_ptr<CDownloadProgressSink>>(
-            [openDialog, jobId] { return openDialog(jobId); }, nullptr);
-        if (!dialog) return nullptr;
-        return std::make_shared<CLoopProgressSink>(window, std::move(dialog));
+        SOpened opened = window->Call<SOpened>(
+            [openDialog, jobId] {
+                SOpened made;
+                made.dialog = openDialog(jobId);
+                if (made.dialog) made.cancelFlag = made.dialog->CancelFlag();
+                return made;
+            },
+            SOpened{});
+        if (!opened.dialog) return nullptr;
+        return std::make_shared<CLoopProgressSink>(window, std::move(opened.dialog),
+                                                   std::move(opened.cancelFlag));
     };
 }
