@@ -4,7 +4,8 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ clang libclang-rt-14-dev ccache libgtest-dev libgmock-dev
-          libbenchmark-dev libcurl4-openssl-dev qt6-base-dev xvfb xauth xdotool x11-utils openbox libx11-dev fonts-dejavu-core python3 tzdata)
+          libbenchmark-dev libcurl4-openssl-dev qt6-base-dev xvfb xauth xdotool x11-utils openbox libx11-dev fonts-dejavu-core python3 tzdata
+          poppler-utils)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -458,6 +458,8 @@ void CZentriStockView::PaintMargins(CDC& dc) {
 }
 
 void CZentriStockView::PaintFrame(CDC& dc, int width) {
+    // Paper shows no keyboard focus.
+    if (dc.IsPrinting()) width = 1;
     dc.SelectPen(SPen{kPenSolid, width, frameColour});
     const CRect& p = plotRect;
     dc.Line(p.left, p.top, p.right, p.top);
@@ -567,9 +569,12 @@ void CZentriStockView::PaintTitleButton(CDC& dc) {
     }
     LOGFONT bold = labelFont;
     bold.lfWeight = 700;
-    dc.SelectPen(SPen{kPenSolid, 1, kButtonShadow});
-    dc.SelectBrush(SBrush{backgroundColour});
-    dc.Rectangle(m_titleButton);
+    // On paper the title is plain text in the button's place: nothing there to click.
+    if (!dc.IsPrinting()) {
+        dc.SelectPen(SPen{kPenSolid, 1, kButtonShadow});
+        dc.SelectBrush(SBrush{backgroundColour});
+        dc.Rectangle(m_titleButton);
+    }
     dc.SelectFont(bold);
     dc.SetTextColor(titleColour);
     const CSize extent = dc.GetTextExtent(m_titleButtonText);
@@ -616,6 +621,8 @@ void CZentriStockView::PaintTitle(CDC& dc) {
 }
 
 void CZentriStockView::PaintShadowEdge(CDC& dc) {
+    // The edge sets a pane off on screen; on paper it would print as a stray line.
+    if (dc.IsPrinting()) return;
     dc.SelectPen(SPen{kPenSolid, 1, kButtonShadow});
     const CRect& c = clientRect;
     dc.MoveTo(c.right - 1, c.top);

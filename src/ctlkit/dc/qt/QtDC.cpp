@@ -44,10 +44,29 @@ QtDC::QtDC(QPainter& painter, bool printing) : m_painter(painter), m_printing(pr
     SelectBrush(SBrush{});
 }
 
+void QtDC::SetBlackOnWhite(bool on) {
+    m_blackOnWhite = on;
+    m_painterPen = 0;
+    m_painterBrush = 0;
+    m_qpen.setColor(Ink(m_pen.colour));
+    if (!m_brush.hollow) m_qbrush = QBrush(Shade(m_brush.colour));
+}
+
+QColor QtDC::Ink(COLORREF colour) const {
+    if (!m_blackOnWhite) return ToQColor(colour);
+    return (colour & 0xFFFFFF) == 0xFFFFFF ? QColor(Qt::white) : QColor(Qt::black);
+}
+
+QColor QtDC::Shade(COLORREF colour) const {
+    if (!m_blackOnWhite) return ToQColor(colour);
+    const int grey = qGray(RedOf(colour), GreenOf(colour), BlueOf(colour));
+    return QColor(grey, grey, grey);
+}
+
 void QtDC::SelectPen(const SPen& pen) {
     if (m_painterPen != 0 && pen == m_pen) return;
     m_pen = pen;
-    m_qpen = QPen(ToQColor(pen.colour), std::max(1, pen.width), QtPenStyle(pen.style),
+    m_qpen = QPen(Ink(pen.colour), std::max(1, pen.width), QtPenStyle(pen.style),
                   pen.width > 1 ? Qt::RoundCap : Qt::SquareCap,
                   pen.width > 1 ? Qt::RoundJoin : Qt::MiterJoin);
     m_painterPen = 0;
@@ -56,7 +75,7 @@ void QtDC::SelectPen(const SPen& pen) {
 void QtDC::SelectBrush(const SBrush& brush) {
     if (m_painterBrush != 0 && brush == m_brush) return;
     m_brush = brush;
-    m_qbrush = brush.hollow ? QBrush(Qt::NoBrush) : QBrush(ToQColor(brush.colour));
+    m_qbrush = brush.hollow ? QBrush(Qt::NoBrush) : QBrush(Shade(brush.colour));
     m_painterBrush = 0;
 }
 
@@ -129,7 +148,7 @@ void QtDC::FillSolidRect(const CRect& rect, COLORREF colour) {
     const int w = rect.right - rect.left;
     const int h = rect.bottom - rect.top;
     if (w <= 0 || h <= 0) return;
-    m_painter.fillRect(rect.left, rect.top, w, h, ToQColor(colour));
+    m_painter.fillRect(rect.left, rect.top, w, h, Shade(colour));
 }
 
 void QtDC::Ellipse(const CRect& box) {
@@ -179,8 +198,8 @@ void QtDC::TextOut(int x, int y, std::string_view text) {
     const QFontMetrics& metrics = Metrics();
     if (m_bkMode == kOpaque)
         m_painter.fillRect(x, y, metrics.horizontalAdvance(qtext), metrics.height(),
-                           ToQColor(m_bkColour));
-    m_painter.setPen(ToQColor(m_textColour));
+                           Shade(m_bkColour));
+    m_painter.setPen(Ink(m_textColour));
     m_painterPen = 0;
     m_painter.drawText(x, y + metrics.ascent(), qtext);
 }
@@ -202,14 +221,13 @@ void QtDC::DrawImage(int x, int y, const SImage& image, const CRect& source, boo
         auto* line = reinterpret_cast<QRgb*>(part.scanLine(row - top));
         for (int col = left; col < right; ++col) {
             const COLORREF c = image.At(col, row);
-            line[col - left] = useTransparent && c == transparent
-                                   ? qRgba(0, 0, 0, 0)
-                                   : qRgb(RedOf(c), GreenOf(c), BlueOf(c));
+            line[col - left] =
+                useTransparent && c == transparent ? qRgba(0, 0, 0, 0) : Shade(c).rgb();
         }
     }
     m_painter.drawImage(x, y, part);
 }
 
 void QtDC::SetPixel(int x, int y, COLORREF colour) {
-    m_painter.fillRect(x, y, 1, 1, ToQColor(colour));
+    m_painter.fillRect(x, y, 1, 1, Ink(colour));
 }

@@ -16,6 +16,10 @@ public:
     explicit QtDC(QPainter& painter, bool printing = false);
 
     bool IsPrinting() const override { return m_printing; }
+    // Black on white: lines and text other than white turn black; fills and images turn to
+    // the grey of their brightness, so white stays white and a coloured fill stays a fill.
+    // Set before the first drawing call.
+    void SetBlackOnWhite(bool on);
     void SelectPen(const SPen& pen) override;
     void SelectBrush(const SBrush& brush) override;
     void SelectFont(const LOGFONT& font) override;
@@ -42,9 +46,12 @@ private:
     void UseNoBrush();
     void UseNoPen();
     const QFontMetrics& Metrics();
+    QColor Ink(COLORREF colour) const;
+    QColor Shade(COLORREF colour) const;
 
     QPainter& m_painter;
     bool m_printing = false;
+    bool m_blackOnWhite = false;
     SPen m_pen;
     SBrush m_brush;
     QPen m_qpen;
