@@ -110,3 +110,27 @@ std::optional<SFieldError> ReadNumberField(unsigned controlId, std::string_view 
                                            float& value) {
     return ReadField(controlId, fieldName, text, localeDecimal, value);
 }
+
+std::optional<SFieldError> ReadWholeNumberField(unsigned controlId, std::string_view fieldName,
+                                                std::string_view text, int low, int high,
+                                                int& value) {
+    std::string_view digits = Trimmed(text);
+    const bool negative = !digits.empty() && digits.front() == '-';
+    if (!digits.empty() && (digits.front() == '-' || digits.front() == '+'))
+        digits.remove_prefix(1);
+    bool allDigits = !digits.empty();
+    for (char c : digits) allDigits = allDigits && IsDigit(c);
+    while (digits.size() > 1 && digits.front() == '0') digits.remove_prefix(1);
+    // Ten digits or more lie beyond any range an int can bound.
+    long long number = 0;
+    const bool read =
+        allDigits && digits.size() < 10 &&
+        std::from_chars(digits.data(), digits.data() + digits.size(), number).ec == std::errc();
+    if (negative) number = -number;
+    if (!read || number < low || number > high)
+        return SFieldError::Make(controlId, std::string(fieldName), "WholeNumberRange",
+                                 "%s: please enter a whole number from %1 to %2.",
+                                 {{"%1", std::to_string(low)}, {"%2", std::to_string(high)}});
+    value = static_cast<int>(number);
+    return std::nullopt;
+}

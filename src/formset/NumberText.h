@@ -26,3 +26,12 @@ std::optional<SFieldError> ReadNumberField(unsigned controlId, std::string_view 
 std::optional<SFieldError> ReadNumberField(unsigned controlId, std::string_view fieldName,
                                            std::string_view text, std::string_view localeDecimal,
                                            float& value);
+
+// Reads a whole number from `low` to `high` (blanks around, an optional sign, digits only)
+// into `value`. On failure `value` is kept and the error names the field and the range:
+// "<field>: please enter a whole number from <low> to <high>." (key "WholeNumberRange",
+// "%1" and "%2" standing for the bounds), for any other text and for a number outside the
+// range however many digits it has.
+std::optional<SFieldError> ReadWholeNumberField(unsigned controlId, std::string_view fieldName,
+                                                std::string_view text, int low, int high,
+                                                int& value);

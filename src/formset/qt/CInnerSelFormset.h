@@ -1,0 +1,36 @@
+#pragma once
+#include "CFormsetDialogOf.h"
+#include "formset/SInnerSelChoice.h"
+#include <optional>
+#include <string>
+
+class QLabel;
+class QRadioButton;
+
+// The insert-or-replace question (dialog 240) asked before an indicator is added to a pane:
+// it names the pane and what it shows now, and offers "Insert" (add to it) and "Replace"
+// (take its place).
+class CInnerSelFormset : public CFormsetDialogOf<SInnerSelChoice> {
+public:
+    static constexpr unsigned kDialogId = 240;
+    enum EControl : unsigned {
+        kInsert = 1001,
+        kReplace = 1002,
+        kTarget = 1003,
+    };
+
+    CInnerSelFormset(const SInnerSelChoice& choice, QWidget* parent);
+
+    // Asks about `pane`, which shows `paneName` now, starting from the choice confirmed
+    // last (Insert at first): true to insert, false to replace, nothing on Cancel. A
+    // confirmed choice is remembered for the next question.
+    static std::optional<bool> Ask(QWidget* parent, int pane, const std::string& paneName);
+
+private:
+    void Load() override;
+    std::optional<SFieldError> Store() override;
+
+    QLabel* m_target;
+    QRadioButton* m_insert;
+    QRadioButton* m_replace;
+};
