@@ -18,7 +18,7 @@
 #include "panels/qt/StockInfoPanelWidget.h"
 #include "quotes/CStock.h"
 #include "settings/CModelContext.h"
-#include "view/qt/PaneStackWidget.h"
+#include "view/qt/CPaneWidget.h"
 #include <QApplication>
 #include <QContextMenuEvent>
 #include <QDockWidget>
@@ -283,14 +283,14 @@ TEST_F(MainFrameTest, TypedCharacterStartsASymbolEntryOnlyWhileTheNamePanelIsHid
     QDockWidget* names = frame->DockOf(kCmdViewNamePanel);
     names->hide();
     frame->NamePanel().SetPage(2);
-    QTest::keyClick(&child->PaneWidget(), 'I');
+    QTest::keyClick(&child->PaneWidget(0), 'I');
     EXPECT_FALSE(names->isHidden());
     EXPECT_EQ(frame->NamePanel().Page(), 0);
     EXPECT_EQ(frame->NamePanel().SymbolField().text(), "I");
     EXPECT_EQ(QApplication::focusWidget(), &frame->NamePanel().SymbolField());
 
-    child->PaneWidget().setFocus();
-    QTest::keyClick(&child->PaneWidget(), Qt::Key_B);
+    child->PaneWidget(0).setFocus();
+    QTest::keyClick(&child->PaneWidget(0), Qt::Key_B);
     EXPECT_EQ(frame->NamePanel().SymbolField().text(), "I");
 }
 
@@ -309,8 +309,8 @@ TEST_F(MainFrameTest, ChartShortcutsActOnlyInTheChartWindow) {
     QTest::keyClick(&field, Qt::Key_Home);
     EXPECT_EQ(stock.WindowEnd(), end);
 
-    child->PaneWidget().setFocus();
-    QTest::keyClick(&child->PaneWidget(), Qt::Key_Home);
+    child->PaneWidget(0).setFocus();
+    QTest::keyClick(&child->PaneWidget(0), Qt::Key_Home);
     Settle();
     EXPECT_LT(stock.WindowEnd(), end);
 }
