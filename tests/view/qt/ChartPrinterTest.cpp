@@ -192,6 +192,11 @@ TEST_F(ChartPrinterTest, PageLayoutStacksTheVisiblePanesInTheirWindowProportions
         EXPECT_EQ(layout.header, QRect(0, 0, layout.width, 27));
         EXPECT_EQ(layout.panes, c.panes) << c.windowWidth << "x" << c.windowHeight;
     }
+    // A stack never arranged (a window not shown yet) prints by the shares, 2 : 1 : 1, at
+    // the aspect of a 1280 x 800 window.
+    CPaneStack fresh(*stock, 3, CZentriStockView::DefaultAxisSettings());
+    EXPECT_EQ(LayoutPrintPage(fresh, 1000, 2000, 96).panes,
+              (std::vector<CRect>{{0, 35, 1000, 347}, {0, 347, 1000, 503}, {0, 503, 1000, 660}}));
 }
 
 TEST_F(ChartPrinterTest, SampleChartPrintsOnOnePageUnderItsHeader) {
@@ -255,6 +260,52 @@ TEST_F(ChartPrinterTest, BlackOnWhiteKeepsTheChartBytesAndPrintsOnlyGreys) {
     const QImage grey = RenderPage(greyPdf, 100);
     EXPECT_EQ(ColouredPixels(grey), 0);
     EXPECT_GT(DarkPixels(grey, 0, grey.height()), grey.width() * 20);
+}
+
+TEST_F(ChartPrinterTest, BlackOnWhiteCandlesRiseHollowAndFallBlack) {
+    if (!HasTool("pdftoppm")) GTEST_SKIP() << "pdftoppm (poppler-utils) is not installed";
+    stock->SetViewSwitchA(2);
+    const uint32_t fallFill = stock->Colour(2);
+    // A page of 800 x 800 pixels at 96 dpi and a window of 800 x 480: the chart prints in
+    // the window's own layout, 35 pixels down (header and gap).
+    stack->Arrange(800, 480);
+    PaneStackPainter::Render(*stack, 800, 480);
+    const std::string pdf = dir + "candles.pdf";
+    {
+        QPdfWriter writer(QString::fromStdString(pdf));
+        writer.setResolution(96);
+        writer.setPageSize(QPageSize(QSizeF(600, 600), QPageSize::Point));
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        ASSERT_TRUE(PrintChart(*stack, writer, SPrintOptions{true}));
+    }
+    EXPECT_EQ(stock->Colour(2), fallFill);
+    const QImage page = RenderPage(pdf, 96);
+    ASSERT_EQ(page.size(), QSize(800, 800));
+    constexpr int kTop = 35;
+    // The visible bar of each kind with the tallest body: its middle shows the fill.
+    const CZentriStockView& view = stack->View(0);
+    int rising = -1, falling = -1;
+    float risingBody = 0, fallingBody = 0;
+    for (int i = std::max(0, view.xFirst); i < view.xEnd; ++i) {
+        const SQuote& q = stock->Display()[i];
+        if (q.close - q.open > risingBody) risingBody = q.close - q.open, rising = i;
+        if (q.open - q.close > fallingBody) fallingBody = q.open - q.close, falling = i;
+    }
+    ASSERT_GE(rising, 0);
+    ASSERT_GE(falling, 0);
+    struct SCase {
+        int bar;
+        int grey; // of the body's middle
+    };
+    for (const SCase c : {SCase{rising, 255}, SCase{falling, 0}}) {
+        const SQuote& q = stock->Display()[c.bar];
+        const int top = std::min(view.ValueToY(q.open), view.ValueToY(q.close));
+        const int bottom = std::max(view.ValueToY(q.open), view.ValueToY(q.close));
+        ASSERT_GE(bottom - top, 6) << c.bar;
+        const int x = view.BarToX(static_cast<float>(c.bar));
+        EXPECT_NEAR(qGray(page.pixel(x, kTop + (top + bottom) / 2)), c.grey, 16) << c.bar;
+    }
+    EXPECT_EQ(ColouredPixels(page), 0);
 }
 
 TEST_F(ChartPrinterTest, HiddenPanesAreLeftOffThePage) {
