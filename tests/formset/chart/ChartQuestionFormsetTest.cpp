@@ -8,10 +8,13 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <cmath>
 #include <gtest/gtest.h>
+#include <limits>
 
 namespace {
 
@@ -78,10 +81,11 @@ protected:
         CFormsetDialog::ShownHook previous = CFormsetDialog::SetShownHook([&](CFormsetDialog& d) {
             EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
             ++shown;
+            const QPointer<CFormsetDialog> alive(&d); // a closing parent takes it along
             drive(d);
-            if (d.isVisible()) {
+            if (alive && alive->isVisible()) {
                 ADD_FAILURE() << "the dialog was left open";
-                d.done(QDialog::Rejected);
+                alive->done(QDialog::Rejected);
             }
         });
         auto answer = ask();
@@ -139,24 +143,8 @@ protected:
 
 // --- Insert or replace
 
-std::optional<bool> AskInnerSel() {
-    return CInnerSelFormset::Ask(nullptr, 1, "MACD");
-}
-
-TEST_F(ChartQuestionFormsetTest, InsertOrReplaceNamesThePaneAndStartsWithInsert) {
-    const std::optional<bool> answer = Run(AskInnerSel, [](CFormsetDialog& d) {
-        EXPECT_EQ(d.DialogId(), 240u);
-        EXPECT_EQ(TextOf(d, CInnerSelFormset::kTarget).toStdString(), "Pane 1: MACD");
-        EXPECT_TRUE(Find<QRadioButton>(d, CInnerSelFormset::kInsert)->isChecked());
-        EXPECT_FALSE(Find<QRadioButton>(d, CInnerSelFormset::kReplace)->isChecked());
-        EXPECT_EQ(QApplication::focusWidget(), FindControl(d, CInnerSelFormset::kInsert));
-        EXPECT_EQ(TabOrder(d), (std::vector<unsigned>{CInnerSelFormset::kInsert, 1, 2}));
-        Key(Qt::Key_Return);
-    });
-    EXPECT_EQ(answer, std::optional<bool>(true));
-}
-
-TEST_F(ChartQuestionFormsetTest, InsertOrReplaceStartsFromTheChoiceConfirmedLast) {
+TEST_F(ChartQuestionFormsetTest, InsertOrReplaceStartsWithInsertThenTheChoiceConfirmedLast) {
+    using F = CInnerSelFormset;
     struct Step {
         std::function<void(CFormsetDialog&)> drive;
         bool startsWithInsert;
@@ -164,30 +152,22 @@ TEST_F(ChartQuestionFormsetTest, InsertOrReplaceStartsFromTheChoiceConfirmedLast
     };
     const Step steps[] = {
         {[](CFormsetDialog& d) {
+             EXPECT_EQ(d.DialogId(), 240u);
+             EXPECT_EQ(TextOf(d, F::kTarget).toStdString(), "Pane 1: MACD");
+             EXPECT_EQ(TabOrder(d), (std::vector<unsigned>{F::kInsert, 1, 2}));
              Mnemonic(d, Qt::Key_R);
              Key(Qt::Key_Return);
          },
          true, false},
-        {[](CFormsetDialog& d) { Key(Qt::Key_Return); }, false, false},
-        // Chosen, then cancelled: the remembered choice stays Replace.
-        {[](CFormsetDialog& d) {
-             Mnemonic(d, Qt::Key_I);
-             Key(Qt::Key_Escape);
-         },
-         false, std::nullopt},
-        {[](CFormsetDialog& d) {
-             Key(Qt::Key_Up);
-             Key(Qt::Key_Return);
-         },
-         false, true},
-        {[](CFormsetDialog& d) {
-             Key(Qt::Key_Down);
-             d.close();
-         },
-         true, std::nullopt},
+        {[](CFormsetDialog&) { Key(Qt::Key_Return); }, false, false},
+        // Chosen, then left without OK: the remembered choice stays Replace.
+        {[](CFormsetDialog& d) { Mnemonic(d, Qt::Key_I), kCloses[0].close(d); }, false, {}},
+        {[](CFormsetDialog& d) { Mnemonic(d, Qt::Key_I), kCloses[1].close(d); }, false, {}},
+        {[](CFormsetDialog& d) { Mnemonic(d, Qt::Key_I), kCloses[2].close(d); }, false, {}},
+        {[](CFormsetDialog&) { Key(Qt::Key_Up), Key(Qt::Key_Return); }, false, true},
         {[](CFormsetDialog& d) {
              // On the round mark: a click beside the text misses the button.
-             auto* replace = Find<QRadioButton>(d, CInnerSelFormset::kReplace);
+             auto* replace = Find<QRadioButton>(d, F::kReplace);
              QTest::mouseClick(replace, Qt::LeftButton, {}, QPoint(8, replace->height() / 2));
              QTest::mouseClick(Find<QPushButton>(d, 1), Qt::LeftButton);
          },
@@ -195,50 +175,39 @@ TEST_F(ChartQuestionFormsetTest, InsertOrReplaceStartsFromTheChoiceConfirmedLast
     };
     int step = 0;
     for (const Step& s : steps) {
-        const std::optional<bool> answer = Run(AskInnerSel, [&](CFormsetDialog& d) {
-            EXPECT_EQ(Find<QRadioButton>(d, CInnerSelFormset::kInsert)->isChecked(),
-                      s.startsWithInsert)
-                << step;
-            s.drive(d);
-        });
+        const std::optional<bool> answer =
+            Run([] { return F::Ask(nullptr, 1, "MACD"); },
+                [&](CFormsetDialog& d) {
+                    auto* chosen =
+                        Find<QRadioButton>(d, s.startsWithInsert ? F::kInsert : F::kReplace);
+                    EXPECT_TRUE(chosen->isChecked()) << step;
+                    EXPECT_EQ(QApplication::focusWidget(), chosen) << step;
+                    s.drive(d);
+                });
         EXPECT_EQ(answer, s.answer) << step;
         ++step;
     }
-    EXPECT_EQ(shown, 6);
-}
-
-TEST_F(ChartQuestionFormsetTest, InsertOrReplaceCancelledEveryWayAddsNothing) {
-    for (const SClose& c : kCloses) {
-        SInnerSelChoice::Remember(true);
-        const std::optional<bool> answer = Run(AskInnerSel, [&](CFormsetDialog& d) {
-            Mnemonic(d, Qt::Key_R);
-            c.close(d);
-        });
-        EXPECT_EQ(answer, std::nullopt) << c.way;
-        EXPECT_TRUE(SInnerSelChoice::Remembered()) << c.way;
-    }
+    EXPECT_EQ(shown, step);
 }
 
 // --- Y scale
 
 TEST_F(ChartQuestionFormsetTest, YScaleOkTakesTheTypedRange) {
+    using F = CYScaleFormset;
     float max = 120.5f, min = 99.25f;
     const EYScaleAnswer answer =
-        Run([&] { return CYScaleFormset::Ask(nullptr, max, min); },
+        Run([&] { return F::Ask(nullptr, max, min); },
             [](CFormsetDialog& d) {
                 EXPECT_EQ(d.DialogId(), 241u);
-                EXPECT_EQ(TextOf(d, CYScaleFormset::kMax).toStdString(), "120.5");
-                EXPECT_EQ(TextOf(d, CYScaleFormset::kMin).toStdString(), "99.25");
-                Find<QLineEdit>(d, CYScaleFormset::kMax)->setFocus();
-                EXPECT_EQ(TabOrder(d),
-                          (std::vector<unsigned>{CYScaleFormset::kMax, CYScaleFormset::kMin,
-                                                 CYScaleFormset::kAuto, 1, 2}));
-                Mnemonic(d, Qt::Key_M);
-                EXPECT_EQ(QApplication::focusWidget(), FindControl(d, CYScaleFormset::kMax));
-                Retype(d, CYScaleFormset::kMax, "130.75");
+                EXPECT_EQ(TextOf(d, F::kMax).toStdString(), "120.5");
+                EXPECT_EQ(TextOf(d, F::kMin).toStdString(), "99.25");
+                EXPECT_EQ(TabOrder(d), (std::vector<unsigned>{F::kMax, F::kMin, F::kAuto, 1, 2}));
+                QTest::keyClicks(QApplication::focusWidget(), "130.75"); // the maximum, selected
                 Mnemonic(d, Qt::Key_I);
-                EXPECT_EQ(QApplication::focusWidget(), FindControl(d, CYScaleFormset::kMin));
-                Retype(d, CYScaleFormset::kMin, "-2.5");
+                EXPECT_EQ(QApplication::focusWidget(), FindControl(d, F::kMin));
+                Retype(d, F::kMin, "-2.5");
+                Mnemonic(d, Qt::Key_M);
+                EXPECT_EQ(QApplication::focusWidget(), FindControl(d, F::kMax));
                 Key(Qt::Key_Return);
             });
     EXPECT_EQ(answer, EYScaleAnswer::Ok);
@@ -256,16 +225,11 @@ TEST_F(ChartQuestionFormsetTest, YScaleRefusesTheFieldByNameAndStaysOpen) {
     constexpr unsigned kMax = CYScaleFormset::kMax, kMin = CYScaleFormset::kMin;
     const Case cases[] = {
         {"", "1", kMax, "Maximum: please enter a number."},
-        {"abc", "1", kMax, "Maximum: please enter a number."},
-        {"1e39", "1", kMax, "Maximum: please enter a number."},
         {"nan", "1", kMax, "Maximum: please enter a number."},
-        {"5", "x", kMin, "Minimum: please enter a number."},
         {"5", "-1e39", kMin, "Minimum: please enter a number."},
         {"7", "7", kMax, "Maximum: must be greater than Minimum."},
         {"3", "8", kMax, "Maximum: must be greater than Minimum."},
-        {"3e38", "-3e38", kMax, "Maximum: the range is too large."},
     };
-    QLocale::setDefault(QLocale::c());
     for (const Case& c : cases) {
         prompter.messages.clear();
         float max = 50, min = 10;
@@ -281,9 +245,24 @@ TEST_F(ChartQuestionFormsetTest, YScaleRefusesTheFieldByNameAndStaysOpen) {
                     Key(Qt::Key_Escape);
                 });
         EXPECT_EQ(answer, EYScaleAnswer::Cancel) << c.max << " " << c.min;
-        EXPECT_EQ(max, 50.0f);
-        EXPECT_EQ(min, 10.0f);
+        EXPECT_EQ(std::pair(max, min), std::pair(50.0f, 10.0f)) << c.max << " " << c.min;
     }
+}
+
+TEST_F(ChartQuestionFormsetTest, YScaleOfAPaneWithoutValuesShowsEmptyFields) {
+    float max = std::numeric_limits<float>::infinity(), min = std::nanf("");
+    const EYScaleAnswer answer =
+        Run([&] { return CYScaleFormset::Ask(nullptr, max, min); },
+            [&](CFormsetDialog& d) {
+                EXPECT_EQ(TextOf(d, CYScaleFormset::kMax), QString());
+                EXPECT_EQ(TextOf(d, CYScaleFormset::kMin), QString());
+                Key(Qt::Key_Return);
+                EXPECT_EQ(prompter.messages,
+                          std::vector<std::string>{"Maximum: please enter a number."});
+                Key(Qt::Key_Escape);
+            });
+    EXPECT_EQ(answer, EYScaleAnswer::Cancel);
+    EXPECT_TRUE(std::isinf(max) && std::isnan(min));
 }
 
 TEST_F(ChartQuestionFormsetTest, YScaleAutoAndCancelLeaveTheScaleAsItWas) {
@@ -299,9 +278,9 @@ TEST_F(ChartQuestionFormsetTest, YScaleAutoAndCancelLeaveTheScaleAsItWas) {
              QTest::mouseClick(Find<QPushButton>(d, CYScaleFormset::kAuto), Qt::LeftButton);
          },
          EYScaleAnswer::Auto},
-        {"Cancel", kCloses[0].close, EYScaleAnswer::Cancel},
-        {"Escape", kCloses[1].close, EYScaleAnswer::Cancel},
-        {"close button", kCloses[2].close, EYScaleAnswer::Cancel},
+        {kCloses[0].way, kCloses[0].close, EYScaleAnswer::Cancel},
+        {kCloses[1].way, kCloses[1].close, EYScaleAnswer::Cancel},
+        {kCloses[2].way, kCloses[2].close, EYScaleAnswer::Cancel},
     };
     for (const Case& c : cases) {
         float max = 50, min = 10;
@@ -313,97 +292,69 @@ TEST_F(ChartQuestionFormsetTest, YScaleAutoAndCancelLeaveTheScaleAsItWas) {
                     c.finish(d);
                 });
         EXPECT_EQ(answer, c.answer) << c.way;
-        EXPECT_EQ(max, 50.0f) << c.way;
-        EXPECT_EQ(min, 10.0f) << c.way;
+        EXPECT_EQ(std::pair(max, min), std::pair(50.0f, 10.0f)) << c.way;
         EXPECT_TRUE(prompter.messages.empty()) << c.way;
     }
 }
 
-TEST_F(ChartQuestionFormsetTest, YScaleViewDialogRunsAutoScaleAfterClosing) {
+TEST_F(ChartQuestionFormsetTest,
+       YScaleViewDialogAutoScalesOnceClosedAndAnswersCancelWithoutParent) {
     int autoScales = 0;
     bool closedFirst = false;
-    std::function<bool(float&, float&)> dialog = CYScaleFormset::ViewDialog(nullptr, [&] {
+    auto* window = new QWidget;
+    std::function<bool(float&, float&)> dialog = CYScaleFormset::ViewDialog(window, [&] {
         ++autoScales;
         closedFirst = QApplication::activeModalWidget() == nullptr;
     });
-    struct Case {
-        std::function<void(CFormsetDialog&)> drive;
-        bool ok;
-        int autoScales;
-        float max, min;
-    };
-    const Case cases[] = {
-        {[](CFormsetDialog& d) { Mnemonic(d, Qt::Key_A); }, false, 1, 50, 10},
-        {[](CFormsetDialog&) { Key(Qt::Key_Escape); }, false, 1, 50, 10},
-        {[](CFormsetDialog& d) {
-             Retype(d, CYScaleFormset::kMin, "20");
-             Key(Qt::Key_Enter);
-         },
-         true, 1, 50, 20},
-    };
-    for (const Case& c : cases) {
-        float max = 50, min = 10;
-        EXPECT_EQ(Run([&] { return dialog(max, min); }, c.drive), c.ok);
-        EXPECT_EQ(autoScales, c.autoScales);
-        EXPECT_EQ(max, c.max);
-        EXPECT_EQ(min, c.min);
-    }
+    float max = 50, min = 10;
+    EXPECT_FALSE(
+        Run([&] { return dialog(max, min); }, [](CFormsetDialog& d) { Mnemonic(d, Qt::Key_A); }));
+    EXPECT_EQ(autoScales, 1);
     EXPECT_TRUE(closedFirst);
+    EXPECT_TRUE(Run([&] { return dialog(max, min); },
+                    [](CFormsetDialog& d) {
+                        Retype(d, CYScaleFormset::kMin, "20");
+                        Key(Qt::Key_Enter);
+                    }));
+    EXPECT_EQ(std::pair(max, min), std::pair(50.0f, 20.0f));
+    // The window closes while the dialog is open, taking the dialog with it.
+    EXPECT_FALSE(Run([&] { return dialog(max, min); },
+                     [&](CFormsetDialog& d) {
+                         Retype(d, CYScaleFormset::kMin, "30");
+                         delete window;
+                     }));
+    EXPECT_FALSE(dialog(max, min)); // and is not shown again over no window
+    EXPECT_EQ(std::pair(max, min), std::pair(50.0f, 20.0f));
+    EXPECT_EQ(shown, 3);
 }
 
 // --- Pane count and N days
 
-TEST_F(ChartQuestionFormsetTest, PaneCountTakesTwoToNine) {
-    const char* refused = "Number of panes: please enter a whole number from 2 to 9.";
-    const std::vector<SNumberCase> cases = {
-        {nullptr, 3, ""},
-        {"2", 2, ""},
-        {"9", 9, ""},
-        {" 5 ", 5, ""},
-        {"", std::nullopt, refused},
-        {"x", std::nullopt, refused},
-        {"1e39", std::nullopt, refused},
-        {"nan", std::nullopt, refused},
-        {"-3", std::nullopt, refused},
-        {"0", std::nullopt, refused},
-        {"1", std::nullopt, refused},
-        {"10", std::nullopt, refused},
-        {"4.5", std::nullopt, refused},
-    };
-    NumberCases([] { return CPaneCountFormset::Ask(nullptr, 3); }, "3", cases);
-    // A count outside the range starts clamped into it.
+TEST_F(ChartQuestionFormsetTest, NumberQuestionsTakeAWholeNumberOfTheirRange) {
+    const char* panes = "Number of panes: please enter a whole number from 2 to 9.";
+    const char* days = "Days per bar: please enter a whole number from 1 to 401.";
+    auto panesFrom3 = [] { return CPaneCountFormset::Ask(nullptr, 3); };
+    auto daysFrom5 = [] { return CNDaysFormset::Ask(nullptr, 5, 401); };
+    NumberCases(panesFrom3, "3",
+                {{nullptr, 3, ""},
+                 {"9", 9, ""},
+                 {"", {}, panes},
+                 {"x", {}, panes},
+                 {"1e39", {}, panes},
+                 {"-3", {}, panes},
+                 {"10", {}, panes}});
     NumberCases([] { return CPaneCountFormset::Ask(nullptr, 10); }, "9", {{nullptr, 9, ""}});
-}
-
-TEST_F(ChartQuestionFormsetTest, NDaysTakesOneToTheNumberOfQuotes) {
-    const char* refused401 = "Days per bar: please enter a whole number from 1 to 401.";
-    NumberCases([] { return CNDaysFormset::Ask(nullptr, 5, 401); }, "5",
-                {{nullptr, 5, ""},
-                 {"1", 1, ""},
-                 {"401", 401, ""},
-                 {"402", std::nullopt, refused401},
-                 {"0", std::nullopt, refused401},
-                 {"-1", std::nullopt, refused401},
-                 {"", std::nullopt, refused401},
-                 {"abc", std::nullopt, refused401},
-                 {"1e39", std::nullopt, refused401},
-                 {"nan", std::nullopt, refused401}});
-    NumberCases(
-        [] { return CNDaysFormset::Ask(nullptr, 0, 0); }, "1",
-        {{"9999", 9999, ""},
-         {"10000", std::nullopt, "Days per bar: please enter a whole number from 1 to 9999."}});
-}
-
-TEST_F(ChartQuestionFormsetTest, NumberQuestionsCancelledEveryWayGiveNothing) {
+    NumberCases(daysFrom5, "5", {{"401", 401, ""}, {"402", {}, days}, {"0", {}, days}});
+    NumberCases([] { return CNDaysFormset::Ask(nullptr, 0, 0); }, "1",
+                {{"9999", 9999, ""},
+                 {"10000", {}, "Days per bar: please enter a whole number from 1 to 9999."}});
     for (const SClose& c : kCloses) {
-        auto drive = [&](CFormsetDialog& d) {
+        auto typeAndClose = [&](CFormsetDialog& d) {
             QTest::keyClicks(QApplication::focusWidget(), "4");
             c.close(d);
         };
-        EXPECT_EQ(Run([] { return CPaneCountFormset::Ask(nullptr, 3); }, drive), std::nullopt)
-            << c.way;
-        EXPECT_EQ(Run([] { return CNDaysFormset::Ask(nullptr, 5, 401); }, drive), std::nullopt)
-            << c.way;
+        EXPECT_EQ(Run(panesFrom3, typeAndClose), std::nullopt) << c.way;
+        EXPECT_EQ(Run(daysFrom5, typeAndClose), std::nullopt) << c.way;
     }
 }
 
@@ -432,7 +383,7 @@ TEST_F(ChartQuestionFormsetTest, EachDialogTranslatedWithItsIdentifier) {
     struct Case {
         std::function<void()> ask;
         std::vector<std::pair<unsigned, const char*>> texts; // control 0 is the title
-        const char* typed;
+        const char* typed;                                   // then Return
         const char* message;
     };
     float max = 5, min = 1;

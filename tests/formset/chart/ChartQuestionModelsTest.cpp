@@ -88,17 +88,6 @@ TEST_F(ChartQuestionModelsTest, PaneCountAndNDaysStartClampedIntoTheirRanges) {
     for (const Case& c : cases) EXPECT_EQ(c.choice, c.expected) << c.what;
 }
 
-TEST_F(ChartQuestionModelsTest, ChoiceReadKeepsItsValueOnRefusal) {
-    SWholeNumberChoice days = SWholeNumberChoice::NDays(5, 401);
-    const std::optional<SFieldError> refused = days.Read("402", "Days per bar");
-    ASSERT_TRUE(refused);
-    EXPECT_EQ(refused->controlId, SWholeNumberChoice::kField);
-    EXPECT_EQ(refused->message, "Days per bar: please enter a whole number from 1 to 401.");
-    EXPECT_EQ(days.value, 5);
-    EXPECT_FALSE(days.Read("401", "Days per bar"));
-    EXPECT_EQ(days, (SWholeNumberChoice{401, 1, 401}));
-}
-
 TEST_F(ChartQuestionModelsTest, YScaleTakesOnlyAFiniteRangeAboveZero) {
     constexpr unsigned kMax = SYScaleRange::kMaxField, kMin = SYScaleRange::kMinField;
     struct Case {
