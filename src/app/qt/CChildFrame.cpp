@@ -120,17 +120,8 @@ void CChildFrame::MakePanes() {
         ConnectPane(*widget);
         m_splitter->addWidget(widget);
         m_paneWidgets.push_back(widget);
-        m_panes->View(pane).SetYScaleDialog([this](float& max, float& min) {
-            switch (CYScaleFormset::Ask(this, max, min)) {
-            case EYScaleAnswer::Ok:
-                return true;
-            case EYScaleAnswer::Auto:
-                OnPaneCommand(kCmdAutoScale);
-                return false;
-            default:
-                return false;
-            }
-        });
+        m_panes->View(pane).SetYScaleDialog(
+            CYScaleFormset::ViewDialog(this, [this] { OnPaneCommand(kCmdAutoScale); }));
         shares << 1000 *
                       (pane == 0 ? CPaneStack::kPricePaneWeight : CPaneStack::kIndicatorPaneWeight);
     }

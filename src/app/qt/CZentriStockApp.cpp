@@ -93,7 +93,9 @@ int CZentriStockApp::Run(const CommandLine& commandLine) {
     OpenStartDocument(*frame, context, commandLine);
     frame->ShowRestored();
     if (splash) splash->CloseSoon();
-    const int status = QApplication::exec();
+    int status = QApplication::exec();
+    // A screenshot's outcome is the program's, however the loop was ended.
+    if (scripted && scripted->Grabbed()) status = scripted->Status();
     splash.reset();
     frame.reset();
     return status;

@@ -80,6 +80,10 @@ void ScriptedRun::Grab() {
                      m_grabFile.toLocal8Bit().constData());
         m_status = 1;
     }
-    // Also ends the event loop of a modal dialog that is open.
+    // Each call ends the innermost event loop running then (a modal dialog's, or one that a
+    // start-up step runs before the main loop): asked again until the main loop has ended.
     QApplication::exit(m_status);
+    auto* again = new QTimer(this);
+    connect(again, &QTimer::timeout, this, [this] { QApplication::exit(m_status); });
+    again->start(50);
 }

@@ -25,6 +25,7 @@ public:
 
     // The exit status the grab asked for; 0 while there was none.
     int Status() const { return m_status; }
+    bool Grabbed() const { return m_grabbed; }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
