@@ -23,8 +23,12 @@
 namespace {
 constexpr unsigned kCmdPriceCurveSetting = 32905;
 constexpr unsigned kCmdAutoScale = 32956;
+constexpr unsigned kCmdDelete = 32829;
 // The Setting menu's dialogs that other windows provide.
 constexpr unsigned kSettingDialogs[] = {33027, 33028, 32962, 32968, 33030};
+// Commands whose windows this build does not have yet: the clipboard, the selected element's
+// properties, the stock list update and the Gann table. Their items are greyed.
+constexpr unsigned kNotOffered[] = {57635, 57634, 57637, 32904, 32910, 32985, 32973};
 
 bool IsSettingDialog(unsigned id) {
     for (unsigned dialog : kSettingDialogs)
@@ -182,6 +186,8 @@ bool CChildFrame::IsChecked(unsigned id) const {
 }
 
 bool CChildFrame::Offers(unsigned id) const {
+    for (unsigned missing : kNotOffered)
+        if (missing == id) return false;
     if (IsSettingDialog(id)) return static_cast<bool>(settingDialog);
     if (id == kCmdPrint || id == kCmdPrintPreview || id == kCmdPageSetup)
         return m_printing != nullptr;
@@ -199,6 +205,10 @@ bool CChildFrame::OnCommand(unsigned id) {
         return static_cast<bool>(settingDialog);
     }
     if (OnPrintCommand(id)) return true;
+    if (id == kCmdDelete) {
+        if (PaneWidget(m_panes->FocusedPane()).Tracker().RemoveSelected()) RedrawPanes();
+        return true;
+    }
     if (m_commands->OnCommand(id)) {
         ChartChanged(m_commands->LastChange());
         return true;

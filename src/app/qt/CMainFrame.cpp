@@ -621,6 +621,11 @@ bool CMainFrame::OnFrameCommand(unsigned id) {
     case kCmdRealTimeMarket:
         OpenLink(id);
         return true;
+    case kCmdShowStockList:
+    case kCmdShowDataFiles:
+    case kCmdShowFavourites:
+        ShowNamePanelPage(id);
+        return true;
     case kCmdWindowCascade:
         m_mdi->cascadeSubWindows();
         return true;
@@ -633,6 +638,13 @@ bool CMainFrame::OnFrameCommand(unsigned id) {
     default:
         return false;
     }
+}
+
+void CMainFrame::ShowNamePanelPage(unsigned id) {
+    m_docks.at(kCmdViewNamePanel)->show();
+    m_nameBar->SetPage(id == kCmdShowStockList   ? CStockNameBar::kListPage
+                       : id == kCmdShowDataFiles ? CStockNameBar::kDataPage
+                                                 : CStockNameBar::kFavoritesPage);
 }
 
 void CMainFrame::NewChart() {

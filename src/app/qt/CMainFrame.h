@@ -107,6 +107,7 @@ private:
     void Toggle(unsigned id);
 
     bool OnFrameCommand(unsigned id);
+    void ShowNamePanelPage(unsigned id);
     void NewChart();
     void OpenChartFile();
     bool OpenChartPath(const std::string& path);

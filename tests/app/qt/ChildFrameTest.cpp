@@ -193,6 +193,11 @@ TEST_F(ChildFrameTest, ArmedTrendLineIsPlacedByADragAcrossThePricePane) {
     ASSERT_EQ(price.Elements().size(), elements + 1);
     EXPECT_EQ(price.Elements().back()->TypeCode(), 1);
     EXPECT_EQ(Pane(0).Tracker().ArmedTool(), 0);
+    // The new line is the selected element: Delete takes it away again.
+    ASSERT_TRUE(child->OnCommand(32829));
+    EXPECT_EQ(price.Elements().size(), elements);
+    EXPECT_FALSE(child->Offers(57634));
+    EXPECT_TRUE(child->Offers(32829));
 }
 
 TEST_F(ChildFrameTest, InsertedSubChartIndicatorGrowsTheChartByAPane) {
