@@ -64,11 +64,19 @@ void CurvePainter::Paint(CDC& dc) {
 void CurvePainter::PaintMarkers(CDC& dc, int from, int to, int half, bool round) {
     dc.SelectPen(SPen{kPenSolid, 1, m_curve.colour});
     dc.SelectBrush(SBrush{m_curve.colour});
+    // With more bars than pixels many values land on the same spot: the same solid marker
+    // drawn there again would change no pixel.
+    int lastX = 0, lastY = 0;
+    bool drawn = false;
     for (int i = from; i < to; ++i) {
         const float value = m_curve.RawAt(i);
         if (!std::isfinite(value)) continue;
         const int x = m_curve.IndexToX(static_cast<float>(i));
         const int y = m_curve.ValueToY(value);
+        if (drawn && x == lastX && y == lastY) continue;
+        drawn = true;
+        lastX = x;
+        lastY = y;
         const CRect box{x - half, y - half, x + half + 1, y + half + 1};
         if (round)
             dc.Ellipse(box);

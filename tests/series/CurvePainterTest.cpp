@@ -79,6 +79,30 @@ TEST(CurvePainter, LineKindsBreakAroundMissingValuesInTheirPenStyle) {
     }
 }
 
+TEST(CurvePainter, ValuesOnTheSameSpotShareOneMarker) {
+    // 400 bars on 100 pixels in steps of 40 equal values: many land where the last one did.
+    std::vector<float> values(400);
+    for (std::size_t i = 0; i < values.size(); ++i) values[i] = static_cast<float>(i / 40) - 5;
+    CurvePtr held = CurveOf(1, values);
+    CCurve& curve = *held;
+    curve.colour = kCurveColour;
+    CRecordingDC dc;
+    curve.Draw(dc, 10.0f, -10.0f, 0, 400, CRect{0, 0, 100, 100});
+    const auto lines = dc.OpsOf(CRecordingDC::kPolyline);
+    ASSERT_EQ(lines.size(), 1u);
+    ASSERT_EQ(lines[0].points.size(), 400u);
+    std::vector<CRect> expected;
+    for (std::size_t i = 0; i < lines[0].points.size(); ++i) {
+        const CPoint& p = lines[0].points[i];
+        if (i > 0 && p.x == lines[0].points[i - 1].x && p.y == lines[0].points[i - 1].y) continue;
+        expected.push_back(CRect{p.x - 1, p.y - 1, p.x + 2, p.y + 2});
+    }
+    std::vector<CRect> markers;
+    for (const auto& op : dc.OpsOf(CRecordingDC::kRectangle)) markers.push_back(op.rect);
+    EXPECT_EQ(markers, expected);
+    EXPECT_LT(markers.size(), 200u);
+}
+
 TEST(CurvePainter, LoneValueBetweenGapsGetsOnlyItsMarker) {
     CurvePtr held = CurveOf(1, {kInf, 3, kInf});
     CCurve& curve = *held;
