@@ -207,3 +207,41 @@ TEST_F(DocumentDownloadTest, AResultIsLoadedOnlyWhileTheChartStillWaitsForIt) {
         EXPECT_EQ(document.Stock().Display().size(), test.barsAfter);
     }
 }
+
+namespace {
+// A progress dialog with a cancel flag of its own, as the program's dialog has.
+class FlaggedProgress : public CRecordingProgress {
+public:
+    std::shared_ptr<const std::atomic<bool>> CancelFlag() const override { return flag; }
+    std::shared_ptr<std::atomic<bool>> flag = std::make_shared<std::atomic<bool>>(false);
+};
+} // namespace
+
+// The dialog's flag, set on the user-interface thread, stops the dripping transfer at once:
+// nothing is written and the chart is not reloaded.
+TEST_F(DocumentDownloadTest, TheDialogsCancelFlagStopsTheTransferAtOnce) {
+    server->PutQuotes("IBM", QuoteText(WeekdayLines(2005, 3, 4, 400))); // about 14 s dripped
+    server->SetFault("drip");
+    prompter.answer = true;
+    auto dialog = std::make_shared<FlaggedProgress>();
+    CZentriStockDoc document(*context);
+    CDocumentDownloads downloads(document, loop, std::chrono::milliseconds(0));
+    downloads.SetTimeOut(30000);
+    Watch(downloads);
+    downloads.SetWindowProgress([&](long) { return dialog; });
+    document.OpenSymbol("IBM", "NYSE");
+    auto reading = [&] {
+        for (const std::string& text : dialog->StatusTexts())
+            if (text.rfind("Read ", 0) == 0) return true;
+        return false;
+    };
+    ASSERT_TRUE(loop.RunUntil(reading, std::chrono::seconds(10)));
+    const auto pressed = std::chrono::steady_clock::now();
+    *dialog->flag = true;
+    ASSERT_TRUE(loop.RunUntil([&] { return dialog->CloseCount() > 0; }, std::chrono::seconds(10)));
+    EXPECT_LT(std::chrono::steady_clock::now() - pressed, std::chrono::seconds(1));
+    loop.RunUntil([] { return false; }, std::chrono::milliseconds(50));
+    EXPECT_FALSE(std::filesystem::exists(QuoteFile()));
+    EXPECT_EQ(reloads, 0);
+    EXPECT_TRUE(prompter.messages.empty());
+}

@@ -2,6 +2,7 @@
 #include "ctlkit/lang/qt/ControlId.h"
 #include "ctlkit/lang/qt/QtTranslation.h"
 #include <QFileInfo>
+#include <QFontMetrics>
 #include <QFrame>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -9,11 +10,14 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <filesystem>
 
 namespace {
 // Wide enough for "Read 99999999 bytes (9999.9 Kb/s)" and the longest connection texts.
 constexpr int kStatusChars = 44;
+// Room for the title bar's buttons and icon, in average characters.
+constexpr int kTitleButtonsChars = 12;
 } // namespace
 
 CFormsetDownloading::CFormsetDownloading(std::string programFolder, QWidget* parent)
@@ -77,7 +81,13 @@ CFormsetDownloading::CFormsetDownloading(std::string programFolder, QWidget* par
 CFormsetDownloading::~CFormsetDownloading() = default;
 
 void CFormsetDownloading::SetTitle(const std::string& title) {
-    setWindowTitle(QString::fromStdString(title));
+    const QString text = QString::fromStdString(title);
+    setWindowTitle(text);
+    // Wide enough that the title bar can show the whole title beside its buttons.
+    const QFontMetrics metrics = fontMetrics();
+    m_status->setMinimumWidth(std::max(metrics.averageCharWidth() * kStatusChars,
+                                       metrics.horizontalAdvance(text) +
+                                           kTitleButtonsChars * metrics.averageCharWidth()));
 }
 
 void CFormsetDownloading::SetStatusText(const std::string& text) {
