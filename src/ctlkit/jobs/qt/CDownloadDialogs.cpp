@@ -32,7 +32,6 @@ DownloadProgressFactory CDownloadDialogs::Factory() {
         if (!state) return nullptr;
         state->Prune();
         auto* dialog = new CFormsetDownloading(state->programFolder);
-        dialog->setAttribute(Qt::WA_DeleteOnClose, false);
         state->dialogs.emplace_back(dialog);
         dialog->show();
         return std::make_shared<CFormsetDownloadingSink>(dialog);
