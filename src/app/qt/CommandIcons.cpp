@@ -302,6 +302,12 @@ void NewTemplate(QPainter& p) {
     Badge(p, EBadge::Plus);
 }
 
+// The default template applied: the template sheet with a refresh badge.
+void DefaultTemplate(QPainter& p) {
+    TemplateSheet(p);
+    Badge(p, EBadge::Refresh);
+}
+
 void DeleteCurves(QPainter& p) {
     Pane(p);
     QPainterPath wave;
@@ -919,7 +925,7 @@ const std::map<unsigned, Painter>& Painters() {
         {32844, SaveTemplate},
         {57665, Exit},
         {32840, ApplyTemplate},
-        {33043, ApplyTemplate},
+        {33043, DefaultTemplate},
         {57609, Print},
         {32891, NewTemplate},
         {33032, DeleteCurves},
