@@ -172,6 +172,8 @@ void CChildFrame::TextPlaced(int pane) {
     CPaneWidget& widget = *m_paneWidgets.at(pane);
     auto* text = dynamic_cast<CText*>(widget.Tracker().Selected());
     if (!text) return;
+    // The press that placed it ends here: the dialog takes the release.
+    widget.Tracker().MouseUp(-1, -1, SPaneMapping{});
     bool ok = false;
     const QString typed = QInputDialog::getMultiLineText(this, "Text", "&Text:", QString(), &ok);
     if (ok && !typed.trimmed().isEmpty())

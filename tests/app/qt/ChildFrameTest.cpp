@@ -11,15 +11,19 @@
 #include "indicators/CStockPanes.h"
 #include "indicators/CTCurve.h"
 #include "settings/CModelContext.h"
+#include "tools/CText.h"
 #include "view/CPaneStack.h"
 #include "view/CZentriStockView.h"
 #include "view/qt/CPaneWidget.h"
 #include <QAbstractButton>
+#include <QApplication>
+#include <QInputDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSettings>
 #include <QSplitter>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -200,7 +204,31 @@ TEST_F(ChildFrameTest, ArmedTrendLineIsPlacedByADragAcrossThePricePane) {
     EXPECT_TRUE(child->Offers(32829));
 }
 
-TEST_F(ChildFrameTest, InsertedSubChartIndicatorGrowsTheChartByAPane) {
+TEST_F(ChildFrameTest, PlacedTextTakesItsTextOrGoesAway) {
+    OpenSample();
+    CTCurve& price = *CStockPanes::Of(child->Document().Stock())->Pane(0);
+    const size_t elements = price.Elements().size();
+    const CRect& plot = View(0).plotRect;
+    for (const char* typed : {"", "Breakout"}) {
+        ASSERT_TRUE(child->OnCommand(32872));
+        QTimer::singleShot(0, [typed] {
+            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
+            ASSERT_NE(dialog, nullptr);
+            dialog->setTextValue(typed);
+            dialog->accept();
+        });
+        QTest::mouseClick(&Pane(0), Qt::LeftButton, {}, QPoint(plot.left + 50, plot.top + 50));
+        Settle();
+    }
+    // The empty text left nothing behind; the other one is the chart's.
+    ASSERT_EQ(price.Elements().size(), elements + 1);
+    const auto* text = dynamic_cast<const CText*>(price.Elements().back().get());
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->text, "Breakout");
+    EXPECT_FALSE(Pane(0).Tracker().ButtonDown());
+}
+
+TEST_F(ChildFrameTest, SubChartIndicatorReplacesWhatTheFocusedPaneShows) {
     OpenSample();
     ASSERT_EQ(child->PaneCount(), 3);
     child->Questions().insertOrReplace = [](int, const std::string&) {
