@@ -90,6 +90,8 @@ public:
     void SetManualYScale(float max, float min);
     void ClearManualYScale() { manualYScale = false; }
     void RelayoutAll();
+    // The document's CurveFloating option (off without a document).
+    bool CurveFloating() const;
 
     // The title button as last laid out, and its text ("&NoName" until the first draw).
     const CRect& TitleButtonRect() const { return m_titleButton; }
@@ -158,7 +160,6 @@ private:
     void MeasureAxisFont(CDC& dc);
     void FitVertical();
     void FitHorizontal();
-    bool CurveFloating() const;
     bool YAxisOffset() const;
     // The range a scale maps with: a zero range is widened by 1 % of its value (1 at 0).
     static SRange MappingRange(float min, float range);
