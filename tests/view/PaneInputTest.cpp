@@ -492,3 +492,37 @@ TEST_F(PaneInputTest, CursorFollowsTheHitCode) {
 }
 
 } // namespace
+
+namespace {
+TEST_F(PaneInputTest, ElementsRemovedDuringADragAreLeftAlone) {
+    Chart(100, 0, 100);
+    CLine& line = AddLine();
+    const SPoint body = line.PointOf(40, 30);
+    Click(body.x, body.y);
+    Draw();
+    input->Move(body.x, body.y, false, false);
+    input->Press(body.x, body.y);
+    input->Move(body.x + 16, body.y, true, false);
+    document->DeleteAllSymbols();
+    ASSERT_TRUE(Pane().Elements().empty());
+    EXPECT_FALSE(input->Move(body.x + 32, body.y, true, false).redrawPane);
+    EXPECT_EQ(input->CursorAt(body.x + 32, body.y), ECursor::Chart);
+    EXPECT_EQ(input->DoubleClick(body.x + 32, body.y).open, EOpen::None);
+    input->Key(EKey::Escape, "", false);
+    EXPECT_FALSE(input->Dragging());
+    EXPECT_EQ(tracker->Selected(), nullptr);
+    input->Release(body.x + 32, body.y);
+    input->Key(EKey::Delete, "", false);
+}
+
+TEST_F(PaneInputTest, AReleaseElsewhereEndsTheDragAtTheNextMove) {
+    Chart(1000, 400, 500);
+    input->Press(400, 445);
+    const SInputResult r = input->Move(424, 445, false, false);
+    EXPECT_FALSE(input->Dragging());
+    EXPECT_EQ(S().SavedFirst(), 400);
+    EXPECT_TRUE(r.redrawAll);
+    EXPECT_EQ(r.cursor, ECursor::DateAxis); // still over the strip
+    EXPECT_FALSE(tracker->ButtonDown());
+}
+} // namespace
