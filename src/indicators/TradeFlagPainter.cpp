@@ -96,8 +96,7 @@ bool TradeFlagPainter::Hits(int x, int y, int tolerance) const {
         const int cx = m_flag.IndexToX(static_cast<float>(i));
         const int py = m_flag.ValueToY(price);
         const int cy = buy ? py + kGap + kHalf : py - kGap - kHalf;
-        if (CSymbol::InBox(cx - kHalf, cy - kHalf, cx + kHalf + 1, cy + kHalf + 1, x, y,
-                           tolerance))
+        if (CSymbol::InBox(cx - kHalf, cy - kHalf, cx + kHalf + 1, cy + kHalf + 1, x, y, tolerance))
             return true;
     }
     return false;

@@ -21,13 +21,20 @@ void PriceBarPainter::Paint(CDC& dc) {
     const int to = std::min(n, static_cast<int>(m_stock.endIndex));
     if (from >= to) return;
     switch (m_stock.ViewSwitchA()) {
-    case 1: PaintOhlc(dc, from, to); break;
-    case 2: PaintCandles(dc, from, to); break;
+    case 1:
+        PaintOhlc(dc, from, to);
+        break;
+    case 2:
+        PaintCandles(dc, from, to);
+        break;
     case 3:
     case 4:
     case 5:
-    case 6: PaintLine(dc, from, to); break;
-    default: break;
+    case 6:
+        PaintLine(dc, from, to);
+        break;
+    default:
+        break;
     }
     if (m_stock.IsSelected()) PaintSelectionSquares(dc, from, to);
 }
@@ -37,8 +44,8 @@ void PriceBarPainter::UpdateHalfWidth() {
     const int first = static_cast<int>(m_stock.firstIndex);
     const int end = static_cast<int>(m_stock.endIndex);
     if (end <= first) return;
-    const int span = m_stock.IndexToX(static_cast<float>(end)) -
-                     m_stock.IndexToX(static_cast<float>(first));
+    const int span =
+        m_stock.IndexToX(static_cast<float>(end)) - m_stock.IndexToX(static_cast<float>(first));
     m_stock.SetComputedBarHalfWidth(std::max(0, span / (end - first) / 2));
 }
 
@@ -94,10 +101,14 @@ void PriceBarPainter::PaintCandles(CDC& dc, int from, int to) {
 float PriceBarPainter::ChosenPrice(int i) const {
     const SQuote& q = m_stock.Display()[i];
     switch (m_stock.ViewSwitchA()) {
-    case 4: return q.close;
-    case 5: return q.high;
-    case 6: return q.low;
-    default: return q.open;
+    case 4:
+        return q.close;
+    case 5:
+        return q.high;
+    case 6:
+        return q.low;
+    default:
+        return q.open;
     }
 }
 
@@ -143,8 +154,7 @@ bool PriceBarPainter::Hits(int x, int y, int tolerance) const {
     if (style != 1 && style != 2) return false;
     for (int i = from; i < to; ++i) {
         if (!AllFinite(m_stock.Display()[i])) continue;
-        if (style == 1 ? HitsOhlc(i, x, y, tolerance) : HitsCandle(i, x, y, tolerance))
-            return true;
+        if (style == 1 ? HitsOhlc(i, x, y, tolerance) : HitsCandle(i, x, y, tolerance)) return true;
     }
     return false;
 }

@@ -451,9 +451,12 @@ TEST_F(ViewGeometryTest, ManualYScaleRefusesARangeThatIsEmptyInvertedOrNotFinite
         bool accepted;
         float yMax, yMin, yRange;
     } cases[] = {
-        {20, 20, false, 30, 10, 20},  {5, 10, false, 30, 10, 20},
-        {inf, 10, false, 30, 10, 20}, {20, std::numeric_limits<float>::quiet_NaN(), false, 30, 10, 20},
-        {3e38f, -3e38f, false, 30, 10, 20}, {12, 11.5f, true, 12, 11.5f, 0.5f},
+        {20, 20, false, 30, 10, 20},
+        {5, 10, false, 30, 10, 20},
+        {inf, 10, false, 30, 10, 20},
+        {20, std::numeric_limits<float>::quiet_NaN(), false, 30, 10, 20},
+        {3e38f, -3e38f, false, 30, 10, 20},
+        {12, 11.5f, true, 12, 11.5f, 0.5f},
         {-1, -4, true, -1, -4, 3},
     };
     for (const auto& c : cases) {
