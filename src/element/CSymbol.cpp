@@ -3,6 +3,7 @@
 #include "ctlkit/lang/CLanguage.h"
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 
@@ -88,6 +89,25 @@ int CSymbol::ToPixel(float value) {
     constexpr float kLimit = 1e6f;
     if (std::isnan(value)) return 0;
     return static_cast<int>(std::clamp(value, -kLimit, kLimit));
+}
+
+bool CSymbol::NearSegment(SPoint a, SPoint b, int x, int y, int tolerance) {
+    const long long dx = static_cast<long long>(b.x) - a.x;
+    const long long dy = static_cast<long long>(b.y) - a.y;
+    if (dx == 0 && dy == 0) return std::abs(x - a.x) <= tolerance && std::abs(y - a.y) <= tolerance;
+    if (std::llabs(dx) < std::llabs(dy)) {
+        if (y < std::min(a.y, b.y) || y > std::max(a.y, b.y)) return false;
+        const long long lineX = a.x + (static_cast<long long>(y) - a.y) * dx / dy;
+        return std::llabs(x - lineX) <= tolerance;
+    }
+    if (x < std::min(a.x, b.x) || x > std::max(a.x, b.x)) return false;
+    const long long lineY = a.y + (static_cast<long long>(x) - a.x) * dy / dx;
+    return std::llabs(y - lineY) <= tolerance;
+}
+
+bool CSymbol::InBox(int left, int top, int right, int bottom, int x, int y, int tolerance) {
+    return x >= left - tolerance && x < right + tolerance && y >= top - tolerance &&
+           y < bottom + tolerance;
 }
 
 int CSymbol::ValueToY(float value) const {

@@ -17,6 +17,10 @@
 class CSymbol {
 public:
     static constexpr int kDefaultPeriod = 1;
+    // Hit codes of the elements an indicator or the series draws: they can be selected but
+    // not dragged.
+    static constexpr int kHitPriceSeries = 7;
+    static constexpr int kHitCurve = 8;
 
     CSymbol();
     virtual ~CSymbol();
@@ -61,7 +65,8 @@ public:
     // override starts the same way.
     virtual void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot);
 
-    // 0 none, 1 body (not selected), 2 body (selected), 3 first handle, 4 second handle.
+    // 0 none, 1 body (not selected), 2 body (selected), 3 first handle, 4 second handle;
+    // 7 the price series, 8 a curve or trade flag.
     virtual int HitTest(int x, int y);
     // Moves the element so that grabPoint lands on (x, y).
     virtual void MoveBy(int x, int y);
@@ -89,6 +94,13 @@ public:
     // the corner (x1, y2), 6 the corner (x2, y1); tools with other points take 5 and 6 for
     // them.
     virtual void DragHandle(int hitCode, float x, float y);
+
+    // Pixel tests the hit tests share.
+    // True when (x, y) lies within `tolerance` pixels of the segment a-b, measured across the
+    // segment's main direction as a line hit test does; a zero-length segment is its point.
+    static bool NearSegment(SPoint a, SPoint b, int x, int y, int tolerance);
+    // True when (x, y) lies in [left, right) x [top, bottom) grown by `tolerance` each way.
+    static bool InBox(int left, int top, int right, int bottom, int x, int y, int tolerance);
 
     CElementOwner* owner = nullptr;
     std::array<uint8_t, 256> block1{};
@@ -121,6 +133,9 @@ public:
     // 1 on the reference lines an indicator builder adds, so that replacing it removes them;
     // stored in the first four bytes of block2.
     int indicatorMark = 0;
+    // The position in its pane's identifier list of the indicator entry that built the
+    // element, -1 for everything else; not stored, the replay after a load sets it again.
+    int entryIndex = -1;
 
 protected:
     // The record's fields in stored order, one list for Write and Read alike; a class lists

@@ -73,22 +73,36 @@ void CStockPanes::RemapElements(CStock& stock, const std::vector<int32_t>& previ
 
 void CStockPanes::ReplayIndicators(CStock& stock) {
     const int replayed = std::min<int>(static_cast<int>(m_panes.size()), CStock::kViewParCount);
-    for (int number = 0; number < replayed; ++number) ReplayPane(stock, number);
+    for (int number = 0; number < replayed; ++number) RebuildPane(stock, number, false);
     RebindPanes(stock);
+}
+
+void CStockPanes::ReplayPane(CStock& stock, int number) {
+    if (number < 0 || number >= CStock::kViewParCount || !Pane(number)) return;
+    RebuildPane(stock, number, true);
+    m_stock = &stock;
+    CTCurve& pane = *m_panes[number];
+    Bind(pane);
+    const int count = static_cast<int>(stock.Display().size());
+    const int first = std::clamp(stock.WindowFirst(), 0, count);
+    pane.SetWindow(first, std::clamp(stock.WindowEnd(), first, count));
 }
 
 // Recomputes the pane from its identifier list. The pane is emptied first even when the list
 // starts with a flag system (which never clears), so flags are not doubled by each replay,
-// and it keeps its name: the list recomputes curves, it does not rename the pane.
-void CStockPanes::ReplayPane(CStock& stock, int number) {
+// and it keeps its name: the list recomputes curves, it does not rename the pane. An empty
+// list leaves the pane alone unless `clearWhenEmpty`: curves built without a record have no
+// entry to be rebuilt from, while a list emptied by removing its last entry must take that
+// entry's curves with it.
+void CStockPanes::RebuildPane(CStock& stock, int number, bool clearWhenEmpty) {
     const std::vector<std::string> identifiers = stock.ViewPar(number).identifiers;
-    if (identifiers.empty()) return;
+    if (identifiers.empty() && !clearWhenEmpty) return;
     CTCurve& pane = *m_panes[number];
     const std::string name = pane.paneName;
     pane.DeleteCurves();
     pane.RemoveIndicatorElements();
     for (std::size_t i = 0; i < identifiers.size(); ++i)
-        BuildIndicator(stock, identifiers[i], number, i != 0, false);
+        ReplayIndicatorEntry(stock, identifiers[i], number, static_cast<int>(i));
     pane.paneName = name;
 }
 

@@ -44,9 +44,14 @@ public:
     void RemapElements(CStock& stock, const std::vector<int32_t>& previousDates) override;
     void SetPaneWindow(CStock& stock, int first, int end) override;
     bool PricePaneCurveRange(CStock& stock, float& high, float& low) override;
+    // Rebuilds pane `number` from its identifier list as ReplayIndicators does every pane,
+    // then sets its window. Unlike the whole replay, which leaves a pane without a list as
+    // it is, an empty list here leaves the pane without curves, flags and reference lines
+    // (the user's drawings stay). Nothing for a pane that does not exist.
+    void ReplayPane(CStock& stock, int number);
 
 private:
-    void ReplayPane(CStock& stock, int number);
+    void RebuildPane(CStock& stock, int number, bool clearWhenEmpty);
     void Bind(CTCurve& pane) const;
 
     std::vector<std::unique_ptr<CTCurve>> m_panes;

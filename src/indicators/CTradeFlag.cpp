@@ -52,3 +52,9 @@ void CTradeFlag::Draw(CDC& dc, float max, float min, int first, int end, const C
     CSymbol::Draw(dc, max, min, first, end, plot);
     TradeFlagPainter(*this).Paint(dc);
 }
+
+int CTradeFlag::HitTest(int x, int y) {
+    if (tracking) return hitState;
+    hitState = TradeFlagPainter(*this).Hits(x, y, hitTolerance) ? kHitCurve : 0;
+    return hitState;
+}

@@ -26,6 +26,9 @@ public:
 
     // Keeps the mapping, then draws a marker on every visible bar that has a flag.
     void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
+    // kHitCurve within hitTolerance of a drawn marker, else 0: a flag series is picked like
+    // the curves an indicator draws.
+    int HitTest(int x, int y) override;
 
     std::vector<float> values;
     int direction = kBuy;

@@ -5,6 +5,7 @@
 #include "tools/CHorizontal.h"
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -21,17 +22,43 @@ void StartPane(CTCurve& pane, const SIndicatorEntry& entry, bool insert, bool cr
     pane.paneName = entry.paneName;
 }
 
-void AddCurves(CTCurve& pane, SIndicatorCurves computed) {
-    for (auto& curve : computed.curves) pane.AddCurve(std::move(curve));
+// Everything an entry builds carries the entry's position, so that deleting one of its
+// curves can take the whole entry out of the identifier list.
+void AddCurves(CTCurve& pane, SIndicatorCurves computed, int entryIndex) {
+    for (auto& curve : computed.curves) {
+        curve->entryIndex = entryIndex;
+        pane.AddCurve(std::move(curve));
+    }
     for (float level : computed.referenceLevels) {
         auto line = std::make_unique<CHorizontal>(level);
         line->indicatorMark = 1;
+        line->entryIndex = entryIndex;
         pane.AddElement(std::move(line));
     }
 }
 
-void AddFlags(CTCurve& pane, const std::vector<STradeFlagData>& flags) {
-    for (const STradeFlagData& data : flags) pane.AddElement(std::make_unique<CTradeFlag>(data));
+void AddFlags(CTCurve& pane, const std::vector<STradeFlagData>& flags, int entryIndex) {
+    for (const STradeFlagData& data : flags) {
+        auto flag = std::make_unique<CTradeFlag>(data);
+        flag->entryIndex = entryIndex;
+        pane.AddElement(std::move(flag));
+    }
+}
+
+bool Build(CStock& stock, const SIndicatorEntry& entry, int pane, bool insert, bool record,
+           int entryIndex) {
+    if (!PaneNumberAccepted(pane)) return false;
+    CStockPanes& panes = CStockPanes::InstallIn(stock);
+    const bool created = panes.Pane(pane) == nullptr;
+    CTCurve& target = panes.PaneAt(pane);
+    if (entry.flags) {
+        AddFlags(target, entry.flags(stock), entryIndex);
+    } else {
+        StartPane(target, entry, insert, created);
+        AddCurves(target, entry.curves(stock), entryIndex);
+    }
+    if (record) stock.ViewPar(pane).AddIdentifier(entry.identifier, !insert);
+    return true;
 }
 
 } // namespace
@@ -42,22 +69,29 @@ bool PaneNumberAccepted(int pane) {
 
 bool BuildIndicator(CStock& stock, const SIndicatorEntry& entry, int pane, bool insert,
                     bool record) {
-    if (!PaneNumberAccepted(pane)) return false;
-    CStockPanes& panes = CStockPanes::InstallIn(stock);
-    const bool created = panes.Pane(pane) == nullptr;
-    CTCurve& target = panes.PaneAt(pane);
-    if (entry.flags) {
-        AddFlags(target, entry.flags(stock));
-    } else {
-        StartPane(target, entry, insert, created);
-        AddCurves(target, entry.curves(stock));
-    }
-    if (record) stock.ViewPar(pane).AddIdentifier(entry.identifier, !insert);
-    return true;
+    // A recorded entry lands at the end of the list, or alone in it when the list is cleared.
+    int entryIndex = -1;
+    if (record && PaneNumberAccepted(pane))
+        entryIndex = insert ? static_cast<int>(stock.ViewPar(pane).identifiers.size()) : 0;
+    return Build(stock, entry, pane, insert, record, entryIndex);
 }
 
 bool BuildIndicator(CStock& stock, std::string_view identifier, int pane, bool insert,
                     bool record) {
     const SIndicatorEntry* entry = FindIndicator(identifier);
     return entry && BuildIndicator(stock, *entry, pane, insert, record);
+}
+
+bool ReplayIndicatorEntry(CStock& stock, std::string_view identifier, int pane, int entryIndex) {
+    const SIndicatorEntry* entry = FindIndicator(identifier);
+    return entry && Build(stock, *entry, pane, entryIndex != 0, false, entryIndex);
+}
+
+bool RemoveIndicatorEntry(CStock& stock, int pane, int entryIndex) {
+    if (!PaneNumberAccepted(pane)) return false;
+    std::vector<std::string>& identifiers = stock.ViewPar(pane).identifiers;
+    if (entryIndex < 0 || entryIndex >= static_cast<int>(identifiers.size())) return false;
+    identifiers.erase(identifiers.begin() + entryIndex);
+    if (CStockPanes* panes = CStockPanes::Of(stock)) panes->ReplayPane(stock, pane);
+    return true;
 }

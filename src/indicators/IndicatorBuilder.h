@@ -11,13 +11,24 @@ class CStock;
 // - a flag system only adds its buy and sell series, whatever `insert` says;
 // - the curves, then any reference lines (marked as the indicator's), go into the pane;
 // - with `record`, the identifier is appended to the pane's identifier list, which is
-//   emptied first when `insert` is false.
+//   emptied first when `insert` is false;
+// - what it builds carries the entry's position in that list (-1 without `record`).
 // The pane is created when the series has none of that number. Pane numbers outside 0..9 have
 // no identifier list and are refused: false, nothing changed.
 bool BuildIndicator(CStock& stock, const SIndicatorEntry& entry, int pane, bool insert,
                     bool record);
 // As above by identifier text; false for an identifier that names no indicator.
 bool BuildIndicator(CStock& stock, std::string_view identifier, int pane, bool insert, bool record);
+
+// Rebuilds entry `entryIndex` of pane `pane`'s identifier list without recording it: the
+// first entry (0) starts the pane afresh, every later one inserts. What it builds carries
+// `entryIndex`. False for an identifier that names no indicator.
+bool ReplayIndicatorEntry(CStock& stock, std::string_view identifier, int pane, int entryIndex);
+
+// Takes entry `entryIndex` out of pane `pane`'s identifier list and rebuilds the pane from
+// what is left, so that everything the entry built goes and stays gone when the chart is
+// loaded again. False (nothing changed) for a pane number or entry that does not exist.
+bool RemoveIndicatorEntry(CStock& stock, int pane, int entryIndex);
 
 // Pane numbers that carry an identifier list.
 bool PaneNumberAccepted(int pane);

@@ -84,3 +84,20 @@ void TradeFlagPainter::PaintShape(CDC& dc, EShape shape, int cx, int cy, bool up
     }
     }
 }
+
+bool TradeFlagPainter::Hits(int x, int y, int tolerance) const {
+    const int n = static_cast<int>(m_flag.values.size());
+    const int from = std::max(0, static_cast<int>(m_flag.firstIndex));
+    const int to = std::min(n, static_cast<int>(m_flag.endIndex));
+    const bool buy = m_flag.direction == CTradeFlag::kBuy;
+    for (int i = from; i < to; ++i) {
+        const float price = m_flag.values[i];
+        if (price == 0.0f || !std::isfinite(price)) continue;
+        const int cx = m_flag.IndexToX(static_cast<float>(i));
+        const int py = m_flag.ValueToY(price);
+        const int cy = buy ? py + kGap + kHalf : py - kGap - kHalf;
+        if (CSymbol::InBox(cx - kHalf, cy - kHalf, cx + kHalf + 1, cy + kHalf + 1, x, y, tolerance))
+            return true;
+    }
+    return false;
+}

@@ -12,6 +12,8 @@ class TradeFlagPainter {
 public:
     explicit TradeFlagPainter(const CTradeFlag& flag) : m_flag(flag) {}
     void Paint(CDC& dc);
+    // True when pixel (x, y) lies within `tolerance` of the box of a marker Paint drew last.
+    bool Hits(int x, int y, int tolerance) const;
 
     // Half the marker's side and the gap between the price and the marker, in pixels.
     static constexpr int kHalf = 4;

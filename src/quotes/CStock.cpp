@@ -400,3 +400,9 @@ void CStock::Draw(CDC& dc, float max, float min, int first, int end, const CRect
     CSymbol::Draw(dc, max, min, first, end, plot);
     PriceBarPainter(*this).Paint(dc);
 }
+
+int CStock::HitTest(int x, int y) {
+    if (tracking) return hitState;
+    hitState = PriceBarPainter(*this).Hits(x, y, hitTolerance) ? kHitPriceSeries : 0;
+    return hitState;
+}

@@ -174,6 +174,9 @@ public:
 
     // The price bars in the price style (0 to 6), and the squares of a selected series.
     void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
+    // kHitPriceSeries on what the last draw showed of a visible bar (within hitTolerance),
+    // else 0; the series is selected by it but never dragged.
+    int HitTest(int x, int y) override;
 
     int ElementType() const { return typeCode; }
     int ElementNameId() const { return m_elementNameId; }

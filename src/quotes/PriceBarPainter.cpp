@@ -21,13 +21,20 @@ void PriceBarPainter::Paint(CDC& dc) {
     const int to = std::min(n, static_cast<int>(m_stock.endIndex));
     if (from >= to) return;
     switch (m_stock.ViewSwitchA()) {
-    case 1: PaintOhlc(dc, from, to); break;
-    case 2: PaintCandles(dc, from, to); break;
+    case 1:
+        PaintOhlc(dc, from, to);
+        break;
+    case 2:
+        PaintCandles(dc, from, to);
+        break;
     case 3:
     case 4:
     case 5:
-    case 6: PaintLine(dc, from, to); break;
-    default: break;
+    case 6:
+        PaintLine(dc, from, to);
+        break;
+    default:
+        break;
     }
     if (m_stock.IsSelected()) PaintSelectionSquares(dc, from, to);
 }
@@ -37,8 +44,8 @@ void PriceBarPainter::UpdateHalfWidth() {
     const int first = static_cast<int>(m_stock.firstIndex);
     const int end = static_cast<int>(m_stock.endIndex);
     if (end <= first) return;
-    const int span = m_stock.IndexToX(static_cast<float>(end)) -
-                     m_stock.IndexToX(static_cast<float>(first));
+    const int span =
+        m_stock.IndexToX(static_cast<float>(end)) - m_stock.IndexToX(static_cast<float>(first));
     m_stock.SetComputedBarHalfWidth(std::max(0, span / (end - first) / 2));
 }
 
@@ -94,10 +101,14 @@ void PriceBarPainter::PaintCandles(CDC& dc, int from, int to) {
 float PriceBarPainter::ChosenPrice(int i) const {
     const SQuote& q = m_stock.Display()[i];
     switch (m_stock.ViewSwitchA()) {
-    case 4: return q.close;
-    case 5: return q.high;
-    case 6: return q.low;
-    default: return q.open;
+    case 4:
+        return q.close;
+    case 5:
+        return q.high;
+    case 6:
+        return q.low;
+    default:
+        return q.open;
     }
 }
 
@@ -131,4 +142,69 @@ void PriceBarPainter::PaintSelectionSquares(CDC& dc, int from, int to) {
         const int y = m_stock.ValueToY(price);
         dc.Rectangle(CRect{x - 3, y - 3, x + 3, y + 3});
     }
+}
+
+bool PriceBarPainter::Hits(int x, int y, int tolerance) const {
+    const int n = static_cast<int>(m_stock.Display().size());
+    const int from = std::max(0, static_cast<int>(m_stock.firstIndex));
+    const int to = std::min(n, static_cast<int>(m_stock.endIndex));
+    if (from >= to) return false;
+    const int style = m_stock.ViewSwitchA();
+    if (style >= 3 && style <= 6) return HitsLine(from, to, x, y, tolerance);
+    if (style != 1 && style != 2) return false;
+    for (int i = from; i < to; ++i) {
+        if (!AllFinite(m_stock.Display()[i])) continue;
+        if (style == 1 ? HitsOhlc(i, x, y, tolerance) : HitsCandle(i, x, y, tolerance)) return true;
+    }
+    return false;
+}
+
+bool PriceBarPainter::HitsOhlc(int i, int x, int y, int tolerance) const {
+    const SQuote& q = m_stock.Display()[i];
+    const int t = tolerance + std::max(1, m_stock.ViewSwitchC()) / 2;
+    const int h = m_stock.BarHalfWidth();
+    const int bx = m_stock.IndexToX(static_cast<float>(i));
+    const int yHigh = m_stock.ValueToY(q.high);
+    const int yLow = m_stock.ValueToY(q.low);
+    const int yOpen = m_stock.ValueToY(q.open);
+    const int yClose = m_stock.ValueToY(q.close);
+    return CSymbol::InBox(bx, std::min(yHigh, yLow), bx + 1, std::max(yHigh, yLow) + 1, x, y, t) ||
+           CSymbol::InBox(bx - h, yOpen, bx + 1, yOpen + 1, x, y, t) ||
+           CSymbol::InBox(bx, yClose, bx + h + 1, yClose + 1, x, y, t);
+}
+
+bool PriceBarPainter::HitsCandle(int i, int x, int y, int tolerance) const {
+    const SQuote& q = m_stock.Display()[i];
+    const int h = m_stock.BarHalfWidth();
+    const int bx = m_stock.IndexToX(static_cast<float>(i));
+    const int yHigh = m_stock.ValueToY(q.high);
+    const int yLow = m_stock.ValueToY(q.low);
+    const int yOpen = m_stock.ValueToY(q.open);
+    // The wicks run from the high to the low through the body.
+    if (CSymbol::InBox(bx, std::min(yHigh, yLow), bx + 1, std::max(yHigh, yLow) + 1, x, y,
+                       tolerance))
+        return true;
+    if (q.open == q.close)
+        return CSymbol::InBox(bx - h, yOpen, bx + h + 1, yOpen + 1, x, y, tolerance);
+    const int yClose = m_stock.ValueToY(q.close);
+    return CSymbol::InBox(bx - h + 1, std::min(yOpen, yClose), bx + h, std::max(yOpen, yClose), x,
+                          y, tolerance);
+}
+
+bool PriceBarPainter::HitsLine(int from, int to, int x, int y, int tolerance) const {
+    const int t = tolerance + std::max(1, m_stock.ViewSwitchC()) / 2;
+    bool previous = false;
+    SPoint last;
+    for (int i = from; i < to; ++i) {
+        const float price = ChosenPrice(i);
+        if (!std::isfinite(price)) {
+            previous = false;
+            continue;
+        }
+        const SPoint point{m_stock.IndexToX(static_cast<float>(i)), m_stock.ValueToY(price)};
+        if (previous && CSymbol::NearSegment(last, point, x, y, t)) return true;
+        last = point;
+        previous = true;
+    }
+    return false;
 }

@@ -11,6 +11,10 @@ class PriceBarPainter {
 public:
     explicit PriceBarPainter(CStock& stock) : m_stock(stock) {}
     void Paint(CDC& dc);
+    // True when pixel (x, y) lies within `tolerance` of what Paint drew last: a visible bar
+    // of the OHLC or candle styles, or the polyline of the line styles; the hidden style has
+    // nothing to hit.
+    bool Hits(int x, int y, int tolerance) const;
 
 private:
     void UpdateHalfWidth();
@@ -20,6 +24,10 @@ private:
     void PaintSelectionSquares(CDC& dc, int from, int to);
     // The price the line styles and the selection squares use for bar `i`.
     float ChosenPrice(int i) const;
+
+    bool HitsOhlc(int i, int x, int y, int tolerance) const;
+    bool HitsCandle(int i, int x, int y, int tolerance) const;
+    bool HitsLine(int from, int to, int x, int y, int tolerance) const;
 
     CStock& m_stock;
 };

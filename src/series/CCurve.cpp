@@ -62,3 +62,9 @@ void CCurve::Draw(CDC& dc, float max, float min, int first, int end, const CRect
     CSymbol::Draw(dc, max, min, first, end, plot);
     CurvePainter(*this).Paint(dc);
 }
+
+int CCurve::HitTest(int x, int y) {
+    if (tracking) return hitState;
+    hitState = CurvePainter(*this).Hits(x, y, hitTolerance) ? kHitCurve : 0;
+    return hitState;
+}

@@ -31,6 +31,8 @@ public:
 
     // Keeps the mapping, then draws the visible values in the curve's draw kind.
     void Draw(CDC& dc, float yMax, float yMin, int first, int end, const CRect& plot) override;
+    // kHitCurve within hitTolerance of what the last draw showed, else 0.
+    int HitTest(int x, int y) override;
 
     std::size_t size() const { return values.size(); }
     bool empty() const { return values.empty(); }

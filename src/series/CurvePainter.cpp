@@ -175,3 +175,93 @@ COLORREF CurvePainter::FillColour(int i, bool byBar) const {
     if (!byBar || !m_hasLook) return m_curve.fillColour;
     return Rising(i) ? m_look.riseFill : m_look.fallFill;
 }
+
+bool CurvePainter::Hits(int x, int y, int tolerance) const {
+    const int n = static_cast<int>(m_curve.size());
+    const int from = std::max(0, static_cast<int>(m_curve.firstIndex));
+    const int to = std::min(n, static_cast<int>(m_curve.endIndex));
+    if (from >= to) return false;
+    switch (m_curve.drawKind) {
+    case 0:
+        return HitsMarkers(from, to, kDotHalf, x, y, tolerance);
+    case 1:
+    case 2:
+    case 3:
+    case 4:
+    case 5:
+        return HitsLine(from, to, x, y, tolerance + std::max(1, m_curve.lineWidth) / 2) ||
+               HitsMarkers(from, to, kMarkerHalf, x, y, tolerance);
+    case 6:
+    case 7:
+        return HitsSticks(from, to, BottomRow(), x, y, tolerance);
+    case 8:
+    case 9:
+        return HitsSticks(from, to, ZeroRow(), x, y, tolerance);
+    case 10:
+    case 11:
+        return HitsBars(from, to, BottomRow(), x, y, tolerance);
+    case 12:
+    case 13:
+        return HitsBars(from, to, ZeroRow(), x, y, tolerance);
+    default:
+        return false;
+    }
+}
+
+bool CurvePainter::HitsMarkers(int from, int to, int half, int x, int y, int tolerance) const {
+    for (int i = from; i < to; ++i) {
+        const float value = m_curve.RawAt(i);
+        if (!std::isfinite(value)) continue;
+        const int cx = m_curve.IndexToX(static_cast<float>(i));
+        const int cy = m_curve.ValueToY(value);
+        if (CSymbol::InBox(cx - half, cy - half, cx + half + 1, cy + half + 1, x, y, tolerance))
+            return true;
+    }
+    return false;
+}
+
+bool CurvePainter::HitsLine(int from, int to, int x, int y, int tolerance) const {
+    bool previous = false;
+    SPoint last;
+    for (int i = from; i < to; ++i) {
+        const float value = m_curve.RawAt(i);
+        if (!std::isfinite(value)) {
+            previous = false;
+            continue;
+        }
+        const SPoint point{m_curve.IndexToX(static_cast<float>(i)), m_curve.ValueToY(value)};
+        if (previous && CSymbol::NearSegment(last, point, x, y, tolerance)) return true;
+        last = point;
+        previous = true;
+    }
+    return false;
+}
+
+bool CurvePainter::HitsSticks(int from, int to, int baseY, int x, int y, int tolerance) const {
+    for (int i = from; i < to; ++i) {
+        const float value = m_curve.RawAt(i);
+        if (!std::isfinite(value)) continue;
+        const int sx = m_curve.IndexToX(static_cast<float>(i));
+        const int sy = ClampRow(m_curve.ValueToY(value));
+        if (CSymbol::InBox(sx, std::min(sy, baseY), sx + 1, std::max(sy, baseY) + 1, x, y,
+                           tolerance))
+            return true;
+    }
+    return false;
+}
+
+bool CurvePainter::HitsBars(int from, int to, int baseY, int x, int y, int tolerance) const {
+    const int half = m_hasLook ? std::max(0, m_look.barHalfWidth) : 0;
+    for (int i = from; i < to; ++i) {
+        const float value = m_curve.RawAt(i);
+        if (!std::isfinite(value)) continue;
+        const int bx = m_curve.IndexToX(static_cast<float>(i));
+        const int by = ClampRow(m_curve.ValueToY(value));
+        const int left = half > 0 ? bx - half + 1 : bx;
+        const int right = half > 0 ? bx + half : bx + 1;
+        if (CSymbol::InBox(left, std::min(by, baseY), right, std::max(by, baseY) + 1, x, y,
+                           tolerance))
+            return true;
+    }
+    return false;
+}

@@ -14,6 +14,10 @@ class CurvePainter {
 public:
     explicit CurvePainter(const CCurve& curve);
     void Paint(CDC& dc);
+    // True when pixel (x, y) lies within `tolerance` of what Paint drew last in the curve's
+    // draw kind: a marker, a segment of the line between neighbouring finite values, a stick
+    // or a bar. Bars without a finite value draw nothing and are not hit.
+    bool Hits(int x, int y, int tolerance) const;
 
     // Half the side of the square marker on the line kinds, and of the dot of kind 0.
     static constexpr int kMarkerHalf = 1;
@@ -25,6 +29,11 @@ private:
     void PaintSticks(CDC& dc, int from, int to, int baseY, bool byBar);
     void PaintBars(CDC& dc, int from, int to, int baseY, bool byBar);
     void PaintSelectionSquares(CDC& dc, int from, int to);
+
+    bool HitsMarkers(int from, int to, int half, int x, int y, int tolerance) const;
+    bool HitsLine(int from, int to, int x, int y, int tolerance) const;
+    bool HitsSticks(int from, int to, int baseY, int x, int y, int tolerance) const;
+    bool HitsBars(int from, int to, int baseY, int x, int y, int tolerance) const;
 
     // The lowest pixel row inside the plot and the row of value 0 kept inside the plot.
     int BottomRow() const;

@@ -1,5 +1,8 @@
 #include "CElementTracker.h"
 #include "indicators/CTCurve.h"
+#include "indicators/CTradeFlag.h"
+#include "indicators/IndicatorBuilder.h"
+#include "quotes/CStock.h"
 #include "tools/CIco.h"
 #include "tools/CLine.h"
 #include "tools/CText.h"
@@ -21,11 +24,26 @@ void CElementTracker::SetPane(CTCurve* pane) {
     m_buttonDown = false;
 }
 
+void CElementTracker::SetSeries(CStock* series, int paneNumber) {
+    if (series == m_series && paneNumber == m_paneNumber) return;
+    m_series = series;
+    m_paneNumber = paneNumber;
+    m_selected = m_hot = nullptr;
+    m_buttonDown = false;
+}
+
+CStock* CElementTracker::PriceSeries() const {
+    return m_paneNumber == 0 ? m_series : nullptr;
+}
+
 bool CElementTracker::Listed(const CSymbol* element) const {
     if (!m_pane || !element) return false;
-    const auto& elements = m_pane->Elements();
-    return std::any_of(elements.begin(), elements.end(),
-                       [element](const auto& listed) { return listed.get() == element; });
+    if (element == PriceSeries()) return true;
+    const auto holds = [element](const auto& list) {
+        return std::any_of(list.begin(), list.end(),
+                           [element](const auto& listed) { return listed.get() == element; });
+    };
+    return holds(m_pane->Elements()) || holds(m_pane->Curves()) || holds(m_pane->SecondCurves());
 }
 
 CSymbol* CElementTracker::Selected() const {
@@ -34,10 +52,15 @@ CSymbol* CElementTracker::Selected() const {
 
 bool CElementTracker::RemoveSelected() {
     CSymbol* selected = Selected();
-    if (!selected) return false;
-    if (m_hot == selected) m_hot = nullptr;
-    m_selected = nullptr;
+    if (!selected || selected == PriceSeries()) return false;
+    const bool curve = selected->TypeCode() == CCurve::kTypeCode;
+    // What an indicator built would come back with the next replay if it went alone.
+    const bool built =
+        curve || selected->TypeCode() == CTradeFlag::kTypeCode || selected->indicatorMark != 0;
+    if (built && (selected->entryIndex < 0 || !m_series)) return false;
+    m_hot = m_selected = nullptr;
     m_buttonDown = false;
+    if (built) return RemoveIndicatorEntry(*m_series, m_paneNumber, selected->entryIndex);
     return m_pane->RemoveElement(selected);
 }
 
@@ -47,15 +70,29 @@ CSymbol* CElementTracker::Hot() const {
 
 int CElementTracker::Hover(int px, int py) {
     if (!m_pane) return 0;
-    const auto& elements = m_pane->Elements();
-    for (auto it = elements.rbegin(); it != elements.rend(); ++it) {
-        const int code = (*it)->HitTest(px, py);
-        if (code == 0) continue;
-        if (!m_armed && !m_buttonDown) m_hot = it->get();
+    const auto hit = [&](CSymbol* element) {
+        const int code = element->HitTest(px, py);
+        if (code != 0 && !m_armed && !m_buttonDown) m_hot = element;
         return code;
-    }
-    if (!m_armed && !m_buttonDown) m_hot = nullptr;
-    return 0;
+    };
+    // From the top of the drawing down: elements over curves over the price bars.
+    const auto hitList = [&](const auto& list) {
+        for (auto it = list.rbegin(); it != list.rend(); ++it)
+            if (const int code = hit(it->get())) return code;
+        return 0;
+    };
+    int code = hitList(m_pane->Elements());
+    if (!code) code = hitList(m_pane->SecondCurves());
+    if (!code) code = hitList(m_pane->Curves());
+    if (!code)
+        if (CStock* series = PriceSeries()) code = hit(series);
+    if (!code && !m_armed && !m_buttonDown) m_hot = nullptr;
+    return code;
+}
+
+// The body (2) and the handles and corners (3 to 6); the series and curves (7, 8) stay put.
+bool CElementTracker::Draggable(int hitCode) {
+    return hitCode >= 2 && hitCode <= 6;
 }
 
 void CElementTracker::Choose(CSymbol* element) {
@@ -74,7 +111,7 @@ CElementTracker::EDown CElementTracker::MouseDown(int px, int py, const SPaneMap
         Choose(hot);
         // Hit again now that it is selected, so a drag from here takes the body or a handle,
         // and hold that part: hit tests while the button is down must not drop it.
-        if (hot->HitTest(px, py) >= 2) hot->BeginTracking();
+        if (Draggable(hot->HitTest(px, py))) hot->BeginTracking();
         return kSelected;
     }
     if (CSymbol* previous = Selected()) previous->Deselect();
@@ -112,6 +149,7 @@ bool CElementTracker::MouseMove(int px, int py, const SPaneMapping& mapping) {
     if (!selected) return false;
     const float x = mapping.IndexAt(px);
     const float y = mapping.ValueAt(py);
+    if (!m_armed && !Draggable(selected->hitState)) return false;
     selected->BeginTracking();
     if (m_armed) {
         selected->SetPoint2(x, y);

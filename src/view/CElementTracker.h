@@ -1,6 +1,7 @@
 #pragma once
 #include "ctlkit/dc/CDC.h"
 
+class CStock;
 class CSymbol;
 class CTCurve;
 
@@ -35,6 +36,10 @@ public:
 
     // The pane container the elements live in; a change of pane drops the selection.
     void SetPane(CTCurve* pane);
+    // The price series the pane belongs to and the pane's number: in pane 0 a hover that
+    // hits no element tries the series, and a deleted curve takes its indicator entry out of
+    // the pane's identifier list. Null: no series (nothing of it is hit or removed).
+    void SetSeries(CStock* series, int paneNumber);
     // The bar period new elements keep and the pane's background colour, whose complement
     // they are drawn in.
     void SetPeriod(int period) { m_period = period; }
@@ -44,19 +49,25 @@ public:
     void Disarm() { m_armed = 0; }
     int ArmedTool() const { return m_armed; }
 
-    // Hit-tests the elements from the top of the list (the last drawn first). Without a tool
-    // armed and with no button down, the element hit becomes the hot element. Returns the hit
-    // code for the cursor (0 when nothing is hit).
+    // Hit-tests the elements from the top of the list (the last drawn first), then the curves
+    // (the left-scale list, then the right-scale one, each from its end), then in the price
+    // pane the price series. Without a tool armed and with no button down, the element hit
+    // becomes the hot element. Returns the hit code for the cursor (0 when nothing is hit).
     int Hover(int px, int py);
     EDown MouseDown(int px, int py, const SPaneMapping& mapping);
-    // True when an element changed and the pane should be repainted.
+    // True when an element changed and the pane should be repainted. The price series, a
+    // curve and a trade flag are selected by a click but never dragged.
     bool MouseMove(int px, int py, const SPaneMapping& mapping);
     void MouseUp(int px, int py, const SPaneMapping& mapping);
 
-    // Deletes the selected element from the pane; false when none is selected.
+    // Deletes the selected element from the pane; a curve, a trade flag or a reference line
+    // built by an indicator entry goes with that whole entry (RemoveIndicatorEntry). False
+    // when none is selected, for the price series (it can't be deleted) and for an indicator
+    // element without a known entry.
     bool RemoveSelected();
 
-    // The selected element, or null when it is no longer in the pane's list.
+    // The selected element, or null when it is no longer in the pane (its elements, its
+    // curves or, in the price pane, the series).
     CSymbol* Selected() const;
     CSymbol* Hot() const;
     bool ButtonDown() const { return m_buttonDown; }
@@ -65,8 +76,14 @@ private:
     bool Listed(const CSymbol* element) const;
     EDown Create(int px, int py, const SPaneMapping& mapping);
     void Choose(CSymbol* element);
+    static bool Draggable(int hitCode);
+
+    // The series when this is the price pane, else null.
+    CStock* PriceSeries() const;
 
     CTCurve* m_pane = nullptr;
+    CStock* m_series = nullptr;
+    int m_paneNumber = -1;
     CSymbol* m_selected = nullptr;
     CSymbol* m_hot = nullptr;
     int m_armed = 0;

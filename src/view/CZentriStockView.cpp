@@ -375,11 +375,15 @@ void CZentriStockView::ShrinkY() {
     manualYScale = true;
 }
 
-void CZentriStockView::SetManualYScale(float max, float min) {
+bool CZentriStockView::SetManualYScale(float max, float min) {
+    // A zero or inverted range would divide by zero or turn the pane upside down.
+    if (!std::isfinite(max) || !std::isfinite(min) || !(max > min) || !std::isfinite(max - min))
+        return false;
     yMax = max;
     yMin = min;
     yRange = yMax - yMin;
     manualYScale = true;
+    return true;
 }
 
 void CZentriStockView::RunYScaleDialog() {

@@ -86,8 +86,9 @@ public:
     void OnMouseWheel(int delta, bool shift, bool ctrl);
     void ExpandY();
     void ShrinkY();
-    // The Y-scale dialog's OK.
-    void SetManualYScale(float max, float min);
+    // The Y-scale dialog's OK. A range that is not finite or whose top is not above its
+    // bottom is refused (false) and the scale stays as it was.
+    bool SetManualYScale(float max, float min);
     void ClearManualYScale() { manualYScale = false; }
     void RelayoutAll();
     // The document's CurveFloating option (off without a document).

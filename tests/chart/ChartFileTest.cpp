@@ -365,3 +365,48 @@ TEST_F(ChartFileTest, CurvesAreRebuiltEvenWhenTheStoredValuesDiffer) {
 }
 
 } // namespace
+
+TEST_F(ChartFileTest, EntryTagsAreNotStoredAndARemovedEntryStaysGoneAfterLoading) {
+    auto stock = std::make_unique<CStock>();
+    stock->RestoreSeries(Bars(120), Bars(120));
+    stock->RestoreWindow(0, 120);
+    ASSERT_TRUE(BuildIndicator(*stock, "MACD", 1, false, true));
+    ASSERT_TRUE(BuildIndicator(*stock, "RSI", 1, true, true));
+    // As an open chart has them: every pane over the window.
+    CStockPanes::Of(*stock)->RebindPanes(*stock);
+    CTCurve& pane = *CStockPanes::Of(*stock)->Pane(1);
+    const std::string tagged = CChartFile::Write(*stock);
+    for (const auto& curve : pane.Curves()) curve->entryIndex = 7;
+    for (const auto& element : pane.Elements()) element->entryIndex = 7;
+    EXPECT_TRUE(CChartFile::Write(*stock) == tagged);
+
+    ASSERT_TRUE(RemoveIndicatorEntry(*stock, 1, 0));
+    const std::string bytes = CChartFile::Write(*stock);
+    auto read = Read(bytes);
+    ASSERT_TRUE(read) << error;
+    EXPECT_EQ(read->ViewPar(1).identifiers, std::vector<std::string>{"RSI"});
+    const CTCurve& loaded = *CStockPanes::Of(*read)->Pane(1);
+    ASSERT_EQ(loaded.Curves().size(), pane.Curves().size());
+    for (std::size_t i = 0; i < pane.Curves().size(); ++i) {
+        EXPECT_EQ(loaded.Curves()[i]->name, pane.Curves()[i]->name);
+        const auto& got = loaded.Curves()[i]->values;
+        const auto& want = pane.Curves()[i]->values;
+        ASSERT_EQ(got.size(), want.size());
+        EXPECT_EQ(std::memcmp(got.data(), want.data(), got.size() * sizeof(float)), 0);
+        EXPECT_EQ(loaded.Curves()[i]->entryIndex, 0); // tagged again by the replay
+    }
+    EXPECT_EQ(loaded.Elements().size(), pane.Elements().size());
+    const std::string again = CChartFile::Write(*read);
+    ASSERT_EQ(again.size(), bytes.size());
+    for (std::size_t i = 0; i < bytes.size(); ++i) ASSERT_EQ(again[i], bytes[i]) << "offset " << i;
+
+    // The same chart with RSI alone from the start stores the same curves and elements.
+    auto alone = std::make_unique<CStock>();
+    alone->RestoreSeries(Bars(120), Bars(120));
+    alone->RestoreWindow(0, 120);
+    ASSERT_TRUE(BuildIndicator(*alone, "RSI", 1, false, true));
+    const CTCurve& only = *CStockPanes::Of(*alone)->Pane(1);
+    ASSERT_EQ(only.Curves().size(), pane.Curves().size());
+    for (std::size_t i = 0; i < pane.Curves().size(); ++i)
+        EXPECT_EQ(only.Curves()[i]->name, pane.Curves()[i]->name);
+}

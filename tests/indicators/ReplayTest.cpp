@@ -44,6 +44,13 @@ protected:
         EXPECT_EQ(PaneOf(stock, 1).paneName, "MACD RSI");
         EXPECT_EQ(PaneOf(stock, 2).paneName, "NoName VOL");
     }
+
+    // The lists of the panes other than `changed` are as PlaceIndicators left them.
+    void ExpectListsAndNamesKeptOutside(CStock& stock, int changed) {
+        const Ids placed[] = {{"SMA", "EMA", "FLAGMA"}, {"MACD", "RSI"}, {"FLAGKDJ", "VOL"}};
+        for (int pane = 0; pane < 3; ++pane)
+            if (pane != changed) EXPECT_EQ(stock.ViewPar(pane).identifiers, placed[pane]);
+    }
 };
 
 TEST_F(ReplayTest, PeriodChangeRecomputesEveryPaneFromItsList) {
@@ -122,6 +129,101 @@ TEST_F(ReplayTest, PaneWithoutListKeepsItsCurvesEmptiedOfData) {
     stock.MakeWeekLine(false);
     ASSERT_EQ(PaneOf(stock, 1).Curves().size(), 3u);
     EXPECT_TRUE(PaneOf(stock, 1).Curves()[0]->empty());
+}
+
+TEST_F(ReplayTest, ReplayOfAnEmptiedPaneLeavesOnlyTheDrawings) {
+    CStock stock;
+    ASSERT_TRUE(LoadQuotesInPeriod(stock, TtrcPath(), {}, 400, nullptr));
+    BuildIndicator(stock, "FLAGMA", 0, true, true);
+    BuildIndicator(stock, "RSI", 1, false, true);
+    auto line = std::make_unique<CLine>();
+    const CSymbol* drawing = line.get();
+    PaneOf(stock, 1).AddElement(std::move(line));
+    ASSERT_FALSE(PaneOf(stock, 1).Curves().empty());
+    ASSERT_EQ(PaneOf(stock, 0).Elements().size(), 2u);
+    const std::string name = PaneOf(stock, 1).paneName;
+
+    CStockPanes& panes = *CStockPanes::Of(stock);
+    for (int pane : {0, 1}) stock.ViewPar(pane).identifiers.clear();
+    for (int pane : {0, 1}) panes.ReplayPane(stock, pane);
+    EXPECT_TRUE(PaneOf(stock, 0).Elements().empty());
+    EXPECT_TRUE(PaneOf(stock, 1).Curves().empty());
+    ASSERT_EQ(PaneOf(stock, 1).Elements().size(), 1u);
+    EXPECT_EQ(PaneOf(stock, 1).Elements()[0].get(), drawing);
+    EXPECT_EQ(PaneOf(stock, 1).paneName, name);
+    EXPECT_FALSE(PaneOf(stock, 1).HasRange());
+    // A pane that does not exist is left alone.
+    panes.ReplayPane(stock, 5);
+    EXPECT_EQ(panes.Count(), 2u);
+}
+
+TEST_F(ReplayTest, ReplayOfOnePaneTagsItsCurvesAndSetsItsWindow) {
+    CStock stock;
+    ASSERT_TRUE(LoadQuotesInPeriod(stock, TtrcPath(), {}, 400, nullptr));
+    PlaceIndicators(stock);
+    CStockPanes& panes = *CStockPanes::Of(stock);
+    panes.ReplayPane(stock, 1);
+    const CTCurve& pane = PaneOf(stock, 1);
+    EXPECT_EQ(pane.WindowFirst(), stock.WindowFirst());
+    EXPECT_EQ(pane.WindowEnd(), stock.WindowEnd());
+    EXPECT_TRUE(pane.HasRange());
+    // MACD built the first curves, RSI the rest.
+    ASSERT_GE(pane.Curves().size(), 2u);
+    EXPECT_EQ(pane.Curves().front()->entryIndex, 0);
+    EXPECT_EQ(pane.Curves().back()->entryIndex, 1);
+    for (const auto& element : pane.Elements()) EXPECT_EQ(element->entryIndex, 1);
+}
+
+TEST_F(ReplayTest, RemovingAnEntryRebuildsThePaneFromTheOthers) {
+    struct SCase {
+        int pane;
+        int entry;
+        Ids left;
+        bool removed;
+    } cases[] = {
+        {0, 1, {"SMA", "FLAGMA"}, true}, {0, 0, {"EMA", "FLAGMA"}, true},
+        {0, 2, {"SMA", "EMA"}, true},    {1, 0, {"RSI"}, true},
+        {2, 0, {"VOL"}, true},           {2, 1, {"FLAGKDJ"}, true},
+        {1, 2, {"MACD", "RSI"}, false},  {1, -1, {"MACD", "RSI"}, false},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(std::to_string(c.pane) + "/" + std::to_string(c.entry));
+        CStock stock;
+        ASSERT_TRUE(LoadQuotesInPeriod(stock, TtrcPath(), {}, 400, nullptr));
+        PlaceIndicators(stock);
+        const std::string name = PaneOf(stock, c.pane).paneName;
+        EXPECT_EQ(RemoveIndicatorEntry(stock, c.pane, c.entry), c.removed);
+        EXPECT_EQ(stock.ViewPar(c.pane).identifiers, c.left);
+        EXPECT_EQ(PaneOf(stock, c.pane).paneName, name);
+        ExpectListsAndNamesKeptOutside(stock, c.pane);
+        // The pane holds what building the remaining list anew gives, each piece tagged
+        // with its new position.
+        CStock fresh;
+        ASSERT_TRUE(LoadQuotesInPeriod(fresh, TtrcPath(), {}, 400, nullptr));
+        for (std::size_t i = 0; i < c.left.size(); ++i)
+            BuildIndicator(fresh, c.left[i], c.pane, i != 0, true);
+        const CTCurve& got = PaneOf(stock, c.pane);
+        const CTCurve& want = PaneOf(fresh, c.pane);
+        ExpectSamePane(got, want);
+        for (std::size_t i = 0; i < got.Curves().size(); ++i)
+            EXPECT_EQ(got.Curves()[i]->entryIndex, want.Curves()[i]->entryIndex);
+        for (std::size_t i = 0; i < got.Elements().size(); ++i)
+            EXPECT_EQ(got.Elements()[i]->entryIndex, want.Elements()[i]->entryIndex);
+    }
+}
+
+TEST_F(ReplayTest, RemovingTheLastEntryEmptiesThePaneAndBadNumbersChangeNothing) {
+    CStock stock;
+    ASSERT_TRUE(LoadQuotesInPeriod(stock, TtrcPath(), {}, 400, nullptr));
+    PlaceIndicators(stock);
+    EXPECT_FALSE(RemoveIndicatorEntry(stock, 10, 0));
+    EXPECT_FALSE(RemoveIndicatorEntry(stock, 3, 0)); // no entry in that list
+    EXPECT_TRUE(RemoveIndicatorEntry(stock, 1, 1));
+    EXPECT_TRUE(RemoveIndicatorEntry(stock, 1, 0));
+    EXPECT_TRUE(stock.ViewPar(1).identifiers.empty());
+    EXPECT_TRUE(PaneOf(stock, 1).Curves().empty());
+    EXPECT_TRUE(PaneOf(stock, 1).Elements().empty());
+    ExpectListsAndNamesKeptOutside(stock, 1);
 }
 
 TEST_F(ReplayTest, ReplayedPanesGetTheNewWindowRange) {

@@ -81,3 +81,38 @@ TEST(TradeFlagDraw, PolygonMarkersPointAtThePrice) {
         EXPECT_EQ(polygons[0].points, c.points) << c.symbol << " " << c.direction;
     }
 }
+
+namespace {
+struct SFlagHitCase {
+    const char* what;
+    int direction;
+    int x, y;
+    int expected;
+};
+} // namespace
+
+// Flags at 5 on bar 2 (x 25, row 50) and at 0 (none) on bar 4: a buy marker is centred at
+// row 56, a sell marker at row 44, each 9 pixels square.
+TEST(TradeFlagHitTest, HitsTheMarkerOnly) {
+    const SFlagHitCase cases[] = {
+        {"buy: the marker's centre", CTradeFlag::kBuy, 25, 56, 8},
+        {"buy: one pixel right of the marker", CTradeFlag::kBuy, 30, 56, 8},
+        {"buy: two pixels right of the marker", CTradeFlag::kBuy, 31, 56, 0},
+        {"buy: one row above the marker", CTradeFlag::kBuy, 25, 51, 8},
+        {"buy: at the price, above the marker", CTradeFlag::kBuy, 25, 50, 0},
+        {"buy: where a sell marker would be", CTradeFlag::kBuy, 25, 44, 0},
+        {"sell: the marker's centre", CTradeFlag::kSell, 25, 44, 8},
+        {"sell: at the price, below the marker", CTradeFlag::kSell, 25, 50, 0},
+        {"a bar without a flag", CTradeFlag::kBuy, 45, 106, 0},
+    };
+    for (const SFlagHitCase& c : cases) {
+        CTradeFlag flag;
+        flag.direction = c.direction;
+        flag.symbol = 9;
+        flag.values = {0, 0, 5, 0, 0, 0};
+        CRecordingDC dc;
+        flag.Draw(dc, 10.0f, 0.0f, 0, 10, CRect{0, 0, 100, 100});
+        EXPECT_EQ(flag.HitTest(c.x, c.y), c.expected) << c.what;
+        EXPECT_EQ(flag.hitState, c.expected) << c.what;
+    }
+}

@@ -218,3 +218,66 @@ TEST(CurvePainter, SelectedCurveGetsSpacedWhiteSquares) {
     EXPECT_EQ(squares[1], (CRect{22, 42, 28, 48}));
     EXPECT_EQ(squares[2], (CRect{52, 42, 58, 48}));
 }
+
+namespace {
+struct SCurveHitCase {
+    const char* what;
+    int kind;
+    int lineWidth;
+    bool withOwner;
+    int x, y;
+    int expected;
+};
+} // namespace
+
+// Values 0, 2, 4, none, 8, -2, -4, -6, 6, 1 at (5, 50), (15, 39), (25, 30), -, (45, 10),
+// (55, 60), (65, 70), (75, 80), (85, 20), (95, 45); the zero row is 50, the bottom row 99.
+TEST(CurveHitTest, HitsWhatEachDrawKindDrew) {
+    const SCurveHitCase cases[] = {
+        {"line: on the segment", 1, 1, true, 60, 65, 8},
+        {"line: one row off", 1, 1, true, 60, 66, 8},
+        {"line: two rows off", 1, 1, true, 60, 67, 0},
+        {"line: a wider pen is hit further off", 1, 3, true, 60, 67, 8},
+        {"line: dashed kinds are hit the same", 3, 1, true, 60, 65, 8},
+        {"line: a steep segment is measured across", 1, 1, true, 10, 45, 8},
+        {"line: beside a steep segment", 1, 1, true, 10, 46, 0},
+        {"line: broken around the missing value", 1, 1, true, 35, 20, 0},
+        {"line: the marker at a value", 1, 1, true, 27, 32, 8},
+        {"line: right of the last marker before the gap", 1, 1, true, 28, 30, 0},
+        {"dots: the edge of a dot", 0, 1, true, 8, 50, 8},
+        {"dots: past the dot", 0, 1, true, 9, 50, 0},
+        {"dots: no line between them", 0, 1, true, 10, 45, 0},
+        {"stick from the bottom: on it", 6, 1, true, 25, 60, 8},
+        {"stick from the bottom: one pixel beside", 6, 1, true, 26, 60, 8},
+        {"stick from the bottom: two pixels beside", 6, 1, true, 27, 60, 0},
+        {"stick from the bottom: one row above its top", 6, 1, true, 25, 29, 8},
+        {"stick from the bottom: two rows above its top", 6, 1, true, 25, 28, 0},
+        {"stick from the bottom: none for a missing value", 7, 1, true, 35, 90, 0},
+        {"stick from zero: below zero", 8, 1, true, 55, 55, 8},
+        {"stick from zero: one row past its end", 8, 1, true, 55, 61, 8},
+        {"stick from zero: two rows past its end", 8, 1, true, 55, 62, 0},
+        {"stick from zero: not on the other side of zero", 9, 1, true, 55, 45, 0},
+        {"stick from zero: above zero", 9, 1, true, 45, 30, 8},
+        {"bar from the bottom: as wide as the price bars", 10, 1, true, 27, 60, 8},
+        {"bar from the bottom: past its side", 10, 1, true, 28, 60, 0},
+        {"bar from the bottom: one pixel wide without price bars", 11, 1, false, 27, 60, 0},
+        {"bar from zero", 12, 1, true, 56, 58, 8},
+        {"bar from zero: not across zero", 13, 1, true, 56, 40, 0},
+    };
+    for (const SCurveHitCase& c : cases) {
+        auto curve = CurveOf(c.kind, {0, 2, 4, kInf, 8, -2, -4, -6, 6, 1});
+        curve->lineWidth = c.lineWidth;
+        DrawCurve(*curve, c.withOwner);
+        EXPECT_EQ(curve->HitTest(c.x, c.y), c.expected) << c.what;
+        EXPECT_EQ(curve->hitState, c.expected) << c.what;
+    }
+}
+
+TEST(CurveHitTest, OnlyTheVisibleValuesAreHit) {
+    auto curve = CurveOf(1, {0, 2, 4, 6});
+    CRecordingDC dc;
+    // Bars 2 to 9 over 80 pixels: bar 2 at x = 5, bars 0 and 1 are not drawn.
+    curve->Draw(dc, 10.0f, -10.0f, 2, 10, CRect{0, 0, 80, 100});
+    EXPECT_EQ(curve->HitTest(10, 25), 8); // between bars 2 and 3 (rows 30 and 20)
+    EXPECT_EQ(curve->HitTest(-10, 45), 0);
+}

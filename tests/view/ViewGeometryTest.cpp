@@ -4,6 +4,7 @@
 #include "view/AxisLabel.h"
 #include "view/CZentriStockView.h"
 #include <fstream>
+#include <limits>
 #include <sstream>
 
 namespace {
@@ -439,3 +440,32 @@ TEST_F(DocumentViewTest, ConstructionWritesTheAxisSettingsBack) {
 }
 
 } // namespace
+
+TEST_F(ViewGeometryTest, ManualYScaleRefusesARangeThatIsEmptyInvertedOrNotFinite) {
+    MakeStock(Bars(100, 12.34f, 17.34f));
+    CZentriStockView& v = MakeView(0, 800, 462);
+    ASSERT_TRUE(v.SetManualYScale(30, 10));
+    const float inf = std::numeric_limits<float>::infinity();
+    const struct {
+        float max, min;
+        bool accepted;
+        float yMax, yMin, yRange;
+    } cases[] = {
+        {20, 20, false, 30, 10, 20},
+        {5, 10, false, 30, 10, 20},
+        {inf, 10, false, 30, 10, 20},
+        {20, std::numeric_limits<float>::quiet_NaN(), false, 30, 10, 20},
+        {3e38f, -3e38f, false, 30, 10, 20},
+        {12, 11.5f, true, 12, 11.5f, 0.5f},
+        {-1, -4, true, -1, -4, 3},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(v.SetManualYScale(30, 10));
+        v.ClearManualYScale();
+        EXPECT_EQ(v.SetManualYScale(c.max, c.min), c.accepted) << c.max << " " << c.min;
+        EXPECT_EQ(v.yMax, c.yMax) << c.max << " " << c.min;
+        EXPECT_EQ(v.yMin, c.yMin) << c.max << " " << c.min;
+        EXPECT_EQ(v.yRange, c.yRange) << c.max << " " << c.min;
+        EXPECT_EQ(v.manualYScale, c.accepted) << c.max << " " << c.min;
+    }
+}
