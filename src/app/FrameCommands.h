@@ -4,6 +4,7 @@
 constexpr unsigned kChartWindowMenuId = 169;
 constexpr unsigned kFrameMenuId = 128;
 constexpr unsigned kToolbarMenuId = 5001;
+constexpr unsigned kChartContextMenuId = 166;
 
 // The commands the main frame handles itself, with or without a chart open.
 constexpr unsigned kCmdFileNew = 57600;
@@ -41,6 +42,8 @@ constexpr unsigned kCmdNewChartOfSymbol = 33040;
 constexpr unsigned kCmdNewChartWithPanes = 33041;
 constexpr unsigned kCmdNewChartFromTemplate = 33042;
 constexpr unsigned kCmdUseDefaultTemplate = 33043;
+// The crosshair over every chart window, a toggle of the View menu.
+constexpr unsigned kCmdViewCrosshair = 33044;
 // The recent files of the File menu, newest first.
 constexpr unsigned kCmdRecentFile1 = 57616;
 constexpr unsigned kCmdRecentFile4 = 57619;

@@ -91,14 +91,14 @@ std::vector<SMenuItem> Joined(std::initializer_list<std::vector<SMenuItem>> grou
 }
 
 SMenuItem ViewPopup() {
-    return SMenuItem::Popup("&View",
-                            Joined({BarAndPanelItems(),
-                                    ToolBoxItems(),
-                                    {Cmd(32887, "Show Stock &List"), Cmd(32889, "D&ata File List"),
-                                     Cmd(32888, "Fa&vorites")},
-                                    ChartControlItems(),
-                                    PeriodAndZoomItems(),
-                                    {Cmd(32877, "Refresh Data\tF5")}}));
+    return SMenuItem::Popup(
+        "&View", Joined({BarAndPanelItems(),
+                         ToolBoxItems(),
+                         {Cmd(32887, "Show Stock &List"), Cmd(32889, "D&ata File List"),
+                          Cmd(32888, "Fa&vorites")},
+                         ChartControlItems(),
+                         PeriodAndZoomItems(),
+                         {Cmd(kCmdViewCrosshair, "Crosshair"), Cmd(32877, "Refresh Data\tF5")}}));
 }
 
 std::vector<SMenuItem> MainChartIndicatorItems() {
@@ -201,6 +201,19 @@ CMenuTable FrameMenu() {
     return {SMenuItem::Popup("&File", {NewItem(), OpenItem(), Sep(), ExitItem()}),
             SMenuItem::Popup("&View", BarAndPanelItems()),
             SMenuItem::Popup("&Help", {HomePageItem(), Sep(), AboutItem()})};
+}
+
+CMenuTable ChartContextMenu() {
+    return {SMenuItem::Popup("Chart", {Cmd(32840, "&Apply Template..."),
+                                       Cmd(32844, "Save Chart &Template..."),
+                                       Cmd(kCmdUseDefaultTemplate, "&Default Template"), Sep(),
+                                       Cmd(32962, "Chart &Window Properties..."), Sep(),
+                                       Cmd(57634, "&Copy\tCtrl+C"), Cmd(57635, "C&ut\tCtrl+X"),
+                                       Cmd(57637, "&Paste\tCtrl+V"), Sep(),
+                                       Cmd(32910, "Selected Object P&roperties...")}),
+            SMenuItem::Popup("Y-Scale",
+                             {Cmd(32955, "&Y-Scale Setting..."), Cmd(32981, "E&xpand in Y-Axis"),
+                              Cmd(32983, "&Shrink in Y-Axis"), Cmd(32956, "&Auto-Scale Y-Axis")})};
 }
 
 CMenuTable ToolbarContextMenu() {

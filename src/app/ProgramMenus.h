@@ -12,5 +12,9 @@ CMenuTable FrameMenu();
 // the toolbar, status bar and panel toggles.
 CMenuTable ToolbarContextMenu();
 
+// The context menu of a chart pane (resource kChartContextMenuId): the chart's commands first,
+// the value axis's scale commands second.
+CMenuTable ChartContextMenu();
+
 // The identifiers of every command in `table`, depth first, in menu order.
 std::vector<unsigned> MenuCommandIds(const CMenuTable& table);

@@ -102,6 +102,7 @@ const std::vector<MenuCommandCase> kChartWindowCommands = {
     {"View", 32983, "Shrink in Y-Axis"},
     {"View", 32876, "Zoom Reset"},
     {"View", 32878, "Y-Scale Setting"},
+    {"View", kCmdViewCrosshair, "Crosshair"},
     {"View", 32877, "Refresh Data"},
     {"Insert", 32785, "SMA"},
     {"Insert", 32805, "VWMA"},
@@ -236,7 +237,8 @@ struct NamedMenu {
 
 const NamedMenu kMenus[] = {{"chart window", ChartWindowMenu},
                             {"frame", FrameMenu},
-                            {"toolbar context", ToolbarContextMenu}};
+                            {"toolbar context", ToolbarContextMenu},
+                            {"chart context", ChartContextMenu}};
 
 TEST(ProgramMenus, NoCommandIdentifierAppearsTwice) {
     for (const NamedMenu& menu : kMenus) {

@@ -2,9 +2,13 @@
 #include "CChartPrinting.h"
 #include "CSymbolChoice.h"
 #include "app/FrameCommands.h"
+#include "app/ProgramMenus.h"
 #include "chart/CZentriStockDoc.h"
 #include "chart/downloads/CDocumentDownloads.h"
 #include "ctlkit/jobs/qt/CDownloadDialogs.h"
+#include "ctlkit/lang/qt/MenuAction.h"
+#include "ctlkit/lang/qt/MenuBuilder.h"
+#include "ctlkit/lang/qt/QtTranslation.h"
 #include "formset/qt/CInnerSelFormset.h"
 #include "formset/qt/CNDaysFormset.h"
 #include "formset/qt/CPaneCountFormset.h"
@@ -13,17 +17,22 @@
 #include "tools/CText.h"
 #include "view/CPaneStack.h"
 #include "view/CPriceLineSettings.h"
+#include "view/CZentriStockView.h"
 #include "view/qt/CPaneWidget.h"
 #include <QApplication>
 #include <QFileDialog>
 #include <QInputDialog>
+#include <QMenu>
 #include <QSplitter>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace {
 constexpr unsigned kCmdPriceCurveSetting = 32905;
 constexpr unsigned kCmdAutoScale = 32956;
 constexpr unsigned kCmdDelete = 32829;
+constexpr unsigned kCmdSelectedObject = 32910;
+constexpr unsigned kCmdChartWindowSetting = 32962;
 // The Setting menu's dialogs that other windows provide.
 constexpr unsigned kSettingDialogs[] = {33027, 33028, 32962, 32968, 33030};
 // Commands whose windows this build does not have yet: the clipboard, the selected element's
@@ -122,6 +131,7 @@ void CChildFrame::MakePanes() {
         auto* widget = new CPaneWidget(*m_panes, pane, m_splitter);
         widget->setObjectName(QString("Pane%1").arg(pane));
         ConnectPane(*widget);
+        widget->SetCrosshair(m_crosshair);
         m_splitter->addWidget(widget);
         m_paneWidgets.push_back(widget);
         m_panes->View(pane).SetYScaleDialog(
@@ -145,6 +155,27 @@ void CChildFrame::ConnectPane(CPaneWidget& pane) {
     };
     pane.onElementsChanged = [this] { RedrawPanes(); };
     pane.onTextPlaced = [this](int placed) { TextPlaced(placed); };
+    pane.onReadOut = [this](const std::string& value, const std::string& date) {
+        if (onReadOut) onReadOut(value, date);
+    };
+    pane.onOpen = [this](int, SInputResult::EOpen dialog) {
+        switch (dialog) {
+        case SInputResult::EOpen::Properties:
+            OnCommand(kCmdSelectedObject);
+            break;
+        case SInputResult::EOpen::WindowSettings:
+            OnCommand(kCmdChartWindowSetting);
+            break;
+        case SInputResult::EOpen::YScale:
+            OnCommand(CZentriStockView::kYScaleDialog);
+            break;
+        default:
+            break;
+        }
+    };
+    pane.onContextMenu = [this](int, QPoint global, bool valueAxis) {
+        ShowContextMenu(global, valueAxis);
+    };
     pane.onSymbolKey = [this](char typed) {
         if (onSymbolKey) onSymbolKey(typed);
     };
@@ -154,6 +185,11 @@ void CChildFrame::ApplyHidden() {
     for (CPaneWidget* widget : m_paneWidgets)
         widget->setVisible(!m_panes->IsHidden(widget->Pane()));
     RedrawPanes();
+}
+
+void CChildFrame::SetCrosshair(bool on) {
+    m_crosshair = on;
+    for (CPaneWidget* widget : m_paneWidgets) widget->SetCrosshair(on);
 }
 
 void CChildFrame::RedrawPanes() {
@@ -181,6 +217,24 @@ void CChildFrame::TextPlaced(int pane) {
     else
         widget.Tracker().RemoveSelected();
     RedrawPanes();
+}
+
+void CChildFrame::ShowContextMenu(QPoint global, bool valueAxis) {
+    QMenu menu(this);
+    const CMenuTable table = ChartContextMenu();
+    BuildMenu(menu, table.at(valueAxis ? 1 : 0).items, [this](unsigned id) {
+        // After the menu has closed, as a menu bar command runs.
+        QTimer::singleShot(0, this, [this, id] {
+            if (onCommand)
+                onCommand(id);
+            else
+                OnCommand(id);
+        });
+    });
+    TranslateMenus(menu, kChartContextMenuId);
+    for (QAction* action : menu.actions())
+        if (!action->isSeparator()) action->setEnabled(Offers(CommandIdOf(*action)));
+    menu.exec(global);
 }
 
 bool CChildFrame::IsChecked(unsigned id) const {

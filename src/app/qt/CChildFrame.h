@@ -45,6 +45,8 @@ public:
     bool IsChecked(unsigned id) const;
     // Every pane is painted anew.
     void RedrawPanes();
+    // The crosshair over the panes, drawn over their kept images.
+    void SetCrosshair(bool on);
 
     // The questions the commands ask: file dialogs and the chart dialogs by default; tests
     // answer them instead.
@@ -61,10 +63,14 @@ public:
     std::function<void(CStock& series, int bar)> onBarEntered;
     // A letter, digit or "^" was typed in a pane: the start of a symbol to look up.
     std::function<void(char typed)> onSymbolKey;
+    // The status read-out of the pane under the mouse: value and date (empty: none).
+    std::function<void(const std::string& value, const std::string& date)> onReadOut;
     // A text for the status bar ("IBM downloaded").
     std::function<void(const QString& text)> onStatusText;
     // A new chart made from this one, to be shown in a window of its own.
     std::function<void(std::unique_ptr<CZentriStockDoc> chart)> onOpenChart;
+    // A command chosen from a pane's context menu, carried out as if from the menu bar.
+    std::function<void(unsigned id)> onCommand;
     // The chart was saved (for the recent-file list).
     std::function<void(const std::string& path)> onSaved;
 
@@ -74,6 +80,7 @@ private:
     void ApplyHidden();
     void ArmTool(int code);
     void TextPlaced(int pane);
+    void ShowContextMenu(QPoint global, bool valueAxis);
     bool OnPaneCommand(unsigned id);
     bool OnPrintCommand(unsigned id);
     void ChartChanged(CChartCommands::EChange change);
@@ -86,4 +93,5 @@ private:
     std::vector<CPaneWidget*> m_paneWidgets;
     std::unique_ptr<CChartCommands> m_commands;
     CChartPrinting* m_printing = nullptr;
+    bool m_crosshair = false;
 };

@@ -135,7 +135,8 @@ bool IsToggle(unsigned id) {
 } // namespace
 
 CMainFrame::CMainFrame(CModelContext& context, CUiThreadLoop& loop, CUserStore& store)
-    : m_context(context), m_loop(loop), m_store(store), m_recent(store.LoadRecentFiles()) {
+    : m_context(context), m_loop(loop), m_store(store), m_recent(store.LoadRecentFiles()),
+      m_crosshair(store.Crosshair()) {
     context.Paths().CreateAdFolders();
     setObjectName("MainFrame");
     setWindowTitle("ZentriStock");
@@ -320,6 +321,13 @@ CChildFrame* CMainFrame::OpenDocument(std::unique_ptr<CZentriStockDoc> document)
         ShowMenu(m_chartMenuShown);
     };
     child->SetPrinting(&m_printing);
+    child->SetCrosshair(m_crosshair);
+    child->onCommand = [this](unsigned id) { OnCommand(id); };
+    child->onReadOut = [this](const std::string& value, const std::string& date) {
+        CStatusBarPanes& panes = m_statusBar->Panes();
+        m_statusBar->SetPaneText(panes.IndexOf(ID_INDICATOR_XCOORD), date);
+        m_statusBar->SetPaneText(panes.IndexOf(ID_INDICATOR_YCOORD), value);
+    };
     if (fileQuestion) child->Questions().file = fileQuestion;
 
     const bool first = ChildCount() == 0;
@@ -477,7 +485,7 @@ void CMainFrame::ShowMenu(bool chartMenu) {
     ForEachAction(*bar, [&](QAction& action) {
         const unsigned id = CommandIdOf(action);
         action.setVisible(IsShown(id, links));
-        if (IsToggle(id) || IsPeriod(id)) action.setCheckable(true);
+        if (IsToggle(id) || IsPeriod(id) || id == kCmdViewCrosshair) action.setCheckable(true);
     });
     for (QAction* top : bar->actions()) {
         QMenu* menu = top->menu();
@@ -509,6 +517,7 @@ void CMainFrame::UpdateToggleChecks() {
         const unsigned id = CommandIdOf(action);
         if (IsToggle(id)) action.setChecked(IsToggleShown(id));
         if (IsPeriod(id)) action.setChecked(child && child->IsChecked(id));
+        if (id == kCmdViewCrosshair) action.setChecked(m_crosshair);
         // A chart command whose dialog this build lacks is greyed rather than dead.
         if (child && id < kCmdFirstChartWindow) action.setEnabled(child->Offers(id));
     });
@@ -621,6 +630,9 @@ bool CMainFrame::OnFrameCommand(unsigned id) {
     case kCmdRealTimeMarket:
         OpenLink(id);
         return true;
+    case kCmdViewCrosshair:
+        SetCrosshair(!m_crosshair);
+        return true;
     case kCmdShowStockList:
     case kCmdShowDataFiles:
     case kCmdShowFavourites:
@@ -638,6 +650,13 @@ bool CMainFrame::OnFrameCommand(unsigned id) {
     default:
         return false;
     }
+}
+
+void CMainFrame::SetCrosshair(bool on) {
+    m_crosshair = on;
+    m_store.SetCrosshair(on);
+    for (QMdiSubWindow* window : m_mdi->subWindowList())
+        if (auto* child = dynamic_cast<CChildFrame*>(window->widget())) child->SetCrosshair(on);
 }
 
 void CMainFrame::ShowNamePanelPage(unsigned id) {

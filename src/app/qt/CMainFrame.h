@@ -71,6 +71,7 @@ public:
     QToolBar* ToolBarOf(unsigned viewCommand) const;
     CExtStatusBar& StatusBar() const { return *m_statusBar; }
     const CRecentFileList& RecentFiles() const { return m_recent; }
+    bool ShowsCrosshair() const { return m_crosshair; }
     // True while the chart-window menu is the menu bar.
     bool ShowsChartMenu() const { return m_chartMenuShown; }
 
@@ -108,6 +109,7 @@ private:
 
     bool OnFrameCommand(unsigned id);
     void ShowNamePanelPage(unsigned id);
+    void SetCrosshair(bool on);
     void NewChart();
     void OpenChartFile();
     bool OpenChartPath(const std::string& path);
@@ -139,4 +141,5 @@ private:
     bool m_startsMaximised = false;
     bool m_closing = false;
     CChartPrinting m_printing;
+    bool m_crosshair = false;
 };

@@ -41,3 +41,11 @@ std::string CUserStore::WindowPos() {
 void CUserStore::SetWindowPos(const std::string& record) {
     m_settings.setValue(kWindowPos, QString::fromStdString(record));
 }
+
+bool CUserStore::Crosshair() {
+    return m_settings.value("Settings/Crosshair", false).toBool();
+}
+
+void CUserStore::SetCrosshair(bool on) {
+    m_settings.setValue("Settings/Crosshair", on);
+}

@@ -21,6 +21,10 @@ public:
     std::string WindowPos();
     void SetWindowPos(const std::string& record);
 
+    // The chart windows' crosshair ("Settings"/"Crosshair"), off until turned on.
+    bool Crosshair();
+    void SetCrosshair(bool on);
+
     // Writes what was set to disk now, not at destruction.
     void Flush() { m_settings.sync(); }
 

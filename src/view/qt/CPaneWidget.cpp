@@ -6,10 +6,13 @@
 #include "tools/ElementPeriod.h"
 #include "view/CPaneStack.h"
 #include "view/CZentriStockView.h"
+#include "view/PaneTexts.h"
 #include <QAbstractButton>
+#include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QWheelEvent>
 #include <cmath>
 
 namespace {
@@ -38,7 +41,8 @@ QString PlainName(const std::string& text) {
 } // namespace
 
 CPaneWidget::CPaneWidget(CPaneStack& stack, int pane, QWidget* parent)
-    : QWidget(parent), m_stack(stack), m_pane(pane), m_titleButton(new CTitleButton(this)) {
+    : QWidget(parent), m_stack(stack), m_pane(pane), m_input(stack.View(pane), m_tracker),
+      m_titleButton(new CTitleButton(this)) {
     // Every pixel is painted from the pane image: no background to clear first.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
@@ -62,6 +66,12 @@ void CPaneWidget::SetCursor(int bar, int row) {
     if (bar == m_cursorBar && row == m_cursorRow) return;
     m_cursorBar = bar;
     m_cursorRow = row;
+    if (m_crosshair) Invalidate(EStale::Cursor);
+}
+
+void CPaneWidget::SetCrosshair(bool on) {
+    if (on == m_crosshair) return;
+    m_crosshair = on;
     Invalidate(EStale::Cursor);
 }
 
@@ -95,14 +105,34 @@ void CPaneWidget::paintEvent(QPaintEvent*) {
 
 void CPaneWidget::PaintCursor(QPainter& painter) {
     const CZentriStockView& view = View();
-    if (m_cursorBar < 0 || !view.layoutValid || view.xCount <= 0) return;
+    if (!m_crosshair || m_cursorBar < 0 || !view.layoutValid || view.xCount <= 0) return;
     const CRect& plot = view.plotRect;
     const int x = view.BarToX(static_cast<float>(m_cursorBar));
     if (x < plot.left || x > plot.right) return;
     painter.setPen(QPen(QColor(96, 96, 96), 0, Qt::DotLine));
     painter.drawLine(x, plot.top, x, plot.bottom);
-    if (m_cursorRow >= plot.top && m_cursorRow <= plot.bottom)
-        painter.drawLine(plot.left, m_cursorRow, plot.right, m_cursorRow);
+    const bool onRow = m_cursorRow >= plot.top && m_cursorRow <= plot.bottom;
+    if (onRow) painter.drawLine(plot.left, m_cursorRow, plot.right, m_cursorRow);
+
+    QFont font = painter.font();
+    font.setPixelSize(11);
+    painter.setFont(font);
+    const QFontMetrics metrics(font);
+    const auto tag = [&](const QString& text, int left, int top) {
+        const QRect box(left, top, metrics.horizontalAdvance(text) + 6, metrics.height() + 2);
+        painter.fillRect(box, QColor(64, 64, 64));
+        painter.setPen(Qt::white);
+        painter.drawText(box, Qt::AlignCenter, text);
+    };
+    if (onRow)
+        tag(QString::number(static_cast<double>(view.YToValue(m_cursorRow)), 'f', 2),
+            plot.right + 1, m_cursorRow - metrics.height() / 2 - 1);
+    const std::vector<SQuote>& bars = view.Stock().Display();
+    if (view.showXAxis && m_cursorBar < static_cast<int>(bars.size())) {
+        const QString date = QString::fromStdString(
+            PaneTexts::FormatDate(bars[m_cursorBar].date, PaneTexts::DateFormat()));
+        tag(date, x - metrics.horizontalAdvance(date) / 2 - 3, plot.bottom + 1);
+    }
 }
 
 void CPaneWidget::PlaceTitleButton() {
@@ -145,8 +175,55 @@ SPaneMapping CPaneWidget::Mapping() const {
 void CPaneWidget::PrepareTracker() {
     CZentriStockView& view = View();
     m_tracker.SetPane(view.Pane());
+    m_tracker.SetSeries(&view.Stock(), m_pane);
     m_tracker.SetPeriod(ElementPeriod(view.Stock()));
     m_tracker.SetBackground(view.backgroundColour);
+}
+
+void CPaneWidget::Apply(const SInputResult& result) {
+    if (result.redrawAll && onElementsChanged)
+        onElementsChanged();
+    else if (result.redrawPane)
+        Invalidate(EStale::Pane);
+    if (result.barEntered && onBarEntered) onBarEntered(View().Stock(), result.bar);
+    if (result.readOut && onReadOut) onReadOut(result.statusValue, result.statusDate);
+    if (result.textPlaced && onTextPlaced) onTextPlaced(m_pane);
+    if (result.open != SInputResult::EOpen::None && onOpen) onOpen(m_pane, result.open);
+    if (result.symbolKey && onSymbolKey) onSymbolKey(result.typed);
+}
+
+void CPaneWidget::ShowCursor(ECursor cursor) {
+    switch (cursor) {
+    case ECursor::PointElement:
+    case ECursor::PriceSeries:
+    case ECursor::Curve:
+        setCursor(Qt::PointingHandCursor);
+        break;
+    case ECursor::Move:
+        setCursor(Qt::SizeAllCursor);
+        break;
+    case ECursor::EndPoint:
+        setCursor(Qt::OpenHandCursor);
+        break;
+    case ECursor::CornerNwse:
+        setCursor(Qt::SizeFDiagCursor);
+        break;
+    case ECursor::CornerNesw:
+        setCursor(Qt::SizeBDiagCursor);
+        break;
+    case ECursor::DateAxis:
+        setCursor(Qt::SizeHorCursor);
+        break;
+    case ECursor::ValueAxis:
+        setCursor(Qt::SizeVerCursor);
+        break;
+    case ECursor::Draw:
+        setCursor(Qt::CrossCursor);
+        break;
+    default:
+        setCursor(Qt::ArrowCursor);
+        break;
+    }
 }
 
 void CPaneWidget::mousePressEvent(QMouseEvent* event) {
@@ -154,54 +231,105 @@ void CPaneWidget::mousePressEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !View().layoutValid) return;
     const QPoint at = event->position().toPoint();
     PrepareTracker();
-    m_tracker.Hover(at.x(), at.y());
-    const CElementTracker::EDown down = m_tracker.MouseDown(at.x(), at.y(), Mapping());
-    if (down == CElementTracker::kCreatedText && onTextPlaced) onTextPlaced(m_pane);
-    if (onElementsChanged) onElementsChanged();
+    Apply(m_input.Press(at.x(), at.y()));
 }
 
 void CPaneWidget::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     CZentriStockView& view = View();
     if (!view.layoutValid) return;
-    if (m_tracker.ButtonDown()) {
-        if (m_tracker.MouseMove(at.x(), at.y(), Mapping())) Invalidate(EStale::Pane);
-    } else if (!m_tracker.ArmedTool()) {
-        m_tracker.Hover(at.x(), at.y());
-    }
+    PrepareTracker();
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
+    const SInputResult result =
+        m_input.Move(at.x(), at.y(), event->buttons() & Qt::LeftButton, ctrl);
+    Apply(result);
+    ShowCursor(m_input.CursorAt(at.x(), at.y()));
     const bool inside = view.plotRect.Contains(at.x(), at.y());
-    const int bar = inside ? view.XToBar(at.x()) : -1;
-    if (onCursorMoved) onCursorMoved(m_pane, bar, inside ? at.y() : -1);
-    if (!inside || bar == m_lastBar) return;
-    m_lastBar = bar;
-    if (onBarEntered) onBarEntered(view.Stock(), bar);
+    if (onCursorMoved)
+        onCursorMoved(m_pane, inside ? view.XToBar(at.x()) : -1, inside ? at.y() : -1);
 }
 
 void CPaneWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton || !m_tracker.ButtonDown()) return;
+    if (event->button() != Qt::LeftButton) return;
     const QPoint at = event->position().toPoint();
-    m_tracker.MouseUp(at.x(), at.y(), Mapping());
-    if (onElementsChanged) onElementsChanged();
+    PrepareTracker();
+    Apply(m_input.Release(at.x(), at.y()));
+}
+
+void CPaneWidget::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton || !View().layoutValid) return;
+    const QPoint at = event->position().toPoint();
+    PrepareTracker();
+    Apply(m_input.DoubleClick(at.x(), at.y()));
+}
+
+void CPaneWidget::wheelEvent(QWheelEvent* event) {
+    const QPoint at = event->position().toPoint();
+    const Qt::KeyboardModifiers keys = event->modifiers();
+    Apply(m_input.Wheel(event->angleDelta().y(), at.x(), at.y(), keys & Qt::ShiftModifier,
+                        keys & Qt::ControlModifier));
+    event->accept();
 }
 
 void CPaneWidget::leaveEvent(QEvent*) {
-    m_lastBar = -1;
+    Apply(m_input.Leave());
     if (onCursorMoved) onCursorMoved(m_pane, -1, -1);
 }
 
 void CPaneWidget::keyPressEvent(QKeyEvent* event) {
+    const bool ctrl = event->modifiers() & Qt::ControlModifier;
     const bool plain = !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier));
     if (plain && event->key() == Qt::Key_Space) {
         ToggleSolo();
         return;
     }
-    const QString text = event->text();
-    if (plain && text.size() == 1 && text[0].unicode() < 128 &&
-        (text[0].isLetterOrNumber() || text[0] == '^') && onSymbolKey) {
-        onSymbolKey(static_cast<char>(text[0].unicode()));
+    CPaneInput::EKey key = CPaneInput::EKey::Other;
+    switch (event->key()) {
+    case Qt::Key_Right:
+        key = CPaneInput::EKey::Right;
+        break;
+    case Qt::Key_Left:
+        key = CPaneInput::EKey::Left;
+        break;
+    case Qt::Key_Up:
+        key = CPaneInput::EKey::Up;
+        break;
+    case Qt::Key_Down:
+        key = CPaneInput::EKey::Down;
+        break;
+    case Qt::Key_Delete:
+        key = CPaneInput::EKey::Delete;
+        break;
+    case Qt::Key_Escape:
+        key = CPaneInput::EKey::Escape;
+        break;
+    default:
+        break;
+    }
+    const std::string text =
+        event->modifiers() & Qt::AltModifier ? std::string() : event->text().toStdString();
+    if (key == CPaneInput::EKey::Other && text.empty()) {
+        QWidget::keyPressEvent(event);
         return;
     }
-    QWidget::keyPressEvent(event);
+    PrepareTracker();
+    Apply(m_input.Key(key, text, ctrl));
+}
+
+// A right click on an element selects it first, so that the menu's properties mean it.
+void CPaneWidget::contextMenuEvent(QContextMenuEvent* event) {
+    setFocus(Qt::MouseFocusReason);
+    const QPoint at = event->pos();
+    if (View().layoutValid && !m_tracker.ArmedTool() && !m_tracker.ButtonDown()) {
+        PrepareTracker();
+        if (m_tracker.Hover(at.x(), at.y())) {
+            m_tracker.MouseDown(at.x(), at.y(), Mapping());
+            m_tracker.MouseUp(-1, -1, SPaneMapping{});
+            if (onElementsChanged) onElementsChanged();
+        }
+    }
+    if (onContextMenu)
+        onContextMenu(m_pane, event->globalPos(), View().yAxisStrip.Contains(at.x(), at.y()));
 }
 
 void CPaneWidget::focusInEvent(QFocusEvent*) {

@@ -1,5 +1,6 @@
 #pragma once
 #include "view/CElementTracker.h"
+#include "view/CPaneInput.h"
 #include <QImage>
 #include <QWidget>
 #include <functional>
@@ -36,9 +37,12 @@ public:
 
     // Schedules a repaint of what is stale.
     void Invalidate(EStale stale);
-    // The bar under the mouse in any pane of the chart (-1: none), drawn as a line across
-    // the plot; `row` is the mouse row in this pane, -1 when the mouse is in another one.
+    // The bar under the mouse in any pane of the chart (-1: none) and the mouse row in this
+    // pane (-1 when the mouse is in another one): with the crosshair on, a line through the
+    // bar and one along the row, with the row's value and the bar's date in tags.
     void SetCursor(int bar, int row);
+    void SetCrosshair(bool on);
+    bool Crosshair() const { return m_crosshair; }
 
     // The pane's title button toggled the other panes.
     std::function<void(int pane)> onTitleToggled;
@@ -52,8 +56,15 @@ public:
     std::function<void()> onElementsChanged;
     // A text element was placed and waits for its text.
     std::function<void(int pane)> onTextPlaced;
+    // The right button asked for the pane's context menu at `global`; `valueAxis` when over
+    // the value axis (its scale commands), else the chart's commands.
+    std::function<void(int pane, QPoint global, bool valueAxis)> onContextMenu;
     // A letter, digit or "^" was typed: the start of a symbol to look up.
     std::function<void(char typed)> onSymbolKey;
+    // The status read-out: the value under the mouse and the bar's date (empty: none).
+    std::function<void(const std::string& value, const std::string& date)> onReadOut;
+    // A double click asked for a dialog: element properties, window settings or Y scale.
+    std::function<void(int pane, SInputResult::EOpen dialog)> onOpen;
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -62,8 +73,11 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
@@ -75,15 +89,18 @@ private:
     void ReportPlace();
     SPaneMapping Mapping() const;
     void PrepareTracker();
+    void Apply(const SInputResult& result);
+    void ShowCursor(ECursor cursor);
 
     CPaneStack& m_stack;
     int m_pane;
     CElementTracker m_tracker;
+    CPaneInput m_input;
     QAbstractButton* m_titleButton;
     QImage m_image;
     EStale m_stale = EStale::Pane;
     SCounters m_counters;
+    bool m_crosshair = false;
     int m_cursorBar = -1;
     int m_cursorRow = -1;
-    int m_lastBar = -1;
 };

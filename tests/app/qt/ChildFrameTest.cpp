@@ -10,6 +10,7 @@
 #include "ctlkit/lang/CLanguage.h"
 #include "indicators/CStockPanes.h"
 #include "indicators/CTCurve.h"
+#include "quotes/CStock.h"
 #include "settings/CModelContext.h"
 #include "tools/CText.h"
 #include "view/CPaneStack.h"
@@ -17,13 +18,16 @@
 #include "view/qt/CPaneWidget.h"
 #include <QAbstractButton>
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QInputDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenu>
 #include <QSettings>
 #include <QSplitter>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
 #include <filesystem>
 #include <gtest/gtest.h>
 
@@ -160,6 +164,8 @@ TEST_F(ChildFrameTest, FocusedPaneHasATwoPixelFrame) {
 TEST_F(ChildFrameTest, CursorRepaintCopiesTheKeptImageAndResizeRelaysOutOnlyThatPane) {
     OpenSample();
     for (int pane = 0; pane < 3; ++pane) Pane(pane).repaint();
+    Pane(0).SetCrosshair(true);
+    Pane(0).repaint();
     const CPaneWidget::SCounters before = Pane(0).Counters();
     Pane(0).SetCursor(20, 50);
     Pane(0).repaint();
@@ -243,6 +249,61 @@ TEST_F(ChildFrameTest, SubChartIndicatorReplacesWhatTheFocusedPaneShows) {
     EXPECT_TRUE(child->IsChecked(32936));
 }
 
+TEST_F(ChildFrameTest, WheelKeysAndHoverReachTheViewThroughThePaneWidget) {
+    OpenSample();
+    CStock& stock = child->Document().Stock();
+    std::vector<std::pair<std::string, std::string>> readOuts;
+    child->onReadOut = [&](const std::string& value, const std::string& date) {
+        readOuts.emplace_back(value, date);
+    };
+    const CRect& plot = View(0).plotRect;
+    const QPoint inside(plot.left + 100, (plot.top + plot.bottom) / 2);
+    QTest::mouseMove(&Pane(0), inside);
+    ASSERT_FALSE(readOuts.empty());
+    EXPECT_FALSE(readOuts.back().first.empty());
+    EXPECT_FALSE(readOuts.back().second.empty());
+
+    // A wheel notch away from the user moves the window one bar back.
+    const int first = stock.SavedFirst();
+    QWheelEvent wheel(QPointF(inside), QPointF(Pane(0).mapToGlobal(inside)), QPoint(),
+                      QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(&Pane(0), &wheel);
+    EXPECT_EQ(stock.SavedFirst(), first - 1);
+    // Down widens the window by a bar on each side.
+    Pane(0).setFocus();
+    const int shown = stock.SavedEnd() - stock.SavedFirst();
+    QTest::keyClick(&Pane(0), Qt::Key_Down);
+    EXPECT_EQ(stock.SavedEnd() - stock.SavedFirst(), shown + 2);
+}
+
+TEST_F(ChildFrameTest, ContextMenuOffersTheChartOrTheScaleCommands) {
+    OpenSample();
+    QStringList seen;
+    const auto readMenu = [&] {
+        QTimer::singleShot(50, [&] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (QAction* action : menu->actions())
+                    if (!action->isSeparator()) seen << action->text();
+                menu->close();
+            }
+        });
+    };
+    const CRect& plot = View(0).plotRect;
+    readMenu();
+    QContextMenuEvent inPlot(QContextMenuEvent::Mouse, QPoint(plot.left + 50, plot.top + 50),
+                             Pane(0).mapToGlobal(QPoint(plot.left + 50, plot.top + 50)));
+    QApplication::sendEvent(&Pane(0), &inPlot);
+    ASSERT_FALSE(seen.isEmpty());
+    EXPECT_EQ(seen.front(), "&Apply Template...");
+    seen.clear();
+    readMenu();
+    const QPoint axis(plot.right + 5, plot.top + 30);
+    QContextMenuEvent onAxis(QContextMenuEvent::Mouse, axis, Pane(0).mapToGlobal(axis));
+    QApplication::sendEvent(&Pane(0), &onAxis);
+    ASSERT_EQ(seen.size(), 4);
+    EXPECT_EQ(seen.front(), "&Y-Scale Setting...");
+}
+
 TEST_F(ChildFrameTest, FrameSavesTheChartAndRefusesABadFileWithoutChangingTheOpenOne) {
     CUserStore store;
     CMainFrame frame(*context, loop, store);
@@ -275,6 +336,12 @@ TEST_F(ChildFrameTest, FrameSavesTheChartAndRefusesABadFileWithoutChangingTheOpe
     frame.OnCommand(kCmdFileOpen);
     Settle();
     EXPECT_EQ(frame.ChildCount(), 1);
+    // The crosshair is off at first, remembered once turned on, and reaches every pane.
+    EXPECT_FALSE(active->PaneWidget(0).Crosshair());
+    frame.OnCommand(kCmdViewCrosshair);
+    EXPECT_TRUE(active->PaneWidget(2).Crosshair());
+    EXPECT_TRUE(store.Crosshair());
+    frame.OnCommand(kCmdViewCrosshair);
     frame.close();
 }
 
