@@ -8,6 +8,7 @@
 #include "tools/CText.h"
 #include "tools/ElementFactory.h"
 #include <algorithm>
+#include <cstdlib>
 
 float SPaneMapping::IndexAt(int px) const {
     return static_cast<float>(px - plot.left) / static_cast<float>(plot.Width()) * xCount + xMin;
@@ -119,6 +120,20 @@ CElementTracker::EDown CElementTracker::MouseDown(int px, int py, const SPaneMap
     return kDeselected;
 }
 
+COLORREF CElementTracker::ElementColourOn(COLORREF background) {
+    const COLORREF complement =
+        MakeRGB(255 - RedOf(background), 255 - GreenOf(background), 255 - BlueOf(background));
+    const auto near = [](int a, int b) { return std::abs(a - b) <= kNearColour; };
+    if (!near(RedOf(complement), RedOf(background)) ||
+        !near(GreenOf(complement), GreenOf(background)) ||
+        !near(BlueOf(complement), BlueOf(background)))
+        return complement;
+    // The complement of a mid-grey is a mid-grey: black or white by the background's light.
+    const int light =
+        299 * RedOf(background) + 587 * GreenOf(background) + 114 * BlueOf(background);
+    return light >= 128 * 1000 ? MakeRGB(0, 0, 0) : MakeRGB(255, 255, 255);
+}
+
 CElementTracker::EDown CElementTracker::Create(int px, int py, const SPaneMapping& mapping) {
     const int code = m_armed;
     // The stored-only codes (the icon's own 29, curves, series, flags) are no tools.
@@ -130,8 +145,7 @@ CElementTracker::EDown CElementTracker::Create(int px, int py, const SPaneMappin
     if (!element) return kNothing;
     element->SetAnchor(mapping.IndexAt(px), mapping.ValueAt(py), m_period);
     if (auto* line = dynamic_cast<CLine*>(element.get()))
-        line->color = MakeRGB(255 - RedOf(m_background), 255 - GreenOf(m_background),
-                              255 - BlueOf(m_background));
+        line->color = ElementColourOn(m_background);
     CSymbol* placed = element.get();
     m_pane->AddElement(std::move(element));
     Choose(placed);

@@ -60,6 +60,11 @@ public:
     bool MouseMove(int px, int py, const SPaneMapping& mapping);
     void MouseUp(int px, int py, const SPaneMapping& mapping);
 
+    // The colour a new element gets on a pane of `background`: its complement, or black or
+    // white when the complement lies within kNearColour of it on every channel.
+    static constexpr int kNearColour = 48;
+    static COLORREF ElementColourOn(COLORREF background);
+
     // Deletes the selected element from the pane; a curve, a trade flag or a reference line
     // built by an indicator entry goes with that whole entry (RemoveIndicatorEntry). False
     // when none is selected, for the price series (it can't be deleted) and for an indicator

@@ -52,6 +52,20 @@ protected:
 };
 } // namespace
 
+TEST(ElementColour, ComplementOfTheBackgroundUnlessItIsAsGrey) {
+    const std::pair<COLORREF, COLORREF> cases[] = {
+        {MakeRGB(255, 255, 255), MakeRGB(0, 0, 0)},
+        {MakeRGB(0, 0, 0), MakeRGB(255, 255, 255)},
+        {MakeRGB(255, 255, 192), MakeRGB(0, 0, 63)},
+        {MakeRGB(128, 128, 128), MakeRGB(0, 0, 0)},       // complement 127: too near
+        {MakeRGB(120, 120, 120), MakeRGB(255, 255, 255)}, // darker grey: white
+        {MakeRGB(150, 110, 128), MakeRGB(255, 255, 255)}, // each channel near; dark overall
+        {MakeRGB(200, 128, 128), MakeRGB(55, 127, 127)},  // red far enough: the complement
+    };
+    for (const auto& [background, expected] : cases)
+        EXPECT_EQ(CElementTracker::ElementColourOn(background), expected) << background;
+}
+
 TEST_F(ElementTrackerTest, ArmedClickPlacesTheToolAndTheDragSetsItsSecondAnchor) {
     tracker.SetPeriod(5);
     tracker.Arm(CLine::kTypeCode);

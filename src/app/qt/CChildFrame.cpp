@@ -262,7 +262,12 @@ bool CChildFrame::OnCommand(unsigned id) {
     }
     if (OnPrintCommand(id)) return true;
     if (id == kCmdDelete) {
-        if (PaneWidget(m_panes->FocusedPane()).Tracker().RemoveSelected()) RedrawPanes();
+        CElementTracker& tracker = PaneWidget(m_panes->FocusedPane()).Tracker();
+        CSymbol* selected = tracker.Selected();
+        if (tracker.RemoveSelected())
+            RedrawPanes();
+        else if (selected && selected == &m_document->Stock() && onStatusText)
+            onStatusText("The price series can't be deleted.");
         return true;
     }
     if (m_commands->OnCommand(id)) {

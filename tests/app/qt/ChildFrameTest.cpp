@@ -207,6 +207,17 @@ TEST_F(ChildFrameTest, ArmedTrendLineIsPlacedByADragAcrossThePricePane) {
     ASSERT_TRUE(child->OnCommand(32829));
     EXPECT_EQ(price.Elements().size(), elements);
     EXPECT_FALSE(child->Offers(57634));
+    // The price series is selected by a click on a bar, but it stays.
+    QStringList told;
+    child->onStatusText = [&](const QString& text) { told << text; };
+    const CStock& stock = child->Document().Stock();
+    const int bar = stock.WindowEnd() - 1;
+    const QPoint onBar(View(0).BarToX(static_cast<float>(bar)),
+                       View(0).ValueToY(stock.Display()[bar].close));
+    QTest::mouseClick(&Pane(0), Qt::LeftButton, {}, onBar);
+    ASSERT_EQ(Pane(0).Tracker().Selected(), &child->Document().Stock());
+    ASSERT_TRUE(child->OnCommand(32829));
+    EXPECT_EQ(told, QStringList{"The price series can't be deleted."});
     EXPECT_TRUE(child->Offers(32829));
 }
 
