@@ -99,6 +99,11 @@ bool OneOf(unsigned id, const unsigned (&ids)[2]) {
     return id == ids[0] || id == ids[1];
 }
 
+// A saved file's name with the extension its reader expects.
+std::string WithExtension(const std::string& path, const char* extension) {
+    return std::filesystem::path(path).extension() == extension ? path : path + extension;
+}
+
 std::string ChartFolder(const CZentriStockDoc& document) {
     return document.Context().Paths().ProgramFolder() + "chart/";
 }
@@ -209,11 +214,11 @@ std::optional<std::string> CChartCommands::AskFile(SFileQuestion::EKind kind,
 }
 
 bool CChartCommands::Save() {
-    std::optional<std::string> path = AskFile(SFileQuestion::EKind::Save, ChartFolder(m_document),
-                                              "*.cht", m_document.Symbol() + ".cht");
+    const std::optional<std::string> path = AskFile(
+        SFileQuestion::EKind::Save, ChartFolder(m_document), "*.cht", m_document.Symbol() + ".cht");
     if (!path) return true;
-    if (std::filesystem::path(*path).extension() != ".cht") *path += ".cht";
-    if (m_document.SaveChart(*path) && saved) saved(*path);
+    const std::string file = WithExtension(*path, ".cht");
+    if (m_document.SaveChart(file) && saved) saved(file);
     return true;
 }
 
@@ -221,8 +226,7 @@ bool CChartCommands::SaveTemplate() {
     std::optional<std::string> path =
         AskFile(SFileQuestion::EKind::Save, m_document.Context().Paths().TemplateFolder(), "*.tmp");
     if (!path) return true;
-    if (std::filesystem::path(*path).extension() != ".tmp") *path += ".tmp";
-    m_document.SaveTemplate(*path);
+    m_document.SaveTemplate(WithExtension(*path, ".tmp"));
     return true;
 }
 

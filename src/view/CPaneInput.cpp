@@ -39,6 +39,7 @@ CPaneInput::CPaneInput(CZentriStockView& view, CElementTracker& tracker)
 
 void CPaneInput::PrepareTracker() const {
     m_tracker.SetPane(m_view.Pane());
+    m_tracker.SetSeries(&m_view.Stock(), m_view.paneIndex);
     m_tracker.SetPeriod(ElementPeriod(m_view.Stock()));
     m_tracker.SetBackground(m_view.backgroundColour);
 }

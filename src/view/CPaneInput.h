@@ -72,9 +72,10 @@ public:
     int DownX() const { return m_downX; }
     int DownY() const { return m_downY; }
     int LastReportedBar() const { return m_lastReportedBar; }
+    // Points the tracker at this pane's elements and series; every event above does it first.
+    void PrepareTracker() const;
 
 private:
-    void PrepareTracker() const;
     void ReadOut(int x, int y, SInputResult& result) const;
     void DragDates(int x, int y, SInputResult& result);
     void DragValues(int x, int y, bool ctrl, SInputResult& result);

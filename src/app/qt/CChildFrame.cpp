@@ -1,6 +1,7 @@
 #include "CChildFrame.h"
 #include "CChartPrinting.h"
 #include "CSymbolChoice.h"
+#include "FileQuestionDialog.h"
 #include "app/FrameCommands.h"
 #include "app/ProgramMenus.h"
 #include "chart/CZentriStockDoc.h"
@@ -20,7 +21,6 @@
 #include "view/CZentriStockView.h"
 #include "view/qt/CPaneWidget.h"
 #include <QApplication>
-#include <QFileDialog>
 #include <QInputDialog>
 #include <QMenu>
 #include <QSplitter>
@@ -45,17 +45,6 @@ bool IsSettingDialog(unsigned id) {
     return false;
 }
 
-std::optional<std::string> AskFileName(QWidget* parent, const SFileQuestion& question) {
-    const QString folder = QString::fromStdString(question.folder);
-    const QString filter = QString::fromStdString(question.filter);
-    const QString path =
-        question.kind == SFileQuestion::EKind::Open
-            ? QFileDialog::getOpenFileName(parent, QString(), folder, filter)
-            : QFileDialog::getSaveFileName(
-                  parent, QString(), folder + QString::fromStdString(question.proposed), filter);
-    if (path.isEmpty()) return std::nullopt;
-    return path.toStdString();
-}
 } // namespace
 
 CChildFrame::CChildFrame(std::unique_ptr<CZentriStockDoc> document, CUiThreadLoop& loop,

@@ -4,6 +4,7 @@
 #include "CExtStatusBar.h"
 #include "CUserStore.h"
 #include "CommandIcons.h"
+#include "FileQuestionDialog.h"
 #include "ProgramToolBars.h"
 #include "X11LockKeys.h"
 #include "app/CWindowPlacement.h"
@@ -27,7 +28,6 @@
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QDockWidget>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QMdiArea>
@@ -677,14 +677,8 @@ void CMainFrame::OpenChartFile() {
     question.filter = "*.cht";
     std::error_code ignored;
     std::filesystem::create_directories(question.folder, ignored);
-    std::optional<std::string> path;
-    if (fileQuestion) {
-        path = fileQuestion(question);
-    } else {
-        const QString chosen = QFileDialog::getOpenFileName(
-            this, QString(), QString::fromStdString(question.folder), "*.cht");
-        if (!chosen.isEmpty()) path = chosen.toStdString();
-    }
+    const std::optional<std::string> path =
+        fileQuestion ? fileQuestion(question) : AskFileName(this, question);
     if (path && !path->empty()) OpenChartPath(*path);
 }
 

@@ -3,7 +3,6 @@
 #include "ctlkit/lang/qt/ControlId.h"
 #include "indicators/CTCurve.h"
 #include "quotes/CStock.h"
-#include "tools/ElementPeriod.h"
 #include "view/CPaneStack.h"
 #include "view/CZentriStockView.h"
 #include "view/PaneTexts.h"
@@ -172,14 +171,6 @@ SPaneMapping CPaneWidget::Mapping() const {
     return SPaneMapping{view.plotRect, view.xMin, view.xCount, view.yMin, view.yRange};
 }
 
-void CPaneWidget::PrepareTracker() {
-    CZentriStockView& view = View();
-    m_tracker.SetPane(view.Pane());
-    m_tracker.SetSeries(&view.Stock(), m_pane);
-    m_tracker.SetPeriod(ElementPeriod(view.Stock()));
-    m_tracker.SetBackground(view.backgroundColour);
-}
-
 void CPaneWidget::Apply(const SInputResult& result) {
     if (result.redrawAll && onElementsChanged)
         onElementsChanged();
@@ -230,7 +221,6 @@ void CPaneWidget::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     if (event->button() != Qt::LeftButton || !View().layoutValid) return;
     const QPoint at = event->position().toPoint();
-    PrepareTracker();
     Apply(m_input.Press(at.x(), at.y()));
 }
 
@@ -238,7 +228,6 @@ void CPaneWidget::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
     CZentriStockView& view = View();
     if (!view.layoutValid) return;
-    PrepareTracker();
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     const SInputResult result =
         m_input.Move(at.x(), at.y(), event->buttons() & Qt::LeftButton, ctrl);
@@ -252,14 +241,12 @@ void CPaneWidget::mouseMoveEvent(QMouseEvent* event) {
 void CPaneWidget::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton) return;
     const QPoint at = event->position().toPoint();
-    PrepareTracker();
     Apply(m_input.Release(at.x(), at.y()));
 }
 
 void CPaneWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !View().layoutValid) return;
     const QPoint at = event->position().toPoint();
-    PrepareTracker();
     Apply(m_input.DoubleClick(at.x(), at.y()));
 }
 
@@ -312,7 +299,6 @@ void CPaneWidget::keyPressEvent(QKeyEvent* event) {
         QWidget::keyPressEvent(event);
         return;
     }
-    PrepareTracker();
     Apply(m_input.Key(key, text, ctrl));
 }
 
@@ -321,7 +307,7 @@ void CPaneWidget::contextMenuEvent(QContextMenuEvent* event) {
     setFocus(Qt::MouseFocusReason);
     const QPoint at = event->pos();
     if (View().layoutValid && !m_tracker.ArmedTool() && !m_tracker.ButtonDown()) {
-        PrepareTracker();
+        m_input.PrepareTracker();
         if (m_tracker.Hover(at.x(), at.y())) {
             m_tracker.MouseDown(at.x(), at.y(), Mapping());
             m_tracker.MouseUp(-1, -1, SPaneMapping{});

@@ -88,7 +88,6 @@ private:
     void ToggleSolo();
     void ReportPlace();
     SPaneMapping Mapping() const;
-    void PrepareTracker();
     void Apply(const SInputResult& result);
     void ShowCursor(ECursor cursor);
 
