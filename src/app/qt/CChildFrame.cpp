@@ -32,12 +32,13 @@ constexpr unsigned kCmdPriceCurveSetting = 32905;
 constexpr unsigned kCmdAutoScale = 32956;
 constexpr unsigned kCmdDelete = 32829;
 constexpr unsigned kCmdSelectedObject = 32910;
+constexpr unsigned kCmdSelectedObjectSetting = 32904;
 constexpr unsigned kCmdChartWindowSetting = 32962;
 // The Setting menu's dialogs that other windows provide.
 constexpr unsigned kSettingDialogs[] = {33027, 33028, 32962, 32968, 33030};
-// Commands whose windows this build does not have yet: the clipboard, the selected element's
-// properties, the stock list update and the Gann table. Their items are greyed.
-constexpr unsigned kNotOffered[] = {57635, 57634, 57637, 32904, 32910, 32985, 32973};
+// Commands whose windows this build does not have yet: the clipboard, the stock list update
+// and the Gann table. Their items are greyed.
+constexpr unsigned kNotOffered[] = {57635, 57634, 57637, 32985, 32973};
 
 bool IsSettingDialog(unsigned id) {
     for (unsigned dialog : kSettingDialogs)
@@ -236,6 +237,21 @@ bool CChildFrame::Offers(unsigned id) const {
     if (IsSettingDialog(id)) return static_cast<bool>(settingDialog);
     if (id == kCmdPrint || id == kCmdPrintPreview || id == kCmdPageSetup)
         return m_printing != nullptr;
+    if (id == kCmdSelectedObject || id == kCmdSelectedObjectSetting)
+        return elementProperties && SelectedElement();
+    return true;
+}
+
+// The selected element of the focused pane while its pane still lists it.
+CSymbol* CChildFrame::SelectedElement() const {
+    if (m_paneWidgets.empty()) return nullptr;
+    return m_paneWidgets.at(m_panes->FocusedPane())->Tracker().Selected();
+}
+
+bool CChildFrame::ShowSelectedProperties() {
+    CSymbol* selected = SelectedElement();
+    if (!selected || !elementProperties) return true;
+    if (elementProperties(*selected, m_panes->FocusedPane())) RedrawPanes();
     return true;
 }
 
@@ -250,6 +266,8 @@ bool CChildFrame::OnCommand(unsigned id) {
         return static_cast<bool>(settingDialog);
     }
     if (OnPrintCommand(id)) return true;
+    if (id == kCmdSelectedObject || id == kCmdSelectedObjectSetting)
+        return ShowSelectedProperties();
     if (id == kCmdDelete) {
         CElementTracker& tracker = PaneWidget(m_panes->FocusedPane()).Tracker();
         CSymbol* selected = tracker.Selected();

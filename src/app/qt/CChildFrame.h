@@ -11,6 +11,7 @@ class CDownloadDialogs;
 class CPaneStack;
 class CPaneWidget;
 class CStock;
+class CSymbol;
 class CUiThreadLoop;
 class CZentriStockDoc;
 class QSplitter;
@@ -56,6 +57,10 @@ public:
     // The dialogs of the Setting menu that open on the chart (title, axis, window settings,
     // options, favourites): true when one was shown.
     std::function<bool(unsigned id, CChildFrame& chart)> settingDialog;
+    // The properties dialog of the selected element of pane `pane` (a drawing tool, a curve,
+    // a trade flag or the price series): true when OK changed it. Null: Selected Object is
+    // greyed.
+    std::function<bool(CSymbol& element, int pane)> elementProperties;
 
     // Called before the document goes away, so that whoever shows its series forgets it.
     std::function<void(CStock& series)> onClosing;
@@ -83,6 +88,8 @@ private:
     void ShowContextMenu(QPoint global, bool valueAxis);
     bool OnPaneCommand(unsigned id);
     bool OnPrintCommand(unsigned id);
+    bool ShowSelectedProperties();
+    CSymbol* SelectedElement() const;
     void ChartChanged(CChartCommands::EChange change);
 
     std::unique_ptr<CZentriStockDoc> m_document;
