@@ -44,6 +44,9 @@ constexpr unsigned kCmdNewChartFromTemplate = 33042;
 constexpr unsigned kCmdUseDefaultTemplate = 33043;
 // The crosshair over every chart window, a toggle of the View menu.
 constexpr unsigned kCmdViewCrosshair = 33044;
+// The chart context menu's "Add to Favorites": the item that opens the list of favourites
+// groups, each of which adds the chart's symbol to that group.
+constexpr unsigned kCmdAddToFavourites = 33048;
 // The recent files of the File menu, newest first.
 constexpr unsigned kCmdRecentFile1 = 57616;
 constexpr unsigned kCmdRecentFile4 = 57619;

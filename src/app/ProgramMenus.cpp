@@ -210,7 +210,8 @@ CMenuTable ChartContextMenu() {
                                        Cmd(32962, "Chart &Window Properties..."), Sep(),
                                        Cmd(57634, "&Copy\tCtrl+C"), Cmd(57635, "C&ut\tCtrl+X"),
                                        Cmd(57637, "&Paste\tCtrl+V"), Sep(),
-                                       Cmd(32910, "Selected Object P&roperties...")}),
+                                       Cmd(32910, "Selected Object P&roperties..."), Sep(),
+                                       Cmd(kCmdAddToFavourites, "Add to &Favorites")}),
             SMenuItem::Popup("Y-Scale",
                              {Cmd(32955, "&Y-Scale Setting..."), Cmd(32981, "E&xpand in Y-Axis"),
                               Cmd(32983, "&Shrink in Y-Axis"), Cmd(32956, "&Auto-Scale Y-Axis")})};

@@ -12,7 +12,8 @@ CMenuTable FrameMenu();
 // the toolbar, status bar and panel toggles.
 CMenuTable ToolbarContextMenu();
 
-// The context menu of a chart pane (resource kChartContextMenuId): the chart's commands first,
+// The context menu of a chart pane (resource kChartContextMenuId): the chart's commands first
+// (kCmdAddToFavourites last, which the chart window turns into the list of favourites groups),
 // the value axis's scale commands second.
 CMenuTable ChartContextMenu();
 

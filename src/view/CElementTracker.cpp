@@ -51,6 +51,12 @@ CSymbol* CElementTracker::Selected() const {
     return Listed(m_selected) ? m_selected : nullptr;
 }
 
+bool CElementTracker::SelectElement(CSymbol* element) {
+    if (!Listed(element)) return false;
+    Choose(element);
+    return true;
+}
+
 bool CElementTracker::RemoveSelected() {
     CSymbol* selected = Selected();
     if (!selected || selected == PriceSeries()) return false;

@@ -74,6 +74,9 @@ public:
     // The selected element, or null when it is no longer in the pane (its elements, its
     // curves or, in the price pane, the series).
     CSymbol* Selected() const;
+    // Makes `element` the selected one, as a click on it would (a pasted element); false, and
+    // the selection as it was, when the pane does not list it.
+    bool SelectElement(CSymbol* element);
     CSymbol* Hot() const;
     bool ButtonDown() const { return m_buttonDown; }
 

@@ -2,6 +2,7 @@
 #include "CChartPrinting.h"
 #include "CSymbolChoice.h"
 #include "FileQuestionDialog.h"
+#include "app/CElementClipboard.h"
 #include "app/FrameCommands.h"
 #include "app/ProgramMenus.h"
 #include "chart/CZentriStockDoc.h"
@@ -10,19 +11,25 @@
 #include "ctlkit/lang/qt/MenuAction.h"
 #include "ctlkit/lang/qt/MenuBuilder.h"
 #include "ctlkit/lang/qt/QtTranslation.h"
+#include "download/CFavourites.h"
+#include "download/CMarketList.h"
+#include "download/CSymbolDatabase.h"
 #include "formset/qt/CInnerSelFormset.h"
 #include "formset/qt/CNDaysFormset.h"
 #include "formset/qt/CPaneCountFormset.h"
 #include "formset/qt/CStockSetFormset.h"
 #include "formset/qt/CYScaleFormset.h"
+#include "indicators/CTCurve.h"
 #include "tools/CText.h"
 #include "view/CPaneStack.h"
 #include "view/CPriceLineSettings.h"
 #include "view/CZentriStockView.h"
 #include "view/qt/CPaneWidget.h"
 #include <QApplication>
+#include <QClipboard>
 #include <QInputDialog>
 #include <QMenu>
+#include <QMimeData>
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -34,11 +41,14 @@ constexpr unsigned kCmdDelete = 32829;
 constexpr unsigned kCmdSelectedObject = 32910;
 constexpr unsigned kCmdSelectedObjectSetting = 32904;
 constexpr unsigned kCmdChartWindowSetting = 32962;
+constexpr unsigned kCmdCopy = 57634;
+constexpr unsigned kCmdCut = 57635;
+constexpr unsigned kCmdPaste = 57637;
 // The Setting menu's dialogs that other windows provide.
 constexpr unsigned kSettingDialogs[] = {33027, 33028, 32962, 32968, 33030};
-// Commands whose windows this build does not have yet: the clipboard, the stock list update
-// and the Gann table. Their items are greyed.
-constexpr unsigned kNotOffered[] = {57635, 57634, 57637, 32985, 32973};
+// Commands whose windows this build does not have yet: the stock list update and the Gann
+// table. Their items are greyed.
+constexpr unsigned kNotOffered[] = {32985, 32973};
 
 bool IsSettingDialog(unsigned id) {
     for (unsigned dialog : kSettingDialogs)
@@ -224,7 +234,125 @@ void CChildFrame::ShowContextMenu(QPoint global, bool valueAxis) {
     TranslateMenus(menu, kChartContextMenuId);
     for (QAction* action : menu.actions())
         if (!action->isSeparator()) action->setEnabled(Offers(CommandIdOf(*action)));
+    AddFavouritesMenu(menu);
     menu.exec(global);
+}
+
+// "Add to Favorites" opens the list of the favourites groups; with none it stays greyed.
+void CChildFrame::AddFavouritesMenu(QMenu& menu) {
+    for (QAction* item : menu.actions()) {
+        if (CommandIdOf(*item) != kCmdAddToFavourites) continue;
+        auto* groups = new QMenu(&menu);
+        for (const std::string& group : FavouriteGroups()) {
+            QString label = QString::fromStdString(group);
+            QAction* entry = groups->addAction(label.replace('&', "&&"));
+            connect(entry, &QAction::triggered, this, [this, group] { AddToFavourites(group); });
+        }
+        item->setMenu(groups);
+        item->setEnabled(!groups->actions().isEmpty());
+    }
+}
+
+void CChildFrame::Tell(const QString& text) {
+    if (onStatusText) onStatusText(text);
+}
+
+std::vector<std::string> CChildFrame::FavouriteGroups() const {
+    return CFavourites(m_document->Context().Paths().FavouritesFolder()).Groups();
+}
+
+bool CChildFrame::AddToFavourites(const std::string& group) {
+    const std::string& symbol = m_document->Symbol();
+    const QString quoted = "\"" + QString::fromStdString(group) + "\"";
+    if (symbol.empty() || symbol == "NoName") {
+        Tell("This chart shows no symbol to add to the favourites.");
+        return false;
+    }
+    const CInstallPaths& paths = m_document->Context().Paths();
+    // The name as the name lookup gives it: the chart's market first, then every market.
+    std::vector<std::string> markets = {m_document->Market()};
+    CMarketList list;
+    if (list.Load(paths.MarketList()))
+        markets.insert(markets.end(), list.Codes().begin(), list.Codes().end());
+    const CFavourites::SEntry entry{symbol, LookupSymbolName(paths.SystemFolder(), markets, symbol),
+                                    m_document->Market()};
+    const CFavourites favourites(paths.FavouritesFolder());
+    std::vector<CFavourites::SEntry> entries;
+    (void)favourites.Load(group, entries);
+    for (const CFavourites::SEntry& kept : entries)
+        if (kept.symbol == entry.symbol && kept.market == entry.market) {
+            Tell(QString::fromStdString(symbol) + " is already in the favourites group " + quoted +
+                 ".");
+            return false;
+        }
+    const CFileResult added = favourites.Add(group, entry);
+    if (!added) {
+        Tell(QString::fromStdString(symbol) + " could not be added to the favourites group " +
+             quoted + ": " + QString::fromStdString(added.message()));
+        return false;
+    }
+    Tell(QString::fromStdString(symbol) + " was added to the favourites group " + quoted + ".");
+    return true;
+}
+
+bool CChildFrame::ClipboardHoldsElement() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    return data && data->hasFormat(CElementClipboard::kMimeType);
+}
+
+void CChildFrame::CopyToClipboard(bool cut) {
+    CSymbol* selected = SelectedElement();
+    auto* data = new QMimeData;
+    if (!selected || !CElementClipboard::IsDrawing(*selected)) {
+        data->setImageData(m_splitter->grab().toImage());
+        QGuiApplication::clipboard()->setMimeData(data);
+        Tell("The chart's image was copied.");
+        return;
+    }
+    const CElementClipboard record = CElementClipboard::Copy(*selected, m_document->Stock());
+    const std::string bytes = record.Bytes();
+    data->setData(CElementClipboard::kMimeType,
+                  QByteArray(bytes.data(), static_cast<qsizetype>(bytes.size())));
+    data->setText(QString::fromStdString(record.Description()));
+    QGuiApplication::clipboard()->setMimeData(data);
+    const QString described = QString::fromStdString(record.Description());
+    if (!cut) {
+        Tell("Copied: " + described);
+        return;
+    }
+    OnCommand(kCmdDelete);
+    Tell("Cut: " + described);
+}
+
+void CChildFrame::PasteFromClipboard() {
+    const QMimeData* data = QGuiApplication::clipboard()->mimeData();
+    if (!data || !data->hasFormat(CElementClipboard::kMimeType)) {
+        Tell("The clipboard holds no chart element to paste.");
+        return;
+    }
+    const QByteArray bytes = data->data(CElementClipboard::kMimeType);
+    CElementClipboard record;
+    const CFileResult read = CElementClipboard::Parse(
+        std::string_view(bytes.constData(), static_cast<size_t>(bytes.size())), record);
+    if (!read) {
+        Tell("Nothing was pasted. " + QString::fromStdString(read.message()));
+        return;
+    }
+    const int focused = m_panes->FocusedPane();
+    CZentriStockView& view = m_panes->View(focused);
+    CTCurve* pane = view.Pane();
+    std::unique_ptr<CSymbol> element = record.Recreate(m_document->Stock());
+    if (!pane || !element) {
+        Tell("Nothing was pasted. The pane has no room for chart elements.");
+        return;
+    }
+    CSymbol* placed = CElementClipboard::PlaceInPane(*pane, std::move(element));
+    CElementTracker& tracker = PaneWidget(focused).Tracker();
+    tracker.SetPane(pane);
+    tracker.SetSeries(&view.Stock(), view.paneIndex);
+    tracker.SelectElement(placed);
+    RedrawPanes();
+    Tell("Pasted: " + QString::fromStdString(record.Description()));
 }
 
 bool CChildFrame::IsChecked(unsigned id) const {
@@ -235,6 +363,8 @@ bool CChildFrame::Offers(unsigned id) const {
     for (unsigned missing : kNotOffered)
         if (missing == id) return false;
     if (IsSettingDialog(id)) return static_cast<bool>(settingDialog);
+    if (id == kCmdPaste) return ClipboardHoldsElement();
+    if (id == kCmdAddToFavourites) return !FavouriteGroups().empty();
     if (id == kCmdPrint || id == kCmdPrintPreview || id == kCmdPageSetup)
         return m_printing != nullptr;
     if (id == kCmdSelectedObject || id == kCmdSelectedObjectSetting)
@@ -266,6 +396,14 @@ bool CChildFrame::OnCommand(unsigned id) {
         return static_cast<bool>(settingDialog);
     }
     if (OnPrintCommand(id)) return true;
+    if (id == kCmdCopy || id == kCmdCut) {
+        CopyToClipboard(id == kCmdCut);
+        return true;
+    }
+    if (id == kCmdPaste) {
+        PasteFromClipboard();
+        return true;
+    }
     if (id == kCmdSelectedObject || id == kCmdSelectedObjectSetting)
         return ShowSelectedProperties();
     if (id == kCmdDelete) {

@@ -14,6 +14,7 @@ class CStock;
 class CSymbol;
 class CUiThreadLoop;
 class CZentriStockDoc;
+class QMenu;
 class QSplitter;
 
 // The window of one chart document: a vertical splitter with one pane widget per pane, pane
@@ -48,6 +49,22 @@ public:
     void RedrawPanes();
     // The crosshair over the panes, drawn over their kept images.
     void SetCrosshair(bool on);
+
+    // Copy puts the selected drawing on the clipboard as a chart element (CElementClipboard,
+    // with a text line describing it); with no drawing selected, a curve or the price series,
+    // the image of the panes. Cut copies the same way, then deletes the drawing; with none it
+    // deletes nothing.
+    void CopyToClipboard(bool cut);
+    // Puts the chart element on the clipboard into the focused pane and selects it; the status
+    // text tells what was pasted or why nothing was.
+    void PasteFromClipboard();
+    // True when the clipboard holds a chart element (which Paste may still refuse).
+    static bool ClipboardHoldsElement();
+    // The favourites groups of the program's favourites folder.
+    std::vector<std::string> FavouriteGroups() const;
+    // Adds the chart's symbol, its name and market to favourites group `group` and tells the
+    // outcome in the status text; false when it was not added.
+    bool AddToFavourites(const std::string& group);
 
     // The questions the commands ask: file dialogs and the chart dialogs by default; tests
     // answer them instead.
@@ -86,6 +103,8 @@ private:
     void ArmTool(int code);
     void TextPlaced(int pane);
     void ShowContextMenu(QPoint global, bool valueAxis);
+    void AddFavouritesMenu(QMenu& menu);
+    void Tell(const QString& text);
     bool OnPaneCommand(unsigned id);
     bool OnPrintCommand(unsigned id);
     bool ShowSelectedProperties();
