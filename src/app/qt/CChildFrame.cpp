@@ -269,13 +269,18 @@ bool CChildFrame::AddToFavourites(const std::string& group) {
         return false;
     }
     const CInstallPaths& paths = m_document->Context().Paths();
-    // The name as the name lookup gives it: the chart's market first, then every market.
+    // The name as the name lookup gives it: the chart's market first, then every market. A
+    // chart that knows no market (one read from an older chart file) takes the market the
+    // name was found in, so that the favourite can be opened again.
     std::vector<std::string> markets = {m_document->Market()};
     CMarketList list;
     if (list.Load(paths.MarketList()))
         markets.insert(markets.end(), list.Codes().begin(), list.Codes().end());
-    const CFavourites::SEntry entry{symbol, LookupSymbolName(paths.SystemFolder(), markets, symbol),
-                                    m_document->Market()};
+    std::string foundIn;
+    CFavourites::SEntry entry{symbol,
+                              LookupSymbolName(paths.SystemFolder(), markets, symbol, &foundIn),
+                              m_document->Market()};
+    if (entry.market.empty()) entry.market = foundIn;
     const CFavourites favourites(paths.FavouritesFolder());
     std::vector<CFavourites::SEntry> entries;
     (void)favourites.Load(group, entries);
