@@ -15,6 +15,9 @@ namespace {
 constexpr char kMagic[4] = {'Z', 'S', 'E', 'L'};
 constexpr int kFirstDrawingCode = 1;
 constexpr int kLastDrawingCode = 30;
+// Bar indices beyond this lie off any chart; carried to bars of another spacing they could
+// overflow a float.
+constexpr float kFarthestBar = 1e7f;
 // No run of identical pastes needs more; it keeps a crowded pane from stalling the paste.
 constexpr int kMostShifts = 10000;
 
@@ -166,11 +169,16 @@ std::unique_ptr<CSymbol> ReadElement(int typeCode, const std::string& record, st
         why = "has " + ByteCount(ar.Remaining()) + " past the end of its record.";
         return nullptr;
     }
-    for (float x : BarIndicesOf(*element))
+    for (float x : BarIndicesOf(*element)) {
         if (!std::isfinite(x)) {
             why = "has an anchor that is not a number.";
             return nullptr;
         }
+        if (std::fabs(x) > kFarthestBar) {
+            why = "has an anchor far off any chart.";
+            return nullptr;
+        }
+    }
     if (!std::isfinite(element->y1) || !std::isfinite(element->y2)) {
         why = "has an anchor that is not a number.";
         return nullptr;

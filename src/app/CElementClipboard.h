@@ -37,7 +37,8 @@ public:
     // `record` unchanged: more than kMaxBytes, another magic or version, a record cut short or
     // with bytes left over, a period outside 0..3, a negative N, dates that do not rise, a type
     // code that is no drawing, and an element record its class refuses, does not read to its end,
-    // or that holds an anchor that is not a finite number.
+    // or that holds an anchor that is not a finite number or lies more than ten million bars
+    // off the chart.
     static CFileResult Parse(std::string_view bytes, CElementClipboard& record);
 
     std::string Bytes() const;

@@ -266,6 +266,10 @@ TEST_F(ElementClipboardTest, RefusesDamagedDataWithAReasonAndReadsNothing) {
                  lineRecord([](CLine& line) { line.x2 = std::numeric_limits<float>::quiet_NaN(); });
          }),
          K::Damaged, prefix + "has an anchor that is not a number."},
+        {"an anchor far off any chart", spoiled([&](SRawRecord& r) {
+             r.element = lineRecord([](CLine& line) { line.x1 = -2e7f; });
+         }),
+         K::Damaged, prefix + "has an anchor far off any chart."},
         {"an element record with bytes to spare", spoiled([](SRawRecord& r) { r.element += "zz"; }),
          K::Damaged, prefix + "has 2 bytes past the end of its record."},
         {"more than the limit", std::string(CElementClipboard::kMaxBytes + 1, 'Z'), K::Damaged,

@@ -231,7 +231,7 @@ TEST_F(ClipboardFrameTest, CopyWithoutADrawingGivesTheWindowsImage) {
         QGuiApplication::clipboard()->clear();
         ASSERT_TRUE(child->OnCommand(command));
         const QImage image = QGuiApplication::clipboard()->image();
-        EXPECT_EQ(image.size(), child->size());
+        EXPECT_EQ(image.size(), child->size() * child->devicePixelRatio());
         EXPECT_EQ(told.back(), "The chart's image was copied.");
         EXPECT_FALSE(child->Offers(kPaste));
         EXPECT_EQ(PricePane(*child).Elements().size(), count);
