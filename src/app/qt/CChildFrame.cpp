@@ -101,6 +101,7 @@ CChildFrame::CChildFrame(std::unique_ptr<CZentriStockDoc> document, CUiThreadLoo
     MakePanes();
     setMinimumSize(200, 150);
     setWindowTitle(Title());
+    WatchClipboard();
 }
 
 CChildFrame::~CChildFrame() {
@@ -298,6 +299,15 @@ bool CChildFrame::AddToFavourites(const std::string& group) {
     }
     Tell(QString::fromStdString(symbol) + " was added to the favourites group " + quoted + ".");
     return true;
+}
+
+// The menu bar sets Paste when its menu opens; a copy made after that must wake it, or Ctrl+V
+// would stay dead until the menu is opened again.
+void CChildFrame::WatchClipboard() {
+    connect(QGuiApplication::clipboard(), &QClipboard::dataChanged, this, [this] {
+        if (QAction* paste = FindCommandAction(*window(), kCmdPaste))
+            paste->setEnabled(ClipboardHoldsElement());
+    });
 }
 
 bool CChildFrame::ClipboardHoldsElement() {

@@ -104,6 +104,7 @@ private:
     void TextPlaced(int pane);
     void ShowContextMenu(QPoint global, bool valueAxis);
     void AddFavouritesMenu(QMenu& menu);
+    void WatchClipboard();
     void Tell(const QString& text);
     bool OnPaneCommand(unsigned id);
     bool OnPrintCommand(unsigned id);

@@ -1,12 +1,14 @@
 #include "../../ctlkit/TestFiles.h"
 #include "app/CElementClipboard.h"
 #include "app/FrameCommands.h"
+#include "app/ProgramMenus.h"
 #include "app/qt/CChildFrame.h"
 #include "chart/CZentriStockDoc.h"
 #include "ctlkit/base/CRecordingPrompter.h"
 #include "ctlkit/jobs/CUiThreadLoop.h"
 #include "ctlkit/lang/CLanguage.h"
 #include "ctlkit/lang/qt/MenuAction.h"
+#include "ctlkit/lang/qt/MenuBuilder.h"
 #include "download/CFavourites.h"
 #include "download/CSymbolDatabase.h"
 #include "indicators/CTCurve.h"
@@ -19,7 +21,9 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QMainWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMimeData>
 #include <QSettings>
 #include <QSplitter>
@@ -194,6 +198,22 @@ TEST_F(ClipboardFrameTest, PasteIntoAWeeklyChartFindsTheSameDates) {
     EXPECT_EQ(AnchorsOf(pasted),
               (SAnchors{static_cast<float>(week1), 21.5f, static_cast<float>(week2), 23.25f}));
     EXPECT_EQ(pasted.Period(), 5);
+}
+
+TEST_F(ClipboardFrameTest, ACopyWakesTheMenuBarsPasteSoItsShortcutWorks) {
+    QMainWindow main;
+    BuildMenuBar(*main.menuBar(), ChartWindowMenu(), [](unsigned) {});
+    QAction* paste = FindCommandAction(main, kPaste);
+    ASSERT_NE(paste, nullptr);
+    auto owned = Open();
+    CChildFrame* child = owned.release();
+    main.setCentralWidget(child); // the window owns it from here
+    paste->setEnabled(false);     // as the Edit menu left it with nothing to paste
+    DrawLine(*child);
+    ASSERT_TRUE(child->OnCommand(kCopy));
+    EXPECT_TRUE(paste->isEnabled());
+    QGuiApplication::clipboard()->setText("plain text");
+    EXPECT_FALSE(paste->isEnabled());
 }
 
 TEST_F(ClipboardFrameTest, DamagedDataUnderOurTypeIsRefusedWithTheReason) {
