@@ -272,6 +272,7 @@ TEST_F(ClipboardFrameTest, AddToFavoritesListsTheGroupsAndAddsTheChartsSymbol) {
     ASSERT_EQ(child->Document().Market(), "");
     ASSERT_EQ(child->Document().Symbol(), "ACME");
     std::vector<QString> items;
+    QString itemText;
     bool enabled = true;
     const auto chooseFromMenu = [&](const QString& group) {
         items.clear();
@@ -281,6 +282,7 @@ TEST_F(ClipboardFrameTest, AddToFavoritesListsTheGroupsAndAddsTheChartsSymbol) {
             for (QAction* action : menu->actions()) {
                 if (CommandIdOf(*action) != kCmdAddToFavourites) continue;
                 enabled = action->isEnabled();
+                itemText = action->text();
                 ASSERT_NE(action->menu(), nullptr);
                 for (QAction* entry : action->menu()->actions()) {
                     items.push_back(entry->text());
@@ -327,6 +329,16 @@ TEST_F(ClipboardFrameTest, AddToFavoritesListsTheGroupsAndAddsTheChartsSymbol) {
     EXPECT_EQ(told.back(), "ACME is already in the favourites group \"Watch\".");
     ASSERT_TRUE(favourites.Load("Watch", entries));
     EXPECT_EQ(entries.size(), 1u);
+    // The item is translated with the menu; the group names are the user's own.
+    WriteText(home.File("Lng/Test.lng"), "[166]\n33048=Zu &Favoriten\n");
+    CLanguage::SetFile(home.File("Lng/Test.lng"));
+    chooseFromMenu("");
+    CLanguage::SetFile("");
+    EXPECT_EQ(itemText, "Zu &Favoriten");
+    EXPECT_EQ(items, (std::vector<QString>{"Tech && Growth", "Watch"}));
+    chooseFromMenu("");
+    EXPECT_EQ(itemText, "Add to &Favorites");
+
     ASSERT_FALSE(child->AddToFavourites("../Watch"));
     EXPECT_TRUE(
         told.back().startsWith("ACME could not be added to the favourites group \"../Watch\": "));
