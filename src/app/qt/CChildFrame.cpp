@@ -20,6 +20,7 @@
 #include "formset/qt/CStockSetFormset.h"
 #include "formset/qt/CYScaleFormset.h"
 #include "indicators/CTCurve.h"
+#include "tools/CLine.h"
 #include "tools/CText.h"
 #include "view/CPaneStack.h"
 #include "view/CPriceLineSettings.h"
@@ -33,6 +34,7 @@
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <cstdlib>
 
 namespace {
 constexpr unsigned kCmdPriceCurveSetting = 32905;
@@ -362,6 +364,18 @@ void CChildFrame::PasteFromClipboard() {
         return;
     }
     CSymbol* placed = CElementClipboard::PlaceInPane(*pane, std::move(element));
+    // A drawing keeps its colour unless it would vanish into this pane's background; then it
+    // takes the colour a new drawing gets here.
+    if (auto* line = dynamic_cast<CLine*>(placed)) {
+        const COLORREF background = view.backgroundColour;
+        const auto near = [](int a, int b) {
+            return std::abs(a - b) <= CElementTracker::kNearColour;
+        };
+        if (near(RedOf(line->color), RedOf(background)) &&
+            near(GreenOf(line->color), GreenOf(background)) &&
+            near(BlueOf(line->color), BlueOf(background)))
+            line->color = CElementTracker::ElementColourOn(background);
+    }
     CElementTracker& tracker = PaneWidget(focused).Tracker();
     tracker.SetPane(pane);
     tracker.SetSeries(&view.Stock(), view.paneIndex);

@@ -167,6 +167,28 @@ TEST_F(ClipboardFrameTest, PasteOntoTheOriginalMovesOneBarRight) {
     }
 }
 
+TEST_F(ClipboardFrameTest, APastedDrawingKeepsItsColourUnlessThePaneWouldHideIt) {
+    auto light = Open();
+    auto dark = Open();
+    dark->Document().Stock().ViewPar(0).backgroundColour = 0x101010;
+    dark->Panes().View(0).Layout();
+    ASSERT_EQ(dark->Panes().View(0).backgroundColour, 0x101010u);
+    auto& line = dynamic_cast<CLine&>(DrawLine(*light));
+    // Red shows on both; black and a dark grey would vanish, and take the dark grey's complement.
+    for (const auto& [colour, onDark] : {std::pair<COLORREF, COLORREF>{0x0000FF, 0x0000FF},
+                                         {0x000000, 0xEFEFEF},
+                                         {0x303030, 0xEFEFEF}}) {
+        line.color = colour;
+        ASSERT_TRUE(light->OnCommand(kCopy));
+        ASSERT_TRUE(dark->OnCommand(kPaste));
+        EXPECT_EQ(dynamic_cast<CLine&>(*PricePane(*dark).Elements().back()).color, onDark)
+            << colour;
+        ASSERT_TRUE(light->OnCommand(kPaste));
+        EXPECT_EQ(dynamic_cast<CLine&>(*PricePane(*light).Elements().back()).color, colour);
+        ASSERT_TRUE(light->PaneWidget(0).Tracker().SelectElement(&line));
+    }
+}
+
 TEST_F(ClipboardFrameTest, PasteIntoAWeeklyChartFindsTheSameDates) {
     auto daily = Open();
     auto weekly = Open();
