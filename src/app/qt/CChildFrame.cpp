@@ -337,8 +337,12 @@ void CChildFrame::CopyToClipboard(bool cut) {
         Tell("Copied: " + described);
         return;
     }
-    OnCommand(kCmdDelete);
-    Tell("Cut: " + described);
+    // Delete's own path: a reference line goes with its indicator, and one whose indicator is
+    // unknown stays, so the cut is only a copy then.
+    CElementTracker& tracker = PaneWidget(m_panes->FocusedPane()).Tracker();
+    const bool removed = tracker.RemoveSelected();
+    if (removed) RedrawPanes();
+    Tell((removed ? "Cut: " : "Copied: ") + described);
 }
 
 void CChildFrame::PasteFromClipboard() {
