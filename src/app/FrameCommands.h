@@ -44,6 +44,8 @@ constexpr unsigned kCmdNewChartFromTemplate = 33042;
 constexpr unsigned kCmdUseDefaultTemplate = 33043;
 // The crosshair over every chart window, a toggle of the View menu.
 constexpr unsigned kCmdViewCrosshair = 33044;
+// The bars a chart shows, by dates or as the last N bars: a dialog of the View menu.
+constexpr unsigned kCmdDisplayRange = 33045;
 // The recent files of the File menu, newest first.
 constexpr unsigned kCmdRecentFile1 = 57616;
 constexpr unsigned kCmdRecentFile4 = 57619;
