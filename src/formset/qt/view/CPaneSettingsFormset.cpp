@@ -5,6 +5,7 @@
 #include "formset/qt/pickers/CFontPicker.h"
 #include "formset/qt/pickers/CLineStyleList.h"
 #include <QCheckBox>
+#include <QFontComboBox>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QLabel>
@@ -40,6 +41,13 @@ CFontPicker* CPaneSettingsFormset::NewFontPicker(unsigned id, bool& edited) {
     return picker;
 }
 
+// The label's mnemonic goes to the face list: the picker itself takes no focus.
+void CPaneSettingsFormset::AddFontRow(QGridLayout& grid, int row, const QString& label,
+                                      CFontPicker& picker, unsigned labelId) {
+    grid.addWidget(NewLabel(label, *picker.FaceBox(), labelId), row, 0);
+    grid.addWidget(&picker, row, 1, 1, 2);
+}
+
 int CPaneSettingsFormset::AddTitleRows(QGridLayout& grid, int row) {
     m_titleColour = NewColourButton(kTitleColour);
     AddRow(grid, row++, "&Title colour:", *m_titleColour, kTitleColourLabel);
@@ -48,14 +56,14 @@ int CPaneSettingsFormset::AddTitleRows(QGridLayout& grid, int row) {
 
 int CPaneSettingsFormset::AddLabelFontRow(QGridLayout& grid, int row) {
     m_labelFont = NewFontPicker(kLabelFont, m_labelFontEdited);
-    AddRow(grid, row++, "Tit&le font:", *m_labelFont, kLabelFontLabel);
-    return row;
+    AddFontRow(grid, row, "Tit&le font:", *m_labelFont, kLabelFontLabel);
+    return row + 1;
 }
 
 int CPaneSettingsFormset::AddAxisFontRow(QGridLayout& grid, int row) {
     m_axisFont = NewFontPicker(kAxisFont, m_axisFontEdited);
-    AddRow(grid, row++, "Axis &font:", *m_axisFont, kAxisFontLabel);
-    return row;
+    AddFontRow(grid, row, "Axis &font:", *m_axisFont, kAxisFontLabel);
+    return row + 1;
 }
 
 int CPaneSettingsFormset::AddBackgroundRow(QGridLayout& grid, int row) {

@@ -82,6 +82,8 @@ private:
 
     CColourButton* NewColourButton(unsigned id);
     CFontPicker* NewFontPicker(unsigned id, bool& edited);
+    void AddFontRow(QGridLayout& grid, int row, const QString& label, CFontPicker& picker,
+                    unsigned labelId);
     int AddCellRow(QGridLayout& grid, int row, const QString& label, unsigned id, unsigned labelId,
                    unsigned rangeId, QLineEdit*& edit);
     void ShowIdentifiers(int current);
