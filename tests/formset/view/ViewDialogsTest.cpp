@@ -521,7 +521,8 @@ TEST_F(ViewDialogsTest,
         Run(kTitle, [&](CFormsetDialog& d) {
             bool named = false;
             for (const QLabel* label : d.findChildren<QLabel*>())
-                named = named || label->text() == QString("Pane %1").arg(pane);
+                named = named || label->text() ==
+                                     (pane ? QString("Pane %1").arg(pane) : QString("Price pane"));
             EXPECT_TRUE(named) << pane;
             PickColour(d, P::kTitleColour, QColor(0, 0, 100 + pane));
             QTest::mouseClick(Find<QPushButton>(d, 1), Qt::LeftButton);

@@ -25,6 +25,7 @@ CChartWindowFormset::CChartWindowFormset(const SPaneViewSettings& settings, QWid
     QGridLayout* colours = page(TabText("TabColours", "Colou&rs"));
     AddColourRows(*colours, AddBackgroundRow(*colours, 0), true);
     colours->setRowStretch(colours->rowCount(), 1);
+    colours->setColumnStretch(2, 1); // the swatches stay beside their labels
     QGridLayout* grid = page(TabText("TabGrid", "&Grid"));
     AddGridRows(*grid, 0);
     grid->setRowStretch(grid->rowCount(), 1);

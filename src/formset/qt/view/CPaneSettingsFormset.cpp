@@ -25,12 +25,18 @@ CPaneSettingsFormset::CPaneSettingsFormset(unsigned dialogId, const SPaneViewSet
 }
 
 QString CPaneSettingsFormset::PaneText(int pane) {
+    if (pane == 0)
+        return QString::fromStdString(
+            CLanguage::TranslateText("PricePaneOfSettings", "Price pane"));
     return QString::fromStdString(FillPlaceholders(
         CLanguage::TranslateText("PaneOfSettings", "Pane %1"), {{"%1", std::to_string(pane)}}));
 }
 
 CColourButton* CPaneSettingsFormset::NewColourButton(unsigned id) {
-    return NewControl<CColourButton>(id);
+    auto* button = NewControl<CColourButton>(id);
+    // A swatch, not a bar across the dialog.
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    return button;
 }
 
 CFontPicker* CPaneSettingsFormset::NewFontPicker(unsigned id, bool& edited) {

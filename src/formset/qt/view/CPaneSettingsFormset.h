@@ -54,8 +54,9 @@ public:
         kIdentifiersLabel = 1112,
     };
 
-    // The line at the top that names the pane edited: "Pane 1" (the language file's "Text"
-    // key "PaneOfSettings", "%1" standing for the number; 0 is the price pane).
+    // The line at the top that names the pane edited: "Price pane" for pane 0, else "Pane 1"
+    // (the language file's "Text" keys "PricePaneOfSettings" and "PaneOfSettings", "%1"
+    // standing for the number).
     static QString PaneText(int pane);
 
 protected:
