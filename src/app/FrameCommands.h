@@ -47,6 +47,8 @@ constexpr unsigned kCmdViewCrosshair = 33044;
 // The chart context menu's "Add to Favorites": the item that opens the list of favourites
 // groups, each of which adds the chart's symbol to that group.
 constexpr unsigned kCmdAddToFavourites = 33048;
+// The bars a chart shows, by dates or as the last N bars: a dialog of the View menu.
+constexpr unsigned kCmdDisplayRange = 33045;
 // The recent files of the File menu, newest first.
 constexpr unsigned kCmdRecentFile1 = 57616;
 constexpr unsigned kCmdRecentFile4 = 57619;

@@ -78,6 +78,7 @@ std::vector<SMenuItem> PeriodAndZoomItems() {
             Cmd(32981, "E&xpand in Y-Axis"),
             Cmd(32983, "Shrink in Y-Axis"),
             Cmd(32876, "Zoom Reset"),
+            Cmd(kCmdDisplayRange, "Display Range..."),
             Cmd(32878, "Y-Scale Setting")};
 }
 

@@ -101,6 +101,7 @@ const std::vector<MenuCommandCase> kChartWindowCommands = {
     {"View", 32981, "Expand in Y-Axis"},
     {"View", 32983, "Shrink in Y-Axis"},
     {"View", 32876, "Zoom Reset"},
+    {"View", kCmdDisplayRange, "Display Range..."},
     {"View", 32878, "Y-Scale Setting"},
     {"View", kCmdViewCrosshair, "Crosshair"},
     {"View", 32877, "Refresh Data"},

@@ -7,6 +7,7 @@
 #include "app/ProgramMenus.h"
 #include "chart/CZentriStockDoc.h"
 #include "chart/downloads/CDocumentDownloads.h"
+#include "ctlkit/base/CPrompter.h"
 #include "ctlkit/jobs/qt/CDownloadDialogs.h"
 #include "ctlkit/lang/qt/MenuAction.h"
 #include "ctlkit/lang/qt/MenuBuilder.h"
@@ -21,6 +22,8 @@
 #include "formset/qt/CYScaleFormset.h"
 #include "indicators/CTCurve.h"
 #include "tools/CLine.h"
+#include "formset/qt/view/CDisplayRangeFormset.h"
+#include "formset/qt/view/PaneSettingsDialog.h"
 #include "tools/CText.h"
 #include "view/CPaneStack.h"
 #include "view/CPriceLineSettings.h"
@@ -42,12 +45,14 @@ constexpr unsigned kCmdAutoScale = 32956;
 constexpr unsigned kCmdDelete = 32829;
 constexpr unsigned kCmdSelectedObject = 32910;
 constexpr unsigned kCmdSelectedObjectSetting = 32904;
+constexpr unsigned kCmdChartTitleSetting = 33027;
+constexpr unsigned kCmdAxisSetting = 33028;
 constexpr unsigned kCmdChartWindowSetting = 32962;
 constexpr unsigned kCmdCopy = 57634;
 constexpr unsigned kCmdCut = 57635;
 constexpr unsigned kCmdPaste = 57637;
 // The Setting menu's dialogs that other windows provide.
-constexpr unsigned kSettingDialogs[] = {33027, 33028, 32962, 32968, 33030};
+constexpr unsigned kSettingDialogs[] = {32968, 33030};
 // Commands whose windows this build does not have yet: the stock list update and the Gann
 // table. Their items are greyed.
 constexpr unsigned kNotOffered[] = {32985, 32973};
@@ -428,6 +433,7 @@ bool CChildFrame::OnCommand(unsigned id) {
         if (settingDialog && settingDialog(id, *this)) RedrawPanes();
         return static_cast<bool>(settingDialog);
     }
+    if (ShowViewDialog(id)) return true;
     if (OnPrintCommand(id)) return true;
     if (id == kCmdCopy || id == kCmdCut) {
         CopyToClipboard(id == kCmdCut);
@@ -453,6 +459,25 @@ bool CChildFrame::OnCommand(unsigned id) {
         return true;
     }
     return OnPaneCommand(id);
+}
+
+bool CChildFrame::ShowViewDialog(unsigned id) {
+    if (id == kCmdDisplayRange) {
+        if (m_document->Stock().Display().empty())
+            m_document->Context().Prompter().ShowMessage("The chart has no bars to show.");
+        else if (EditDisplayRange(m_document->Stock(), CDisplayRangeFormset::Editor(this)))
+            m_panes->View(0).RelayoutAll();
+        return true;
+    }
+    if (id != kCmdChartTitleSetting && id != kCmdAxisSetting && id != kCmdChartWindowSetting)
+        return false;
+    const EViewParPart part = id == kCmdChartTitleSetting ? EViewParPart::Title
+                              : id == kCmdAxisSetting     ? EViewParPart::Axis
+                                                          : EViewParPart::Window;
+    if (EditPaneViewSettings(*m_document, m_panes->FocusedPane(), part,
+                             PaneSettingsDialog(part, this)))
+        RedrawPanes();
+    return true;
 }
 
 bool CChildFrame::OnPrintCommand(unsigned id) {

@@ -71,8 +71,8 @@ public:
     SChartQuestions& Questions() { return m_commands->Questions(); }
     // The program's printer, shared by every chart window (null: no printing).
     void SetPrinting(CChartPrinting* printing) { m_printing = printing; }
-    // The dialogs of the Setting menu that open on the chart (title, axis, window settings,
-    // options, favourites): true when one was shown.
+    // The dialogs of the Setting menu that other windows provide (options, favourites): true
+    // when one was shown.
     std::function<bool(unsigned id, CChildFrame& chart)> settingDialog;
     // The properties dialog of the selected element of pane `pane` (a drawing tool, a curve,
     // a trade flag or the price series): true when OK changed it. Null: Selected Object is
@@ -109,6 +109,8 @@ private:
     bool OnPaneCommand(unsigned id);
     bool OnPrintCommand(unsigned id);
     bool ShowSelectedProperties();
+    // The title, axis and window settings of the focused pane and the display range.
+    bool ShowViewDialog(unsigned id);
     CSymbol* SelectedElement() const;
     void ChartChanged(CChartCommands::EChange change);
 

@@ -1,0 +1,116 @@
+#include "SPaneViewSettings.h"
+#include "chart/CZentriStockDoc.h"
+#include "formset/NumberText.h"
+#include "indicators/CStockPanes.h"
+#include "quotes/CStock.h"
+#include <utility>
+
+namespace {
+
+std::optional<SFieldError> CheckCell(unsigned field, const std::string& name, int value) {
+    int taken = 0;
+    return ReadWholeNumberField(field, name, std::to_string(value), SPaneViewSettings::kMinCell,
+                                SPaneViewSettings::kMaxCell, taken);
+}
+
+void CopyTitle(const CViewPar& from, CViewPar& to) {
+    to.titleColour = from.titleColour;
+    to.labelFont = from.labelFont;
+}
+
+void CopyAxis(const CViewPar& from, CViewPar& to) {
+    to.axisTextColour = from.axisTextColour;
+    to.axisFont = from.axisFont;
+    to.frameColour = from.frameColour;
+    to.gridPenStyle = from.gridPenStyle;
+    to.cellMaxX = from.cellMaxX;
+    to.cellMaxY = from.cellMaxY;
+    to.showVerticalGrid = from.showVerticalGrid;
+    to.showHorizontalGrid = from.showHorizontalGrid;
+}
+
+} // namespace
+
+SPaneViewSettings SPaneViewSettings::Of(const CStock& stock, int pane, EViewParPart part) {
+    SPaneViewSettings settings;
+    settings.part = part;
+    settings.pane = pane;
+    settings.par = stock.ViewPar(pane);
+    return settings;
+}
+
+std::optional<SFieldError> SPaneViewSettings::Check(const SCellFieldNames& names) const {
+    if (part == EViewParPart::Title) return std::nullopt;
+    if (auto error = CheckCell(kCellMaxXField, names.cellMaxX, par.cellMaxX)) return error;
+    return CheckCell(kCellMaxYField, names.cellMaxY, par.cellMaxY);
+}
+
+bool SPaneViewSettings::RemoveIdentifier(int index) {
+    std::vector<std::string>& ids = par.identifiers;
+    if (index < 0 || index >= static_cast<int>(ids.size())) return false;
+    ids.erase(ids.begin() + index);
+    return true;
+}
+
+bool SPaneViewSettings::MoveIdentifier(int index, int delta) {
+    std::vector<std::string>& ids = par.identifiers;
+    const int count = static_cast<int>(ids.size());
+    const int to = index + delta;
+    if (index < 0 || index >= count || to < 0 || to >= count || delta == 0) return false;
+    std::string moved = std::move(ids[index]);
+    ids.erase(ids.begin() + index);
+    ids.insert(ids.begin() + to, std::move(moved));
+    return true;
+}
+
+void SPaneViewSettings::CopyPartInto(CViewPar& target) const {
+    switch (part) {
+    case EViewParPart::Title:
+        CopyTitle(par, target);
+        break;
+    case EViewParPart::Axis:
+        CopyAxis(par, target);
+        break;
+    case EViewParPart::Window:
+        CopyTitle(par, target);
+        CopyAxis(par, target);
+        target.backgroundColour = par.backgroundColour;
+        break;
+    }
+}
+
+SPaneSettingsApplied ApplyPaneViewSettings(CZentriStockDoc& document,
+                                           const SPaneViewSettings& edited) {
+    SPaneSettingsApplied applied;
+    CStock& stock = document.Stock();
+    if (edited.pane < 0 || edited.pane >= CStock::kViewParCount) return applied;
+    CViewPar& record = stock.ViewPar(edited.pane);
+    edited.CopyPartInto(record);
+    if (edited.applyToAllPanes)
+        for (int pane = 0; pane < CStock::kViewParCount; ++pane)
+            edited.CopyPartInto(stock.ViewPar(pane));
+    // Only a changed list is replayed: a pane whose curves were built without a record would
+    // lose them to a replay of its empty list.
+    if (edited.part == EViewParPart::Window && record.identifiers != edited.par.identifiers) {
+        record.identifiers = edited.par.identifiers;
+        if (CStockPanes* panes = CStockPanes::Of(stock)) {
+            panes->ReplayPane(stock, edited.pane);
+            // The price pane's curves take part in its price range.
+            stock.ComputeVisibleRange();
+        }
+        applied.replayed = true;
+    }
+    if (edited.saveAsDefault) applied.defaultSaved = document.SaveAsDefaultTemplate();
+    return applied;
+}
+
+std::optional<SPaneSettingsApplied>
+EditPaneViewSettings(CZentriStockDoc& document, int pane, EViewParPart part,
+                     const std::function<bool(SPaneViewSettings&)>& dialog) {
+    if (pane < 0 || pane >= CStock::kViewParCount || !dialog) return std::nullopt;
+    SPaneViewSettings edited = SPaneViewSettings::Of(document.Stock(), pane, part);
+    if (!dialog(edited)) return std::nullopt;
+    edited.pane = pane;
+    edited.part = part;
+    return ApplyPaneViewSettings(document, edited);
+}
