@@ -1,4 +1,5 @@
 #include "CPaneWidget.h"
+#include "PaneCursors.h"
 #include "ctlkit/dc/qt/QtDC.h"
 #include "ctlkit/lang/qt/ControlId.h"
 #include "indicators/CTCurve.h"
@@ -183,12 +184,22 @@ void CPaneWidget::Apply(const SInputResult& result) {
     if (result.symbolKey && onSymbolKey) onSymbolKey(result.typed);
 }
 
+// Qt's own shapes for the usual parts, the pane's images for the price series and curves.
 void CPaneWidget::ShowCursor(ECursor cursor) {
+    const qreal ratio = devicePixelRatioF();
+    // A hover asks on every move; a cursor set again would send the window system a change.
+    if (cursor == m_shownCursor && ratio == m_shownRatio) return;
+    m_shownCursor = cursor;
+    m_shownRatio = ratio;
     switch (cursor) {
     case ECursor::PointElement:
-    case ECursor::PriceSeries:
-    case ECursor::Curve:
         setCursor(Qt::PointingHandCursor);
+        break;
+    case ECursor::PriceSeries:
+        setCursor(PaneCursors::Cursor(PaneCursors::EGlyph::PriceSeries, ratio));
+        break;
+    case ECursor::Curve:
+        setCursor(PaneCursors::Cursor(PaneCursors::EGlyph::Curve, ratio));
         break;
     case ECursor::Move:
         setCursor(Qt::SizeAllCursor);
@@ -221,33 +232,41 @@ void CPaneWidget::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     if (event->button() != Qt::LeftButton || !View().layoutValid) return;
     const QPoint at = event->position().toPoint();
-    Apply(m_input.Press(at.x(), at.y()));
+    const SInputResult result = m_input.Press(at.x(), at.y());
+    Apply(result);
+    ShowCursor(result.cursor);
 }
 
 void CPaneWidget::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
+    m_mouse = at;
     CZentriStockView& view = View();
     if (!view.layoutValid) return;
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     const SInputResult result =
         m_input.Move(at.x(), at.y(), event->buttons() & Qt::LeftButton, ctrl);
     Apply(result);
-    ShowCursor(m_input.CursorAt(at.x(), at.y()));
+    // The move has hit-tested the elements for its cursor already: once per move is enough.
+    ShowCursor(result.cursor);
     const bool inside = view.plotRect.Contains(at.x(), at.y());
     if (onCursorMoved)
         onCursorMoved(m_pane, inside ? view.XToBar(at.x()) : -1, inside ? at.y() : -1);
 }
 
 void CPaneWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
+    if (event->button() != Qt::LeftButton || !m_input.Dragging()) return;
     const QPoint at = event->position().toPoint();
-    Apply(m_input.Release(at.x(), at.y()));
+    const SInputResult result = m_input.Release(at.x(), at.y());
+    Apply(result);
+    ShowCursor(result.cursor);
 }
 
 void CPaneWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !View().layoutValid) return;
     const QPoint at = event->position().toPoint();
-    Apply(m_input.DoubleClick(at.x(), at.y()));
+    const SInputResult result = m_input.DoubleClick(at.x(), at.y());
+    Apply(result);
+    ShowCursor(result.cursor);
 }
 
 void CPaneWidget::wheelEvent(QWheelEvent* event) {
@@ -259,6 +278,7 @@ void CPaneWidget::wheelEvent(QWheelEvent* event) {
 }
 
 void CPaneWidget::leaveEvent(QEvent*) {
+    m_mouse.reset();
     Apply(m_input.Leave());
     if (onCursorMoved) onCursorMoved(m_pane, -1, -1);
 }
@@ -300,6 +320,8 @@ void CPaneWidget::keyPressEvent(QKeyEvent* event) {
         return;
     }
     Apply(m_input.Key(key, text, ctrl));
+    // Escape or Delete may have disarmed the tool or taken the element under the mouse.
+    if (m_mouse && View().layoutValid) ShowCursor(m_input.CursorAt(m_mouse->x(), m_mouse->y()));
 }
 
 // A right click on an element selects it first, so that the menu's properties mean it.

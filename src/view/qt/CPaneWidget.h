@@ -4,6 +4,7 @@
 #include <QImage>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class CPaneStack;
 class CStock;
@@ -102,4 +103,9 @@ private:
     bool m_crosshair = false;
     int m_cursorBar = -1;
     int m_cursorRow = -1;
+    // The cursor last set and the pixel ratio it was drawn for (0: none set yet).
+    ECursor m_shownCursor = ECursor::Chart;
+    qreal m_shownRatio = 0;
+    // Where the mouse last moved in the pane; none after it left.
+    std::optional<QPoint> m_mouse;
 };
