@@ -38,10 +38,12 @@
 #include <QContextMenuEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QScreen>
 #include <QSplitter>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWheelEvent>
+#include <QWindow>
 #include <algorithm>
 #include <cstdio>
 #include <functional>
@@ -374,8 +376,9 @@ TEST_F(PaneWidgetTest, NewElementsAreDrawnInAColourThatShowsOnThePane) {
         S().ViewPar(0).backgroundColour = c.background;
         RepaintAll();
         Tracker().Arm(CLine::kTypeCode);
-        const QPoint from = InPlot(0.2, 0.2);
-        const QPoint to = InPlot(0.7, 0.2);
+        // Clear of the grid lines, which the line would cover only in part at scale 2.
+        const QPoint from = InPlot(0.2, 0.23);
+        const QPoint to = InPlot(0.7, 0.23);
         Drag(from, to);
         ASSERT_EQ(Elements().Elements().size(), 1u);
         auto& line = dynamic_cast<CLine&>(*Elements().Elements().back());
@@ -384,10 +387,14 @@ TEST_F(PaneWidgetTest, NewElementsAreDrawnInAColourThatShowsOnThePane) {
         // And the pane shows it: the middle of the line in the element's colour.
         RepaintAll();
         const QImage image = W().grab().toImage();
-        const QColor drawn = image.pixelColor((from.x() + to.x()) / 2, from.y());
+        const qreal ratio = image.devicePixelRatio();
+        const auto pixel = [&](int x, int y) {
+            return image.pixelColor(static_cast<int>(x * ratio), static_cast<int>(y * ratio));
+        };
+        const QColor drawn = pixel((from.x() + to.x()) / 2, from.y());
         EXPECT_EQ(drawn, QColor(RedOf(c.element), GreenOf(c.element), BlueOf(c.element)))
             << std::hex << c.background;
-        const QColor pane = image.pixelColor((from.x() + to.x()) / 2, from.y() + 6);
+        const QColor pane = pixel((from.x() + to.x()) / 2, from.y() + 6);
         EXPECT_EQ(pane, QColor(RedOf(c.background), GreenOf(c.background), BlueOf(c.background)));
     }
 }
@@ -964,16 +971,49 @@ TEST_F(PaneWidgetTest, TheCrosshairFollowsTheMouseAcrossPanesWithoutALayout) {
     }
     if (const QString folder = KeepFolder(); !folder.isEmpty())
         host->grab().save(folder + "/pane-widgets-crosshair.png");
+
     // The line through the bar is drawn in every pane, over the kept image.
     const QPoint last = InPlot(0.75, 0.8, 2);
     for (int p = 0; p < kPanes; ++p) {
         const int x = View(p).BarToX(static_cast<float>(View(2).XToBar(last.x())));
         const QImage image = W(p).grab().toImage();
+        const qreal ratio = image.devicePixelRatio();
+        // The dotted line is one device pixel wide: its column is x's first device column.
+        const int column = static_cast<int>(x * ratio);
         int dots = 0;
-        for (int y = View(p).plotRect.top; y <= View(p).plotRect.bottom; ++y)
-            if (image.pixelColor(x, y) == QColor(96, 96, 96)) ++dots;
-        EXPECT_GT(dots, View(p).plotRect.Height() / 4) << p;
+        for (int y = static_cast<int>(View(p).plotRect.top * ratio);
+             y <= static_cast<int>(View(p).plotRect.bottom * ratio); ++y)
+            if (image.pixelColor(column, y) == QColor(96, 96, 96)) ++dots;
+        EXPECT_GT(dots, View(p).plotRect.Height() * ratio / 4) << p;
     }
+
+    // What reached the screen: the repaints copied back only what the crosshair covered,
+    // and the line left behind is gone there too. (The offscreen platform grabs a scaled
+    // window at its logical size, one corner of it: read the screen at scale 1 only.)
+    const auto grabScreen = [&] {
+        return host->windowHandle()->screen()->grabWindow(host->winId()).toImage();
+    };
+    if (W().devicePixelRatioF() != 1.0 || grabScreen().size() != host->size()) return;
+    const auto onScreen = [&](int pane, int bar) {
+        const QImage screen = grabScreen();
+        const QPoint origin = W(pane).mapTo(host.get(), QPoint(0, 0));
+        const int column = origin.x() + View(pane).BarToX(bar);
+        int dots = 0;
+        for (int y = View(pane).plotRect.top + origin.y();
+             y <= View(pane).plotRect.bottom + origin.y(); ++y)
+            if (screen.pixelColor(column, y) == QColor(96, 96, 96)) ++dots;
+        return dots;
+    };
+    Hover(QPoint(View(0).BarToX(20), InPlot(0, 0.5).y()));
+    Settle();
+    const int plotRows = View(0).plotRect.Height();
+    EXPECT_GT(onScreen(0, 20), plotRows / 8);
+    EXPECT_GT(onScreen(2, 20), View(2).plotRect.Height() / 8);
+    Hover(QPoint(View(0).BarToX(60), InPlot(0, 0.5).y()));
+    Settle();
+    EXPECT_EQ(onScreen(0, 20), 0);
+    EXPECT_EQ(onScreen(2, 20), 0);
+    EXPECT_GT(onScreen(0, 60), plotRows / 8);
 }
 
 } // namespace
