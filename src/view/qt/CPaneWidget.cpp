@@ -230,9 +230,10 @@ SPaneMapping CPaneWidget::Mapping() const {
 }
 
 void CPaneWidget::Apply(const SInputResult& result) {
+    // A pane nobody listens to still shows what its own events changed.
     if (result.redrawAll && onElementsChanged)
         onElementsChanged();
-    else if (result.redrawPane)
+    else if (result.redrawAll || result.redrawPane)
         Invalidate(EStale::Pane);
     if (result.barEntered && onBarEntered) onBarEntered(View().Stock(), result.bar);
     if (result.readOut && onReadOut) onReadOut(result.statusValue, result.statusDate);
@@ -381,11 +382,14 @@ void CPaneWidget::keyPressEvent(QKeyEvent* event) {
     if (m_mouse && View().layoutValid) ShowCursor(m_input.CursorAt(m_mouse->x(), m_mouse->y()));
 }
 
-// A right click on an element selects it first, so that the menu's properties mean it.
+// A right click on an element selects it first, so that the menu's properties mean it. The
+// menu key has no point of its own (Qt names one anyway): it selects nothing and offers the
+// chart's commands.
 void CPaneWidget::contextMenuEvent(QContextMenuEvent* event) {
-    setFocus(Qt::MouseFocusReason);
+    const bool mouse = event->reason() == QContextMenuEvent::Mouse;
+    if (mouse) setFocus(Qt::MouseFocusReason);
     const QPoint at = event->pos();
-    if (View().layoutValid && !m_tracker.ArmedTool() && !m_tracker.ButtonDown()) {
+    if (mouse && View().layoutValid && !m_tracker.ArmedTool() && !m_tracker.ButtonDown()) {
         m_input.PrepareTracker();
         if (m_tracker.Hover(at.x(), at.y())) {
             m_tracker.MouseDown(at.x(), at.y(), Mapping());
@@ -394,7 +398,8 @@ void CPaneWidget::contextMenuEvent(QContextMenuEvent* event) {
         }
     }
     if (onContextMenu)
-        onContextMenu(m_pane, event->globalPos(), View().yAxisStrip.Contains(at.x(), at.y()));
+        onContextMenu(m_pane, event->globalPos(),
+                      mouse && View().yAxisStrip.Contains(at.x(), at.y()));
 }
 
 void CPaneWidget::focusInEvent(QFocusEvent*) {

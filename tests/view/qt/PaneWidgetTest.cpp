@@ -350,6 +350,8 @@ TEST_F(PaneWidgetTest, CodesWithoutAClassPlaceNothingAndOnlyRepaint) {
         EXPECT_EQ(Tracker().Selected(), nullptr) << code;
         EXPECT_GT(elementChanges, changes) << code;
         EXPECT_GT(W(2).Counters().renders, renders) << code;
+        // Released inside the plot, the tool is used up like any other.
+        EXPECT_EQ(Tracker().ArmedTool(), 0) << code;
     }
 }
 
@@ -600,6 +602,12 @@ TEST_F(PaneWidgetTest, MovesWithinOneBarSendOneBarNotification) {
         Hover(m.at);
         EXPECT_EQ(barsEntered, m.entered) << m.at.x() << "," << m.at.y();
     }
+    // Once the mouse has left the pane, coming back announces the bar again.
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(&W(), &leave);
+    EXPECT_EQ(readOut, " ");
+    Hover({left, y});
+    EXPECT_EQ(barsEntered, (std::vector<int>{30, 31, 30, 30}));
     // The read-out shows the value and date under the mouse.
     Hover({left, y});
     char value[32];
@@ -799,6 +807,58 @@ TEST_F(PaneWidgetTest, RightClicksAskForTheScaleMenuOverTheValueAxisAndSelectFir
     }
     EXPECT_FLOAT_EQ(line.x1, 20);
     EXPECT_TRUE(W().hasFocus());
+
+    // The menu key names a point of its own choosing: it selects nothing there and offers
+    // the chart's commands wherever that point lies.
+    Click(InPlot(0.05, 0.1));
+    ASSERT_EQ(Tracker().Selected(), nullptr);
+    for (const QPoint at : {At(line.PointOf(40, 35)), InValueStrip(0.3)}) {
+        menus.clear();
+        QContextMenuEvent key(QContextMenuEvent::Keyboard, at, W().mapToGlobal(at));
+        QApplication::sendEvent(&W(), &key);
+        ASSERT_EQ(menus.size(), 1u);
+        EXPECT_EQ(menus[0], std::make_pair(0, false));
+        EXPECT_EQ(Tracker().Selected(), nullptr);
+    }
+}
+
+// A pane on its own, with no window listening to it, still repaints after its own clicks.
+TEST_F(PaneWidgetTest, APaneNobodyListensToRepaintsWhatItsClicksChanged) {
+    Open();
+    CLine& line = AddLine();
+    CPaneWidget& pane = W();
+    pane.onElementsChanged = nullptr;
+    const int renders = pane.Counters().renders;
+    const int others = W(1).Counters().renders;
+    Click(At(line.PointOf(40, 35)));
+    Settle();
+    EXPECT_TRUE(line.IsSelected());
+    EXPECT_GT(pane.Counters().renders, renders);
+    EXPECT_EQ(W(1).Counters().renders, others);
+}
+
+TEST_F(PaneWidgetTest, APressTakesTheFocusAndToolsInAnIndicatorPaneUseItsValues) {
+    Open();
+    W(2).setFocus();
+    Settle();
+    ASSERT_TRUE(W(2).hasFocus());
+    const QPoint from = InPlot(0.3, 0.3, 1);
+    const QPoint to = InPlot(0.5, 0.6, 1);
+    Tracker(1).Arm(CLine::kTypeCode);
+    Drag(from, to, 1);
+    Settle();
+    EXPECT_TRUE(W(1).hasFocus());
+    EXPECT_EQ(stack->FocusedPane(), 1);
+    ASSERT_EQ(Elements(1).Elements().size(), 1u);
+    EXPECT_TRUE(Elements(0).Elements().empty());
+    const CSymbol& placed = *Elements(1).Elements().back();
+    // The indicator pane's own scale: its curve runs from 0 to 99 over the window.
+    ASSERT_FLOAT_EQ(View(1).yMin, 0);
+    EXPECT_FLOAT_EQ(placed.x1, BarAt(from.x(), 1));
+    EXPECT_FLOAT_EQ(placed.y1, ValueAt(from.y(), 1));
+    EXPECT_FLOAT_EQ(placed.x2, BarAt(to.x(), 1));
+    EXPECT_FLOAT_EQ(placed.y2, ValueAt(to.y(), 1));
+    EXPECT_EQ(Tracker(1).Selected(), &placed);
 }
 
 TEST_F(PaneWidgetTest, TheCursorFollowsTheHitCodeTheAxesAndTheArmedTool) {
