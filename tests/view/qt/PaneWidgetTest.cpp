@@ -922,6 +922,24 @@ TEST_F(PaneWidgetTest, TheCursorFollowsTheHitCodeTheAxesAndTheArmedTool) {
         Hover(c.at);
         EXPECT_EQ(W().cursor().shape(), c.shape) << c.what;
     }
+    // Moves that keep the shape do not set it again; a change of shape sets it once.
+    struct SCursorChanges : QObject {
+        int count = 0;
+        bool eventFilter(QObject*, QEvent* event) override {
+            if (event->type() == QEvent::CursorChange) ++count;
+            return false;
+        }
+    } changes;
+    Click(InPlot(0.05, 0.1));
+    Hover(InPlot(0.05, 0.1));
+    W().installEventFilter(&changes);
+    for (int i = 0; i < 10; ++i) Hover(InPlot(0.05 + 0.01 * i, 0.1));
+    EXPECT_EQ(changes.count, 0);
+    Hover(body);
+    Hover(body + QPoint(1, 0));
+    EXPECT_EQ(changes.count, 1);
+    W().removeEventFilter(&changes);
+
     // Escape disarms the tool and the cursor says so at once.
     Tracker().Arm(CLine::kTypeCode);
     Hover(InPlot(0.05, 0.1));
