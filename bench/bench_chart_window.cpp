@@ -242,16 +242,16 @@ void SendLeftButton(QWidget& widget, QPoint at, bool down) {
 }
 
 // One hover move of the mouse over the price pane with 1,000 trend lines: the hit test of
-// every element (the mouse mostly meets none), the status read-out, the bar notification
-// (each move enters another bar) and, with the crosshair on, the repaint of the cursor in
-// every pane; without it nothing is painted.
+// the elements (every one of them when the mouse meets none), the status read-out, the bar
+// notification (each move enters another bar) and, with the crosshair on, the repaint of the cursor
+// in every pane; without it nothing is painted.
 void BM_HoverMoveOver1000TrendLines(benchmark::State& state) {
     const bool crosshair = state.range(0) != 0;
     std::unique_ptr<CChildFrame> frame = OpenSampleWindow(state);
     if (!frame) return;
     SpreadTrendLines(*frame);
     frame->SetCrosshair(crosshair);
-    long readOuts = 0, barsEntered = 0;
+    long readOuts = 0, barsEntered = 0, onElement = 0;
     frame->onReadOut = [&](const std::string&, const std::string&) { ++readOuts; };
     frame->onBarEntered = [&](CStock&, int) { ++barsEntered; };
     CPaneWidget& pane = frame->PaneWidget(0);
@@ -268,6 +268,7 @@ void BM_HoverMoveOver1000TrendLines(benchmark::State& state) {
         SendMove(pane, QPoint(view.BarToX(static_cast<float>(bar)), row), Qt::NoButton);
         // The repaint the move asked for, done here.
         QApplication::processEvents();
+        if (pane.Tracker().Hot()) ++onElement;
     }
     const STotals after = Totals(*frame);
     const double iterations = static_cast<double>(state.iterations());
@@ -276,6 +277,7 @@ void BM_HoverMoveOver1000TrendLines(benchmark::State& state) {
     state.counters["copies/iter"] = (after.imageCopies - before.imageCopies) / iterations;
     state.counters["readouts/iter"] = readOuts / iterations;
     state.counters["bars/iter"] = barsEntered / iterations;
+    state.counters["on_element/iter"] = onElement / iterations;
     if (after.renders != before.renders)
         state.SkipWithError("a hover laid a pane out again");
     else if (crosshair && after.imageCopies - before.imageCopies < state.iterations())
