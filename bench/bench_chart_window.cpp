@@ -1,6 +1,7 @@
 // The chart window of the sample chart (three panes in a splitter) at 1920x1080: a full
 // redraw of every pane against the command-line tool's image of the same chart, a repaint for
-// the cursor alone, and opening a chart of 10,000 daily bars up to its first painted panes.
+// the cursor alone, a hover and a drag over 1,000 trend lines through the real pane widget,
+// and opening a chart of 10,000 daily bars up to its first painted panes.
 #include "app/qt/CChildFrame.h"
 #include "chart/CChartFile.h"
 #include "chart/CZentriStockDoc.h"
@@ -8,8 +9,10 @@
 #include "ctlkit/jobs/CUiThreadLoop.h"
 #include "ctlkit/lang/CLanguage.h"
 #include "indicators/CStockPanes.h"
+#include "indicators/CTCurve.h"
 #include "quotes/CStock.h"
 #include "settings/CModelContext.h"
+#include "tools/CLine.h"
 #include "view/CPaneStack.h"
 #include "view/CZentriStockView.h"
 #include "view/qt/CPaneWidget.h"
@@ -17,6 +20,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QMouseEvent>
 #include <QSettings>
 #include <QSplitter>
 #include <algorithm>
@@ -200,6 +204,149 @@ void BM_CursorOnlyRepaint(benchmark::State& state) {
         state.SkipWithError("a cursor move did not repaint the pane");
 }
 BENCHMARK(BM_CursorOnlyRepaint)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+constexpr int kManyElements = 1000;
+
+// 1,000 trend lines spread over the price pane's visible bars and values, each from 2 to 20
+// bars long, drawn once so that each knows the pane's mapping.
+void SpreadTrendLines(CChildFrame& frame) {
+    const CZentriStockView& view = frame.Panes().View(0);
+    CTCurve* pane = view.Pane();
+    std::mt19937 rng(7);
+    std::uniform_real_distribution<float> bar(view.xMin, view.xMin + view.xCount - 20);
+    std::uniform_real_distribution<float> length(2, 20);
+    std::uniform_real_distribution<float> value(view.yMin, view.yMin + view.yRange);
+    for (int i = 0; i < kManyElements; ++i) {
+        auto line = std::make_unique<CLine>();
+        line->x1 = bar(rng);
+        line->x2 = line->x1 + length(rng);
+        line->y1 = value(rng);
+        line->y2 = value(rng);
+        pane->AddElement(std::move(line));
+    }
+    frame.RedrawPanes();
+    frame.Splitter().repaint();
+}
+
+void SendMove(QWidget& widget, QPoint at, Qt::MouseButtons buttons) {
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(widget.mapToGlobal(at)), Qt::NoButton,
+                     buttons, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &move);
+}
+
+void SendLeftButton(QWidget& widget, QPoint at, bool down) {
+    QMouseEvent event(down ? QEvent::MouseButtonPress : QEvent::MouseButtonRelease, QPointF(at),
+                      QPointF(widget.mapToGlobal(at)), Qt::LeftButton,
+                      down ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(&widget, &event);
+}
+
+// One hover move of the mouse over the price pane with 1,000 trend lines: the hit test of
+// the elements (every one of them when the mouse meets none), the status read-out, the bar
+// notification (each move enters another bar) and, with the crosshair on, the repaint of the cursor
+// in every pane; without it nothing is painted.
+void BM_HoverMoveOver1000TrendLines(benchmark::State& state) {
+    const bool crosshair = state.range(0) != 0;
+    std::unique_ptr<CChildFrame> frame = OpenSampleWindow(state);
+    if (!frame) return;
+    SpreadTrendLines(*frame);
+    frame->SetCrosshair(crosshair);
+    long readOuts = 0, barsEntered = 0, onElement = 0;
+    frame->onReadOut = [&](const std::string&, const std::string&) { ++readOuts; };
+    frame->onBarEntered = [&](CStock&, int) { ++barsEntered; };
+    CPaneWidget& pane = frame->PaneWidget(0);
+    const CZentriStockView& view = frame->Panes().View(0);
+    const CRect plot = view.plotRect;
+    const int bars = std::max(1, static_cast<int>(view.xCount) - 1);
+    QApplication::processEvents();
+    const STotals before = Totals(*frame);
+    long step = 0;
+    for (auto _ : state) {
+        ++step;
+        const int bar = static_cast<int>(view.xMin) + static_cast<int>(step % bars);
+        const int row = plot.top + static_cast<int>(step * 37 % std::max(1, plot.Height()));
+        SendMove(pane, QPoint(view.BarToX(static_cast<float>(bar)), row), Qt::NoButton);
+        // The repaint the move asked for, done here.
+        QApplication::processEvents();
+        if (pane.Tracker().Hot()) ++onElement;
+    }
+    const STotals after = Totals(*frame);
+    const double iterations = static_cast<double>(state.iterations());
+    state.counters["elements"] = static_cast<double>(view.Pane()->Elements().size());
+    state.counters["renders/iter"] = (after.renders - before.renders) / iterations;
+    state.counters["copies/iter"] = (after.imageCopies - before.imageCopies) / iterations;
+    state.counters["readouts/iter"] = readOuts / iterations;
+    state.counters["bars/iter"] = barsEntered / iterations;
+    state.counters["on_element/iter"] = onElement / iterations;
+    if (after.renders != before.renders)
+        state.SkipWithError("a hover laid a pane out again");
+    else if (crosshair && after.imageCopies - before.imageCopies < state.iterations())
+        state.SkipWithError("a hover did not repaint the cursor");
+    else if (readOuts < state.iterations())
+        state.SkipWithError("a hover did not update the status read-out");
+    if (crosshair) KeepGrab(frame->grab().toImage(), "hover-1000-trend-lines");
+}
+BENCHMARK(BM_HoverMoveOver1000TrendLines)
+    ->ArgName("crosshair")
+    ->Arg(1)
+    ->Arg(0)
+    ->Unit(benchmark::kMicrosecond)
+    ->UseRealTime();
+
+// A trend line dragged by its body among 1,000 others: each move repaints the price pane and
+// leaves the indicator panes alone.
+void BM_TrendLineDragAmong1000(benchmark::State& state) {
+    std::unique_ptr<CChildFrame> frame = OpenSampleWindow(state);
+    if (!frame) return;
+    SpreadTrendLines(*frame);
+    const CZentriStockView& view = frame->Panes().View(0);
+    // The dragged line, on top of the others, across the middle of the pane.
+    auto line = std::make_unique<CLine>();
+    line->x1 = view.xMin + view.xCount * 0.3f;
+    line->x2 = view.xMin + view.xCount * 0.7f;
+    line->y1 = line->y2 = view.yMin + view.yRange * 0.5f;
+    CLine& dragged = *line;
+    view.Pane()->AddElement(std::move(line));
+    frame->RedrawPanes();
+    frame->Splitter().repaint();
+    CPaneWidget& pane = frame->PaneWidget(0);
+    const SPoint middle = dragged.PointOf((dragged.x1 + dragged.x2) / 2, dragged.y1);
+    const QPoint grab(middle.x, middle.y);
+    // Selected by a first click, grabbed by the second press.
+    for (int press = 0; press < 2; ++press) {
+        SendMove(pane, grab, Qt::NoButton);
+        SendLeftButton(pane, grab, true);
+        if (press == 0) SendLeftButton(pane, grab, false);
+        QApplication::processEvents();
+    }
+    if (!dragged.tracking) {
+        SendLeftButton(pane, grab, false);
+        state.SkipWithError("the press did not grab the trend line");
+        return;
+    }
+    std::vector<int> rendersBefore;
+    for (int p = 0; p < frame->PaneCount(); ++p)
+        rendersBefore.push_back(frame->PaneWidget(p).Counters().renders);
+    long step = 0;
+    for (auto _ : state) {
+        ++step;
+        SendMove(pane, grab + QPoint(step % 2 ? 8 : 0, step % 2 ? -8 : 0), Qt::LeftButton);
+        QApplication::processEvents();
+    }
+    SendLeftButton(pane, grab, false);
+    const double iterations = static_cast<double>(state.iterations());
+    const int own = frame->PaneWidget(0).Counters().renders - rendersBefore[0];
+    int others = 0;
+    for (int p = 1; p < frame->PaneCount(); ++p)
+        others += frame->PaneWidget(p).Counters().renders - rendersBefore[p];
+    state.counters["own_renders/iter"] = own / iterations;
+    state.counters["other_renders/iter"] = others / iterations;
+    if (others != 0)
+        state.SkipWithError("a drag repainted the other panes");
+    else if (own < state.iterations())
+        state.SkipWithError("a drag did not repaint its pane");
+}
+BENCHMARK(BM_TrendLineDragAmong1000)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 // Weekdays as local midnights, the last one on `lastDate`, oldest first.
 std::vector<int32_t> WeekdaysUpTo(int32_t lastDate, int count) {

@@ -6,7 +6,7 @@ class CZentriStockView;
 
 // The cursor shapes a pane asks for.
 enum class ECursor {
-    Chart,        // nothing under the mouse: the chart cross
+    Chart,        // nothing under the mouse: the usual pointer
     PointElement, // on an element that is not selected
     Move,         // on the body of the selected element
     EndPoint,     // on an end handle

@@ -1,4 +1,5 @@
 #include "CPaneWidget.h"
+#include "PaneCursors.h"
 #include "ctlkit/dc/qt/QtDC.h"
 #include "ctlkit/lang/qt/ControlId.h"
 #include "indicators/CTCurve.h"
@@ -10,6 +11,7 @@
 #include <QContextMenuEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QWheelEvent>
 #include <cmath>
@@ -65,12 +67,21 @@ void CPaneWidget::SetCursor(int bar, int row) {
     if (bar == m_cursorBar && row == m_cursorRow) return;
     m_cursorBar = bar;
     m_cursorRow = row;
-    if (m_crosshair) Invalidate(EStale::Cursor);
+    if (!m_crosshair) return;
+    // Only where the crosshair was and where it goes is painted again.
+    QRegion dirty = CursorRegion(m_cursorShape);
+    m_cursorShape = CursorShape();
+    dirty += CursorRegion(m_cursorShape);
+    if (m_stale == EStale::Pane)
+        update();
+    else if (!dirty.isEmpty())
+        update(dirty);
 }
 
 void CPaneWidget::SetCrosshair(bool on) {
     if (on == m_crosshair) return;
     m_crosshair = on;
+    m_cursorShape = CursorShape();
     Invalidate(EStale::Cursor);
 }
 
@@ -87,51 +98,98 @@ void CPaneWidget::Render() {
     painter.end();
     ++m_counters.renders;
     m_stale = EStale::Cursor;
+    // The new layout may have moved the plot and changed the values of its rows.
+    m_cursorShape = CursorShape();
     PlaceTitleButton();
 }
 
-void CPaneWidget::paintEvent(QPaintEvent*) {
+void CPaneWidget::paintEvent(QPaintEvent* event) {
     const qreal ratio = devicePixelRatioF();
-    if (m_stale == EStale::Pane || m_image.isNull() ||
-        m_image.width() != static_cast<int>(std::ceil(width() * ratio)) ||
-        m_image.height() != static_cast<int>(std::ceil(height() * ratio)))
-        Render();
+    const bool render = m_stale == EStale::Pane || m_image.isNull() ||
+                        m_image.width() != static_cast<int>(std::ceil(width() * ratio)) ||
+                        m_image.height() != static_cast<int>(std::ceil(height() * ratio));
+    if (render) Render();
     QPainter painter(this);
-    painter.drawImage(QPoint(0, 0), m_image);
+    if (render) {
+        painter.drawImage(QPoint(0, 0), m_image);
+    } else {
+        // A cursor repaint copies back only the parts it covers. Clipped to one rectangle
+        // at a time, each is one copy; the whole region would be painted span by span.
+        for (const QRect& part : event->region()) {
+            const QRectF source(part.x() * ratio, part.y() * ratio, part.width() * ratio,
+                                part.height() * ratio);
+            painter.save();
+            painter.setClipRect(part);
+            painter.drawImage(QPointF(part.topLeft()), m_image, source);
+            painter.restore();
+        }
+    }
     ++m_counters.imageCopies;
     PaintCursor(painter);
 }
 
-void CPaneWidget::PaintCursor(QPainter& painter) {
+CPaneWidget::SCursorShape CPaneWidget::CursorShape() const {
+    SCursorShape shape;
     const CZentriStockView& view = View();
-    if (!m_crosshair || m_cursorBar < 0 || !view.layoutValid || view.xCount <= 0) return;
+    if (!m_crosshair || m_cursorBar < 0 || !view.layoutValid || view.xCount <= 0) return shape;
     const CRect& plot = view.plotRect;
     const int x = view.BarToX(static_cast<float>(m_cursorBar));
-    if (x < plot.left || x > plot.right) return;
-    painter.setPen(QPen(QColor(96, 96, 96), 0, Qt::DotLine));
-    painter.drawLine(x, plot.top, x, plot.bottom);
-    const bool onRow = m_cursorRow >= plot.top && m_cursorRow <= plot.bottom;
-    if (onRow) painter.drawLine(plot.left, m_cursorRow, plot.right, m_cursorRow);
+    if (x < plot.left || x > plot.right) return shape;
+    shape.shown = true;
+    shape.column = QLine(x, plot.top, x, plot.bottom);
+    shape.font = font();
+    shape.font.setPixelSize(11);
+    const QFontMetrics metrics(shape.font);
+    const auto box = [&](const QString& text, int left, int top) {
+        return QRect(left, top, metrics.horizontalAdvance(text) + 6, metrics.height() + 2);
+    };
+    if (m_cursorRow >= plot.top && m_cursorRow <= plot.bottom) {
+        shape.onRow = true;
+        shape.row = QLine(plot.left, m_cursorRow, plot.right, m_cursorRow);
+        shape.value = QString::number(static_cast<double>(view.YToValue(m_cursorRow)), 'f', 2);
+        shape.valueTag = box(shape.value, plot.right + 1, m_cursorRow - metrics.height() / 2 - 1);
+    }
+    const std::vector<SQuote>& bars = view.Stock().Display();
+    if (view.showXAxis && m_cursorBar < static_cast<int>(bars.size())) {
+        shape.date = QString::fromStdString(
+            PaneTexts::FormatDate(bars[m_cursorBar].date, PaneTexts::DateFormat()));
+        shape.dateTag =
+            box(shape.date, x - metrics.horizontalAdvance(shape.date) / 2 - 3, plot.bottom + 1);
+    }
+    return shape;
+}
 
-    QFont font = painter.font();
-    font.setPixelSize(11);
-    painter.setFont(font);
-    const QFontMetrics metrics(font);
-    const auto tag = [&](const QString& text, int left, int top) {
-        const QRect box(left, top, metrics.horizontalAdvance(text) + 6, metrics.height() + 2);
+// The pixels the crosshair covers, a pixel wider on each side for the scaled screens.
+QRegion CPaneWidget::CursorRegion(const SCursorShape& shape) {
+    QRegion region;
+    if (!shape.shown) return region;
+    const QMargins spare(1, 1, 1, 1);
+    const auto lineRect = [&](const QLine& line) {
+        return QRect(line.p1(), line.p2()).normalized() + spare;
+    };
+    region += lineRect(shape.column);
+    if (shape.onRow) {
+        region += lineRect(shape.row);
+        region += shape.valueTag + spare;
+    }
+    if (!shape.date.isEmpty()) region += shape.dateTag + spare;
+    return region;
+}
+
+void CPaneWidget::PaintCursor(QPainter& painter) {
+    const SCursorShape& shape = m_cursorShape;
+    if (!shape.shown) return;
+    painter.setPen(QPen(QColor(96, 96, 96), 0, Qt::DotLine));
+    painter.drawLine(shape.column);
+    if (shape.onRow) painter.drawLine(shape.row);
+    painter.setFont(shape.font);
+    const auto tag = [&](const QString& text, const QRect& box) {
         painter.fillRect(box, QColor(64, 64, 64));
         painter.setPen(Qt::white);
         painter.drawText(box, Qt::AlignCenter, text);
     };
-    if (onRow)
-        tag(QString::number(static_cast<double>(view.YToValue(m_cursorRow)), 'f', 2),
-            plot.right + 1, m_cursorRow - metrics.height() / 2 - 1);
-    const std::vector<SQuote>& bars = view.Stock().Display();
-    if (view.showXAxis && m_cursorBar < static_cast<int>(bars.size())) {
-        const QString date = QString::fromStdString(
-            PaneTexts::FormatDate(bars[m_cursorBar].date, PaneTexts::DateFormat()));
-        tag(date, x - metrics.horizontalAdvance(date) / 2 - 3, plot.bottom + 1);
-    }
+    if (shape.onRow) tag(shape.value, shape.valueTag);
+    if (!shape.date.isEmpty()) tag(shape.date, shape.dateTag);
 }
 
 void CPaneWidget::PlaceTitleButton() {
@@ -172,9 +230,10 @@ SPaneMapping CPaneWidget::Mapping() const {
 }
 
 void CPaneWidget::Apply(const SInputResult& result) {
+    // A pane nobody listens to still shows what its own events changed.
     if (result.redrawAll && onElementsChanged)
         onElementsChanged();
-    else if (result.redrawPane)
+    else if (result.redrawAll || result.redrawPane)
         Invalidate(EStale::Pane);
     if (result.barEntered && onBarEntered) onBarEntered(View().Stock(), result.bar);
     if (result.readOut && onReadOut) onReadOut(result.statusValue, result.statusDate);
@@ -183,12 +242,22 @@ void CPaneWidget::Apply(const SInputResult& result) {
     if (result.symbolKey && onSymbolKey) onSymbolKey(result.typed);
 }
 
+// Qt's own shapes for the usual parts, the pane's images for the price series and curves.
 void CPaneWidget::ShowCursor(ECursor cursor) {
+    const qreal ratio = devicePixelRatioF();
+    // A hover asks on every move; a cursor set again would send the window system a change.
+    if (cursor == m_shownCursor && ratio == m_shownRatio) return;
+    m_shownCursor = cursor;
+    m_shownRatio = ratio;
     switch (cursor) {
     case ECursor::PointElement:
-    case ECursor::PriceSeries:
-    case ECursor::Curve:
         setCursor(Qt::PointingHandCursor);
+        break;
+    case ECursor::PriceSeries:
+        setCursor(PaneCursors::Cursor(PaneCursors::EGlyph::PriceSeries, ratio));
+        break;
+    case ECursor::Curve:
+        setCursor(PaneCursors::Cursor(PaneCursors::EGlyph::Curve, ratio));
         break;
     case ECursor::Move:
         setCursor(Qt::SizeAllCursor);
@@ -221,33 +290,41 @@ void CPaneWidget::mousePressEvent(QMouseEvent* event) {
     setFocus(Qt::MouseFocusReason);
     if (event->button() != Qt::LeftButton || !View().layoutValid) return;
     const QPoint at = event->position().toPoint();
-    Apply(m_input.Press(at.x(), at.y()));
+    const SInputResult result = m_input.Press(at.x(), at.y());
+    Apply(result);
+    ShowCursor(result.cursor);
 }
 
 void CPaneWidget::mouseMoveEvent(QMouseEvent* event) {
     const QPoint at = event->position().toPoint();
+    m_mouse = at;
     CZentriStockView& view = View();
     if (!view.layoutValid) return;
     const bool ctrl = event->modifiers() & Qt::ControlModifier;
     const SInputResult result =
         m_input.Move(at.x(), at.y(), event->buttons() & Qt::LeftButton, ctrl);
     Apply(result);
-    ShowCursor(m_input.CursorAt(at.x(), at.y()));
+    // The move has hit-tested the elements for its cursor already: once per move is enough.
+    ShowCursor(result.cursor);
     const bool inside = view.plotRect.Contains(at.x(), at.y());
     if (onCursorMoved)
         onCursorMoved(m_pane, inside ? view.XToBar(at.x()) : -1, inside ? at.y() : -1);
 }
 
 void CPaneWidget::mouseReleaseEvent(QMouseEvent* event) {
-    if (event->button() != Qt::LeftButton) return;
+    if (event->button() != Qt::LeftButton || !m_input.Dragging()) return;
     const QPoint at = event->position().toPoint();
-    Apply(m_input.Release(at.x(), at.y()));
+    const SInputResult result = m_input.Release(at.x(), at.y());
+    Apply(result);
+    ShowCursor(result.cursor);
 }
 
 void CPaneWidget::mouseDoubleClickEvent(QMouseEvent* event) {
     if (event->button() != Qt::LeftButton || !View().layoutValid) return;
     const QPoint at = event->position().toPoint();
-    Apply(m_input.DoubleClick(at.x(), at.y()));
+    const SInputResult result = m_input.DoubleClick(at.x(), at.y());
+    Apply(result);
+    ShowCursor(result.cursor);
 }
 
 void CPaneWidget::wheelEvent(QWheelEvent* event) {
@@ -259,6 +336,7 @@ void CPaneWidget::wheelEvent(QWheelEvent* event) {
 }
 
 void CPaneWidget::leaveEvent(QEvent*) {
+    m_mouse.reset();
     Apply(m_input.Leave());
     if (onCursorMoved) onCursorMoved(m_pane, -1, -1);
 }
@@ -300,13 +378,18 @@ void CPaneWidget::keyPressEvent(QKeyEvent* event) {
         return;
     }
     Apply(m_input.Key(key, text, ctrl));
+    // Escape or Delete may have disarmed the tool or taken the element under the mouse.
+    if (m_mouse && View().layoutValid) ShowCursor(m_input.CursorAt(m_mouse->x(), m_mouse->y()));
 }
 
-// A right click on an element selects it first, so that the menu's properties mean it.
+// A right click on an element selects it first, so that the menu's properties mean it. The
+// menu key has no point of its own (Qt names one anyway): it selects nothing and offers the
+// chart's commands.
 void CPaneWidget::contextMenuEvent(QContextMenuEvent* event) {
-    setFocus(Qt::MouseFocusReason);
+    const bool mouse = event->reason() == QContextMenuEvent::Mouse;
+    if (mouse) setFocus(Qt::MouseFocusReason);
     const QPoint at = event->pos();
-    if (View().layoutValid && !m_tracker.ArmedTool() && !m_tracker.ButtonDown()) {
+    if (mouse && View().layoutValid && !m_tracker.ArmedTool() && !m_tracker.ButtonDown()) {
         m_input.PrepareTracker();
         if (m_tracker.Hover(at.x(), at.y())) {
             m_tracker.MouseDown(at.x(), at.y(), Mapping());
@@ -315,7 +398,8 @@ void CPaneWidget::contextMenuEvent(QContextMenuEvent* event) {
         }
     }
     if (onContextMenu)
-        onContextMenu(m_pane, event->globalPos(), View().yAxisStrip.Contains(at.x(), at.y()));
+        onContextMenu(m_pane, event->globalPos(),
+                      mouse && View().yAxisStrip.Contains(at.x(), at.y()));
 }
 
 void CPaneWidget::focusInEvent(QFocusEvent*) {

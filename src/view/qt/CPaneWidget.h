@@ -1,9 +1,13 @@
 #pragma once
 #include "view/CElementTracker.h"
 #include "view/CPaneInput.h"
+#include <QFont>
 #include <QImage>
+#include <QLine>
+#include <QRegion>
 #include <QWidget>
 #include <functional>
+#include <optional>
 
 class CPaneStack;
 class CStock;
@@ -82,7 +86,18 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
+    // Where the crosshair and its tags go for the cursor bar and row.
+    struct SCursorShape {
+        bool shown = false;
+        bool onRow = false;
+        QLine column, row;
+        QFont font;
+        QString value, date;
+        QRect valueTag, dateTag;
+    };
     void Render();
+    SCursorShape CursorShape() const;
+    static QRegion CursorRegion(const SCursorShape& shape);
     void PaintCursor(QPainter& painter);
     void PlaceTitleButton();
     void ToggleSolo();
@@ -102,4 +117,11 @@ private:
     bool m_crosshair = false;
     int m_cursorBar = -1;
     int m_cursorRow = -1;
+    // Measured when the cursor moves or the pane is laid out, not on every paint.
+    SCursorShape m_cursorShape;
+    // The cursor last set and the pixel ratio it was drawn for (0: none set yet).
+    ECursor m_shownCursor = ECursor::Chart;
+    qreal m_shownRatio = 0;
+    // Where the mouse last moved in the pane; none after it left.
+    std::optional<QPoint> m_mouse;
 };
