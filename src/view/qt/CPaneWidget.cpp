@@ -242,7 +242,8 @@ void CPaneWidget::Apply(const SInputResult& result) {
     if (result.symbolKey && onSymbolKey) onSymbolKey(result.typed);
 }
 
-// Qt's own shapes for the usual parts, the pane's images for the price series and curves.
+// Qt's own shapes for the usual parts, the pane's images for the price series, curves and
+// the armed tool.
 void CPaneWidget::ShowCursor(ECursor cursor) {
     const qreal ratio = devicePixelRatioF();
     // A hover asks on every move; a cursor set again would send the window system a change.
@@ -278,10 +279,10 @@ void CPaneWidget::ShowCursor(ECursor cursor) {
         setCursor(Qt::SizeVerCursor);
         break;
     case ECursor::Draw:
-        setCursor(Qt::CrossCursor);
+        setCursor(PaneCursors::Cursor(PaneCursors::EGlyph::Draw, ratio));
         break;
     default:
-        setCursor(Qt::ArrowCursor);
+        setCursor(Qt::CrossCursor);
         break;
     }
 }

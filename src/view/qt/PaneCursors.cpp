@@ -8,7 +8,7 @@
 namespace PaneCursors {
 namespace {
 
-constexpr int kGlyphs = 2;
+constexpr int kGlyphs = 3;
 constexpr int kScales = 2;
 
 // Made on first use and dropped with the application: pixmaps and cursors must not outlive
@@ -31,7 +31,7 @@ SCache& Cache() {
 }
 
 int GlyphIndex(EGlyph glyph) {
-    return glyph == EGlyph::PriceSeries ? 0 : 1;
+    return static_cast<int>(glyph);
 }
 
 // The usual pointer, its tip on the hot spot, 12 x 19 logical pixels.
@@ -95,12 +95,48 @@ void DrawWave(QPainter& painter) {
     painter.drawPath(wave);
 }
 
+// A pencil lying from its point (the hot spot) up to the right: a black point, a white wood
+// cone, a black body with a white band before its end.
+void DrawPencil(QPainter& painter) {
+    painter.save();
+    painter.translate(QPointF(kDrawHotSpot) + QPointF(0.5, 0.5));
+    painter.rotate(-45);
+    QPainterPath outline;
+    outline.moveTo(0, 0);
+    outline.lineTo(8, -4);
+    outline.lineTo(27, -4);
+    outline.lineTo(27, 4);
+    outline.lineTo(8, 4);
+    outline.closeSubpath();
+    painter.setPen(QPen(Qt::white, 3.0, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.setBrush(Qt::white);
+    painter.drawPath(outline);
+    painter.setPen(QPen(Qt::black, 1.0, Qt::SolidLine, Qt::FlatCap, Qt::MiterJoin));
+    painter.setBrush(Qt::white);
+    painter.drawPath(outline);
+    painter.setBrush(Qt::black);
+    painter.drawRect(QRectF(8, -4, 14, 8));
+    painter.drawRect(QRectF(24.5, -4, 2.5, 8));
+    QPainterPath point;
+    point.moveTo(0, 0);
+    point.lineTo(3.5, -1.75);
+    point.lineTo(3.5, 1.75);
+    point.closeSubpath();
+    painter.drawPath(point);
+    painter.restore();
+}
+
 QPixmap Draw(EGlyph glyph, int scale) {
     QPixmap image(kSize * scale, kSize * scale);
     image.setDevicePixelRatio(scale);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
+    if (glyph == EGlyph::Draw) {
+        DrawPencil(painter);
+        painter.end();
+        return image;
+    }
     if (glyph == EGlyph::PriceSeries)
         DrawCandles(painter);
     else
@@ -112,6 +148,10 @@ QPixmap Draw(EGlyph glyph, int scale) {
 }
 
 } // namespace
+
+QPoint HotSpotOf(EGlyph glyph) {
+    return glyph == EGlyph::Draw ? kDrawHotSpot : kHotSpot;
+}
 
 int ScaleFor(qreal devicePixelRatio) {
     return devicePixelRatio >= 1.5 ? 2 : 1;
@@ -128,7 +168,8 @@ const QCursor& Cursor(EGlyph glyph, qreal devicePixelRatio) {
     const int scale = ScaleFor(devicePixelRatio);
     std::optional<QCursor>& cursor = Cache().cursors[GlyphIndex(glyph)][scale - 1];
     // The hot spot is given in logical pixels, whatever the image's ratio.
-    if (!cursor) cursor.emplace(Image(glyph, scale), kHotSpot.x(), kHotSpot.y());
+    const QPoint hotSpot = HotSpotOf(glyph);
+    if (!cursor) cursor.emplace(Image(glyph, scale), hotSpot.x(), hotSpot.y());
     return *cursor;
 }
 

@@ -299,7 +299,7 @@ TEST_F(PaneWidgetTest, EveryToolAndIconCodeIsPlacedByPressDragAndReleaseAtTheMap
         textsPlaced.clear();
         Tracker().Arm(row.code);
         Hover(from);
-        EXPECT_EQ(W().cursor().shape(), Qt::CrossCursor) << row.code;
+        EXPECT_EQ(W().cursor().shape(), Qt::BitmapCursor) << row.code; // the pencil
         Press(from);
         ASSERT_EQ(Elements().Elements().size(), 1u) << row.code;
         CSymbol& placed = *Elements().Elements().back();
@@ -561,7 +561,7 @@ TEST_F(PaneWidgetTest, DeleteAllSymbolsDuringADragLeavesNothingSelectedAndIgnore
     DragTo(body + QPoint(32, 0));
     Settle();
     EXPECT_EQ(W().Counters().renders, renders); // the move found nothing to drag
-    EXPECT_EQ(W().cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(W().cursor().shape(), Qt::CrossCursor);
     Release(body + QPoint(32, 0));
     EXPECT_EQ(Tracker().Selected(), nullptr);
     EXPECT_FALSE(Tracker().ButtonDown());
@@ -893,7 +893,7 @@ TEST_F(PaneWidgetTest, TheCursorFollowsTheHitCodeTheAxesAndTheArmedTool) {
         QPoint at;
         Qt::CursorShape shape;
     } cases[] = {
-        {"0 nothing", [] {}, InPlot(0.05, 0.1), Qt::ArrowCursor},
+        {"0 nothing", [] {}, InPlot(0.05, 0.1), Qt::CrossCursor},
         {"1 element", [] {}, body, Qt::PointingHandCursor},
         {"2 body", [&] { Click(body); }, body, Qt::SizeAllCursor},
         {"3 first end", [&] { Click(body); }, At(line.PointOf(20, 30)), Qt::OpenHandCursor},
@@ -909,7 +909,7 @@ TEST_F(PaneWidgetTest, TheCursorFollowsTheHitCodeTheAxesAndTheArmedTool) {
         {"7 series", [] {}, series, Qt::BitmapCursor},
         {"date axis", [] {}, InDateStrip(0.5), Qt::SizeHorCursor},
         {"value axis", [] {}, InValueStrip(0.5), Qt::SizeVerCursor},
-        {"armed", [&] { Tracker().Arm(CLine::kTypeCode); }, body, Qt::CrossCursor},
+        {"armed", [&] { Tracker().Arm(CLine::kTypeCode); }, body, Qt::BitmapCursor},
         {"armed on the axis", [&] { Tracker().Arm(CLine::kTypeCode); }, InValueStrip(0.5),
          Qt::SizeVerCursor},
     };
@@ -943,9 +943,11 @@ TEST_F(PaneWidgetTest, TheCursorFollowsTheHitCodeTheAxesAndTheArmedTool) {
     // Escape disarms the tool and the cursor says so at once.
     Tracker().Arm(CLine::kTypeCode);
     Hover(InPlot(0.05, 0.1));
-    ASSERT_EQ(W().cursor().shape(), Qt::CrossCursor);
+    ASSERT_EQ(W().cursor().pixmap().cacheKey(),
+              PaneCursors::Image(PaneCursors::EGlyph::Draw, scale).cacheKey());
+    EXPECT_EQ(W().cursor().hotSpot(), PaneCursors::kDrawHotSpot);
     QTest::keyClick(&W(), Qt::Key_Escape);
-    EXPECT_EQ(W().cursor().shape(), Qt::ArrowCursor);
+    EXPECT_EQ(W().cursor().shape(), Qt::CrossCursor);
 }
 
 // The images themselves: their size and ratio, the tip on the hot spot, black and white.
@@ -994,14 +996,24 @@ TEST_F(PaneWidgetTest, CursorImagesHaveTheirTipOnTheHotSpotAtBothScales) {
                                .arg(scale));
         }
     }
+    // The pencil's black point sits on its hot spot, bottom left.
+    for (const int scale : {1, 2}) {
+        const QImage pencil = PaneCursors::Image(PaneCursors::EGlyph::Draw, scale).toImage();
+        const QColor point =
+            pencil.pixelColor(PaneCursors::kDrawHotSpot * scale + QPoint(scale / 2, scale / 2));
+        EXPECT_GT(point.alpha(), 128) << scale;
+        EXPECT_LT(point.lightness(), 100) << scale;
+        EXPECT_EQ(pencil.pixelColor(2 * scale, 2 * scale).alpha(), 0) << scale;
+    }
     // To be looked at: each image magnified on a light, a mid-grey and a dark pane.
     if (!folder.isEmpty()) {
-        QImage sheet(4 * 256, 3 * 256, QImage::Format_RGB32);
+        QImage sheet(6 * 256, 3 * 256, QImage::Format_RGB32);
         QPainter painter(&sheet);
         const QColor backgrounds[] = {QColor(255, 255, 255), QColor(128, 128, 128),
                                       QColor(20, 20, 60)};
         int column = 0;
-        for (const auto glyph : {PaneCursors::EGlyph::PriceSeries, PaneCursors::EGlyph::Curve})
+        for (const auto glyph : {PaneCursors::EGlyph::PriceSeries, PaneCursors::EGlyph::Curve,
+                                  PaneCursors::EGlyph::Draw})
             for (const int scale : {1, 2}) {
                 QImage image = PaneCursors::Image(glyph, scale).toImage();
                 image.setDevicePixelRatio(1);
