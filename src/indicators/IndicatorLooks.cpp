@@ -193,6 +193,7 @@ ELookKept ChangeLook(CStock& stock, int pane, Element& element, const Look& look
     CViewPar& par = stock.ViewPar(pane);
     std::optional<CPaneLooks> looks = CPaneLooks::Read(par.flagBytes);
     if (!looks) return ELookKept::StoreInUse;
+    looks->KeepEntriesOf(par.identifiers);
     looks->Set(*key, look);
     if (!looks->Write(par.flagBytes)) return ELookKept::NoRoom;
     look.ApplyTo(element);
@@ -383,6 +384,17 @@ void CPaneLooks::ForgetFrom(int indicator, int first) {
     std::erase_if(m_flags, beyond);
 }
 
+void CPaneLooks::KeepEntriesOf(const std::vector<std::string>& identifiers) {
+    std::map<int, int> counts;
+    for (const std::string& identifier : identifiers) ++counts[IndicatorIndex(identifier)];
+    const auto gone = [&](const auto& record) {
+        const auto found = counts.find(record.key.indicator);
+        return found == counts.end() || record.key.occurrence >= found->second;
+    };
+    std::erase_if(m_curves, gone);
+    std::erase_if(m_flags, gone);
+}
+
 std::optional<SLookKey> LookKeyOf(const CStock& stock, int pane, const CSymbol& element) {
     if (pane < 0 || pane >= CStock::kViewParCount) return std::nullopt;
     const CTCurve* held = PaneOf(stock, pane);
@@ -423,6 +435,7 @@ int LookRoom(const CStock& stock, int pane, const CSymbol& element) {
     if (!key) return -1;
     std::optional<CPaneLooks> looks = LooksOf(stock, pane);
     if (!looks) return 0;
+    looks->KeepEntriesOf(stock.ViewPar(pane).identifiers);
     looks->Erase(*key);
     // An empty store still needs its mark and closing byte once it holds a look.
     const std::size_t used = looks->Empty() ? 4 : looks->StoredSize();

@@ -114,6 +114,9 @@ public:
     void Rearrange(const std::vector<std::string>& identifiers, const std::vector<int>& order);
     // Forgets the looks of every entry of `indicator` from occurrence `first` on.
     void ForgetFrom(int indicator, int first);
+    // Forgets the looks of entries that `identifiers` does not hold (left by an edit of the
+    // list that did not carry them), so that they take no room.
+    void KeepEntriesOf(const std::vector<std::string>& identifiers);
 
 private:
     std::vector<SCurveRecord> m_curves;
@@ -138,9 +141,9 @@ std::optional<SCurveLook> StoredCurveLook(const CStock& stock, int pane, const C
 std::optional<STradeFlagLook> StoredTradeFlagLook(const CStock& stock, int pane,
                                                   const CTradeFlag& flag);
 
-// Bytes the pane's store has for the element's look, counting the look stored for it now as
-// free; -1 when the element has no key (its look is then not stored, so no limit applies);
-// 0 when the flag bytes hold something else.
+// Bytes the pane's store has for the element's look, counting the look stored for it now and
+// the looks of entries no longer in the list as free; -1 when the element has no key (its look is
+// then not stored, so no limit applies); 0 when the flag bytes hold something else.
 int LookRoom(const CStock& stock, int pane, const CSymbol& element);
 
 // Gives the element `look` and stores it with the element's entry. Nothing changes for

@@ -394,3 +394,23 @@ TEST_F(IndicatorLooksTest, AnElementNoEntryBuiltIsChangedButNotStored) {
     EXPECT_EQ(LookKeyOf(stock, 2, CurveOf(stock, 1, 0)), std::nullopt);
     EXPECT_EQ(LookKeyOf(stock, 1, CurveOf(stock, 1, 0)), (SLookKey{10, 0, 0}));
 }
+
+TEST_F(IndicatorLooksTest, LooksOfEntriesNoLongerListedTakeNoRoom) {
+    BuildIndicator(stock, "FLAGMA", 0, true, true);
+    BuildIndicator(stock, "FLAGEMA", 0, true, true);
+    const STradeFlagLook big = FlagLook(0x0000FF, 0x00FF00, 7, std::string(60, 't'),
+                                        Font(20, 9, 700, 1, "Some Face With A Long Name"));
+    ASSERT_EQ(ChangeTradeFlagLook(stock, 0, FlagOf(stock, 0, 2), big), ELookKept::WithEntry);
+    ASSERT_EQ(ChangeTradeFlagLook(stock, 0, FlagOf(stock, 0, 3), big), ELookKept::WithEntry);
+    // The list emptied as Delete all curves does, then flags placed again.
+    stock.ViewPar(0).identifiers.clear();
+    BuildIndicator(stock, "FLAGMA", 0, true, true);
+    CStockPanes::Of(stock)->ReplayPane(stock, 0);
+    EXPECT_EQ(LookRoom(stock, 0, FlagOf(stock, 0, 0)), 256 - 4);
+    EXPECT_EQ(ChangeTradeFlagLook(stock, 0, FlagOf(stock, 0, 0), big), ELookKept::WithEntry);
+    EXPECT_EQ(ChangeTradeFlagLook(stock, 0, FlagOf(stock, 0, 1), big), ELookKept::WithEntry);
+    const std::optional<CPaneLooks> looks = CPaneLooks::Read(stock.ViewPar(0).flagBytes);
+    ASSERT_TRUE(looks);
+    EXPECT_EQ(looks->Flags().size(), 2u);
+    EXPECT_EQ(looks->Flags()[0].key, (SLookKey{kFlagMa, 0, 0}));
+}
