@@ -75,7 +75,7 @@ class CByteReader {
 public:
     explicit CByteReader(const CPaneLooks::Bytes& bytes) : m_bytes(bytes) {}
     bool AtEnd() const { return m_at >= m_bytes.size(); }
-    std::size_t At() const { return m_at; }
+    void Skip(std::size_t count) { m_at = std::min(m_bytes.size(), m_at + count); }
     bool Byte(int& value) {
         if (AtEnd()) return false;
         value = m_bytes[m_at++];
@@ -246,8 +246,7 @@ std::optional<CPaneLooks> CPaneLooks::Read(const Bytes& bytes) {
     if (std::all_of(bytes.begin(), bytes.end(), [](uint8_t b) { return b == 0; })) return looks;
     if (!std::equal(kMark.begin(), kMark.end(), bytes.begin())) return std::nullopt;
     CByteReader in(bytes);
-    int skipped = 0;
-    for (std::size_t i = 0; i < kMark.size(); ++i) in.Byte(skipped);
+    in.Skip(kMark.size());
     int tag = kEnd;
     while (in.Byte(tag) && tag != kEnd) {
         SLookKey key;

@@ -22,7 +22,7 @@ CCurveFormset::CCurveFormset(const SCurveProperties& properties, QWidget* parent
     m_style = NewControl<CCurveStyleList>(kStyle);
     AddRow(*grid, 4, "&Style:", *m_style, kStyleLabel);
     grid->setColumnStretch(1, 1);
-    // Long names and parameter texts show whole: the read-only fields grow with them.
+    // Wide enough for the longer curve names ("Williams %R", "52WK High") and parameters.
     m_name->setMinimumWidth(m_name->fontMetrics().horizontalAdvance(QString(24, u'M')) / 2);
 }
 
