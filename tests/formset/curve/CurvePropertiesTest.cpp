@@ -498,3 +498,23 @@ TEST_F(CurvePropertiesTest, TextsComeFromTheLanguageFile) {
         Key(Qt::Key_Escape);
     }));
 }
+
+TEST_F(CurvePropertiesTest, TradeFlagTextLongerThanALookHoldsIsKeptUntilChanged) {
+    // A flag read from a chart file may carry any text.
+    Flag(1).text = std::string(80, 'q');
+    const std::string before = CChartFile::Write(stock);
+    EXPECT_FALSE(EditFlag(1, [](CFormsetDialog& d) {
+        EXPECT_EQ(Find<QLineEdit>(d, T::kText)->text().size(), 80);
+        ClickOk(d);
+    }));
+    EXPECT_TRUE(CChartFile::Write(stock) == before);
+    EXPECT_FALSE(EditFlag(1, [&](CFormsetDialog& d) {
+        TypeColour(d, T::kColour, "#000003");
+        ClickOk(d);
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(prompter.messages,
+                  std::vector<std::string>{"Text: please enter at most 63 characters."});
+        Key(Qt::Key_Escape);
+    }));
+    EXPECT_TRUE(CChartFile::Write(stock) == before);
+}

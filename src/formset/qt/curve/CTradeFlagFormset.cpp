@@ -34,8 +34,6 @@ CTradeFlagFormset::CTradeFlagFormset(const STradeFlagProperties& properties, QWi
     m_marker = NewControl<CFlagMarkerList>(kMarker);
     AddRow(*grid, 4, "&Marker:", *m_marker, kMarkerLabel);
     m_text = NewControl<QLineEdit>(kText);
-    // Longer texts are refused with a message on OK rather than cut silently here.
-    m_text->setMaxLength(static_cast<int>(STradeFlagLook::kMaxText) + 1);
     AddRow(*grid, 5, "&Text:", *m_text, kTextLabel);
     m_font = NewControl<CFontPicker>(kFont);
     // The label leads to the face list: a mnemonic does not pass a composite's focus proxy on.
