@@ -15,6 +15,10 @@ CStockPanes* CStockPanes::Of(CStock& stock) {
     return dynamic_cast<CStockPanes*>(stock.PaneHost());
 }
 
+const CStockPanes* CStockPanes::Of(const CStock& stock) {
+    return dynamic_cast<const CStockPanes*>(stock.PaneHost());
+}
+
 CStockPanes& CStockPanes::InstallIn(CStock& stock) {
     if (CStockPanes* panes = Of(stock)) return *panes;
     stock.SetPaneHost(std::make_unique<CStockPanes>());

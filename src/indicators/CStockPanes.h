@@ -18,6 +18,7 @@ public:
 
     // The pane set of `stock`, or null when it has none (or another kind of host).
     static CStockPanes* Of(CStock& stock);
+    static const CStockPanes* Of(const CStock& stock);
     // The pane set of `stock`, installed first when it has none.
     static CStockPanes& InstallIn(CStock& stock);
 

@@ -1,6 +1,7 @@
 #include "IndicatorBuilder.h"
 #include "CStockPanes.h"
 #include "CTradeFlag.h"
+#include "IndicatorLooks.h"
 #include "quotes/CStock.h"
 #include "tools/CHorizontal.h"
 #include <memory>
@@ -57,7 +58,11 @@ bool Build(CStock& stock, const SIndicatorEntry& entry, int pane, bool insert, b
         StartPane(target, entry, insert, created);
         AddCurves(target, entry.curves(stock), entryIndex);
     }
-    if (record) stock.ViewPar(pane).AddIdentifier(entry.identifier, !insert);
+    if (record) {
+        CViewPar& par = stock.ViewPar(pane);
+        PrepareLooksForEntry(par, entry.identifier, !insert);
+        par.AddIdentifier(entry.identifier, !insert);
+    }
     return true;
 }
 
@@ -84,14 +89,38 @@ bool BuildIndicator(CStock& stock, std::string_view identifier, int pane, bool i
 
 bool ReplayIndicatorEntry(CStock& stock, std::string_view identifier, int pane, int entryIndex) {
     const SIndicatorEntry* entry = FindIndicator(identifier);
-    return entry && Build(stock, *entry, pane, entryIndex != 0, false, entryIndex);
+    if (!entry || !Build(stock, *entry, pane, entryIndex != 0, false, entryIndex)) return false;
+    const std::vector<std::string>& identifiers = stock.ViewPar(pane).identifiers;
+    if (entryIndex >= 0 && entryIndex < static_cast<int>(identifiers.size()) &&
+        identifiers[static_cast<std::size_t>(entryIndex)] == identifier)
+        ApplyStoredLooks(stock, pane, entryIndex);
+    return true;
 }
 
 bool RemoveIndicatorEntry(CStock& stock, int pane, int entryIndex) {
     if (!PaneNumberAccepted(pane)) return false;
-    std::vector<std::string>& identifiers = stock.ViewPar(pane).identifiers;
-    if (entryIndex < 0 || entryIndex >= static_cast<int>(identifiers.size())) return false;
-    identifiers.erase(identifiers.begin() + entryIndex);
+    const int count = static_cast<int>(stock.ViewPar(pane).identifiers.size());
+    if (entryIndex < 0 || entryIndex >= count) return false;
+    std::vector<int> order;
+    for (int position = 0; position < count; ++position)
+        if (position != entryIndex) order.push_back(position);
+    return ArrangeIndicatorEntries(stock, pane, order);
+}
+
+bool ArrangeIndicatorEntries(CStock& stock, int pane, const std::vector<int>& order) {
+    if (!PaneNumberAccepted(pane)) return false;
+    CViewPar& par = stock.ViewPar(pane);
+    std::vector<bool> taken(par.identifiers.size(), false);
+    for (int position : order) {
+        if (position < 0 || position >= static_cast<int>(taken.size()) || taken[position])
+            return false;
+        taken[position] = true;
+    }
+    RearrangeStoredLooks(par, order);
+    std::vector<std::string> arranged;
+    arranged.reserve(order.size());
+    for (int position : order) arranged.push_back(par.identifiers[position]);
+    par.identifiers = std::move(arranged);
     if (CStockPanes* panes = CStockPanes::Of(stock)) panes->ReplayPane(stock, pane);
     return true;
 }

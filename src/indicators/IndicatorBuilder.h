@@ -1,6 +1,7 @@
 #pragma once
 #include "IndicatorCatalog.h"
 #include <string_view>
+#include <vector>
 
 class CStock;
 
@@ -22,13 +23,21 @@ bool BuildIndicator(CStock& stock, std::string_view identifier, int pane, bool i
 
 // Rebuilds entry `entryIndex` of pane `pane`'s identifier list without recording it: the
 // first entry (0) starts the pane afresh, every later one inserts. What it builds carries
-// `entryIndex`. False for an identifier that names no indicator.
+// `entryIndex` and, when `identifier` is that entry of the list, the looks a user gave it
+// (IndicatorLooks.h). False for an identifier that names no indicator.
 bool ReplayIndicatorEntry(CStock& stock, std::string_view identifier, int pane, int entryIndex);
 
 // Takes entry `entryIndex` out of pane `pane`'s identifier list and rebuilds the pane from
 // what is left, so that everything the entry built goes and stays gone when the chart is
-// loaded again. False (nothing changed) for a pane number or entry that does not exist.
+// loaded again; the looks of the other entries stay with them. False (nothing changed) for a pane
+// number or entry that does not exist.
 bool RemoveIndicatorEntry(CStock& stock, int pane, int entryIndex);
+
+// Rearranges pane `pane`'s identifier list to the entries at the positions `order` names, in
+// that order (positions left out are removed), carries the looks stored with each entry
+// along, and rebuilds the pane. False (nothing changed) for a pane number that has no list or
+// an `order` that is not distinct positions of it.
+bool ArrangeIndicatorEntries(CStock& stock, int pane, const std::vector<int>& order);
 
 // Pane numbers that carry an identifier list.
 bool PaneNumberAccepted(int pane);

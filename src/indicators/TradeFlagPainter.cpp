@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstring>
 
 TradeFlagPainter::EShape TradeFlagPainter::ShapeOf(int symbol) {
     switch (symbol) {
@@ -37,6 +38,33 @@ void TradeFlagPainter::Paint(CDC& dc) {
         const int y = m_flag.ValueToY(price);
         const int cy = buy ? y + kGap + kHalf : y - kGap - kHalf;
         PaintShape(dc, shape, x, cy, buy);
+    }
+    if (!m_flag.text.empty()) PaintTexts(dc, from, to, buy);
+}
+
+LOGFONT TradeFlagPainter::TextFont() const {
+    if (m_flag.font.lfFaceName[0] != '\0') return m_flag.font;
+    LOGFONT font;
+    font.lfHeight = 15;
+    font.lfWidth = 6;
+    font.lfWeight = 400;
+    std::strcpy(font.lfFaceName, "Arial");
+    return font;
+}
+
+void TradeFlagPainter::PaintTexts(CDC& dc, int from, int to, bool buy) {
+    dc.SelectFont(TextFont());
+    dc.SetTextColor(m_flag.secondColour);
+    dc.SetBkMode(kTransparent);
+    const CSize extent = dc.GetTextExtent(m_flag.text);
+    for (int i = from; i < to; ++i) {
+        const float price = m_flag.values[i];
+        if (price == 0.0f || !std::isfinite(price)) continue;
+        const int x = m_flag.IndexToX(static_cast<float>(i));
+        const int y = m_flag.ValueToY(price);
+        // Beyond the marker, away from the price: below a buy flag, above a sell flag.
+        const int top = buy ? y + kGap + 2 * kHalf + 2 : y - kGap - 2 * kHalf - 2 - extent.cy;
+        dc.TextOut(x - extent.cx / 2, top, m_flag.text);
     }
 }
 

@@ -1,6 +1,7 @@
 #include "ctlkit/dc/CRecordingDC.h"
 #include "indicators/CTradeFlag.h"
 #include "indicators/TradeFlagPainter.h"
+#include <cstring>
 #include <gtest/gtest.h>
 #include <limits>
 #include <vector>
@@ -115,4 +116,46 @@ TEST(TradeFlagHitTest, HitsTheMarkerOnly) {
         EXPECT_EQ(flag.HitTest(c.x, c.y), c.expected) << c.what;
         EXPECT_EQ(flag.hitState, c.expected) << c.what;
     }
+}
+
+TEST(TradeFlagDraw, ATextIsWrittenBeyondEachMarkerInTheSecondColour) {
+    struct Case {
+        int direction;
+        const char* face; // "" for a flag without a font of its own
+        int height;
+        CPoint at; // where the text starts for the flag on bar 1 at value 5
+    };
+    // Bar 1 at x = 15, value 5 at row 50; the marker spans rows 52..60 (buy) or 40..48
+    // (sell); a text of 4 characters is 4 widths wide.
+    const Case cases[] = {
+        {CTradeFlag::kBuy, "", 15, {15 - 12, 50 + 2 + 8 + 2}},
+        {CTradeFlag::kSell, "", 15, {15 - 12, 50 - 2 - 8 - 2 - 15}},
+        {CTradeFlag::kBuy, "Serif", 20, {15 - 16, 62}},
+        {CTradeFlag::kSell, "Serif", 20, {15 - 16, 50 - 12 - 20}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.direction) + c.face);
+        CTradeFlag flag;
+        flag.direction = c.direction;
+        flag.symbol = 7;
+        flag.values = {0, 5, 0};
+        flag.text = "Exit";
+        flag.secondColour = MakeRGB(1, 2, 3);
+        if (*c.face) {
+            flag.font.lfHeight = c.height;
+            flag.font.lfWidth = 8;
+            std::strcpy(flag.font.lfFaceName, c.face);
+        }
+        CRecordingDC dc;
+        flag.Draw(dc, 10.0f, 0.0f, 0, 10, CRect{0, 0, 100, 100});
+        const auto texts = dc.OpsOf(CRecordingDC::kText);
+        ASSERT_EQ(texts.size(), 1u);
+        EXPECT_EQ(texts[0].text, "Exit");
+        EXPECT_EQ(texts[0].points.at(0), c.at);
+        EXPECT_EQ(texts[0].textColour, MakeRGB(1, 2, 3));
+        EXPECT_STREQ(texts[0].font.lfFaceName, *c.face ? c.face : "Arial");
+    }
+    // Without a text nothing is written.
+    CRecordingDC dc = DrawFlags(CTradeFlag::kBuy, 7, {5});
+    EXPECT_TRUE(dc.OpsOf(CRecordingDC::kText).empty());
 }
