@@ -2,7 +2,9 @@
 #include "chart/CZentriStockDoc.h"
 #include "formset/NumberText.h"
 #include "indicators/CStockPanes.h"
+#include "indicators/IndicatorBuilder.h"
 #include "quotes/CStock.h"
+#include <numeric>
 #include <utility>
 
 namespace {
@@ -29,6 +31,14 @@ void CopyAxis(const CViewPar& from, CViewPar& to) {
     to.showHorizontalGrid = from.showHorizontalGrid;
 }
 
+// Every entry where it was: two entries of one indicator swapped give the same list, but
+// their looks move.
+bool InOrder(const std::vector<int>& order) {
+    for (size_t position = 0; position < order.size(); ++position)
+        if (order[position] != static_cast<int>(position)) return false;
+    return true;
+}
+
 } // namespace
 
 SPaneViewSettings SPaneViewSettings::Of(const CStock& stock, int pane, EViewParPart part) {
@@ -36,6 +46,8 @@ SPaneViewSettings SPaneViewSettings::Of(const CStock& stock, int pane, EViewParP
     settings.part = part;
     settings.pane = pane;
     settings.par = stock.ViewPar(pane);
+    settings.entryOrder.resize(settings.par.identifiers.size());
+    std::iota(settings.entryOrder.begin(), settings.entryOrder.end(), 0);
     return settings;
 }
 
@@ -49,6 +61,7 @@ bool SPaneViewSettings::RemoveIdentifier(int index) {
     std::vector<std::string>& ids = par.identifiers;
     if (index < 0 || index >= static_cast<int>(ids.size())) return false;
     ids.erase(ids.begin() + index);
+    if (index < static_cast<int>(entryOrder.size())) entryOrder.erase(entryOrder.begin() + index);
     return true;
 }
 
@@ -60,6 +73,11 @@ bool SPaneViewSettings::MoveIdentifier(int index, int delta) {
     std::string moved = std::move(ids[index]);
     ids.erase(ids.begin() + index);
     ids.insert(ids.begin() + to, std::move(moved));
+    if (static_cast<int>(entryOrder.size()) == count) {
+        const int entry = entryOrder[index];
+        entryOrder.erase(entryOrder.begin() + index);
+        entryOrder.insert(entryOrder.begin() + to, entry);
+    }
     return true;
 }
 
@@ -91,13 +109,17 @@ SPaneSettingsApplied ApplyPaneViewSettings(CZentriStockDoc& document,
             edited.CopyPartInto(stock.ViewPar(pane));
     // Only a changed list is replayed: a pane whose curves were built without a record would
     // lose them to a replay of its empty list.
-    if (edited.part == EViewParPart::Window && record.identifiers != edited.par.identifiers) {
-        record.identifiers = edited.par.identifiers;
-        if (CStockPanes* panes = CStockPanes::Of(stock)) {
-            panes->ReplayPane(stock, edited.pane);
-            // The price pane's curves take part in its price range.
-            stock.ComputeVisibleRange();
+    if (edited.part == EViewParPart::Window &&
+        (record.identifiers != edited.par.identifiers || !InOrder(edited.entryOrder))) {
+        // Rearranged by entry, the looks stored with each entry go along; a list edited
+        // otherwise is taken as it stands.
+        if (!ArrangeIndicatorEntries(stock, edited.pane, edited.entryOrder) ||
+            record.identifiers != edited.par.identifiers) {
+            record.identifiers = edited.par.identifiers;
+            if (CStockPanes* panes = CStockPanes::Of(stock)) panes->ReplayPane(stock, edited.pane);
         }
+        // The price pane's curves take part in its price range.
+        if (CStockPanes::Of(stock)) stock.ComputeVisibleRange();
         applied.replayed = true;
     }
     if (edited.saveAsDefault) applied.defaultSaved = document.SaveAsDefaultTemplate();

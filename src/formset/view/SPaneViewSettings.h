@@ -38,6 +38,9 @@ struct SPaneViewSettings {
     CViewPar par;
     bool applyToAllPanes = false;
     bool saveAsDefault = false;
+    // For each identifier of the edited list, its position in the pane's list, so that OK
+    // carries every indicator's edited look along with it.
+    std::vector<int> entryOrder;
 
     // The record of `pane` (0 to 9) of `stock`, neither check box ticked.
     static SPaneViewSettings Of(const CStock& stock, int pane, EViewParPart part);
@@ -47,8 +50,8 @@ struct SPaneViewSettings {
     std::optional<SFieldError> Check(const SCellFieldNames& names = {}) const;
     std::optional<SFieldError> Validate() const { return Check(); }
 
-    // The identifier list, which only the window settings show. False (nothing changed) for
-    // an index outside the list, or a move past either end.
+    // The identifier list, which only the window settings show, with `entryOrder` along.
+    // False (nothing changed) for an index outside the list, or a move past either end.
     bool RemoveIdentifier(int index);
     bool MoveIdentifier(int index, int delta);
 

@@ -2,7 +2,9 @@
 #include "formset/view/SDisplayRange.h"
 #include "formset/view/SPaneViewSettings.h"
 #include "indicators/IndicatorBuilder.h"
+#include "indicators/IndicatorLooks.h"
 #include "quotes/CStock.h"
+#include "series/CCurve.h"
 #include <gtest/gtest.h>
 
 namespace {
@@ -161,6 +163,39 @@ TEST_F(PaneViewApplyTest, ReorderedOrShortenedListsAreReplayedAndTheirCurvesFoll
     EXPECT_TRUE(Stock().ViewPar(1).identifiers.empty());
     EXPECT_TRUE(CurveNames(*document, 1).empty());
     EXPECT_EQ(CStockPanes::InstallIn(Stock()).Count(), 3u);
+}
+
+// Two entries of one indicator: removing or moving one takes its edited look along, so the
+// other keeps the look its indicator gives.
+TEST_F(PaneViewApplyTest, EditedLooksStayWithTheirEntryThroughRemoveAndMove) {
+    ASSERT_TRUE(BuildIndicator(Stock(), "RSI", 1, false, true));
+    ASSERT_TRUE(BuildIndicator(Stock(), "RSI", 1, true, true));
+    auto curves = [&]() -> const auto& {
+        return CStockPanes::InstallIn(Stock()).Pane(1)->Curves();
+    };
+    ASSERT_EQ(curves().size(), 6u);
+    const uint32_t given = curves()[0]->colour;
+    SCurveLook look = SCurveLook::Of(*curves()[0]);
+    look.colour = given ^ 0x00FF00;
+    look.lineWidth = 7;
+    ASSERT_EQ(ChangeCurveLook(Stock(), 1, *curves()[0], look), ELookKept::WithEntry);
+
+    // Moved down, the edited entry is drawn second and keeps its look there.
+    SPaneViewSettings edited = SPaneViewSettings::Of(Stock(), 1, EViewParPart::Window);
+    ASSERT_TRUE(edited.MoveIdentifier(0, 1));
+    ApplyPaneViewSettings(*document, edited);
+    ASSERT_EQ(curves().size(), 6u);
+    EXPECT_EQ(curves()[0]->colour, given);
+    EXPECT_EQ(curves()[3]->colour, look.colour);
+    EXPECT_EQ(curves()[3]->lineWidth, 7);
+
+    // Removed, it takes its look away; the other entry keeps its own.
+    edited = SPaneViewSettings::Of(Stock(), 1, EViewParPart::Window);
+    ASSERT_TRUE(edited.RemoveIdentifier(1));
+    ApplyPaneViewSettings(*document, edited);
+    ASSERT_EQ(curves().size(), 3u);
+    EXPECT_EQ(curves()[0]->colour, given);
+    EXPECT_NE(curves()[0]->lineWidth, 7);
 }
 
 TEST_F(PaneViewApplyTest, AnUnchangedListIsNotReplayedAndOtherPartsNeverTouchIt) {
