@@ -1,20 +1,13 @@
 // Not a test: writes PNGs of the curve and trade flag properties dialogs into the folder named
-// first on the command line (run with QT_SCALE_FACTOR=2 for the scaled look).
+// first on the command line, as built and in a language of long words (run with
+// QT_SCALE_FACTOR=2 for the scaled look).
+#include "../dialog/LongWords.h"
 #include "formset/qt/curve/CCurveFormset.h"
 #include "formset/qt/curve/CTradeFlagFormset.h"
 #include <QApplication>
 #include <cstring>
 
-namespace {
-
-void Save(QDialog& dialog, const QString& folder, const QString& name, qreal ratio) {
-    dialog.show();
-    QApplication::processEvents();
-    dialog.grab().save(QStringLiteral("%1/%2-x%3.png").arg(folder, name).arg(ratio));
-    dialog.hide();
-}
-
-} // namespace
+using long_words::GrabAsBuiltAndLong;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -25,8 +18,8 @@ int main(int argc, char** argv) {
     curve.name = "Williams %R";
     curve.parameter = "0.02,0.20";
     curve.look = curve.opened = SCurveLook{0x2CC864, 2, 9};
-    CCurveFormset curveDialog(curve, nullptr);
-    Save(curveDialog, folder, "curve", ratio);
+    GrabAsBuiltAndLong([&] { return std::make_unique<CCurveFormset>(curve, nullptr); }, folder,
+                       "curve", ratio);
 
     STradeFlagProperties flag;
     flag.name = "MACDSell";
@@ -39,7 +32,7 @@ int main(int argc, char** argv) {
     flag.look.font.lfWeight = 700;
     std::strcpy(flag.look.font.lfFaceName, "DejaVu Sans");
     flag.opened = flag.look;
-    CTradeFlagFormset flagDialog(flag, nullptr);
-    Save(flagDialog, folder, "tradeflag", ratio);
+    GrabAsBuiltAndLong([&] { return std::make_unique<CTradeFlagFormset>(flag, nullptr); }, folder,
+                       "tradeflag", ratio);
     return 0;
 }
