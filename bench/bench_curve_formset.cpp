@@ -2,6 +2,7 @@
 // and painted once. The first open of a process (styles, fonts, the samples of the style and
 // marker lists, the font list) is measured on its own, then opens once everything is warm.
 // Beside them, what the looks add to a replay of a pane with edited curves and flags.
+#include "DialogOpening.h"
 #include "formset/qt/curve/CCurveFormset.h"
 #include "formset/qt/curve/CTradeFlagFormset.h"
 #include "indicators/CStockPanes.h"
@@ -18,26 +19,8 @@
 
 namespace {
 
-QApplication& App() {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "bench_curve_formset";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
-// Notes the first paint of the widget it watches.
-class CPaintWatch : public QObject {
-public:
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) painted = true;
-        return false;
-    }
-};
+using dialog_opening::App;
+using dialog_opening::Open;
 
 SCurveProperties Curve() {
     SCurveProperties p;
@@ -60,21 +43,6 @@ STradeFlagProperties Flag() {
     std::strcpy(p.look.font.lfFaceName, "DejaVu Sans");
     p.opened = p.look;
     return p;
-}
-
-template <class Dialog, class Model> void Open(benchmark::State& state, const Model& model) {
-    App();
-    for (auto _ : state) {
-        auto dialog = std::make_unique<Dialog>(model, nullptr);
-        CPaintWatch watch;
-        dialog->installEventFilter(&watch);
-        dialog->show();
-        while (!watch.painted) QApplication::processEvents();
-        state.PauseTiming();
-        dialog.reset();
-        QApplication::processEvents();
-        state.ResumeTiming();
-    }
 }
 
 void BM_OpenCurveFormsetFirst(benchmark::State& state) {

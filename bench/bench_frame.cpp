@@ -1,7 +1,7 @@
 // The main frame's round for one bar notification: the information panel and the fund
 // distribution panel take the bar under the cursor and repaint, on the sample chart.
-#include "app/qt/CMainFrame.h"
 #include "app/qt/CChildFrame.h"
+#include "app/qt/CMainFrame.h"
 #include "app/qt/CUserStore.h"
 #include "chart/CZentriStockDoc.h"
 #include "ctlkit/base/CRecordingPrompter.h"
@@ -33,7 +33,8 @@ void BM_BarNotificationRound(benchmark::State& state) {
         frame.show();
         frame.OnChartFileNamed((home / "chart/ACME.cht").string());
         // Until the window is exposed a repaint paints nothing.
-        for (int i = 0; i < 20 && !frame.InfoPanel().isVisible(); ++i) QApplication::processEvents();
+        for (int i = 0; i < 20 && !frame.InfoPanel().isVisible(); ++i)
+            QApplication::processEvents();
         QApplication::processEvents();
         if (!frame.InfoPanel().isVisible()) state.SkipWithError("the panel is not shown");
         CStock& stock = frame.ActiveChild()->Document().Stock();

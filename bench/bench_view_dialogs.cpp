@@ -1,6 +1,7 @@
 // Opening the chart title, axis and chart window settings and the display range dialog, up to
 // their first paint on Qt's offscreen platform. The first open of the process (styles and the
 // font list of the pickers) is measured on its own, then opens once everything is warm.
+#include "DialogOpening.h"
 #include "formset/qt/view/CAxisSettingFormset.h"
 #include "formset/qt/view/CChartTitleFormset.h"
 #include "formset/qt/view/CChartWindowFormset.h"
@@ -13,26 +14,8 @@
 
 namespace {
 
-QApplication& App() {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "bench_view_dialogs";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
-// Notes the first paint of the widget it watches.
-class CPaintWatch : public QObject {
-public:
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) painted = true;
-        return false;
-    }
-};
+using dialog_opening::App;
+using dialog_opening::Open;
 
 SPaneViewSettings Settings() {
     SPaneViewSettings settings;
@@ -51,22 +34,6 @@ SDisplayRange Range() {
     range.firstDay = range.barDays[100];
     range.lastDay = range.barDays[350];
     return range;
-}
-
-// One open: made, shown, painted once, closed.
-template <class Dialog, class Model> void Open(benchmark::State& state, const Model& model) {
-    App();
-    for (auto _ : state) {
-        auto dialog = std::make_unique<Dialog>(model, nullptr);
-        CPaintWatch watch;
-        dialog->installEventFilter(&watch);
-        dialog->show();
-        while (!watch.painted) QApplication::processEvents();
-        state.PauseTiming();
-        dialog.reset();
-        QApplication::processEvents();
-        state.ResumeTiming();
-    }
 }
 
 void BM_OpenChartWindowFormsetFirst(benchmark::State& state) {
