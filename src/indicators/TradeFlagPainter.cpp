@@ -1,9 +1,9 @@
 #include "TradeFlagPainter.h"
 #include "CTradeFlag.h"
+#include "quotes/CViewPar.h"
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <cstring>
 
 TradeFlagPainter::EShape TradeFlagPainter::ShapeOf(int symbol) {
     switch (symbol) {
@@ -44,12 +44,8 @@ void TradeFlagPainter::Paint(CDC& dc) {
 
 LOGFONT TradeFlagPainter::TextFont() const {
     if (m_flag.font.lfFaceName[0] != '\0') return m_flag.font;
-    LOGFONT font;
-    font.lfHeight = 15;
-    font.lfWidth = 6;
-    font.lfWeight = 400;
-    std::strcpy(font.lfFaceName, "Arial");
-    return font;
+    // Without a font of its own, a flag writes in the panes' default font.
+    return CViewPar::DefaultFont();
 }
 
 void TradeFlagPainter::PaintTexts(CDC& dc, int from, int to, bool buy) {
