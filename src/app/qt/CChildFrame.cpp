@@ -15,13 +15,13 @@
 #include "formset/qt/CPaneCountFormset.h"
 #include "formset/qt/CStockSetFormset.h"
 #include "formset/qt/CYScaleFormset.h"
+#include "formset/qt/element/ElementProperties.h"
 #include "tools/CText.h"
 #include "view/CPaneStack.h"
 #include "view/CPriceLineSettings.h"
 #include "view/CZentriStockView.h"
 #include "view/qt/CPaneWidget.h"
 #include <QApplication>
-#include <QInputDialog>
 #include <QMenu>
 #include <QSplitter>
 #include <QTimer>
@@ -81,6 +81,8 @@ CChildFrame::CChildFrame(std::unique_ptr<CZentriStockDoc> document, CUiThreadLoo
     m_commands->saved = [this](const std::string& path) {
         if (onSaved) onSaved(path);
     };
+    elementProperties =
+        ElementPropertiesEditor(this, [this]() -> CStock& { return m_document->Stock(); });
 
     m_splitter->setObjectName("PaneSplitter");
     m_splitter->setChildrenCollapsible(false);
@@ -200,12 +202,7 @@ void CChildFrame::TextPlaced(int pane) {
     if (!text) return;
     // The press that placed it ends here: the dialog takes the release.
     widget.Tracker().MouseUp(-1, -1, SPaneMapping{});
-    bool ok = false;
-    const QString typed = QInputDialog::getMultiLineText(this, "Text", "&Text:", QString(), &ok);
-    if (ok && !typed.trimmed().isEmpty())
-        text->text = typed.toStdString();
-    else
-        widget.Tracker().RemoveSelected();
+    if (!EnterPlacedText(*text, this)) widget.Tracker().RemoveSelected();
     RedrawPanes();
 }
 

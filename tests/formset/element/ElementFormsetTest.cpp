@@ -145,7 +145,7 @@ protected:
     bool Run(CSymbol& element, const std::function<void(CElementFormset&)>& drive) {
         int shownNow = 0;
         CFormsetDialog::ShownHook previous = CFormsetDialog::SetShownHook([&](CFormsetDialog& d) {
-            EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+            EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &d; }));
             ++shownNow;
             const QPointer<CFormsetDialog> alive(&d);
             auto* dialog = dynamic_cast<CElementFormset*>(&d);
@@ -520,7 +520,7 @@ TEST_F(ElementFormsetTest, PlacedTextTakesATypedTextAndRefusesNothingButAnEmptyO
         SCOPED_TRACE(c.typed);
         CText text;
         CFormsetDialog::ShownHook previous = CFormsetDialog::SetShownHook([&](CFormsetDialog& d) {
-            EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+            EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &d; }));
             EXPECT_EQ(d.DialogId(), F::kTextDialogId);
             EXPECT_EQ(FindControl(d, F::kColour), nullptr);
             EXPECT_EQ(ControlIdOf(*QApplication::focusWidget()).value_or(0), F::kText);
@@ -543,7 +543,7 @@ TEST_F(ElementFormsetTest, PriceSeriesOpensItsSettingsAndCurvesAndFlagsOpenNothi
     CStock stock(0);
     int shown = 0;
     CFormsetDialog::ShownHook previous = CFormsetDialog::SetShownHook([&](CFormsetDialog& d) {
-        EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+        EXPECT_TRUE(QTest::qWaitFor([&] { return QApplication::activeWindow() == &d; }));
         ++shown;
         EXPECT_EQ(d.DialogId(), CStockSetFormset::kDialogId);
         Key(Qt::Key_Escape);
