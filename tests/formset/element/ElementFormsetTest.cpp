@@ -180,6 +180,7 @@ void EditCommon(CElementFormset& d) {
     Find<QWidget>(d, F::kStyle)->setFocus();
     Key(Qt::Key_Down); // dash
     Mnemonic(d, Qt::Key_L);
+    Mnemonic(d, Qt::Key_R);
     Mnemonic(d, Qt::Key_S);
     auto* field = Find<QComboBox>(d, F::kSnapField);
     EXPECT_TRUE(field->isEnabled());
@@ -196,6 +197,7 @@ void ExpectCommon(CSymbol& element) {
     line.lineWidth = 10;
     line.lineStyle = 2;
     line.extendLeft = 1;
+    line.extendRight = 1;
     line.snapToPrice = 1;
     line.snapField = SnapTarget(element.TypeCode());
     line.x1 = 3;
@@ -215,8 +217,14 @@ SToolEdit ToolEdit(int code, LOGFONT& pickedFont) {
     case 15:
     case 16:
     case 17:
-        return {[](CElementFormset& d) { Mnemonic(d, Qt::Key_E); },
-                [](CSymbol& e) { dynamic_cast<CGChannel&>(e).upperShown = 0; }};
+        return {[](CElementFormset& d) {
+                    Mnemonic(d, Qt::Key_E);
+                    Mnemonic(d, Qt::Key_N);
+                },
+                [](CSymbol& e) {
+                    dynamic_cast<CGChannel&>(e).upperShown = 0;
+                    dynamic_cast<CGChannel&>(e).lowerShown = 0;
+                }};
     case 20:
         return {[](CElementFormset& d) {
                     EXPECT_TRUE(Find<QLineEdit>(d, F::kSlope)->isReadOnly());
@@ -556,13 +564,13 @@ TEST_F(ElementFormsetTest, PriceSeriesOpensItsSettingsAndCurvesAndFlagsOpenNothi
 }
 
 TEST_F(ElementFormsetTest, LanguageFileRenamesTheGroupsLabelsAndErrorMessages) {
-    Activate("[260]\n0=Eigenschaften\n1200=Linie\n1301=&Breite:\n[Text]\n"
+    Activate("[260]\n0=Eigenschaften\n1200=Linie\n1102=&Breite:\n[Text]\n"
              "EnterNumber=%s: bitte eine Zahl eingeben.\n");
     std::unique_ptr<CSymbol> element = MakeTool(1);
     Run(*element, [&](CElementFormset& d) {
         EXPECT_EQ(d.windowTitle(), "Eigenschaften");
         EXPECT_EQ(Find<QGroupBox>(d, F::kLineGroup)->title(), "Linie");
-        EXPECT_EQ(Find<QLabel>(d, F::kFirstLabel + 1)->text(), "&Breite:");
+        EXPECT_EQ(Find<QLabel>(d, F::kWidth + F::kLabelOffset)->text(), "&Breite:");
         Retype(d, F::kPrice1, "x");
         ClickOk(d);
         ASSERT_EQ(prompter.messages.size(), 1u);

@@ -71,7 +71,11 @@ CElementFormset::CElementFormset(const SElementRecord& model, QWidget* parent, E
 CElementFormset::~CElementFormset() = default;
 
 void CElementFormset::Row(QGridLayout& grid, int row, const QString& label, QWidget& control) {
-    AddRow(grid, row, label, control, m_nextLabel++);
+    AddRow(grid, row, label, control, ControlIdOf(control).value_or(0) + kLabelOffset);
+}
+
+QLabel* CElementFormset::LabelFor(unsigned id, const QString& text, QWidget& buddy) {
+    return NewLabel(text, buddy, id + kLabelOffset);
 }
 
 QCheckBox* CElementFormset::NewCheck(unsigned id, const QString& text) {
@@ -193,7 +197,7 @@ QGroupBox* CElementFormset::MakeToolGroup() {
     case CIco::kTypeCode: {
         QGridLayout* grid = begin("Icon");
         m_icon = NewControl<CSymbolPicker>(kIcon);
-        grid->addWidget(NewLabel("Ico&n:", *m_icon, m_nextLabel++), 0, 0, Qt::AlignTop);
+        grid->addWidget(LabelFor(kIcon, "Ico&n:", *m_icon), 0, 0, Qt::AlignTop);
         grid->addWidget(m_icon, 1, 0);
         break;
     }
@@ -221,7 +225,7 @@ void CElementFormset::MakeRetraceRows(QGridLayout& grid) {
     m_labelColour = NewControl<CColourButton>(kLabelColour);
     Row(grid, 0, "La&bel colour:", *m_labelColour);
     m_labelFont = NewControl<CFontPicker>(kLabelFont);
-    grid.addWidget(NewLabel("Label fo&nt:", *m_labelFont->FaceBox(), m_nextLabel++), 1, 0);
+    grid.addWidget(LabelFor(kLabelFont, "Label fo&nt:", *m_labelFont->FaceBox()), 1, 0);
     grid.addWidget(m_labelFont, 1, 1);
     connect(m_labelFont, &CFontPicker::fontChanged, this, [this] { m_labelFontChanged = true; });
 
@@ -236,7 +240,7 @@ void CElementFormset::MakeRetraceRows(QGridLayout& grid) {
     m_levels->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                               QAbstractItemView::AnyKeyPressed);
     m_levels->setMinimumHeight(m_levels->verticalHeader()->defaultSectionSize() * 10);
-    grid.addWidget(NewLabel("Le&vels:", *m_levels, m_nextLabel++), 2, 0, Qt::AlignTop);
+    grid.addWidget(LabelFor(kLevels, "Le&vels:", *m_levels), 2, 0, Qt::AlignTop);
     grid.addWidget(m_levels, 2, 1);
 
     auto* buttons = new QHBoxLayout;
@@ -261,12 +265,12 @@ void CElementFormset::MakeTextRows(QGridLayout& grid) {
     m_text->setTabChangesFocus(true);
     m_text->setMinimumSize(m_text->fontMetrics().horizontalAdvance(QString(32, 'x')),
                            m_text->fontMetrics().lineSpacing() * 5);
-    grid.addWidget(NewLabel("&Text:", *m_text, m_nextLabel++), 0, 0, Qt::AlignTop);
+    grid.addWidget(LabelFor(kText, "&Text:", *m_text), 0, 0, Qt::AlignTop);
     grid.addWidget(m_text, 0, 1);
     m_textColour = NewControl<CColourButton>(kTextColour);
     Row(grid, 1, "Te&xt colour:", *m_textColour);
     m_textFont = NewControl<CFontPicker>(kTextFont);
-    grid.addWidget(NewLabel("Fo&nt:", *m_textFont->FaceBox(), m_nextLabel++), 2, 0);
+    grid.addWidget(LabelFor(kTextFont, "Fo&nt:", *m_textFont->FaceBox()), 2, 0);
     grid.addWidget(m_textFont, 2, 1);
     connect(m_textFont, &CFontPicker::fontChanged, this, [this] { m_textFontChanged = true; });
 }

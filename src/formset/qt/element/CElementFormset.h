@@ -15,6 +15,7 @@ class QCheckBox;
 class QComboBox;
 class QGridLayout;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
@@ -69,8 +70,9 @@ public:
         kLineGroup = 1200,
         kAnchorGroup = 1201,
         kToolGroup = 1202,
-        kFirstLabel = 1300, // the labels count up from here in the order they are made
     };
+    // A field's label has the field's identifier plus this.
+    static constexpr unsigned kLabelOffset = 100;
     // Ranges of the tools' own fields.
     static constexpr float kMinHeadFactor = 0.05f;
     static constexpr float kMaxHeadFactor = 1.0f;
@@ -86,8 +88,10 @@ private:
     void Load() override;
     std::optional<SFieldError> Store() override;
 
-    // Labels get the next label identifier.
+    // The label of `control` (identifier: the control's plus kLabelOffset) and the control.
     void Row(QGridLayout& grid, int row, const QString& label, QWidget& control);
+    // A label for `buddy` named after the control `id`.
+    QLabel* LabelFor(unsigned id, const QString& text, QWidget& buddy);
     QCheckBox* NewCheck(unsigned id, const QString& text);
     QLineEdit* NewEdit(unsigned id, bool readOnly = false);
     QGroupBox* NewGroup(unsigned id, const QString& title);
@@ -118,7 +122,6 @@ private:
 
     EMode m_mode;
     int m_typeCode = 0;
-    unsigned m_nextLabel = kFirstLabel;
 
     // The line group and the anchors (null in the text dialog).
     CColourButton* m_colour = nullptr;
