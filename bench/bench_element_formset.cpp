@@ -1,9 +1,13 @@
 // Opening the properties dialog of each drawing tool, and the text dialog of a placed text:
 // construction from the element's record, show, layout and the first paint, on Qt's offscreen
-// platform. The first open of a process (styles, fonts, the pickers' first pictures) is
-// measured on its own, then opens once everything is warm.
+// platform, and gathering the chart's dates that the dialogs show. The first open of a process
+// (styles, fonts, the pickers' first pictures) is measured on its own, then opens once everything
+// is warm.
+#include "BenchBars.h"
 #include "formset/element/ElementRecord.h"
 #include "formset/qt/element/CElementFormset.h"
+#include "formset/qt/element/ElementProperties.h"
+#include "quotes/CStock.h"
 #include "tools/CText.h"
 #include "tools/ElementFactory.h"
 #include <QApplication>
@@ -97,6 +101,16 @@ void BM_OpenPlacedTextFormset(benchmark::State& state) {
     for (auto _ : state) OpenOnce(state, record, CElementFormset::EMode::PlacedText);
 }
 BENCHMARK(BM_OpenPlacedTextFormset)->Unit(benchmark::kMillisecond);
+
+// What the chart window gathers before a dialog opens: the dates of every bar in the program's
+// date format and the pane's curve names. Argument: the number of bars.
+void BM_ElementContextOf(benchmark::State& state) {
+    const std::vector<SQuote> bars = BenchRandomWalk(static_cast<std::size_t>(state.range(0)));
+    CStock stock(0);
+    stock.RestoreSeries(bars, bars);
+    for (auto _ : state) benchmark::DoNotOptimize(ElementContextOf(stock, 0));
+}
+BENCHMARK(BM_ElementContextOf)->Arg(1000)->Arg(5000)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
