@@ -30,6 +30,7 @@
 #include <QSettings>
 #include <QTest>
 #include <filesystem>
+#include <set>
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
@@ -166,6 +167,10 @@ TEST_F(ElementPropertiesFrameTest, EachToolsPropertiesChangedThroughTheChartAreS
     OpenSample();
     const CStock& stock = child->Document().Stock();
     const size_t before = PricePane().Elements().size();
+    // Curves of one name are one source to follow: the first of them.
+    std::set<std::string> curveNames;
+    for (const auto& curve : PricePane().Curves()) curveNames.insert(curve->name);
+    ASSERT_FALSE(curveNames.empty());
     for (const STool& tool : Tools()) {
         SCOPED_TRACE(tool.code);
         Place(tool.command);
@@ -185,6 +190,13 @@ TEST_F(ElementPropertiesFrameTest, EachToolsPropertiesChangedThroughTheChartAreS
                 EXPECT_EQ(
                     qobject_cast<QLineEdit*>(FindControl(d, F::kDate1))->text().toStdString(),
                     PaneTexts::FormatDate(stock.Display().at(bar).date, PaneTexts::DateFormat()));
+                // A regression line can follow any curve of its pane.
+                if (tool.code == 20) {
+                    auto* field = qobject_cast<QComboBox*>(FindControl(d, F::kSnapField));
+                    EXPECT_EQ(field->count(), 4 + static_cast<int>(curveNames.size()));
+                    for (const std::string& name : curveNames)
+                        EXPECT_GE(field->findData(QString::fromStdString(name)), 0) << name;
+                }
                 FindControl(d, F::kWidth)->setFocus();
                 QTest::keyClick(FindControl(d, F::kWidth), Qt::Key_End);
                 Retype(d, F::kPrice1, "123.5");
