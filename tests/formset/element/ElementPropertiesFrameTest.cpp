@@ -30,8 +30,8 @@
 #include <QSettings>
 #include <QTest>
 #include <filesystem>
-#include <set>
 #include <gtest/gtest.h>
+#include <set>
 
 namespace fs = std::filesystem;
 
