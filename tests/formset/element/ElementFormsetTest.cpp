@@ -563,6 +563,25 @@ TEST_F(ElementFormsetTest, PriceSeriesOpensItsSettingsAndCurvesAndFlagsOpenNothi
     EXPECT_EQ(shown, 1);
 }
 
+TEST_F(ElementFormsetTest, TitleNamesTheToolByItsNameOrANeutralOne) {
+    const std::pair<int, const char*> cases[] = {{1, "Trend Line Properties"},
+                                                 {10, "Fibonacci Retracement Properties"},
+                                                 {29, "Icon Properties"}};
+    for (auto [code, title] : cases) {
+        std::unique_ptr<CSymbol> element = MakeTool(code);
+        Run(*element, [&](CElementFormset& d) {
+            EXPECT_EQ(d.windowTitle().toStdString(), title);
+            Key(Qt::Key_Escape);
+        });
+    }
+    std::unique_ptr<CSymbol> named = MakeTool(1);
+    named->name = "Trendlinie";
+    Run(*named, [&](CElementFormset& d) {
+        EXPECT_EQ(d.windowTitle(), "Trendlinie Properties");
+        Key(Qt::Key_Escape);
+    });
+}
+
 TEST_F(ElementFormsetTest, LanguageFileRenamesTheGroupsLabelsAndErrorMessages) {
     Activate("[260]\n0=Eigenschaften\n1200=Linie\n1102=&Breite:\n[Text]\n"
              "EnterNumber=%s: bitte eine Zahl eingeben.\n");

@@ -45,15 +45,71 @@ QString Qs(const std::string& text) {
     return QString::fromStdString(text);
 }
 
+// What the title calls a tool whose record holds no name of its own (the base's "Symbol",
+// when no language file named it).
+QString NeutralToolName(int code) {
+    switch (code) {
+    case 1:
+        return "Trend Line";
+    case 2:
+        return "Rectangle";
+    case 3:
+        return "Arrow";
+    case 6:
+        return "Cycle Lines";
+    case 7:
+        return "Ellipse";
+    case 8:
+        return "Fibonacci Arcs";
+    case 9:
+        return "Fibonacci Fan";
+    case 10:
+        return "Fibonacci Retracement";
+    case 11:
+        return "Fibonacci Time Zones";
+    case 12:
+        return "Gann Line";
+    case 13:
+        return "Gann Fan";
+    case 15:
+        return "Equidistant Channel";
+    case 16:
+        return "Standard Deviation Channel";
+    case 17:
+        return "Standard Error Channel";
+    case 19:
+        return "Horizontal Line";
+    case 20:
+        return "Linear Regression";
+    case 24:
+        return "Speed Resistance Lines";
+    case 27:
+        return "Triangle";
+    case 28:
+        return "Vertical Line";
+    case 29:
+        return "Icon";
+    case 30:
+        return "Text";
+    default:
+        return "Element";
+    }
+}
+
+QString TitleOf(const CSymbol* element, int code) {
+    if (element && !element->name.empty() && element->name != CSymbol().name)
+        return Qs(element->name) + " Properties";
+    return NeutralToolName(code) + " Properties";
+}
+
 } // namespace
 
 CElementFormset::CElementFormset(const SElementRecord& model, QWidget* parent, EMode mode)
     : CFormsetDialogOf(mode == EMode::PlacedText ? kTextDialogId : kDialogId, model, parent),
       m_mode(mode), m_typeCode(ElementRecord::TypeCodeOf(model.record)) {
     const std::unique_ptr<CSymbol> element = ElementRecord::NewElement(model.record);
-    setWindowTitle(mode == EMode::PlacedText
-                       ? QString("Text")
-                       : (element ? Qs(element->name) : QString("Element")) + " Properties");
+    setWindowTitle(mode == EMode::PlacedText ? QString("Text")
+                                             : TitleOf(element.get(), m_typeCode));
     auto* columns = new QHBoxLayout(Body());
     columns->setContentsMargins(0, 0, 0, 0);
     if (m_mode == EMode::PlacedText) {
@@ -231,7 +287,8 @@ void CElementFormset::MakeRetraceRows(QGridLayout& grid) {
 
     m_levels = NewControl<QTableWidget>(kLevels);
     m_levels->setColumnCount(2);
-    m_levels->setHorizontalHeaderLabels({"Ratio", "Shown"});
+    m_levels->setHorizontalHeaderLabels({Qs(CLanguage::TranslateText("LevelRatio", "Ratio")),
+                                         Qs(CLanguage::TranslateText("LevelShown", "Shown"))});
     m_levels->verticalHeader()->setVisible(true);
     m_levels->horizontalHeader()->setStretchLastSection(true);
     m_levels->setSelectionBehavior(QAbstractItemView::SelectRows);
