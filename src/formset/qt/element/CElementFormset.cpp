@@ -34,6 +34,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPalette>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTableWidget>
@@ -143,6 +144,12 @@ QCheckBox* CElementFormset::NewCheck(unsigned id, const QString& text) {
 QLineEdit* CElementFormset::NewEdit(unsigned id, bool readOnly) {
     auto* edit = NewControl<QLineEdit>(id);
     edit->setReadOnly(readOnly);
+    if (readOnly) {
+        // On the window's ground, so that it does not look like a field to type into.
+        QPalette palette = edit->palette();
+        palette.setColor(QPalette::Base, palette.color(QPalette::Window));
+        edit->setPalette(palette);
+    }
     return edit;
 }
 
