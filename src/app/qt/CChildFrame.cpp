@@ -24,6 +24,7 @@
 #include "tools/CLine.h"
 #include "formset/qt/view/CDisplayRangeFormset.h"
 #include "formset/qt/view/PaneSettingsDialog.h"
+#include "formset/qt/element/ElementProperties.h"
 #include "tools/CText.h"
 #include "view/CPaneStack.h"
 #include "view/CPriceLineSettings.h"
@@ -31,7 +32,6 @@
 #include "view/qt/CPaneWidget.h"
 #include <QApplication>
 #include <QClipboard>
-#include <QInputDialog>
 #include <QMenu>
 #include <QMimeData>
 #include <QSplitter>
@@ -98,6 +98,8 @@ CChildFrame::CChildFrame(std::unique_ptr<CZentriStockDoc> document, CUiThreadLoo
     m_commands->saved = [this](const std::string& path) {
         if (onSaved) onSaved(path);
     };
+    elementProperties =
+        ElementPropertiesEditor(this, [this]() -> CStock& { return m_document->Stock(); });
 
     m_splitter->setObjectName("PaneSplitter");
     m_splitter->setChildrenCollapsible(false);
@@ -218,12 +220,7 @@ void CChildFrame::TextPlaced(int pane) {
     if (!text) return;
     // The press that placed it ends here: the dialog takes the release.
     widget.Tracker().MouseUp(-1, -1, SPaneMapping{});
-    bool ok = false;
-    const QString typed = QInputDialog::getMultiLineText(this, "Text", "&Text:", QString(), &ok);
-    if (ok && !typed.trimmed().isEmpty())
-        text->text = typed.toStdString();
-    else
-        widget.Tracker().RemoveSelected();
+    if (!EnterPlacedText(*text, this)) widget.Tracker().RemoveSelected();
     RedrawPanes();
 }
 

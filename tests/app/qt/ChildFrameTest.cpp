@@ -8,6 +8,7 @@
 #include "ctlkit/base/CRecordingPrompter.h"
 #include "ctlkit/jobs/CUiThreadLoop.h"
 #include "ctlkit/lang/CLanguage.h"
+#include "formset/qt/CFormsetDialog.h"
 #include "indicators/CStockPanes.h"
 #include "indicators/CTCurve.h"
 #include "quotes/CStock.h"
@@ -19,7 +20,6 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QContextMenuEvent>
-#include <QInputDialog>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
@@ -229,14 +229,21 @@ TEST_F(ChildFrameTest, PlacedTextTakesItsTextOrGoesAway) {
     const CRect& plot = View(0).plotRect;
     for (const char* typed : {"", "Breakout"}) {
         ASSERT_TRUE(child->OnCommand(32872));
-        QTimer::singleShot(0, [typed] {
-            auto* dialog = qobject_cast<QInputDialog*>(QApplication::activeModalWidget());
-            ASSERT_NE(dialog, nullptr);
-            dialog->setTextValue(typed);
-            dialog->accept();
-        });
+        int shown = 0;
+        const CFormsetDialog::ShownHook previous =
+            CFormsetDialog::SetShownHook([&](CFormsetDialog& dialog) {
+                ++shown;
+                // The keyboard is the dialog's once it is the active window.
+                EXPECT_TRUE(
+                    QTest::qWaitFor([&] { return QApplication::activeWindow() == &dialog; }));
+                QTest::keyClicks(QApplication::focusWidget(), typed);
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                QTest::keyClick(&dialog, Qt::Key_O, Qt::AltModifier);
+            });
         QTest::mouseClick(&Pane(0), Qt::LeftButton, {}, QPoint(plot.left + 50, plot.top + 50));
         Settle();
+        CFormsetDialog::SetShownHook(previous);
+        EXPECT_EQ(shown, 1);
     }
     // The empty text left nothing behind; the other one is the chart's.
     ASSERT_EQ(price.Elements().size(), elements + 1);
