@@ -271,6 +271,8 @@ TEST_F(ElementPropertiesFrameTest, ACurvesEditedWidthStaysThroughAPeriodChange) 
     CCurve& curve = *PricePane().Curves().front();
     const std::string name = curve.name;
     Pane(0).setFocus();
+    Pane(0).Tracker().SetPane(&PricePane());
+    Pane(0).Tracker().SetSeries(&child->Document().Stock(), 0);
     ASSERT_TRUE(Pane(0).Tracker().SelectElement(&curve));
     ASSERT_TRUE(child->Offers(32910));
     int shown = 0;
