@@ -30,13 +30,13 @@ protected:
     }
 };
 
-// Opens `Dialog` on `model` once per iteration; `watched` picks the widget whose first paint
-// ends the open (the dialog itself when it gives none).
-template <class Dialog, class Model, class Watched>
-void Open(benchmark::State& state, const Model& model, Watched watched) {
+// Opens the dialog `make` builds once per iteration; `watched` picks the widget whose first
+// paint ends the open (the dialog itself when it gives none).
+template <class Make, class Watched>
+void OpenMade(benchmark::State& state, Make make, Watched watched) {
     App();
     for (auto _ : state) {
-        auto dialog = std::make_unique<Dialog>(model, nullptr);
+        auto dialog = make();
         CPaintWatch watch;
         QWidget* painted = watched(*dialog);
         (painted ? painted : dialog.get())->installEventFilter(&watch);
@@ -49,8 +49,20 @@ void Open(benchmark::State& state, const Model& model, Watched watched) {
     }
 }
 
+template <class Make> void OpenMade(benchmark::State& state, Make make) {
+    OpenMade(state, make, [](QWidget&) -> QWidget* { return nullptr; });
+}
+
+// `Dialog` made as Dialog(model, no parent).
+template <class Dialog, class Model, class Watched>
+void Open(benchmark::State& state, const Model& model, Watched watched) {
+    OpenMade(
+        state, [&] { return std::make_unique<Dialog>(model, nullptr); },
+        [&](QWidget& dialog) { return watched(static_cast<Dialog&>(dialog)); });
+}
+
 template <class Dialog, class Model> void Open(benchmark::State& state, const Model& model) {
-    Open<Dialog>(state, model, [](Dialog&) -> QWidget* { return nullptr; });
+    OpenMade(state, [&] { return std::make_unique<Dialog>(model, nullptr); });
 }
 
 } // namespace dialog_opening

@@ -4,40 +4,20 @@
 // (styles, fonts, the pickers' first pictures) is measured on its own, then opens once everything
 // is warm.
 #include "BenchBars.h"
+#include "DialogOpening.h"
 #include "formset/element/ElementRecord.h"
 #include "formset/qt/element/CElementFormset.h"
 #include "formset/qt/element/ElementProperties.h"
 #include "quotes/CStock.h"
 #include "tools/CText.h"
 #include "tools/ElementFactory.h"
-#include <QApplication>
-#include <QEvent>
 #include <benchmark/benchmark.h>
 #include <cstdlib>
 #include <memory>
 
 namespace {
 
-QApplication& App() {
-    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    static int argc = 1;
-    static char name[] = "bench_element_formset";
-    static char* argv[] = {name, nullptr};
-    static QApplication app(argc, argv);
-    return app;
-}
-
-// Notes the first paint of the widget it watches.
-class CPaintWatch : public QObject {
-public:
-    bool painted = false;
-
-protected:
-    bool eventFilter(QObject*, QEvent* event) override {
-        if (event->type() == QEvent::Paint) painted = true;
-        return false;
-    }
-};
+using dialog_opening::OpenMade;
 
 // The chart a dialog is opened over: a year of bars and two curves.
 std::shared_ptr<const SElementContext> Chart() {
@@ -58,30 +38,20 @@ std::string RecordOf(int code) {
     return ElementRecord::Of(*element);
 }
 
-void OpenOnce(benchmark::State& state, const std::string& record, CElementFormset::EMode mode) {
-    auto dialog = std::make_unique<CElementFormset>(SElementRecord{record, Chart()}, nullptr, mode);
-    CPaintWatch watch;
-    dialog->installEventFilter(&watch);
-    dialog->show();
-    while (!watch.painted) QApplication::processEvents();
-    state.PauseTiming();
-    dialog.reset();
-    QApplication::processEvents();
-    state.ResumeTiming();
+void Open(benchmark::State& state, const std::string& record, CElementFormset::EMode mode) {
+    OpenMade(state, [&] {
+        return std::make_unique<CElementFormset>(SElementRecord{record, Chart()}, nullptr, mode);
+    });
 }
 
 void BM_OpenElementFormsetFirst(benchmark::State& state) {
-    App();
-    const std::string record = RecordOf(10);
-    for (auto _ : state) OpenOnce(state, record, CElementFormset::EMode::Properties);
+    Open(state, RecordOf(10), CElementFormset::EMode::Properties);
 }
 BENCHMARK(BM_OpenElementFormsetFirst)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 // Argument: the tool's type code.
 void BM_OpenElementFormset(benchmark::State& state) {
-    App();
-    const std::string record = RecordOf(static_cast<int>(state.range(0)));
-    for (auto _ : state) OpenOnce(state, record, CElementFormset::EMode::Properties);
+    Open(state, RecordOf(static_cast<int>(state.range(0))), CElementFormset::EMode::Properties);
 }
 BENCHMARK(BM_OpenElementFormset)
     ->ArgName("type")
@@ -96,9 +66,7 @@ BENCHMARK(BM_OpenElementFormset)
     ->Unit(benchmark::kMillisecond);
 
 void BM_OpenPlacedTextFormset(benchmark::State& state) {
-    App();
-    const std::string record = ElementRecord::Of(CText());
-    for (auto _ : state) OpenOnce(state, record, CElementFormset::EMode::PlacedText);
+    Open(state, ElementRecord::Of(CText()), CElementFormset::EMode::PlacedText);
 }
 BENCHMARK(BM_OpenPlacedTextFormset)->Unit(benchmark::kMillisecond);
 
