@@ -94,8 +94,15 @@ int CZentriStockApp::Run(const CommandLine& commandLine) {
     frame->ShowRestored();
     if (splash) splash->CloseSoon();
     int status = QApplication::exec();
-    // A screenshot's outcome is the program's, however the loop was ended.
-    if (scripted && scripted->Grabbed()) status = scripted->Status();
+    // A screenshot's outcome is the program's, however the loop was ended; one never taken
+    // is a failure too.
+    if (scripted && scripted->Grabbed()) {
+        status = scripted->Status();
+    } else if (!commandLine.grabFile.empty()) {
+        std::fprintf(stderr, "zentristock: the program ended before the screenshot %s was taken.\n",
+                     commandLine.grabFile.c_str());
+        status = 1;
+    }
     splash.reset();
     frame.reset();
     return status;
