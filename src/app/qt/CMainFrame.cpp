@@ -19,6 +19,7 @@
 #include "ctlkit/lang/qt/MenuAction.h"
 #include "ctlkit/lang/qt/MenuBuilder.h"
 #include "ctlkit/lang/qt/QtTranslation.h"
+#include "formset/qt/favourites/COrganizeFavouritesFormset.h"
 #include "panels/qt/CStockNameBar.h"
 #include "panels/qt/FundPanelWidget.h"
 #include "panels/qt/StockInfoPanelWidget.h"
@@ -47,6 +48,8 @@
 
 namespace {
 constexpr unsigned kCmdFileClose = 57602;
+// "Organize Favorites" of the Setting menu: the favourites need no chart.
+constexpr unsigned kCmdOrganizeFavourites = 33030;
 constexpr const char* kNoChildWindow = "Please open a child window first.";
 constexpr unsigned kNamePanelCaption = 17;
 constexpr unsigned kInfoPanelCaption = 18;
@@ -519,7 +522,8 @@ void CMainFrame::UpdateToggleChecks() {
         if (IsPeriod(id)) action.setChecked(child && child->IsChecked(id));
         if (id == kCmdViewCrosshair) action.setChecked(m_crosshair);
         // A chart command whose dialog this build lacks is greyed rather than dead.
-        if (child && id < kCmdFirstChartWindow) action.setEnabled(child->Offers(id));
+        if (child && id < kCmdFirstChartWindow)
+            action.setEnabled(id == kCmdOrganizeFavourites || child->Offers(id));
     });
 }
 
@@ -633,6 +637,14 @@ bool CMainFrame::OnFrameCommand(unsigned id) {
     case kCmdViewCrosshair:
         SetCrosshair(!m_crosshair);
         return true;
+    case kCmdOrganizeFavourites: {
+        CFavouritesEdit edit = CFavouritesEdit::Load(m_context.Paths().FavouritesFolder());
+        if (!COrganizeFavouritesFormset::Ask(this, edit) || !edit.Changed()) return true;
+        if (const CFileResult applied = edit.Apply(); !applied)
+            m_context.Prompter().ShowMessage("The favourites could not be changed: " +
+                                             applied.message());
+        return true;
+    }
     case kCmdShowStockList:
     case kCmdShowDataFiles:
     case kCmdShowFavourites:
