@@ -22,10 +22,9 @@ size_t CharacterCount(const std::string& text) {
     }));
 }
 
-SFieldError NameError(std::string_view key, std::string_view fallback,
+SFieldError NameError(const std::string& field, std::string_view key, std::string_view fallback,
                       const std::vector<SPlaceholder>& more = {}) {
-    return SFieldError::Make(CFavouritesEdit::kNameField, CFavouritesEdit::kNameFieldName, key,
-                             fallback, more);
+    return SFieldError::Make(CFavouritesEdit::kNameField, field, key, fallback, more);
 }
 
 CFileResult CannotWrite(const std::string& what, const std::error_code& error) {
@@ -51,31 +50,34 @@ CFavouritesEdit CFavouritesEdit::Load(const std::string& folder) {
 }
 
 std::optional<SFieldError> CFavouritesEdit::CheckName(const std::string& name,
-                                                      std::optional<size_t> except) const {
-    if (name.empty()) return NameError("GroupNameEmpty", "%s: please enter a name.");
+                                                      std::optional<size_t> except,
+                                                      const std::string& field) const {
+    if (name.empty()) return NameError(field, "GroupNameEmpty", "%s: please enter a name.");
     if (CharacterCount(name) > kMaxNameLength)
-        return NameError("GroupNameLong", "%s: a name has at most %1 characters.",
+        return NameError(field, "GroupNameLong", "%s: a name has at most %1 characters.",
                          {{"%1", std::to_string(kMaxNameLength)}});
     if (!IsSafePathPart(name))
-        return NameError("GroupNameUnsafe",
+        return NameError(field, "GroupNameUnsafe",
                          "%s: a name cannot hold \"/\", \"\\\", \"..\" or control characters.");
     const std::string lower = Lower(name);
     for (size_t i = 0; i < m_groups.size(); ++i)
         if (i != except && Lower(m_groups[i].name) == lower)
-            return NameError("GroupNameTaken", "%s: there is a group named \"%1\" already.",
+            return NameError(field, "GroupNameTaken", "%s: there is a group named \"%1\" already.",
                              {{"%1", m_groups[i].name}});
     return std::nullopt;
 }
 
-std::optional<SFieldError> CFavouritesEdit::NewGroup(const std::string& name) {
-    if (std::optional<SFieldError> error = CheckName(name)) return error;
+std::optional<SFieldError> CFavouritesEdit::NewGroup(const std::string& name,
+                                                     const std::string& field) {
+    if (std::optional<SFieldError> error = CheckName(name, {}, field)) return error;
     m_groups.push_back({name, "", {}, {}});
     return std::nullopt;
 }
 
-std::optional<SFieldError> CFavouritesEdit::Rename(size_t group, const std::string& name) {
+std::optional<SFieldError> CFavouritesEdit::Rename(size_t group, const std::string& name,
+                                                   const std::string& field) {
     if (group >= m_groups.size()) return std::nullopt;
-    if (std::optional<SFieldError> error = CheckName(name, group)) return error;
+    if (std::optional<SFieldError> error = CheckName(name, group, field)) return error;
     m_groups[group].name = name;
     return std::nullopt;
 }

@@ -38,11 +38,14 @@ public:
     // Why `name` cannot name a group (the group at `except`, when given, is not compared
     // with): empty, longer than 64 characters, not usable as a folder name, or another
     // group's name in any letter case.
-    std::optional<SFieldError> CheckName(const std::string& name,
-                                         std::optional<size_t> except = {}) const;
+    // `field` names the field in the message (the dialog's label, translated).
+    std::optional<SFieldError> CheckName(const std::string& name, std::optional<size_t> except = {},
+                                         const std::string& field = kNameFieldName) const;
     // Appends an empty group; the refusal of CheckName, and no change, otherwise.
-    std::optional<SFieldError> NewGroup(const std::string& name);
-    std::optional<SFieldError> Rename(size_t group, const std::string& name);
+    std::optional<SFieldError> NewGroup(const std::string& name,
+                                        const std::string& field = kNameFieldName);
+    std::optional<SFieldError> Rename(size_t group, const std::string& name,
+                                      const std::string& field = kNameFieldName);
     // Drops the group and its entries; false for an index out of range.
     bool DeleteGroup(size_t group);
     // Moves the entry to the end of group `to`; an entry of the same symbol and market there

@@ -146,7 +146,8 @@ void COrganizeFavouritesFormset::Refuse(const SFieldError& error) {
 }
 
 void COrganizeFavouritesFormset::OnNewGroup() {
-    if (std::optional<SFieldError> error = Copy().NewGroup(m_name->text().toStdString()))
+    if (std::optional<SFieldError> error =
+            Copy().NewGroup(m_name->text().toStdString(), FieldName(*m_name).toStdString()))
         return Refuse(*error);
     Fill(static_cast<int>(Copy().Groups().size()) - 1, -1);
     m_tree->setFocus(Qt::OtherFocusReason);
@@ -156,7 +157,8 @@ void COrganizeFavouritesFormset::OnRename() {
     const int group = Current().first;
     if (group < 0) return;
     if (std::optional<SFieldError> error =
-            Copy().Rename(static_cast<size_t>(group), m_name->text().toStdString()))
+            Copy().Rename(static_cast<size_t>(group), m_name->text().toStdString(),
+                          FieldName(*m_name).toStdString()))
         return Refuse(*error);
     Fill(group, Current().second);
 }
