@@ -3,6 +3,7 @@
 #include <csignal>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 using SEntry = CFavourites::SEntry;
@@ -238,6 +239,70 @@ TEST(FavouritesEdit, ValidateRefusesOnlyNewOrChangedNames) {
     EXPECT_FALSE(edit.Validate()); // a long name already on disk stays usable
     ASSERT_FALSE(edit.NewGroup("x"));
     EXPECT_FALSE(edit.Validate());
+}
+
+} // namespace
+
+namespace {
+
+ino_t Inode(const std::string& path) {
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    return info.st_ino;
+}
+
+TEST(FavouritesEdit, FiftyGroupsOfAHundredReplaceOnlyTheChangedListsWhole) {
+    FavouritesFolder fav;
+    for (int g = 0; g < 50; ++g)
+        fav.Group("G" + std::to_string(g), FavouritesFolder::Entries("s" + std::to_string(g), 100));
+    const Files before = fav.Files();
+    std::map<std::string, ino_t> inodes;
+    for (int g = 0; g < 50; ++g) {
+        const std::string list = fav.Path() + "G" + std::to_string(g) + "/list.dat";
+        inodes[list] = Inode(list);
+    }
+    CFavouritesEdit edit = CFavouritesEdit::Load(fav.Path()); // G0 G1 G10 G11 ... in name order
+    const auto index = [&](const std::string& name) {
+        for (size_t i = 0; i < edit.Groups().size(); ++i)
+            if (edit.Groups()[i].name == name) return i;
+        ADD_FAILURE() << name;
+        return size_t{0};
+    };
+    ASSERT_FALSE(edit.Rename(index("G7"), "Renamed"));
+    for (int i = 0; i < 30; ++i) ASSERT_TRUE(edit.MoveEntry(index("G3"), 0, index("G4")));
+    ASSERT_TRUE(edit.DeleteGroup(index("G9")));
+    ASSERT_TRUE(edit.DeleteEntry(index("G5"), 99));
+    ASSERT_TRUE(edit.Apply());
+
+    Files expected = before;
+    for (auto it = expected.begin(); it != expected.end();)
+        it = it->first.rfind("G9", 0) == 0 || it->first.rfind("G7", 0) == 0 ? expected.erase(it)
+                                                                            : std::next(it);
+    expected["Renamed/"] = "";
+    expected["Renamed/list.dat"] = before.at("G7/list.dat");
+    std::vector<SEntry> g3 = FavouritesFolder::Entries("s3", 100);
+    std::vector<SEntry> g4 = FavouritesFolder::Entries("s4", 100);
+    g4.insert(g4.end(), g3.begin(), g3.begin() + 30);
+    g3.erase(g3.begin(), g3.begin() + 30);
+    std::vector<SEntry> g5 = FavouritesFolder::Entries("s5", 100);
+    g5.pop_back();
+    expected["G3/list.dat"] = CFavourites::Serialize(g3);
+    expected["G4/list.dat"] = CFavourites::Serialize(g4);
+    expected["G5/list.dat"] = CFavourites::Serialize(g5);
+    EXPECT_EQ(fav.Files(), expected); // no temporary file or set-aside folder is left
+
+    // The three changed lists were replaced by new files (a rename over the old one), never
+    // rewritten in place; the renamed group's list and the others stayed the very same file.
+    for (int g = 0; g < 50; ++g) {
+        const std::string name = g == 7 ? "Renamed" : "G" + std::to_string(g);
+        if (g == 9) continue;
+        const std::string now = fav.Path() + name + "/list.dat";
+        const ino_t was = inodes.at(fav.Path() + "G" + std::to_string(g) + "/list.dat");
+        if (g == 3 || g == 4 || g == 5)
+            EXPECT_NE(Inode(now), was) << name;
+        else
+            EXPECT_EQ(Inode(now), was) << name;
+    }
 }
 
 } // namespace
