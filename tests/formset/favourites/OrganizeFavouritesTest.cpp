@@ -281,12 +281,16 @@ TEST_F(OrganizeFavouritesTest, OfferedBesideAChartAndTranslated) {
     EXPECT_TRUE(organize->isEnabled());
     EXPECT_FALSE(frame->ActiveChild()->Offers(kOrganize)); // the frame's, not the chart's
 
-    Activate("[280]\n0=Favoriten ordnen\n1101=&Gruppenname:\n1010=&Neue Gruppe\n");
+    Activate("[280]\n0=Favoriten ordnen\n1101=&Gruppenname:\n1010=&Neue Gruppe\n"
+             "[Text]\nFavouriteMarket=Börse\nDeleteFavouriteGroup=%1 mit %2 löschen?\n");
     ASSERT_TRUE(Organize([&](CFormsetDialog& d) {
         EXPECT_EQ(d.windowTitle(), "Favoriten ordnen");
         EXPECT_EQ(Find<QPushButton>(d, F::kNewGroup)->text(), "&Neue Gruppe");
+        EXPECT_EQ(Find<QTreeWidget>(d, F::kTree)->headerItem()->text(2), "Börse");
+        EXPECT_EQ(Find<QTreeWidget>(d, F::kTree)->headerItem()->text(0), "Symbol");
         TypeName(d, "");
         Mnemonic(d, Qt::Key_N);
+        Mnemonic(d, Qt::Key_D); // Banks with one entry: asked, and No
         Key(Qt::Key_Escape);
     }));
     EXPECT_EQ(prompter.messages, (std::vector<std::string>{"Gruppenname: please enter a name."}));

@@ -1,5 +1,6 @@
 #include "COrganizeFavouritesFormset.h"
 #include "ctlkit/base/CPrompter.h"
+#include "ctlkit/lang/CLanguage.h"
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -25,7 +26,9 @@ COrganizeFavouritesFormset::COrganizeFavouritesFormset(const CFavouritesEdit& ed
 
     m_tree = NewControl<QTreeWidget>(kTree);
     m_tree->setColumnCount(3);
-    m_tree->setHeaderLabels({"Symbol", "Name", "Market"});
+    m_tree->setHeaderLabels({Text(CLanguage::TranslateText("FavouriteSymbol", "Symbol")),
+                             Text(CLanguage::TranslateText("FavouriteName", "Name")),
+                             Text(CLanguage::TranslateText("FavouriteMarket", "Market"))});
     m_tree->setMinimumSize(460, 320);
     m_tree->setRootIsDecorated(true);
     m_tree->setUniformRowHeights(true);
@@ -168,9 +171,11 @@ void COrganizeFavouritesFormset::OnDeleteGroup() {
     if (group < 0) return;
     const CFavouritesEdit::SGroup& doomed = Copy().Groups()[static_cast<size_t>(group)];
     if (!doomed.entries.empty() &&
-        !CPrompter::Active().AskYesNo("The group \"" + doomed.name + "\" holds " +
-                                      std::to_string(doomed.entries.size()) +
-                                      " favourites. Delete the group and them?"))
+        !CPrompter::Active().AskYesNo(FillPlaceholders(
+            CLanguage::TranslateText("DeleteFavouriteGroup",
+                                     "The group \"%1\" holds %2 favourites. Delete the group "
+                                     "and them?"),
+            {{"%1", doomed.name}, {"%2", std::to_string(doomed.entries.size())}})))
         return;
     Copy().DeleteGroup(static_cast<size_t>(group));
     const int left = static_cast<int>(Copy().Groups().size());
