@@ -201,14 +201,29 @@ CFileResult CFavouritesEdit::Apply() {
                 return saved;
             group.loadedEntries = group.entries;
         }
-    // 4. The deleted groups go; a folder that holds more than its list is kept.
-    for (const std::string& aside : deletedAside) {
-        const std::string folder = m_folder + aside;
+    // 4. The deleted groups go. A folder that holds more than its list is none of ours to
+    // empty: it goes back to its name, whole, and is reported.
+    CFileResult kept;
+    for (size_t i = 0; i < deletedAside.size(); ++i) {
+        const std::string folder = m_folder + deletedAside[i];
+        bool others = false;
+        for (const auto& entry : fs::directory_iterator(folder, error))
+            others = others || entry.path().filename() != "list.dat";
+        if (others) {
+            std::string name = m_deleted[i];
+            if (fs::exists(m_folder + name, error) || !move(deletedAside[i], name))
+                name = deletedAside[i];
+            if (kept)
+                kept = CFileResult::Failure(CFileResult::EKind::CannotWrite,
+                                            "the folder " + m_folder + name +
+                                                " holds other files besides its list and was kept");
+            continue;
+        }
         fs::remove(folder + "/list.dat", error);
         if (error) return CannotWrite("cannot delete " + folder + "/list.dat", error);
         fs::remove(folder, error);
         if (error) return CannotWrite("cannot delete the folder " + folder, error);
     }
     m_deleted.clear();
-    return {};
+    return kept;
 }

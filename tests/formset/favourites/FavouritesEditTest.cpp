@@ -170,19 +170,26 @@ TEST(FavouritesEdit, ApplySwapsNamesAndReusesADeletedGroupsName) {
     EXPECT_EQ(fav.Files(), expected);
 }
 
-TEST(FavouritesEdit, ApplyKeepsADeletedGroupThatHoldsOtherFilesAndSaysSo) {
+TEST(FavouritesEdit, ApplyKeepsADeletedGroupThatHoldsOtherFilesWholeAndSaysSo) {
     FavouritesFolder fav;
     fav.Group("Notes", {{"a", "", ""}});
     WriteText(fav.Path() + "Notes/mine.txt", "keep me");
+    fav.Group("Plain", {{"p", "", ""}});
+    const Files before = fav.Files();
     CFavouritesEdit edit = CFavouritesEdit::Load(fav.Path());
+    ASSERT_TRUE(edit.DeleteGroup(0));
     ASSERT_TRUE(edit.DeleteGroup(0));
     const CFileResult applied = edit.Apply();
     ASSERT_FALSE(applied);
     EXPECT_EQ(applied.kind(), CFileResult::EKind::CannotWrite);
-    EXPECT_NE(applied.message().find("cannot delete the folder " + fav.Path() + "~organize.0"),
-              std::string::npos)
-        << applied.message();
-    EXPECT_EQ(ReadText(fav.Path() + "~organize.0/mine.txt"), "keep me");
+    EXPECT_EQ(applied.message(),
+              "the folder " + fav.Path() + "Notes holds other files besides its list and was kept");
+    // Notes is back as it was, list and all; Plain is gone.
+    Files expected = before;
+    expected.erase("Plain/");
+    expected.erase("Plain/list.dat");
+    EXPECT_EQ(fav.Files(), expected);
+    EXPECT_FALSE(edit.Changed());
 }
 
 // Every write beyond `bytes` fails as on a full disk, for one scope.

@@ -297,3 +297,22 @@ TEST_F(OrganizeFavouritesTest, OfferedBesideAChartAndTranslated) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(OrganizeFavouritesTest, AnApplyThatFailsIsToldAndLosesNothing) {
+    WriteText(fav + "Banks/notes.txt", "mine");
+    prompter.answer = true;
+    ASSERT_TRUE(Organize([&](CFormsetDialog& d) {
+        Mnemonic(d, Qt::Key_D); // Banks, whose folder holds more than its list
+        Mnemonic(d, Qt::Key_O);
+    }));
+    EXPECT_EQ(prompter.messages,
+              (std::vector<std::string>{"The favourites could not be changed: the folder " + fav +
+                                        "Banks holds other files besides its list and was kept"}));
+    EXPECT_EQ(ReadText(fav + "Banks/notes.txt"), "mine");
+    EXPECT_EQ(CFavourites::Parse(ReadText(fav + "Banks/list.dat")),
+              (std::vector<SEntry>{{"JPM", "JPMorgan", "NYSE"}}));
+}
+
+} // namespace
