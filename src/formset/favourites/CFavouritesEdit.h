@@ -63,9 +63,11 @@ public:
 
     // Carries the edits out: renamed and deleted groups' folders are first moved aside,
     // renamed ones then take their new names, new groups get their folders, every changed
-    // list.dat is replaced atomically, and last the deleted groups' lists and folders go.
-    // An entry moved between groups is thus never lost on a failure half-way. Stops at the
-    // first failure and reports it. The model then holds what is on disk as loaded.
+    // list.dat is replaced atomically (lists that gained an entry first), and last the
+    // deleted groups' lists and folders go. An entry moved between groups is thus never lost
+    // on a failure half-way. Stops at the first failure and reports it, except that a deleted
+    // group whose folder holds other files is put back whole, reported once the rest is done.
+    // After a success the model stands for the disk (Changed() is false).
     CFileResult Apply();
 
     bool operator==(const CFavouritesEdit&) const = default;
