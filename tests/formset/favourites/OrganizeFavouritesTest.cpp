@@ -253,10 +253,21 @@ TEST_F(OrganizeFavouritesTest, ANonEmptyGroupIsDeletedOnlyWhenTheUserSaysYes) {
         EXPECT_EQ(CurrentText(d), "Empty");
         Mnemonic(d, Qt::Key_D);
         EXPECT_EQ(TreeText(d), (QStringList{"Banks: JPM", "Tech: IBM MSFT AAPL"}));
+        // Delete in the tree: on an entry it goes unasked, on a group it asks.
+        Mnemonic(d, Qt::Key_F);
+        Key(Qt::Key_End);
+        EXPECT_EQ(CurrentText(d), "AAPL");
+        Key(Qt::Key_Delete);
+        EXPECT_EQ(TreeText(d), (QStringList{"Banks: JPM", "Tech: IBM MSFT"}));
+        Key(Qt::Key_Home);
+        Key(Qt::Key_Delete); // Banks: asked, No
+        EXPECT_EQ(TreeText(d).front(), "Banks: JPM");
         Mnemonic(d, Qt::Key_O);
     }));
-    EXPECT_EQ(prompter.questions.size(), 1u);
+    EXPECT_EQ(prompter.questions.size(), 2u);
     EXPECT_FALSE(fs::exists(fav + "Empty"));
+    EXPECT_EQ(CFavourites::Parse(ReadText(fav + "Tech/list.dat")),
+              (std::vector<SEntry>{{"IBM", "IBM Corp", "NYSE"}, {"MSFT", "Microsoft", "NASDAQ"}}));
     EXPECT_TRUE(fs::exists(fav + "Banks/list.dat"));
 }
 

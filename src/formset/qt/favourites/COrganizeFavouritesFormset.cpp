@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
@@ -67,6 +68,15 @@ COrganizeFavouritesFormset::COrganizeFavouritesFormset(const CFavouritesEdit& ed
     grid->addLayout(buttons, 1, 2, 2, 1);
 
     connect(m_tree, &QTreeWidget::currentItemChanged, this, [this] { UpdateControls(); });
+    // Delete in the tree deletes what is current there, as the two Delete buttons do.
+    auto* remove =
+        new QShortcut(QKeySequence::Delete, m_tree, nullptr, nullptr, Qt::WidgetShortcut);
+    connect(remove, &QShortcut::activated, this, [this] {
+        if (Current().second >= 0)
+            OnDeleteEntry();
+        else
+            OnDeleteGroup();
+    });
     connect(m_newGroup, &QPushButton::clicked, this, [this] { OnNewGroup(); });
     connect(m_rename, &QPushButton::clicked, this, [this] { OnRename(); });
     connect(m_deleteGroup, &QPushButton::clicked, this, [this] { OnDeleteGroup(); });
