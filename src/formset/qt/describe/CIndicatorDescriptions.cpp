@@ -49,7 +49,8 @@ QVariant CDescriptionBrowser::loadResource(int type, const QUrl& name) {
     const QUrl permitted = Permitted(name);
     if (permitted.isEmpty()) {
         m_refused.append(name);
-        return {};
+        // Not a null variant: on a null one the document reads a local file itself.
+        return QByteArray();
     }
     return QTextBrowser::loadResource(type, permitted);
 }
