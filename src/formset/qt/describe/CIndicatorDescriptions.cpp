@@ -79,7 +79,10 @@ CIndicatorDescriptions::CIndicatorDescriptions(const std::string& programFolder,
         item->setData(Qt::UserRole, QString::fromUtf8(description.identifier));
         m_list->addItem(item);
     }
-    m_list->setMinimumWidth(m_list->sizeHintForColumn(0) + 24);
+    // Room for every entry, so that the whole list is seen at once.
+    m_list->setMinimumWidth(m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth() + 24);
+    m_list->setMinimumHeight(m_list->sizeHintForRow(0) * m_list->count() +
+                             2 * m_list->frameWidth() + 4);
 
     const QString docFolder = QString::fromStdString(programFolder) + "/Doc";
     m_page = new CDescriptionBrowser(QDir::cleanPath(docFolder), this);
