@@ -17,7 +17,7 @@ constexpr std::array<SIndicatorDescription, 29> kDescriptions = {{
     {"KC", "Keltner Channel", "M Band (olive), U Band 15 (navy), L Band 15 (navy)"},
     {"52WK H and L", "52-Week High and Low", "52WK High (olive), 52WK Low (navy)"},
     {"STC", "Stochastic Oscillator",
-     "K (coral, wide line), D (green); reference lines at 20 and 80"},
+     "K (coral, line style 2), D (green); reference lines at 20 and 80"},
     {"MACD", "Moving Average Convergence Divergence",
      "MACD (black histogram), EMA(MACD) 9 (period colour), DIV (brown)"},
     {"VOL", "Volume", "VOL (blue histogram)"},
