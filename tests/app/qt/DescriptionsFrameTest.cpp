@@ -1,12 +1,15 @@
 #include "../../ctlkit/TestFiles.h"
 #include "app/FrameCommands.h"
+#include "app/qt/CChildFrame.h"
 #include "app/qt/CMainFrame.h"
 #include "app/qt/CUserStore.h"
 #include "chart/CZentriStockDoc.h"
 #include "ctlkit/base/CRecordingPrompter.h"
 #include "ctlkit/jobs/CUiThreadLoop.h"
 #include "ctlkit/lang/CLanguage.h"
+#include "ctlkit/lang/qt/ControlId.h"
 #include "ctlkit/lang/qt/MenuAction.h"
+#include "formset/qt/CInnerSelFormset.h"
 #include "formset/qt/describe/CIndicatorDescriptions.h"
 #include "indicators/IndicatorDescriptions.h"
 #include "settings/CModelContext.h"
@@ -14,6 +17,7 @@
 #include <QFileInfo>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSettings>
 #include <QTest>
 #include <filesystem>
@@ -57,6 +61,7 @@ protected:
     }
     void TearDown() override {
         CIndicatorDescriptions::SetShownHook({});
+        CFormsetDialog::SetShownHook({});
         CLanguage::SetFile("");
     }
 
@@ -112,6 +117,51 @@ TEST_F(DescriptionsFrameTest, HelpMenuItemOpensTheViewerOnTheInstallationsPages)
     });
     frame->OnCommand(kCmdIndicatorDescriptions);
     EXPECT_EQ(shown.size(), 3u);
+    frame->close();
+}
+
+// The chart's insert-or-replace question, as an indicator command asks it, offers the
+// description of that indicator from the installation's pages.
+TEST_F(DescriptionsFrameTest, IndicatorCommandsQuestionOpensTheDescriptionOfItsIndicator) {
+    auto frame = std::make_unique<CMainFrame>(*context, loop, *store);
+    frame->Create();
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+    frame->OpenDocument(CZentriStockDoc::NewChart(*context));
+    Settle();
+    ASSERT_NE(frame->ActiveChild(), nullptr);
+
+    struct Case {
+        unsigned command;
+        const char* identifier;
+    };
+    for (const Case c : {Case{32786, "MACD"}, Case{32788, "VOL"}}) {
+        std::vector<std::string> viewed;
+        CIndicatorDescriptions::SetShownHook([&](CIndicatorDescriptions& viewer) {
+            EXPECT_TRUE(QTest::qWaitForWindowActive(&viewer));
+            viewed.push_back(viewer.Identifier());
+            EXPECT_EQ(viewer.Browser().source(),
+                      QUrl::fromLocalFile(QFileInfo(QString::fromStdString(IndicatorPagePath(
+                                                        home.Path() + "/", c.identifier)))
+                                              .canonicalFilePath()));
+            QTest::keyClick(&viewer, Qt::Key_Escape);
+        });
+        int asked = 0;
+        CFormsetDialog::SetShownHook([&](CFormsetDialog& question) {
+            ++asked;
+            EXPECT_EQ(question.DialogId(), CInnerSelFormset::kDialogId);
+            auto* button =
+                qobject_cast<QPushButton*>(FindControl(question, CInnerSelFormset::kDescription));
+            ASSERT_NE(button, nullptr);
+            QTest::mouseClick(button, Qt::LeftButton);
+            question.reject(); // Cancel: the chart stays as it was
+        });
+        frame->OnCommand(c.command);
+        Settle();
+        CFormsetDialog::SetShownHook({});
+        EXPECT_EQ(asked, 1) << c.identifier;
+        EXPECT_EQ(viewed, std::vector<std::string>{c.identifier});
+    }
     frame->close();
 }
 
