@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPointer>
 #include <QPushButton>
 
 namespace {
@@ -119,8 +120,11 @@ CIndicatorDescriptions::CIndicatorDescriptions(const std::string& programFolder,
 
 void CIndicatorDescriptions::Show(QWidget* parent, const std::string& programFolder,
                                   std::string_view identifier) {
-    CIndicatorDescriptions viewer(programFolder, identifier, parent);
-    viewer.exec();
+    // A parent that goes away while the viewer is open takes the viewer along.
+    QPointer<CIndicatorDescriptions> viewer =
+        new CIndicatorDescriptions(programFolder, identifier, parent);
+    viewer->exec();
+    delete viewer.data();
 }
 
 bool CIndicatorDescriptions::Select(std::string_view identifier) {
