@@ -15,6 +15,7 @@
 #include <QPushButton>
 #include <QTcpServer>
 #include <QTest>
+#include <QTimer>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <optional>
@@ -287,6 +288,18 @@ TEST_F(IndicatorDescriptionsViewerTest, InsertOrReplaceDescriptionButtonOpensThe
             c.enabled ? std::vector<std::string>(2, c.identifier) : std::vector<std::string>{};
         EXPECT_EQ(viewed, expected) << c.identifier;
     }
+}
+
+TEST_F(IndicatorDescriptionsViewerTest, ParentClosedWhileOpenTakesTheViewerAlong) {
+    auto* parent = new QWidget;
+    parent->show();
+    QPointer<CIndicatorDescriptions> open;
+    CIndicatorDescriptions::SetShownHook([&](CIndicatorDescriptions& viewer) {
+        open = &viewer;
+        QTimer::singleShot(0, [parent] { delete parent; });
+    });
+    CIndicatorDescriptions::Show(parent, std::string(ZS_SAMPLE_DIR) + "/", "SMA");
+    EXPECT_TRUE(open.isNull());
 }
 
 } // namespace
