@@ -314,7 +314,8 @@ bool CChartCommands::Insert(const char* identifier) {
         const CTCurve* target = CStockPanes::InstallIn(m_document.Stock()).Pane(pane);
         const std::optional<bool> choice =
             m_questions.insertOrReplace
-                ? m_questions.insertOrReplace(pane, target ? target->paneName : std::string())
+                ? m_questions.insertOrReplace(pane, target ? target->paneName : std::string(),
+                                              identifier)
                 : std::optional<bool>(true);
         if (!choice) return true;
         insert = *choice;

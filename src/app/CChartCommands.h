@@ -19,8 +19,11 @@ struct SFileQuestion {
 // The questions the chart commands ask besides yes or no; each answers nullopt on Cancel.
 struct SChartQuestions {
     std::function<std::optional<std::string>(const SFileQuestion&)> file;
-    // Insert (true) or Replace (false) into `pane`, which is named `paneName` now.
-    std::function<std::optional<bool>(int pane, const std::string& paneName)> insertOrReplace;
+    // Insert (true) or Replace (false) indicator `identifier` into `pane`, which is named
+    // `paneName` now.
+    std::function<std::optional<bool>(int pane, const std::string& paneName,
+                                      const std::string& identifier)>
+        insertOrReplace;
     std::function<std::optional<int>(int current)> paneCount;
     std::function<std::optional<int>(int current, int baseQuotes)> nDays;
     // The icon (0 to 39) of the "Symbols" tool.

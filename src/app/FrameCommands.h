@@ -49,6 +49,8 @@ constexpr unsigned kCmdViewCrosshair = 33044;
 constexpr unsigned kCmdAddToFavourites = 33048;
 // The bars a chart shows, by dates or as the last N bars: a dialog of the View menu.
 constexpr unsigned kCmdDisplayRange = 33045;
+// The Help menu's viewer of the indicator description pages.
+constexpr unsigned kCmdIndicatorDescriptions = 33046;
 // The recent files of the File menu, newest first.
 constexpr unsigned kCmdRecentFile1 = 57616;
 constexpr unsigned kCmdRecentFile4 = 57619;

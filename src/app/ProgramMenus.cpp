@@ -178,10 +178,14 @@ SMenuItem WindowPopup() {
                              Cmd(kCmdWindowArrange, "&Arrange Icons")});
 }
 
+SMenuItem IndicatorDescriptionsItem() {
+    return Cmd(kCmdIndicatorDescriptions, "&Indicator Descriptions...");
+}
+
 SMenuItem HelpPopup() {
-    return SMenuItem::Popup("&Help", {Cmd(kCmdHelpContent, "&Content"), Sep(),
-                                      Cmd(kCmdVisitForum, "&Visit Forum"), HomePageItem(), Sep(),
-                                      AboutItem()});
+    return SMenuItem::Popup("&Help", {Cmd(kCmdHelpContent, "&Content"), IndicatorDescriptionsItem(),
+                                      Sep(), Cmd(kCmdVisitForum, "&Visit Forum"), HomePageItem(),
+                                      Sep(), AboutItem()});
 }
 
 void AppendCommandIds(const CMenuTable& table, std::vector<unsigned>& ids) {
@@ -201,7 +205,8 @@ CMenuTable ChartWindowMenu() {
 CMenuTable FrameMenu() {
     return {SMenuItem::Popup("&File", {NewItem(), OpenItem(), Sep(), ExitItem()}),
             SMenuItem::Popup("&View", BarAndPanelItems()),
-            SMenuItem::Popup("&Help", {HomePageItem(), Sep(), AboutItem()})};
+            SMenuItem::Popup("&Help",
+                             {IndicatorDescriptionsItem(), HomePageItem(), Sep(), AboutItem()})};
 }
 
 CMenuTable ChartContextMenu() {

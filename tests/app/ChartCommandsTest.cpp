@@ -24,7 +24,7 @@ protected:
             asked.push_back(question);
             return fileAnswer;
         };
-        questions.insertOrReplace = [this](int pane, const std::string& name) {
+        questions.insertOrReplace = [this](int pane, const std::string& name, const std::string&) {
             insertAsked.emplace_back(pane, name);
             return insertAnswer;
         };

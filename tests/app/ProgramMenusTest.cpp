@@ -172,6 +172,7 @@ const std::vector<MenuCommandCase> kChartWindowCommands = {
     {"Window", 57651, "Tile"},
     {"Window", 57649, "Arrange Icons"},
     {"Help", 32961, "Content"},
+    {"Help", 33046, "Indicator Descriptions..."},
     {"Help", 33031, "Visit Forum"},
     {"Help", 32986, "Visit Home Page"},
     {"Help", 57664, "About"},
@@ -215,7 +216,8 @@ TEST(FrameMenu, HoldsFileViewAndHelpWithTheFrameCommandsOnly) {
           {32773, "Stock Info Panel"},
           {32771, "Stock Name Panel"},
           {32913, "Fund Distribution"}}},
-        {"Help", {{32986, "Visit Home Page"}, {57664, "About"}}},
+        {"Help",
+         {{33046, "Indicator Descriptions..."}, {32986, "Visit Home Page"}, {57664, "About"}}},
     };
     const CMenuTable menu = FrameMenu();
     ASSERT_EQ(menu.size(), expected.size());
@@ -312,7 +314,7 @@ TEST(FrameMenu, UsesTheFrameCommandsOfTheChartWindowMenuWithTheSameTexts) {
     const CMenuTable frame = FrameMenu();
     for (unsigned id : {kCmdFileNew, kCmdFileOpen, kCmdAppExit, kCmdViewToolbar, kCmdViewStatusBar,
                         kCmdViewInfoPanel, kCmdViewNamePanel, kCmdViewFundPanel, kCmdVisitHomePage,
-                        kCmdAppAbout}) {
+                        kCmdAppAbout, kCmdIndicatorDescriptions}) {
         const SMenuItem* inFrame = FindMenuCommand(frame, id);
         const SMenuItem* inChart = FindMenuCommand(chart, id);
         ASSERT_TRUE(inFrame && inChart) << id;

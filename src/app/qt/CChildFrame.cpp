@@ -20,11 +20,11 @@
 #include "formset/qt/CPaneCountFormset.h"
 #include "formset/qt/CStockSetFormset.h"
 #include "formset/qt/CYScaleFormset.h"
-#include "indicators/CTCurve.h"
-#include "tools/CLine.h"
+#include "formset/qt/element/ElementProperties.h"
 #include "formset/qt/view/CDisplayRangeFormset.h"
 #include "formset/qt/view/PaneSettingsDialog.h"
-#include "formset/qt/element/ElementProperties.h"
+#include "indicators/CTCurve.h"
+#include "tools/CLine.h"
 #include "tools/CText.h"
 #include "view/CPaneStack.h"
 #include "view/CPriceLineSettings.h"
@@ -80,8 +80,10 @@ CChildFrame::CChildFrame(std::unique_ptr<CZentriStockDoc> document, CUiThreadLoo
 
     SChartQuestions questions;
     questions.file = [this](const SFileQuestion& question) { return AskFileName(this, question); };
-    questions.insertOrReplace = [this](int pane, const std::string& paneName) {
-        return CInnerSelFormset::Ask(this, pane, paneName);
+    questions.insertOrReplace = [this](int pane, const std::string& paneName,
+                                       const std::string& identifier) {
+        return CInnerSelFormset::Ask(this, pane, paneName, identifier,
+                                     m_document->Context().Paths().ProgramFolder());
     };
     questions.paneCount = [this](int current) { return CPaneCountFormset::Ask(this, current); };
     questions.nDays = [this](int current, int baseQuotes) {

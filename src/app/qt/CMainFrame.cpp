@@ -19,6 +19,7 @@
 #include "ctlkit/lang/qt/MenuAction.h"
 #include "ctlkit/lang/qt/MenuBuilder.h"
 #include "ctlkit/lang/qt/QtTranslation.h"
+#include "formset/qt/describe/CIndicatorDescriptions.h"
 #include "formset/qt/favourites/COrganizeFavouritesFormset.h"
 #include "panels/qt/CStockNameBar.h"
 #include "panels/qt/FundPanelWidget.h"
@@ -619,6 +620,9 @@ bool CMainFrame::OnFrameCommand(unsigned id) {
         return true;
     case kCmdAppAbout:
         ShowAbout();
+        return true;
+    case kCmdIndicatorDescriptions:
+        CIndicatorDescriptions::Show(this, m_context.Paths().ProgramFolder());
         return true;
     case kCmdDataDownloader:
         LaunchDownloader(m_context.Paths(), [](const std::string& program,

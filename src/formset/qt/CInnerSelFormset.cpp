@@ -1,5 +1,9 @@
 #include "CInnerSelFormset.h"
+#include "describe/CIndicatorDescriptions.h"
+#include "indicators/IndicatorDescriptions.h"
 #include <QLabel>
+#include <QPointer>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
 
@@ -16,11 +20,34 @@ CInnerSelFormset::CInnerSelFormset(const SInnerSelChoice& choice, QWidget* paren
     m_replace = NewControl<QRadioButton>(kReplace);
     m_replace->setText("&Replace");
     column->addWidget(m_replace);
+    m_description = NewControl<QPushButton>(kDescription);
+    m_description->setText("&Description...");
+    m_description->setAutoDefault(false);
+    m_description->setEnabled(false);
+    column->addWidget(m_description, 0, Qt::AlignLeft);
+    connect(m_description, &QPushButton::clicked, this,
+            [this] { CIndicatorDescriptions::Show(this, m_programFolder, m_identifier); });
 }
 
-std::optional<bool> CInnerSelFormset::Ask(QWidget* parent, int pane, const std::string& paneName) {
+void CInnerSelFormset::SetIndicator(std::string identifier, std::string programFolder) {
+    m_identifier = std::move(identifier);
+    m_programFolder = std::move(programFolder);
+    m_description->setEnabled(FindIndicatorDescription(m_identifier) != nullptr);
+}
+
+std::optional<bool> CInnerSelFormset::Ask(QWidget* parent, int pane, const std::string& paneName,
+                                          const std::string& identifier,
+                                          const std::string& programFolder) {
     SInnerSelChoice choice = SInnerSelChoice::StartingFor(pane, paneName);
-    if (!DialogOnCopy<CInnerSelFormset>(parent)(choice)) return std::nullopt;
+    // As DialogOnCopy: a parent that goes away while the question is open takes it along.
+    QPointer<CInnerSelFormset> dialog = new CInnerSelFormset(choice, parent);
+    dialog->SetIndicator(identifier, programFolder);
+    const int result = dialog->exec();
+    if (!dialog) return std::nullopt;
+    const bool ok = result == QDialog::Accepted;
+    choice = dialog->Result();
+    delete dialog.data();
+    if (!ok) return std::nullopt;
     SInnerSelChoice::Remember(choice.insert);
     return choice.insert;
 }

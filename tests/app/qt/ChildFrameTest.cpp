@@ -256,7 +256,7 @@ TEST_F(ChildFrameTest, PlacedTextTakesItsTextOrGoesAway) {
 TEST_F(ChildFrameTest, SubChartIndicatorReplacesWhatTheFocusedPaneShows) {
     OpenSample();
     ASSERT_EQ(child->PaneCount(), 3);
-    child->Questions().insertOrReplace = [](int, const std::string&) {
+    child->Questions().insertOrReplace = [](int, const std::string&, const std::string&) {
         return std::optional<bool>(false);
     };
     // Pane 2 focused: MACD replaces what pane 2 shows, no pane is added.
