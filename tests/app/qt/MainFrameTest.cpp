@@ -348,8 +348,12 @@ TEST_F(MainFrameTest, RightClickOnAToolbarShowsTheBarToggles) {
     EXPECT_EQ(MenuBarCommandIds(*menu), MenuCommandIds(ToolbarContextMenu()));
     for (QAction* action : menu->actions()) {
         const unsigned id = CommandIdOf(*action);
-        if (id == kCmdViewFiboGan) EXPECT_FALSE(action->isChecked());
-        if (id == kCmdViewToolbar) EXPECT_TRUE(action->isChecked());
+        if (id == kCmdViewFiboGan) {
+            EXPECT_FALSE(action->isChecked());
+        }
+        if (id == kCmdViewToolbar) {
+            EXPECT_TRUE(action->isChecked());
+        }
     }
     menu->close();
 }
