@@ -126,14 +126,21 @@ CElementTracker::EDown CElementTracker::MouseDown(int px, int py, const SPaneMap
     return kDeselected;
 }
 
+namespace {
+bool NearColours(COLORREF a, COLORREF b) {
+    const auto near = [](int x, int y) { return std::abs(x - y) <= CElementTracker::kNearColour; };
+    return near(RedOf(a), RedOf(b)) && near(GreenOf(a), GreenOf(b)) && near(BlueOf(a), BlueOf(b));
+}
+} // namespace
+
+COLORREF CElementTracker::VisibleColourOn(COLORREF colour, COLORREF background) {
+    return NearColours(colour, background) ? ElementColourOn(background) : colour;
+}
+
 COLORREF CElementTracker::ElementColourOn(COLORREF background) {
     const COLORREF complement =
         MakeRGB(255 - RedOf(background), 255 - GreenOf(background), 255 - BlueOf(background));
-    const auto near = [](int a, int b) { return std::abs(a - b) <= kNearColour; };
-    if (!near(RedOf(complement), RedOf(background)) ||
-        !near(GreenOf(complement), GreenOf(background)) ||
-        !near(BlueOf(complement), BlueOf(background)))
-        return complement;
+    if (!NearColours(complement, background)) return complement;
     // The complement of a mid-grey is a mid-grey: black or white by the background's light.
     const int light =
         299 * RedOf(background) + 587 * GreenOf(background) + 114 * BlueOf(background);

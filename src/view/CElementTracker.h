@@ -64,6 +64,9 @@ public:
     // white when the complement lies within kNearColour of it on every channel.
     static constexpr int kNearColour = 48;
     static COLORREF ElementColourOn(COLORREF background);
+    // `colour` itself, unless it lies within kNearColour of `background` on every channel and
+    // would vanish into it: then the colour a new element gets there.
+    static COLORREF VisibleColourOn(COLORREF colour, COLORREF background);
 
     // Deletes the selected element from the pane; a curve, a trade flag or a reference line
     // built by an indicator entry goes with that whole entry (RemoveIndicatorEntry). False

@@ -37,7 +37,6 @@
 #include <QSplitter>
 #include <QTimer>
 #include <QVBoxLayout>
-#include <cstdlib>
 
 namespace {
 constexpr unsigned kCmdPriceCurveSetting = 32905;
@@ -374,16 +373,8 @@ void CChildFrame::PasteFromClipboard() {
     CSymbol* placed = CElementClipboard::PlaceInPane(*pane, std::move(element));
     // A drawing keeps its colour unless it would vanish into this pane's background; then it
     // takes the colour a new drawing gets here.
-    if (auto* line = dynamic_cast<CLine*>(placed)) {
-        const COLORREF background = view.backgroundColour;
-        const auto near = [](int a, int b) {
-            return std::abs(a - b) <= CElementTracker::kNearColour;
-        };
-        if (near(RedOf(line->color), RedOf(background)) &&
-            near(GreenOf(line->color), GreenOf(background)) &&
-            near(BlueOf(line->color), BlueOf(background)))
-            line->color = CElementTracker::ElementColourOn(background);
-    }
+    if (auto* line = dynamic_cast<CLine*>(placed))
+        line->color = CElementTracker::VisibleColourOn(line->color, view.backgroundColour);
     CElementTracker& tracker = PaneWidget(focused).Tracker();
     tracker.SetPane(pane);
     tracker.SetSeries(&view.Stock(), view.paneIndex);
