@@ -17,7 +17,20 @@ cleanup() {
     rm -rf "$work"
 }
 trap cleanup EXIT
-fail() { echo "smoke: $*" >&2; exit 1; }
+# What the program and the screen were doing, for a failure that a loaded machine shows once.
+state() {
+    echo "top-level windows:"
+    xwininfo -root -children 2>/dev/null | grep '^ *0x' | grep -v '(has no name)'
+    echo "focus: $(xdotool getwindowfocus 2>/dev/null)"
+    if [ -n "${app:-}" ] && kill -0 "$app" 2>/dev/null; then
+        echo "the program runs; its threads:"
+        command -v gdb >/dev/null && timeout 60 gdb -p "$app" -batch -ex "thread apply all bt" 2>&1 | grep -E '^(Thread|#)'
+    elif [ -n "${app:-}" ]; then
+        wait "$app"
+        echo "the program ended with status $?"
+    fi
+}
+fail() { echo "smoke: $*" >&2; state >&2; exit 1; }
 
 exec 3>"$work/display"
 Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
@@ -29,9 +42,27 @@ unset WAYLAND_DISPLAY
 openbox --sm-disable >"$work/wm.log" 2>&1 &
 wm=$!
 for _ in $(seq 100); do xprop -root _OB_THEME 2>/dev/null | grep -q '"' && break; sleep 0.05; done
-# openbox announces itself before it manages windows: a window mapped in between stays
-# unmapped. No property says when it is done, so it is given a second.
-sleep 1
+# openbox announces itself before it manages windows: a window mapped in between is never
+# managed (no frame, no focus). A probe window shows when it is ready: the window manager
+# sets WM_STATE on the windows it manages; a probe it missed is made again.
+wm_manages_windows() {
+    local probe id
+    for _ in $(seq 20); do
+        xmessage -title zentristock-probe probe >/dev/null 2>&1 &
+        probe=$!
+        for _ in $(seq 30); do
+            id=$(xdotool search --name '^zentristock-probe$' 2>/dev/null | head -n1)
+            if [ -n "$id" ] && xprop -id "$id" WM_STATE 2>/dev/null | grep -q 'window state'; then
+                kill "$probe"; wait "$probe" 2>/dev/null
+                return 0
+            fi
+            sleep 0.1
+        done
+        kill "$probe"; wait "$probe" 2>/dev/null
+    done
+    return 1
+}
+wm_manages_windows || fail "openbox manages no window: $(cat "$work/wm.log")"
 
 cp -r "$sample" "$work/home"
 export ZENTRISTOCK_HOME="$work/home" XDG_CONFIG_HOME="$work/config" XDG_RUNTIME_DIR="$work/runtime"
