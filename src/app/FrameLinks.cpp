@@ -29,12 +29,6 @@ bool StartsWithNoCase(const std::string& text, const std::string& prefix) {
            });
 }
 
-bool IsWebAddress(const std::string& address) {
-    for (const std::string scheme : {"http://", "https://"})
-        if (StartsWithNoCase(address, scheme)) return address.size() > scheme.size();
-    return false;
-}
-
 std::string ReplaceSymbol(std::string address, const std::string& symbol) {
     const std::string encoded = UrlEncode(symbol);
     for (size_t at = address.find("%s"); at != std::string::npos; at = address.find("%s", at)) {
@@ -45,6 +39,12 @@ std::string ReplaceSymbol(std::string address, const std::string& symbol) {
 }
 
 } // namespace
+
+bool IsWebAddress(const std::string& address) {
+    for (const std::string scheme : {"http://", "https://"})
+        if (StartsWithNoCase(address, scheme)) return address.size() > scheme.size();
+    return false;
+}
 
 SFrameLink WebLink(unsigned command, const SDownloadSettings& settings, const std::string& symbol) {
     std::optional<std::string> address = ConfiguredAddress(command, settings);

@@ -15,6 +15,9 @@ struct SFrameLink {
 // "https://" addresses (any letter case, with something after "//") are opened.
 SFrameLink WebLink(unsigned command, const SDownloadSettings& settings, const std::string& symbol);
 
+// True for an "http://" or "https://" address (any letter case) with something after "//".
+bool IsWebAddress(const std::string& address);
+
 // False for a web command whose address is empty; every other command is shown.
 bool IsShown(unsigned command, const SDownloadSettings& settings);
 

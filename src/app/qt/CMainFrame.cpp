@@ -1,4 +1,5 @@
 #include "CMainFrame.h"
+#include "CAboutDialog.h"
 #include "CChildFrame.h"
 #include "CConnectionIndicator.h"
 #include "CExtStatusBar.h"
@@ -739,9 +740,12 @@ void CMainFrame::OpenLink(unsigned id) {
 }
 
 void CMainFrame::ShowAbout() {
-    QMessageBox::about(this, "About ZentriStock",
-                       "<b>ZentriStock</b> " + QCoreApplication::applicationVersion() +
-                           "<br>End-of-day stock analysis.");
+    const CInstallPaths& paths = m_context.Paths();
+    CAboutDialog about(CAboutDialog::RunningProgram(
+                           paths.ProgramFolder(), paths.SetupIni(), m_store.FileName(),
+                           SDownloadSettings::Read(m_context.Settings()).homePage),
+                       this);
+    about.exec();
 }
 
 // Minimised chart windows line up along the bottom of the area, left to right.

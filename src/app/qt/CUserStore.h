@@ -25,6 +25,9 @@ public:
     bool Crosshair();
     void SetCrosshair(bool on);
 
+    // The file the store lives in, for the About dialog.
+    std::string FileName() const { return m_settings.fileName().toStdString(); }
+
     // Writes what was set to disk now, not at destruction.
     void Flush() { m_settings.sync(); }
 

@@ -77,6 +77,11 @@ namespace {
 int OnDebug(CURL*, curl_infotype type, char*, size_t, void* user);
 }
 
+std::string CWebGrab::LibraryVersion() {
+    const curl_version_info_data* info = curl_version_info(CURLVERSION_NOW);
+    return info && info->version ? info->version : "";
+}
+
 CWebGrab::CWebGrab() : m_timeCutoff(static_cast<int64_t>(std::time(nullptr))) {}
 
 CWebGrab::~CWebGrab() {

@@ -19,6 +19,9 @@ class CWebGrabSession;
 // TRUE fetch: callers judge GetPageStatusCode.
 class CWebGrab {
 public:
+    // The version of the libcurl in use, as it names itself ("7.88.1").
+    static std::string LibraryVersion();
+
     // Answers are refused beyond this size.
     static constexpr size_t kMaxResponseBytes = size_t{64} << 20;
     // Used when the time-out is 0: a silent server is given up after this long, as the
