@@ -89,7 +89,7 @@ void CZentriStockDoc::NewDocument() {
 
 bool CZentriStockDoc::LoadSymbolQuotes(const std::string& symbol, const std::string& market) {
     SQuoteFileLocation location;
-    if (CFileResult located = LocateQuoteFile(m_context->Paths(), market, symbol, location);
+    if (CFileResult located = LocateQuoteFile(m_context->DataFolder(), market, symbol, location);
         !located) {
         Tell(located.message());
         return false;
@@ -115,7 +115,7 @@ bool CZentriStockDoc::LoadSymbolQuotes(const std::string& symbol, const std::str
 
 bool CZentriStockDoc::OpenSymbol(const std::string& symbol, const std::string& market) {
     SQuoteFileLocation location;
-    if (CFileResult located = LocateQuoteFile(m_context->Paths(), market, symbol, location);
+    if (CFileResult located = LocateQuoteFile(m_context->DataFolder(), market, symbol, location);
         !located) {
         Tell(located.message());
         return false;

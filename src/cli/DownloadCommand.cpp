@@ -8,6 +8,7 @@
 #include "ctlkit/jobs/CMThreadedJobQ.h"
 #include "download/DownloadStarter.h"
 #include "settings/CInstallPaths.h"
+#include "settings/DataFolder.h"
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -54,7 +55,7 @@ int DownloadCommand(const std::vector<std::string>& words) {
     SDownloadRequest request;
     request.ticker = *ticker;
     request.market = *market;
-    request.dataFolder = paths.DataFolder();
+    request.dataFolder = DataFolderOf(paths, ini);
     request.notify = window;
     request.result = std::make_shared<CJobResult>();
     request.settings = SDownloadSettings::Read(ini);

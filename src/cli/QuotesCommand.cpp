@@ -4,6 +4,7 @@
 #include "quotes/CStock.h"
 #include "quotes/LocalDate.h"
 #include "quotes/PeriodChoice.h"
+#include "quotes/QuoteFileLocation.h"
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
@@ -33,10 +34,16 @@ void PrintSeries(const std::vector<SQuote>& bars) {
 
 int QuotesCommand(const std::vector<std::string>& words) {
     CliArgs args(words, {});
-    if (!args.Ok() || args.Positional().size() != 1) {
+    const auto market = args.Value("market");
+    const auto ticker = args.Value("ticker");
+    // A symbol's quote file is the one the chart program opens: in the data folder that
+    // setup.ini names now.
+    const bool bySymbol = market || ticker;
+    const size_t files = bySymbol ? 0 : 1;
+    if (!args.Ok() || args.Positional().size() != files || (bySymbol && !(market && ticker))) {
         std::fprintf(stderr,
-                     "usage: zentristock-cli quotes FILE [--period day|week|month|nday:N] "
-                     "[--max-quotes N] [--home DIR]\n%s\n",
+                     "usage: zentristock-cli quotes (FILE | --market M --ticker T) "
+                     "[--period day|week|month|nday:N] [--max-quotes N] [--home DIR]\n%s\n",
                      args.Error().c_str());
         return 2;
     }
@@ -58,15 +65,27 @@ int QuotesCommand(const std::vector<std::string>& words) {
         return 2;
     }
 
+    const auto context = CommandContext(args.Value("home"));
+    std::string path = bySymbol ? std::string() : args.Positional()[0];
+    if (bySymbol) {
+        SQuoteFileLocation location;
+        const CFileResult located =
+            LocateQuoteFile(context->DataFolder(), *market, *ticker, location);
+        if (!located) {
+            std::fprintf(stderr, "%s\n", located.message().c_str());
+            return 2;
+        }
+        path = location.path;
+    }
     CStock stock;
-    stock.LoadSettings(*CommandContext(args.Value("home")));
+    stock.LoadSettings(*context);
     SQuoteReadStats stats;
     bool loaded = AcceptLoadedQuotes(LoadQuotesInPeriod(
-        stock, args.Positional()[0], period,
-        maximum ? static_cast<int>(*maximum) : CStock::kDefaultMaximumQuotes, &stats));
+        stock, path, period, maximum ? static_cast<int>(*maximum) : CStock::kDefaultMaximumQuotes,
+        &stats));
     ReportRefusedLines(stats);
     if (!loaded) {
-        std::fprintf(stderr, "cannot load the quote file %s\n", args.Positional()[0].c_str());
+        std::fprintf(stderr, "cannot load the quote file %s\n", path.c_str());
         return 1;
     }
     PrintSeries(stock.Display());

@@ -13,7 +13,8 @@ struct Subcommand {
 
 const Subcommand kSubcommands[] = {
     {"quotes", QuotesCommand,
-     "quotes FILE [--period day|week|month|nday:N] [--max-quotes N] [--home DIR]"},
+     "quotes (FILE | --market M --ticker T) [--period day|week|month|nday:N] [--max-quotes N] "
+     "[--home DIR]"},
     {"indicator", IndicatorCommand,
      "indicator FILE ID [--period day|week|month|nday:N] [--max-quotes N] [--format csv|json]"},
     {"download", DownloadCommand,

@@ -56,7 +56,7 @@ void CStock::LoadSettings(CModelContext& context) {
 
 CFileResult CStock::Close(CModelContext& context) {
     CFileResult exported;
-    if (m_exportOnClose) exported = ExportBaseOnClose(context.Paths());
+    if (m_exportOnClose) exported = ExportBaseOnClose(context.DataFolder());
     StoreWindowSettings(context.Settings());
     return exported;
 }
@@ -369,13 +369,13 @@ CFileResult CStock::WriteCsv(const std::string& path, const std::vector<SQuote>&
 
 // Only the daily quotes go back, and only into the data folder: the path comes from a chart
 // file, which may name any file at all.
-CFileResult CStock::ExportBaseOnClose(const CInstallPaths& paths) {
+CFileResult CStock::ExportBaseOnClose(const std::string& dataFolder) {
     std::string resolved;
-    if (!IsInsideDataFolder(paths, m_quoteFilePath, &resolved)) {
+    if (!IsInsideDataFolder(dataFolder, m_quoteFilePath, &resolved)) {
         return CFileResult::Failure(CFileResult::EKind::UnsafeName,
                                     "The quotes were not exported on closing: \"" +
                                         m_quoteFilePath + "\" lies outside the data folder " +
-                                        paths.DataFolder() + ".");
+                                        dataFolder + ".");
     }
     return WriteCsv(resolved, m_base);
 }

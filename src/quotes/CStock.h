@@ -14,7 +14,6 @@
 #include <string>
 #include <vector>
 
-class CInstallPaths;
 class CModelContext;
 
 // The price series of one chart: the daily quotes of one symbol as loaded (base series), the
@@ -189,7 +188,7 @@ private:
     CFileResult ReadWithFormat(EQuoteFileFormat format, const std::string& path);
     void SetWholeWindow();
     CFileResult WriteCsv(const std::string& path, const std::vector<SQuote>& oldestFirst);
-    CFileResult ExportBaseOnClose(const CInstallPaths& paths);
+    CFileResult ExportBaseOnClose(const std::string& dataFolder);
     void StoreWindowSettings(CIniReader& settings);
 
     int m_elementNameId = kElementNameId;

@@ -1,6 +1,5 @@
 #include "QuoteFileLocation.h"
 #include "ctlkit/base/SafeName.h"
-#include "settings/CInstallPaths.h"
 #include <cerrno>
 #include <cstring>
 #include <filesystem>
@@ -29,8 +28,8 @@ CFileResult MakeFolder(const std::string& folder) {
         errno = ENOTDIR;
     }
     return CFileResult::Failure(CFileResult::EKind::CannotWrite,
-                                "The folder " + folder + " cannot be created: " +
-                                    std::strerror(errno));
+                                "The folder " + folder +
+                                    " cannot be created: " + std::strerror(errno));
 }
 
 CFileResult CheckMarket(const std::string& market) {
@@ -48,7 +47,7 @@ fs::path AbsoluteNormal(const std::string& path) {
 }
 } // namespace
 
-CFileResult LocateQuoteFile(const CInstallPaths& paths, const std::string& market,
+CFileResult LocateQuoteFile(const std::string& dataFolder, const std::string& market,
                             const std::string& symbol, SQuoteFileLocation& location) {
     if (CFileResult marketOk = CheckMarket(market); !marketOk) return marketOk;
     bool hasExtension = EndsWithQuoteExtension(symbol);
@@ -57,21 +56,21 @@ CFileResult LocateQuoteFile(const CInstallPaths& paths, const std::string& marke
         return CFileResult::Failure(CFileResult::EKind::UnsafeName,
                                     "The stock symbol \"" + Printable(symbol) +
                                         "\" cannot be used as a file name.");
-    location.path = paths.DataFolder() + market + "/" + (hasExtension ? symbol : symbol + ".csv");
+    location.path = dataFolder + market + "/" + (hasExtension ? symbol : symbol + ".csv");
     location.symbol = bare;
     return {};
 }
 
-CFileResult EnsureMarketFolder(const CInstallPaths& paths, const std::string& market) {
+CFileResult EnsureMarketFolder(const std::string& dataFolder, const std::string& market) {
     if (CFileResult marketOk = CheckMarket(market); !marketOk) return marketOk;
-    if (CFileResult data = MakeFolder(paths.DataFolder()); !data) return data;
-    return MakeFolder(paths.DataFolder() + market);
+    if (CFileResult data = MakeFolder(dataFolder); !data) return data;
+    return MakeFolder(dataFolder + market);
 }
 
-bool IsInsideDataFolder(const CInstallPaths& paths, const std::string& path,
+bool IsInsideDataFolder(const std::string& dataFolder, const std::string& path,
                         std::string* resolved) {
     if (path.empty()) return false;
-    fs::path folder = AbsoluteNormal(paths.DataFolder());
+    fs::path folder = AbsoluteNormal(dataFolder);
     if (!folder.has_filename()) folder = folder.parent_path();
     fs::path file = AbsoluteNormal(path);
     auto p = file.begin();

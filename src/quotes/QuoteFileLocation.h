@@ -2,11 +2,11 @@
 #include "ctlkit/base/CFileResult.h"
 #include <string>
 
-class CInstallPaths;
-
 // Where the quote file of a symbol lies, and the folders around it.
 //
-// The quote file of symbol S in market M is the data folder + M + "/" + S + ".csv". A symbol
+// The quote file of symbol S in market M is the data folder + M + "/" + S + ".csv". The data
+// folder (with a trailing "/") is the caller's, read from setup.ini as each file is opened
+// (CModelContext::DataFolder), so that a folder the user chose applies at once. A symbol
 // that already ends in ".txt" or ".csv" (exactly so) keeps that extension, and the symbol
 // proper is S without it.
 
@@ -17,15 +17,15 @@ struct SQuoteFileLocation {
 
 // Forms the location; a market code or symbol that cannot be used as one path part is
 // refused (UnsafeName, with the message naming it).
-CFileResult LocateQuoteFile(const CInstallPaths& paths, const std::string& market,
+CFileResult LocateQuoteFile(const std::string& dataFolder, const std::string& market,
                             const std::string& symbol, SQuoteFileLocation& location);
 
 // Creates the data folder + market (and the data folder itself) when missing: UnsafeName for
 // an unsafe market code, CannotWrite for a folder that cannot be created.
-CFileResult EnsureMarketFolder(const CInstallPaths& paths, const std::string& market);
+CFileResult EnsureMarketFolder(const std::string& dataFolder, const std::string& market);
 
 // True when `path`, made absolute and with "." and ".." resolved by its text alone, names
 // something below the data folder; `resolved` (when given) then gets that path, which is the
 // one to write to, since the file system would resolve ".." after a symbolic link elsewhere.
-bool IsInsideDataFolder(const CInstallPaths& paths, const std::string& path,
+bool IsInsideDataFolder(const std::string& dataFolder, const std::string& path,
                         std::string* resolved = nullptr);

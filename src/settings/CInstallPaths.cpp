@@ -20,11 +20,8 @@ std::string CInstallPaths::LanguageFolder() const {
 std::string CInstallPaths::LanguageFile(const std::string& name) const {
     return LanguageFolder() + name;
 }
-std::string CInstallPaths::DataFolder() const {
+std::string CInstallPaths::DefaultDataFolder() const {
     return m_folder + "Data/";
-}
-std::string CInstallPaths::MarketDataFolder(const std::string& market) const {
-    return DataFolder() + market + "/";
 }
 std::string CInstallPaths::TemplateFolder() const {
     return m_folder + "Template/";

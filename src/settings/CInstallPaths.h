@@ -15,8 +15,9 @@ public:
     std::string SetupIni() const;                            // shared with quotefetch
     std::string LanguageFolder() const;                      // language files
     std::string LanguageFile(const std::string& name) const; // a file of the language folder
-    std::string DataFolder() const; // quote files, one sub-folder per market
-    std::string MarketDataFolder(const std::string& market) const;
+    // "Data/": the quote folder of an installation whose setup.ini names none. Every other
+    // part asks DataFolderOf (DataFolder.h), which reads the user's choice.
+    std::string DefaultDataFolder() const;
     std::string TemplateFolder() const;   // chart templates (*.tmp)
     std::string FavouritesFolder() const; // favourite lists
     std::string SystemFolder() const;     // default template, downloaded market lists

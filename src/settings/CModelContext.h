@@ -22,6 +22,8 @@ public:
     const CInstallPaths& Paths() const { return m_paths; }
     // setup.ini of the installation.
     CIniReader& Settings() { return m_settings; }
+    // The quote folder as setup.ini names it now (DataFolderOf), with a trailing "/".
+    std::string DataFolder();
     CPrompter& Prompter() { return *m_prompter; }
     int64_t Now() const { return m_clock(); }
 

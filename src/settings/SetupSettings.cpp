@@ -63,7 +63,6 @@ LastChartSettings LastChartSettings::Read(CIniReader& ini) {
     std::string name = ini.getKeyValue("TickerName", kDataDirectory);
     if (!name.empty()) s.tickerName = name;
     s.tickerMarket = ini.getKeyValue("TickerMarket", kDataDirectory);
-    s.dataDirectory = ini.getKeyValue("DataDirectory", kDataDirectory);
     return s;
 }
 

@@ -33,12 +33,11 @@ struct ToolbarSettings {
     bool Write(CIniReader& ini) const;
 };
 
-// [DATA_DIRECTORY] the symbol and market of the last chart. "DataDirectory" is read with
-// them and not written back.
+// [DATA_DIRECTORY] the symbol and market of the last chart. "DataDirectory" in the same
+// section is the quote folder: DataFolder.h reads and writes it.
 struct LastChartSettings {
     std::string tickerName = "NoName";
     std::string tickerMarket;
-    std::string dataDirectory;
 
     static LastChartSettings Read(CIniReader& ini);
     bool Write(CIniReader& ini) const;

@@ -310,4 +310,62 @@ TEST_F(DocumentTest, PeriodCommandsRebuildTheDisplaySeries) {
     EXPECT_EQ(document.Stock().Display().size(), 30u);
 }
 
+// Each folder holds a quote file of ACME with a different number of days, so the chart tells
+// which one it read.
+TEST_F(DocumentTest, ASymbolOpenedAfterTheFolderChangedComesFromTheNewFolder) {
+    const std::string root = home.Path();
+    auto writeDays = [](const std::string& path, int days) {
+        std::string text = "Date,Open,High,Low,Close,Volume,Adj. Close*\n";
+        for (int day = days; day >= 1; --day)
+            text += std::to_string(day) + "-Jan-24,10,11,9.5,10.5,2000,10.5\n";
+        WriteBytesTo(path, text);
+    };
+    writeDays(root + "Data/NYSE/ACME.csv", 2);
+    writeDays(root + "elsewhere/quotes/NYSE/ACME.csv", 3);
+    writeDays(root + "eod/NYSE/ACME.csv", 4);
+    writeDays(root + "fetched/NYSE/ACME.csv", 5);
+    struct Case {
+        const char* what;
+        std::string setup; // appended to the series section
+        std::string file;  // empty: no quote file there
+        size_t days;
+    };
+    const Case cases[] = {
+        {"nothing stored", "", root + "Data/NYSE/ACME.csv", 2},
+        {"absolute", "[DATA_DIRECTORY]\nDataDirectory=" + root + "elsewhere/quotes\n",
+         root + "elsewhere/quotes/NYSE/ACME.csv", 3},
+        {"relative", "[DATA_DIRECTORY]\nDataDirectory=eod/\n", root + "eod/NYSE/ACME.csv", 4},
+        {"downloader key only", "[ENVIORMENT]\nDATA_DIRECTORY=fetched\n",
+         root + "fetched/NYSE/ACME.csv", 5},
+        {"both keys", "[ENVIORMENT]\nDATA_DIRECTORY=fetched\n[DATA_DIRECTORY]\nDataDirectory=eod\n",
+         root + "eod/NYSE/ACME.csv", 4},
+        {"a folder without the file", "[DATA_DIRECTORY]\nDataDirectory=" + root + "empty\n", "", 0},
+    };
+    // One chart stays open throughout: each symbol it opens comes from the folder of that time.
+    CZentriStockDoc open(context);
+    std::vector<std::string> downloads;
+    open.SetDownloadStarter([&](const std::string& symbol, const std::string& market) {
+        downloads.push_back(market + ":" + symbol);
+    });
+    prompter.answer = true;
+    for (const Case& c : cases) {
+        WriteBytesTo(root + "setup.ini", "[STOCKLINE_SETUP]\nDisPeriod=400\n" + c.setup);
+        const size_t asked = prompter.questions.size();
+        const bool found = !c.file.empty();
+        EXPECT_EQ(open.OpenSymbol("ACME", "NYSE"), found) << c.what;
+        EXPECT_EQ(prompter.questions.size(), asked + (found ? 0 : 1)) << c.what;
+        CZentriStockDoc fresh(context);
+        EXPECT_EQ(fresh.LoadSymbolQuotes("ACME", "NYSE"), found) << c.what;
+        if (!found) continue;
+        EXPECT_EQ(open.Stock().QuoteFilePath(), c.file) << c.what;
+        EXPECT_EQ(open.Stock().Display().size(), c.days) << c.what;
+        EXPECT_EQ(fresh.Stock().QuoteFilePath(), c.file) << c.what;
+        EXPECT_EQ(fresh.Stock().Display().size(), c.days) << c.what;
+    }
+    EXPECT_EQ(downloads, std::vector<std::string>{"NYSE:ACME"});
+    // The chart shows what it read last; no file was moved or made.
+    EXPECT_EQ(open.Stock().QuoteFilePath(), root + "eod/NYSE/ACME.csv");
+    EXPECT_FALSE(std::filesystem::exists(root + "empty"));
+}
+
 } // namespace

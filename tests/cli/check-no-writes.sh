@@ -25,6 +25,7 @@ while IFS= read -r line; do
 done <<LIST
 quotes "$fixtures/short.csv"
 quotes "$sample/Data/NYSE/ACME.csv" --home "$work/home"
+quotes --market NYSE --ticker ACME --home "$work/home"
 indicator "$fixtures/ttrc.csv" MACD --period week
 render --quotes "$fixtures/ttrc.csv" --add 0:SMA --out "$work/out/q.png" --size 320x200
 render "$work/out/c.cht" --out "$work/out/c.png" --size 320x200

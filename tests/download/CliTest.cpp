@@ -65,6 +65,32 @@ TEST_F(Cli, DownloadThenRenewal) {
     EXPECT_NE(again.err.find("This action will redownload"), std::string::npos);
 }
 
+TEST_F(Cli, DownloadWritesIntoTheFolderOfSetupIni) {
+    server->PutQuotes("IBM", QuoteText(WeekdayLines(2005, 1, 7, 30)));
+    struct Case {
+        std::string setup;
+        std::string file;
+    };
+    const Case cases[] = {
+        {"", home + "/Data/NYSE/IBM.csv"},
+        {"[DATA_DIRECTORY]\nDataDirectory=quotes\n", home + "/quotes/NYSE/IBM.csv"},
+        {"[ENVIORMENT]\nDATA_DIRECTORY=" + home + "/eod/\n", home + "/eod/NYSE/IBM.csv"},
+    };
+    for (const Case& c : cases) {
+        WriteTextFile(home + "/setup.ini", c.setup);
+        CliRun full = Download("IBM", "--full");
+        EXPECT_EQ(full.status, 0) << full.err;
+        EXPECT_EQ(full.out, "ticker,market,file,quotes\nIBM,NYSE," + c.file + ",30\n");
+        EXPECT_EQ(ReadTextFile(c.file), QuoteText(WeekdayLines(2005, 1, 7, 30))) << c.file;
+    }
+    // A renewal reads the previous file from the chosen folder and writes it back there.
+    server->PutQuotes("IBM", QuoteText(WeekdayLines(2005, 1, 11, 300)));
+    CliRun renew = Download("IBM", "--renew");
+    EXPECT_EQ(renew.status, 0) << renew.err;
+    EXPECT_EQ(renew.out, "ticker,market,file,quotes\nIBM,NYSE," + home + "/eod/NYSE/IBM.csv,32\n");
+    EXPECT_EQ(ReadTextFile(home + "/quotes/NYSE/IBM.csv"), QuoteText(WeekdayLines(2005, 1, 7, 30)));
+}
+
 TEST_F(Cli, DownloadFailuresExitNonZeroWithTheMessage) {
     CliRun unknown = Download("NOSUCH", "");
     EXPECT_EQ(unknown.status, 1);

@@ -46,6 +46,44 @@ TEST_F(DocumentDownloadTest, MissingFileAnsweredYesIsDownloadedAndLoaded) {
     EXPECT_EQ(prompter.questions.size(), 1u);
 }
 
+// The chart's download writes into the folder setup.ini names as it starts, and the chart
+// loads the file from there.
+TEST_F(DocumentDownloadTest, TheDownloadWritesIntoTheChosenFolderAndTheChartLoadsItFromThere) {
+    server->PutQuotes("IBM", QuoteText(WeekdayLines(2005, 3, 4, 30)));
+    prompter.answer = true;
+    struct Case {
+        const char* what;
+        std::string document;   // [DATA_DIRECTORY] "DataDirectory"
+        std::string downloader; // [ENVIORMENT] "DATA_DIRECTORY"
+        std::string file;
+    };
+    const Case cases[] = {
+        {"relative", "eod", "", home + "/eod/NYSE/IBM.csv"},
+        {"absolute, new nested folders", home + "/mnt/quotes/", "",
+         home + "/mnt/quotes/NYSE/IBM.csv"},
+        {"downloader key only", "", home + "/fetched", home + "/fetched/NYSE/IBM.csv"},
+        {"both keys", "both", home + "/fetched2", home + "/both/NYSE/IBM.csv"},
+    };
+    for (const Case& c : cases) {
+        ASSERT_TRUE(context->Settings().setKey(c.document, "DataDirectory", "DATA_DIRECTORY"));
+        ASSERT_TRUE(context->Settings().setKey(c.downloader, "DATA_DIRECTORY", "ENVIORMENT"));
+        reloads = 0;
+        CZentriStockDoc document(*context);
+        CDocumentDownloads downloads(document, loop, std::chrono::milliseconds(0));
+        downloads.SetTimeOut(5000);
+        Watch(downloads);
+        EXPECT_FALSE(document.OpenSymbol("IBM", "NYSE")) << c.what;
+        ASSERT_TRUE(loop.RunUntil([&] { return reloads == 1; }, std::chrono::seconds(30)))
+            << c.what;
+        EXPECT_EQ(ReadTextFile(c.file), QuoteText(WeekdayLines(2005, 3, 4, 30))) << c.what;
+        EXPECT_EQ(document.Stock().QuoteFilePath(), c.file) << c.what;
+        EXPECT_EQ(document.Stock().Display().size(), 30u) << c.what;
+    }
+    EXPECT_FALSE(std::filesystem::exists(QuoteFile())) << "nothing went to the default folder";
+    EXPECT_FALSE(std::filesystem::exists(home + "/fetched2"));
+    EXPECT_EQ(prompter.questions.size(), 4u);
+}
+
 TEST_F(DocumentDownloadTest, MissingFileAnsweredNoQueuesNothing) {
     prompter.answer = false;
     CZentriStockDoc document(*context);

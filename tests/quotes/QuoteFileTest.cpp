@@ -37,7 +37,8 @@ TEST_F(QuoteFileTest, LocationKeepsAGivenExtensionAndStripsItFromTheSymbol) {
     };
     for (const Case& c : cases) {
         SQuoteFileLocation location;
-        ASSERT_TRUE(LocateQuoteFile(context.Paths(), c.market, c.symbol, location)) << c.symbol;
+        ASSERT_TRUE(LocateQuoteFile(context.DataFolder(), c.market, c.symbol, location))
+            << c.symbol;
         EXPECT_EQ(location.path, home.Path() + c.path);
         EXPECT_EQ(location.symbol, c.bare);
     }
@@ -50,27 +51,28 @@ TEST_F(QuoteFileTest, UnsafeMarketOrSymbolIsRefusedWithAMessage) {
     };
     for (const auto& [market, symbol] : cases) {
         SQuoteFileLocation location;
-        CFileResult located = LocateQuoteFile(context.Paths(), market, symbol, location);
+        CFileResult located = LocateQuoteFile(context.DataFolder(), market, symbol, location);
         EXPECT_EQ(located.kind(), CFileResult::EKind::UnsafeName) << market << "/" << symbol;
         EXPECT_FALSE(located.message().empty());
         EXPECT_EQ(located.message().find('\n'), std::string::npos);
     }
     SQuoteFileLocation location;
-    EXPECT_EQ(LocateQuoteFile(context.Paths(), "NY/SE", "IBM", location).message(),
+    EXPECT_EQ(LocateQuoteFile(context.DataFolder(), "NY/SE", "IBM", location).message(),
               "The market code \"NY/SE\" cannot be used as a folder name.");
-    EXPECT_EQ(LocateQuoteFile(context.Paths(), "NYSE", "A\nB", location).message(),
+    EXPECT_EQ(LocateQuoteFile(context.DataFolder(), "NYSE", "A\nB", location).message(),
               "The stock symbol \"A?B\" cannot be used as a file name.");
-    EXPECT_EQ(EnsureMarketFolder(context.Paths(), "../up").kind(), CFileResult::EKind::UnsafeName);
+    EXPECT_EQ(EnsureMarketFolder(context.DataFolder(), "../up").kind(),
+              CFileResult::EKind::UnsafeName);
     EXPECT_FALSE(std::filesystem::exists(home.Path() + "up"));
     EXPECT_TRUE(prompter.messages.empty());
 }
 
 TEST_F(QuoteFileTest, MarketFolderIsCreatedWhenMissing) {
-    EXPECT_TRUE(EnsureMarketFolder(context.Paths(), "NYSE"));
+    EXPECT_TRUE(EnsureMarketFolder(context.DataFolder(), "NYSE"));
     EXPECT_TRUE(std::filesystem::is_directory(home.Path() + "Data/NYSE"));
-    EXPECT_TRUE(EnsureMarketFolder(context.Paths(), "NYSE"));
+    EXPECT_TRUE(EnsureMarketFolder(context.DataFolder(), "NYSE"));
     WriteText(home.Path() + "Data/FILE", "not a folder");
-    CFileResult made = EnsureMarketFolder(context.Paths(), "FILE");
+    CFileResult made = EnsureMarketFolder(context.DataFolder(), "FILE");
     EXPECT_EQ(made.kind(), CFileResult::EKind::CannotWrite);
     EXPECT_EQ(made.message(), "The folder " + home.Path() +
                                   "Data/FILE cannot be created: " + std::strerror(ENOTDIR));

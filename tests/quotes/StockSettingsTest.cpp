@@ -172,6 +172,29 @@ TEST_F(ExportOnCloseTest, IgnoresAPathOutsideTheDataFolder) {
     EXPECT_FALSE(std::filesystem::exists(home.Path() + "Database/x.csv"));
 }
 
+TEST_F(ExportOnCloseTest, GoesIntoTheFolderChosenWhenTheChartCloses) {
+    const std::string chosen = home.Path() + "chosen/";
+    WriteSetup("[STOCKLINE_SETUP]\nDisPeriod=400\n[DATA_DIRECTORY]\nDataDirectory=" + chosen +
+               "\n");
+    WriteText(chosen + "NYSE/ABC.csv", "old");
+    WriteText(home.Path() + "Data/NYSE/ABC.csv", "old");
+    struct Case {
+        std::string path;
+        std::string result; // the file's text afterwards, or the refusal
+    };
+    const Case cases[] = {
+        {chosen + "NYSE/ABC.csv", kDailyCsv},
+        {home.Path() + "Data/NYSE/ABC.csv",
+         "The quotes were not exported on closing: \"" + home.Path() +
+             "Data/NYSE/ABC.csv\" lies outside the data folder " + chosen + "."},
+    };
+    for (const Case& c : cases) {
+        CFileResult closed = CloseSeriesExportingTo(c.path);
+        EXPECT_EQ(closed.ok() ? ReadText(c.path) : closed.message(), c.result) << c.path;
+    }
+    EXPECT_EQ(ReadText(home.Path() + "Data/NYSE/ABC.csv"), "old");
+}
+
 TEST_F(ExportOnCloseTest, ResolvesDotsThatStayInside) {
     std::string path = home.Path() + "Data/NYSE/../AMEX/./XYZ.csv";
     WriteText(home.Path() + "Data/AMEX/XYZ.csv", "old");

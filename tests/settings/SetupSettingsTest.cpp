@@ -34,8 +34,7 @@ TEST_F(SetupSettingsTest, PathsAreFormedFromTheProgramFolder) {
     EXPECT_EQ(paths.ProgramFolder(), root);
     EXPECT_EQ(paths.SetupIni(), root + "setup.ini");
     EXPECT_EQ(paths.LanguageFolder(), root + "Lng/");
-    EXPECT_EQ(paths.DataFolder(), root + "Data/");
-    EXPECT_EQ(paths.MarketDataFolder("NYSE"), root + "Data/NYSE/");
+    EXPECT_EQ(paths.DefaultDataFolder(), root + "Data/");
     EXPECT_EQ(paths.TemplateFolder(), root + "Template/");
     EXPECT_EQ(paths.FavouritesFolder(), root + "fav/");
     EXPECT_EQ(paths.DefaultTemplate(), root + "System/DTemp");
@@ -66,10 +65,10 @@ TEST_F(SetupSettingsTest, AdFolderCreationFailureIsIgnored) {
 }
 
 TEST_F(SetupSettingsTest, HomeWithTrailingSlashIsNotDoubled) {
-    EXPECT_EQ(CInstallPaths(home + "/").DataFolder(), home + "/Data/");
+    EXPECT_EQ(CInstallPaths(home + "/").DefaultDataFolder(), home + "/Data/");
     ::setenv("ZENTRISTOCK_HOME", (home + "/").c_str(), 1);
     EXPECT_EQ(ProgramFolder(), home + "/");
-    EXPECT_EQ(CInstallPaths::OfProgram().DataFolder(), home + "/Data/");
+    EXPECT_EQ(CInstallPaths::OfProgram().DefaultDataFolder(), home + "/Data/");
     ::unsetenv("ZENTRISTOCK_HOME");
 }
 
@@ -147,7 +146,7 @@ TEST_F(SetupSettingsTest, WrittenRecordsReadBack) {
     ASSERT_TRUE(proxy.Write(ini));
     NameBarSettings names{3, true};
     ASSERT_TRUE(names.Write(ini));
-    LastChartSettings last{"ABC", "NYSE", ""};
+    LastChartSettings last{"ABC", "NYSE"};
     ASSERT_TRUE(last.Write(ini));
 
     CIniReader again(SetupPath());

@@ -59,7 +59,7 @@ SDownloadRequest CDocumentDownloads::Request(const std::string& symbol,
     SDownloadRequest request;
     request.ticker = symbol;
     request.market = market;
-    request.dataFolder = m_document.Context().Paths().DataFolder();
+    request.dataFolder = m_document.Context().DataFolder();
     request.notify = m_window;
     request.progress = m_progress;
     request.settings = SDownloadSettings::Read(m_document.Context().Settings());
