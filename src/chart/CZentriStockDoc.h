@@ -8,7 +8,7 @@
 
 // One chart: the price series with its panes, the symbol and market it shows, and the chart
 // options of setup.ini. A new document reads and writes nothing; LoadSettings, when the chart
-// opens, reads the series' settings and then "DATA_DIRECTORY" ("TickerName", "TickerMarket",
+// opens, reads the series' settings (with the bars a new chart shows, "DisDayNum") and then "DATA_DIRECTORY" ("TickerName", "TickerMarket",
 // "DataDirectory") and "ENVIORMENT" ("CurveFloating", "YAxisOffset"); Close writes the
 // symbol, market and both flags back, so the next new chart starts where this one ended, and
 // then closes the series. The new-chart commands below load the settings themselves.

@@ -1,0 +1,281 @@
+#include "IniKeys.h"
+#include "TestFiles.h"
+#include "formset/environment/CEnvironmentEdit.h"
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace fs = std::filesystem;
+using ini_keys::Keys;
+
+namespace {
+using E = CEnvironmentEdit;
+
+const char* const kSetup = "[ENVIORMENT]\n"
+                           "Lng=English.lng\n"
+                           "CurveFloating=0\n"
+                           "[PROXY]\n"
+                           "UseProxy=0\n"
+                           "ProxyAdd=proxy.local\n"
+                           "ProxyPort=8080\n"
+                           "[STOCKLINE_SETUP]\n"
+                           "DisPeriod=400\n"
+                           "DisDayNum=60\n"
+                           "[DATA_DIRECTORY]\n"
+                           "TickerName=IBM\n";
+
+class EnvironmentEditTest : public ::testing::Test {
+protected:
+    void SetUp() override { WriteText(ini.getINIFileName(), kSetup); }
+    E Read() { return E::Read(paths, ini); }
+
+    TempDir home;
+    CInstallPaths paths{home.Path() + "/"};
+    CIniReader ini{paths.SetupIni()};
+};
+
+TEST_F(EnvironmentEditTest, ReadsTheStoredOptionsWithTheirDefaults) {
+    struct Case {
+        const char* name;
+        const char* text;
+        SEnvironmentOptions expected;
+    };
+    const Case cases[] = {
+        {"the sample", kSetup, {false, "proxy.local", "8080", 400, 60, false, false, ""}},
+        {"nothing stored", "", {false, "", "", 400, 50, false, false, ""}},
+        {"empty values",
+         "[PROXY]\nUseProxy=\nProxyAdd=\nProxyPort=\n[STOCKLINE_SETUP]\nDisPeriod=\nDisDayNum=\n",
+         {false, "", "", 400, 50, false, false, ""}},
+        {"negative numbers",
+         "[STOCKLINE_SETUP]\nDisPeriod=-3\nDisDayNum=-1\n",
+         {false, "", "", 400, 50, false, false, ""}},
+        {"everything set",
+         "[PROXY]\nUseProxy=1\nProxyAdd=10.0.0.1\nProxyPort=3128\n[STOCKLINE_SETUP]\n"
+         "DisPeriod=5000\nDisDayNum=120\n[ENVIORMENT]\nCurveFloating=1\nYAxisOffset=1\n"
+         "[DATA_DIRECTORY]\nDataDirectory=/srv/quotes\n",
+         {true, "10.0.0.1", "3128", 5000, 120, true, true, "/srv/quotes"}},
+        {"the downloader's folder key",
+         "[ENVIORMENT]\nDATA_DIRECTORY=quotes\n",
+         {false, "", "", 400, 50, false, false, "quotes"}},
+    };
+    for (const Case& c : cases) {
+        WriteText(ini.getINIFileName(), c.text);
+        const E edit = Read();
+        EXPECT_EQ(edit.Options(), c.expected) << c.name;
+        EXPECT_EQ(edit.Stored(), c.expected) << c.name;
+        EXPECT_FALSE(edit.Changed()) << c.name;
+    }
+}
+
+TEST_F(EnvironmentEditTest, WriteStoresExactlyTheKeysThatChanged) {
+    struct Case {
+        const char* name;
+        std::function<void(SEnvironmentOptions&)> change;
+        Keys written;
+    };
+    const std::string quotes = home.Path() + "/quotes";
+    const Case cases[] = {
+        {"nothing", [](SEnvironmentOptions&) {}, {}},
+        {"proxy on", [](SEnvironmentOptions& o) { o.useProxy = true; }, {{"PROXY/UseProxy", "1"}}},
+        {"address",
+         [](SEnvironmentOptions& o) { o.proxyAdd = "gate.example.org"; },
+         {{"PROXY/ProxyAdd", "gate.example.org"}}},
+        {"port as decimal",
+         [](SEnvironmentOptions& o) { o.proxyPort = "+03128"; },
+         {{"PROXY/ProxyPort", "3128"}}},
+        {"port emptied",
+         [](SEnvironmentOptions& o) { o.proxyPort = ""; },
+         {{"PROXY/ProxyPort", ""}}},
+        {"maximum quotes",
+         [](SEnvironmentOptions& o) { o.maximumQuotes = 2500; },
+         {{"STOCKLINE_SETUP/DisPeriod", "2500"}}},
+        {"bars",
+         [](SEnvironmentOptions& o) { o.barsInWindow = 120; },
+         {{"STOCKLINE_SETUP/DisDayNum", "120"}}},
+        {"floating",
+         [](SEnvironmentOptions& o) { o.curveFloating = true; },
+         {{"ENVIORMENT/CurveFloating", "1"}}},
+        {"offset",
+         [](SEnvironmentOptions& o) { o.yAxisOffset = true; },
+         {{"ENVIORMENT/YAxisOffset", "1"}}},
+        {"data folder",
+         [&](SEnvironmentOptions& o) { o.dataFolder = quotes; },
+         {{"DATA_DIRECTORY/DataDirectory", quotes}, {"ENVIORMENT/DATA_DIRECTORY", quotes}}},
+        {"two at once",
+         [](SEnvironmentOptions& o) {
+             o.useProxy = true;
+             o.yAxisOffset = true;
+         },
+         {{"PROXY/UseProxy", "1"}, {"ENVIORMENT/YAxisOffset", "1"}}},
+        {"changed and changed back",
+         [](SEnvironmentOptions& o) {
+             o.maximumQuotes = 900;
+             o.maximumQuotes = 400;
+         },
+         {}},
+    };
+    for (const Case& c : cases) {
+        WriteText(ini.getINIFileName(), kSetup);
+        E edit = Read();
+        c.change(edit.Options());
+        EXPECT_EQ(edit.Changed(), !c.written.empty()) << c.name;
+        EXPECT_FALSE(edit.Check()) << c.name;
+        EXPECT_TRUE(edit.Write(ini)) << c.name;
+        EXPECT_EQ(ini_keys::Changed(ini_keys::Parse(kSetup), ini_keys::Of(ini.getINIFileName())),
+                  c.written)
+            << c.name;
+        if (c.written.empty()) {
+            EXPECT_EQ(ReadText(ini.getINIFileName()), kSetup) << c.name;
+        }
+    }
+}
+
+TEST_F(EnvironmentEditTest, AKeyAnotherWriterChangedMeanwhileKeepsItsNewValue) {
+    E edit = Read();
+    CIniReader other(ini.getINIFileName());
+    other.setKeyNum(900, "DisPeriod", "STOCKLINE_SETUP");
+    other.setKey("9999", "ProxyPort", "PROXY");
+    edit.Options().useProxy = true;
+    ASSERT_TRUE(edit.Write(ini));
+    EXPECT_EQ(ini.getKeyValue("DisPeriod", "STOCKLINE_SETUP"), "900");
+    EXPECT_EQ(ini.getKeyValue("ProxyPort", "PROXY"), "9999");
+    EXPECT_EQ(ini.getKeyValue("UseProxy", "PROXY"), "1");
+}
+
+TEST_F(EnvironmentEditTest, ChecksRefuseBadFieldsNamingThem) {
+    const std::string file = home.File("plain-file");
+    WriteText(file, "x");
+    struct Case {
+        const char* name;
+        std::function<void(SEnvironmentOptions&)> change;
+        unsigned field;
+        std::string message;
+    };
+    const std::string range = ": please enter a whole number from ";
+    const Case cases[] = {
+        {"proxy on without address",
+         [](SEnvironmentOptions& o) {
+             o.useProxy = true;
+             o.proxyAdd = "";
+         },
+         E::kProxyAddField, "Address: please enter the name or address of the proxy server."},
+        {"address with a blank", [](SEnvironmentOptions& o) { o.proxyAdd = "proxy local"; },
+         E::kProxyAddField, "Address: a name or address holds no blanks."},
+        {"address with a tab", [](SEnvironmentOptions& o) { o.proxyAdd = "proxy\tlocal"; },
+         E::kProxyAddField, "Address: a name or address holds no blanks."},
+        {"address of 254 characters",
+         [](SEnvironmentOptions& o) { o.proxyAdd = std::string(254, 'a'); }, E::kProxyAddField,
+         "Address: a name or address has at most 253 characters."},
+        {"proxy on without port",
+         [](SEnvironmentOptions& o) {
+             o.useProxy = true;
+             o.proxyPort = "";
+         },
+         E::kProxyPortField, "Port: please enter the port of the proxy server."},
+        {"port 0", [](SEnvironmentOptions& o) { o.proxyPort = "0"; }, E::kProxyPortField,
+         "Port" + range + "1 to 65535."},
+        {"port 65536", [](SEnvironmentOptions& o) { o.proxyPort = "65536"; }, E::kProxyPortField,
+         "Port" + range + "1 to 65535."},
+        {"port no number", [](SEnvironmentOptions& o) { o.proxyPort = "80a"; }, E::kProxyPortField,
+         "Port" + range + "1 to 65535."},
+        {"maximum 49", [](SEnvironmentOptions& o) { o.maximumQuotes = 49; }, E::kMaximumQuotesField,
+         "Most quotes read from a quote file" + range + "50 to 1000000."},
+        {"maximum 1000001", [](SEnvironmentOptions& o) { o.maximumQuotes = 1000001; },
+         E::kMaximumQuotesField, "Most quotes read from a quote file" + range + "50 to 1000000."},
+        {"bars 0", [](SEnvironmentOptions& o) { o.barsInWindow = 0; }, E::kBarsInWindowField,
+         "Bars a new chart shows" + range + "1 to 401."},
+        {"bars above the maximum + 1",
+         [](SEnvironmentOptions& o) {
+             o.maximumQuotes = 50;
+             o.barsInWindow = 52;
+         },
+         E::kBarsInWindowField, "Bars a new chart shows" + range + "1 to 51."},
+        {"data folder under a file", [&](SEnvironmentOptions& o) { o.dataFolder = file + "/Data"; },
+         E::kDataFolderField,
+         "Data folder: The folder " + file + "/Data/ does not exist and cannot be made."},
+    };
+    for (const Case& c : cases) {
+        E edit = Read();
+        c.change(edit.Options());
+        const std::optional<SFieldError> error = edit.Check();
+        ASSERT_TRUE(error) << c.name;
+        EXPECT_EQ(error->controlId, c.field) << c.name;
+        EXPECT_EQ(error->message, c.message) << c.name;
+    }
+    // The bounds themselves are taken.
+    E edges = Read();
+    edges.Options() = {true, std::string(253, 'h'), "65535", 1000000, 1000001, true, true, ""};
+    EXPECT_FALSE(edges.Check());
+    edges.Options() = {true, "h", "1", 50, 1, false, false, home.Path() + "/new/quotes"};
+    EXPECT_FALSE(edges.Check());
+    EXPECT_TRUE(fs::is_directory(home.Path() + "/new/quotes"));
+}
+
+TEST_F(EnvironmentEditTest, AnUnchangedFolderIsNotTriedAgain) {
+    const std::string file = home.File("plain-file");
+    WriteText(file, "x");
+    ini.setKey(file + "/Data", "DataDirectory", "DATA_DIRECTORY");
+    E edit = Read();
+    edit.Options().curveFloating = true;
+    EXPECT_FALSE(edit.Check());
+    edit.Options().dataFolder += "/";
+    EXPECT_TRUE(edit.Check());
+    EXPECT_EQ(edit.DataFolderPath(), file + "/Data/");
+}
+
+TEST_F(EnvironmentEditTest, TheFolderPathIsTakenFromTheProgramFolder) {
+    struct Case {
+        const char* stored;
+        std::string path;
+    };
+    const Case cases[] = {{"", paths.ProgramFolder() + "Data/"},
+                          {"quotes", paths.ProgramFolder() + "quotes/"},
+                          {"/srv/quotes", "/srv/quotes/"},
+                          {"/srv/quotes/", "/srv/quotes/"}};
+    for (const Case& c : cases) {
+        E edit = Read();
+        edit.Options().dataFolder = c.stored;
+        EXPECT_EQ(edit.DataFolderPath(), c.path) << c.stored;
+    }
+}
+
+TEST_F(EnvironmentEditTest, ReadNumbersTakesTheBarsAgainstTheNewMaximum) {
+    struct Case {
+        const char* quotes;
+        const char* bars;
+        std::optional<unsigned> refused;
+        int maximum;
+        int barsTaken;
+    };
+    const Case cases[] = {
+        {"60", "61", std::nullopt, 60, 61},
+        {" 1000 ", "1001", std::nullopt, 1000, 1001},
+        {"60", "62", E::kBarsInWindowField, 400, 60},
+        {"4oo", "61", E::kMaximumQuotesField, 400, 60},
+        {"", "61", E::kMaximumQuotesField, 400, 60},
+        {"400", "", E::kBarsInWindowField, 400, 60},
+    };
+    for (const Case& c : cases) {
+        E edit = Read();
+        const std::optional<SFieldError> error = edit.ReadNumbers(c.quotes, c.bars);
+        EXPECT_EQ(error ? std::optional(error->controlId) : std::nullopt, c.refused) << c.quotes;
+        EXPECT_EQ(edit.Options().maximumQuotes, c.maximum) << c.quotes;
+        EXPECT_EQ(edit.Options().barsInWindow, c.barsTaken) << c.quotes;
+    }
+    // A number read but refused by a later field leaves both numbers as they were.
+    E edit = Read();
+    edit.Options().proxyPort = "0";
+    EXPECT_TRUE(edit.ReadNumbers("500", "70"));
+    EXPECT_EQ(edit.Options().maximumQuotes, 400);
+    EXPECT_EQ(edit.Options().barsInWindow, 60);
+}
+
+TEST_F(EnvironmentEditTest, AFailedWriteIsReported) {
+    CIniReader missing(home.Path() + "/no/such/folder/setup.ini");
+    E edit = Read();
+    edit.Options().curveFloating = true;
+    EXPECT_FALSE(edit.Write(missing));
+    EXPECT_FALSE(fs::exists(home.Path() + "/no"));
+}
+
+} // namespace
