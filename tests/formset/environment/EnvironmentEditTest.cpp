@@ -130,16 +130,52 @@ TEST_F(EnvironmentEditTest, WriteStoresExactlyTheKeysThatChanged) {
     }
 }
 
-TEST_F(EnvironmentEditTest, AKeyAnotherWriterChangedMeanwhileKeepsItsNewValue) {
-    E edit = Read();
-    CIniReader other(ini.getINIFileName());
-    other.setKeyNum(900, "DisPeriod", "STOCKLINE_SETUP");
-    other.setKey("9999", "ProxyPort", "PROXY");
-    edit.Options().useProxy = true;
-    ASSERT_TRUE(edit.Write(ini));
-    EXPECT_EQ(ini.getKeyValue("DisPeriod", "STOCKLINE_SETUP"), "900");
-    EXPECT_EQ(ini.getKeyValue("ProxyPort", "PROXY"), "9999");
-    EXPECT_EQ(ini.getKeyValue("UseProxy", "PROXY"), "1");
+// Another program rewrites every key between Read and Write: only the key of the field the
+// user changed takes the dialog's value.
+TEST_F(EnvironmentEditTest, KeysNotChangedKeepWhatAnotherWriterStoredMeanwhile) {
+    const std::string quotes = home.Path() + "/quotes";
+    const Keys meanwhile = {{"PROXY/UseProxy", "1"},
+                            {"PROXY/ProxyAdd", "other.host"},
+                            {"PROXY/ProxyPort", "9999"},
+                            {"STOCKLINE_SETUP/DisPeriod", "900"},
+                            {"STOCKLINE_SETUP/DisDayNum", "70"},
+                            {"ENVIORMENT/CurveFloating", "1"},
+                            {"ENVIORMENT/YAxisOffset", "1"},
+                            {"DATA_DIRECTORY/DataDirectory", "/elsewhere"},
+                            {"ENVIORMENT/DATA_DIRECTORY", "/elsewhere"}};
+    struct Case {
+        std::function<void(SEnvironmentOptions&)> change;
+        Keys mine;
+    };
+    const Case cases[] = {
+        {[](SEnvironmentOptions& o) { o.useProxy = true; }, {{"PROXY/UseProxy", "1"}}},
+        {[](SEnvironmentOptions& o) { o.proxyAdd = "mine"; }, {{"PROXY/ProxyAdd", "mine"}}},
+        {[](SEnvironmentOptions& o) { o.proxyPort = "81"; }, {{"PROXY/ProxyPort", "81"}}},
+        {[](SEnvironmentOptions& o) { o.maximumQuotes = 55; },
+         {{"STOCKLINE_SETUP/DisPeriod", "55"}}},
+        {[](SEnvironmentOptions& o) { o.barsInWindow = 5; }, {{"STOCKLINE_SETUP/DisDayNum", "5"}}},
+        {[](SEnvironmentOptions& o) { o.curveFloating = true; },
+         {{"ENVIORMENT/CurveFloating", "1"}}},
+        {[](SEnvironmentOptions& o) { o.yAxisOffset = true; }, {{"ENVIORMENT/YAxisOffset", "1"}}},
+        {[&](SEnvironmentOptions& o) { o.dataFolder = quotes; },
+         {{"DATA_DIRECTORY/DataDirectory", quotes}, {"ENVIORMENT/DATA_DIRECTORY", quotes}}},
+    };
+    for (const Case& c : cases) {
+        WriteText(ini.getINIFileName(), kSetup);
+        E edit = Read();
+        CIniReader other(ini.getINIFileName());
+        for (const auto& [name, value] : meanwhile) {
+            const size_t slash = name.find('/');
+            other.setKey(value, name.substr(slash + 1), name.substr(0, slash));
+        }
+        c.change(edit.Options());
+        ASSERT_TRUE(edit.Write(ini));
+        Keys expected = meanwhile;
+        for (const auto& [name, value] : c.mine) expected[name] = value;
+        Keys now = ini_keys::Of(ini.getINIFileName());
+        for (const auto& [name, value] : expected)
+            EXPECT_EQ(now[name], value) << c.mine.begin()->first << " " << name;
+    }
 }
 
 TEST_F(EnvironmentEditTest, ChecksRefuseBadFieldsNamingThem) {

@@ -74,7 +74,7 @@ CEnvironmentFormset::CEnvironmentFormset(const CEnvironmentEdit& edit, QWidget* 
     SetControlId(*m_barsInWindow, kBarsInWindow);
     AddRow(*chartGrid, 1, "&Bars a new chart shows:", *m_barsInWindow, kBarsInWindowLabel);
     m_curveFloating =
-        new QCheckBox("&Floating curves: the wheel scrolls from the last view", chart);
+        new QCheckBox("&Floating curves: the wheel may scroll past the first and last bar", chart);
     SetControlId(*m_curveFloating, kCurveFloating);
     chartGrid->addWidget(m_curveFloating, 2, 0, 1, 2);
     m_yAxisOffset = new QCheckBox("5 % &margin above and below the prices", chart);
