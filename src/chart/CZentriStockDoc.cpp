@@ -45,6 +45,8 @@ void CZentriStockDoc::Tell(const std::string& text) const {
 
 void CZentriStockDoc::LoadSettings() {
     m_stock->LoadSettings(*m_context);
+    // The window a new chart opens with, as last chosen; not a choice of this chart's own.
+    m_stock->SetBarsInWindow(StockLineSettings::Read(m_context->Settings()).barsInWindow, false);
     const LastChartSettings last = LastChartSettings::Read(m_context->Settings());
     m_symbol = last.tickerName;
     m_market = last.tickerMarket;

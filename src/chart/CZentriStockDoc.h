@@ -8,12 +8,13 @@
 
 // One chart: the price series with its panes, the symbol and market it shows, and the chart
 // options of setup.ini. A new document reads and writes nothing; LoadSettings, when the chart
-// opens, reads the series' settings and then "DATA_DIRECTORY" ("TickerName", "TickerMarket")
-// and "ENVIORMENT" ("CurveFloating", "YAxisOffset"); Close writes the symbol, market and both
-// flags back, so the next new chart starts where this one ended, and then closes the series.
-// The new-chart commands below load the settings themselves. The quote folder
-// ("DATA_DIRECTORY"/"DataDirectory") is read each time a symbol's quote file is located, so a
-// folder chosen while the chart is open applies to the next symbol it opens.
+// opens, reads the series' settings (with the bars a new chart shows, "DisDayNum") and then
+// "DATA_DIRECTORY" ("TickerName", "TickerMarket") and "ENVIORMENT" ("CurveFloating",
+// "YAxisOffset"); Close writes the symbol, market and both flags back, so the next new chart
+// starts where this one ended, and then closes the series. The new-chart commands below load
+// the settings themselves. The quote folder ("DATA_DIRECTORY"/"DataDirectory") is read each
+// time a symbol's quote file is located, so a folder chosen while the chart is open applies to
+// the next symbol it opens.
 //
 // Charts and templates are read into a new series first; the open chart is replaced only by a
 // file read completely. Every failure is told through the context's prompter.

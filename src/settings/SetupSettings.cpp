@@ -125,6 +125,10 @@ StockLineSettings StockLineSettings::Read(CIniReader& ini) {
         int stored = ini.getKeyValueNum("DisPeriod", kStockLine);
         if (stored >= 0) s.maximumQuotes = stored;
     }
+    if (!ini.getKeyValue("DisDayNum", kStockLine).empty()) {
+        int stored = ini.getKeyValueNum("DisDayNum", kStockLine);
+        if (stored >= 0) s.barsInWindow = stored;
+    }
     return s;
 }
 

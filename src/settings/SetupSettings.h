@@ -83,6 +83,7 @@ struct StockLineSettings {
 
     bool sectionExists = false;
     int maximumQuotes = kDefaultMaximumQuotes; // an empty or negative value reads as the default
+    int barsInWindow = kDefaultBarsInWindow;   // likewise
 
     static StockLineSettings Read(CIniReader& ini);
     static bool SectionExists(CIniReader& ini);

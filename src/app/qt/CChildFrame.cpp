@@ -207,6 +207,11 @@ void CChildFrame::RedrawPanes() {
     for (CPaneWidget* widget : m_paneWidgets) widget->Invalidate(CPaneWidget::EStale::Pane);
 }
 
+void CChildFrame::RelayoutPanes() {
+    if (m_panes->Count() > 0) m_panes->View(0).RelayoutAll();
+    RedrawPanes();
+}
+
 void CChildFrame::ArmTool(int code) {
     const int focused = m_panes->FocusedPane();
     for (CPaneWidget* widget : m_paneWidgets)

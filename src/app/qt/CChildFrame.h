@@ -47,6 +47,8 @@ public:
     bool IsChecked(unsigned id) const;
     // Every pane is painted anew.
     void RedrawPanes();
+    // Every pane's scales are laid out again (the chart options changed), then painted.
+    void RelayoutPanes();
     // The crosshair over the panes, drawn over their kept images.
     void SetCrosshair(bool on);
 

@@ -21,6 +21,7 @@
 #include "ctlkit/lang/qt/MenuBuilder.h"
 #include "ctlkit/lang/qt/QtTranslation.h"
 #include "formset/qt/describe/CIndicatorDescriptions.h"
+#include "formset/qt/environment/CEnvironmentFormset.h"
 #include "formset/qt/favourites/COrganizeFavouritesFormset.h"
 #include "panels/qt/CStockNameBar.h"
 #include "panels/qt/FundPanelWidget.h"
@@ -52,6 +53,8 @@ namespace {
 constexpr unsigned kCmdFileClose = 57602;
 // "Organize Favorites" of the Setting menu: the favourites need no chart.
 constexpr unsigned kCmdOrganizeFavourites = 33030;
+// "Option" of the Setting menu: the settings of setup.ini, shared by every chart.
+constexpr unsigned kCmdOption = 32968;
 constexpr const char* kNoChildWindow = "Please open a child window first.";
 constexpr unsigned kNamePanelCaption = 17;
 constexpr unsigned kInfoPanelCaption = 18;
@@ -525,7 +528,8 @@ void CMainFrame::UpdateToggleChecks() {
         if (id == kCmdViewCrosshair) action.setChecked(m_crosshair);
         // A chart command whose dialog this build lacks is greyed rather than dead.
         if (child && id < kCmdFirstChartWindow)
-            action.setEnabled(id == kCmdOrganizeFavourites || child->Offers(id));
+            action.setEnabled(id == kCmdOrganizeFavourites || id == kCmdOption ||
+                              child->Offers(id));
     });
 }
 
@@ -650,6 +654,9 @@ bool CMainFrame::OnFrameCommand(unsigned id) {
                                              applied.message());
         return true;
     }
+    case kCmdOption:
+        EditEnvironment();
+        return true;
     case kCmdShowStockList:
     case kCmdShowDataFiles:
     case kCmdShowFavourites:
@@ -666,6 +673,31 @@ bool CMainFrame::OnFrameCommand(unsigned id) {
         return true;
     default:
         return false;
+    }
+}
+
+// The open charts take the new options at once: each would otherwise write the values it
+// opened with back to setup.ini when it closes. A maximum or window size that a chart file
+// brought along is replaced only when the user changed that option.
+void CMainFrame::EditEnvironment() {
+    CEnvironmentEdit edit = CEnvironmentEdit::Read(m_context.Paths(), m_context.Settings());
+    if (!CEnvironmentFormset::Ask(this, edit) || !edit.Changed()) return;
+    if (!edit.Write(m_context.Settings()))
+        m_context.Prompter().ShowMessage("The settings could not all be written to " +
+                                         m_context.Paths().SetupIni() + ".");
+    const SEnvironmentOptions& now = edit.Options();
+    const SEnvironmentOptions& before = edit.Stored();
+    for (QMdiSubWindow* window : m_mdi->subWindowList()) {
+        auto* child = dynamic_cast<CChildFrame*>(window->widget());
+        if (!child) continue;
+        CZentriStockDoc& document = child->Document();
+        document.SetCurveFloating(now.curveFloating);
+        document.SetYAxisOffset(now.yAxisOffset);
+        if (now.maximumQuotes != before.maximumQuotes)
+            document.Stock().SetMaximumQuotes(now.maximumQuotes, true);
+        if (now.barsInWindow != before.barsInWindow)
+            document.Stock().SetBarsInWindow(now.barsInWindow, true);
+        child->RelayoutPanes();
     }
 }
 

@@ -109,6 +109,7 @@ private:
 
     bool OnFrameCommand(unsigned id);
     void ShowNamePanelPage(unsigned id);
+    void EditEnvironment();
     void SetCrosshair(bool on);
     void NewChart();
     void OpenChartFile();
