@@ -5,6 +5,7 @@
 #include "formset/qt/CNDaysFormset.h"
 #include "formset/qt/CPaneCountFormset.h"
 #include "formset/qt/CYScaleFormset.h"
+#include "../dialog/DialogKeys.h"
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -17,12 +18,6 @@
 #include <limits>
 
 namespace {
-
-template <class Control> Control* Find(QWidget& dialog, unsigned id) {
-    auto* control = qobject_cast<Control*>(FindControl(dialog, id));
-    EXPECT_NE(control, nullptr) << id;
-    return control;
-}
 
 QString TextOf(QWidget& dialog, unsigned id) {
     QWidget* control = FindControl(dialog, id);
@@ -41,20 +36,6 @@ void Retype(QWidget& dialog, unsigned id, const QString& text) {
 }
 
 // Keys to the widget with the focus, as a user types them.
-void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-}
-
-// Alt and the mnemonic `key`; a button's mnemonic clicks it with a short animation, which
-// is waited for.
-void Mnemonic(QWidget& dialog, Qt::Key key) {
-    QTest::keyClick(&dialog, key, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
-            if (button->isDown()) return false;
-        return true;
-    }));
-}
 
 // The ways a dialog is left without OK.
 struct SClose {

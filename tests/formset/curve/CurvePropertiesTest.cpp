@@ -15,6 +15,7 @@
 #include "indicators/IndicatorBuilder.h"
 #include "indicators/IndicatorLooks.h"
 #include "quotes/PeriodChoice.h"
+#include "../dialog/DialogKeys.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
@@ -35,16 +36,6 @@ namespace {
 using C = CCurveFormset;
 using T = CTradeFlagFormset;
 using Drive = std::function<void(CFormsetDialog&)>;
-
-template <class Control> Control* Find(QWidget& dialog, unsigned id) {
-    auto* control = qobject_cast<Control*>(FindControl(dialog, id));
-    EXPECT_NE(control, nullptr) << id;
-    return control;
-}
-
-void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-}
 
 void Retype(QWidget& dialog, unsigned id, const QString& text) {
     auto* edit = Find<QLineEdit>(dialog, id);

@@ -21,6 +21,7 @@
 #include "tools/CText.h"
 #include "tools/CTriangle.h"
 #include "tools/ElementFactory.h"
+#include "../dialog/DialogKeys.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -44,16 +45,6 @@ using F = CElementFormset;
 const int kToolCodes[] = {1,  2,  3,  6,  7,  8,  9,  10, 11, 12, 13,
                           15, 16, 17, 19, 20, 24, 27, 28, 29, 30};
 
-template <class Control> Control* Find(QWidget& dialog, unsigned id) {
-    auto* control = qobject_cast<Control*>(FindControl(dialog, id));
-    EXPECT_NE(control, nullptr) << id;
-    return control;
-}
-
-void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-}
-
 void Retype(QWidget& dialog, unsigned id, const QString& text) {
     QWidget* control = FindControl(dialog, id);
     ASSERT_NE(control, nullptr) << id;
@@ -71,16 +62,6 @@ void Retype(QWidget& dialog, unsigned id, const QString& text) {
             QTest::keyClicks(plain, lines[i]);
         }
     }
-}
-
-// Alt and the mnemonic `key`, waiting for a clicked button's animation.
-void Mnemonic(QWidget& dialog, Qt::Key key) {
-    QTest::keyClick(&dialog, key, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
-            if (button->isDown()) return false;
-        return true;
-    }));
 }
 
 void Settle() {

@@ -12,6 +12,7 @@
 #include "ctlkit/lang/qt/MenuAction.h"
 #include "formset/qt/environment/CEnvironmentFormset.h"
 #include "settings/CModelContext.h"
+#include "../dialog/DialogKeys.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
@@ -45,26 +46,6 @@ const char* const kSetup = "[DATA_DIRECTORY]\n"
                            "DisDayNum=60\n"
                            "[ENVIORMENT]\n"
                            "CurveFloating=0\n";
-
-template <class Control> Control* Find(QWidget& dialog, unsigned id) {
-    auto* control = qobject_cast<Control*>(FindControl(dialog, id));
-    EXPECT_NE(control, nullptr) << id;
-    return control;
-}
-
-void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-}
-
-// Alt and a mnemonic; a button's mnemonic clicks it with a short animation, waited for.
-void Mnemonic(QWidget& dialog, Qt::Key key) {
-    QTest::keyClick(&dialog, key, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
-            if (button->isDown()) return false;
-        return true;
-    }));
-}
 
 // The field behind mnemonic `key` gets `text` in place of what it held.
 void Type(QWidget& dialog, Qt::Key key, const QString& text) {

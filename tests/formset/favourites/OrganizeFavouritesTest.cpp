@@ -10,6 +10,7 @@
 #include "ctlkit/lang/qt/MenuAction.h"
 #include "formset/qt/favourites/COrganizeFavouritesFormset.h"
 #include "settings/CModelContext.h"
+#include "../dialog/DialogKeys.h"
 #include <QApplication>
 #include <QComboBox>
 #include <QLabel>
@@ -29,26 +30,6 @@ using F = COrganizeFavouritesFormset;
 using SEntry = CFavourites::SEntry;
 using Files = std::map<std::string, std::string>;
 constexpr unsigned kOrganize = 33030;
-
-template <class Control> Control* Find(QWidget& dialog, unsigned id) {
-    auto* control = qobject_cast<Control*>(FindControl(dialog, id));
-    EXPECT_NE(control, nullptr) << id;
-    return control;
-}
-
-void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
-    QTest::keyClick(QApplication::focusWidget(), key, modifiers);
-}
-
-// Alt and a mnemonic; a button's mnemonic clicks it with a short animation, waited for.
-void Mnemonic(QWidget& dialog, Qt::Key key) {
-    QTest::keyClick(&dialog, key, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
-            if (button->isDown()) return false;
-        return true;
-    }));
-}
 
 void TypeName(QWidget& dialog, const QString& text) {
     Mnemonic(dialog, Qt::Key_G);

@@ -6,6 +6,7 @@
 #include "formset/qt/pickers/CColourButton.h"
 #include "formset/qt/pickers/CLineStyleList.h"
 #include "formset/qt/pickers/CLineWidthList.h"
+#include "../dialog/DialogKeys.h"
 #include <QApplication>
 #include <QColorDialog>
 #include <QComboBox>
@@ -19,12 +20,6 @@
 namespace {
 
 using F = CStockSetFormset;
-
-template <class Control> Control* Find(QWidget& dialog, unsigned id) {
-    auto* control = qobject_cast<Control*>(FindControl(dialog, id));
-    EXPECT_NE(control, nullptr) << id;
-    return control;
-}
 
 void Press(QWidget* control, Qt::Key key, int times = 1) {
     control->setFocus();

@@ -18,6 +18,7 @@
 #include "view/CPaneStack.h"
 #include "view/CZentriStockView.h"
 #include "view/qt/CPaneWidget.h"
+#include "../dialog/DialogKeys.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
@@ -53,28 +54,11 @@ void Settle() {
     }
 }
 
-template <class Control> Control* Find(QWidget& dialog, unsigned id) {
-    auto* control = qobject_cast<Control*>(FindControl(dialog, id));
-    EXPECT_NE(control, nullptr) << id;
-    return control;
-}
-
 void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
     QWidget* target = QApplication::focusWidget();
     if (!target) target = QApplication::activeWindow();
     ASSERT_NE(target, nullptr);
     QTest::keyClick(target, key, modifiers);
-}
-
-// Alt and the mnemonic `key`; a button's mnemonic clicks it with a short animation, which is
-// waited for.
-void Mnemonic(QWidget& dialog, Qt::Key key) {
-    QTest::keyClick(&dialog, key, Qt::AltModifier);
-    EXPECT_TRUE(QTest::qWaitFor([&] {
-        for (const QAbstractButton* button : dialog.findChildren<QAbstractButton*>())
-            if (button->isDown()) return false;
-        return true;
-    }));
 }
 
 void Retype(QWidget& dialog, unsigned id, const QString& text) {
