@@ -64,6 +64,9 @@ CStockNameBar::CStockNameBar(QWidget* parent) : QWidget(parent) {
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName("pages");
     m_tabs->setDocumentMode(true);
+    // All three tabs in view: the panel is as wide as they are.
+    m_tabs->setUsesScrollButtons(false);
+    m_tabs->setElideMode(Qt::ElideNone);
     // The string table has no texts for the page tabs.
     m_tabs->addTab(MakeListPage(), "List");
     m_tabs->addTab(MakeDataPage(), "Data Files");
