@@ -74,6 +74,29 @@ void BM_NameBarLoadAndShow100k(benchmark::State& state) {
 }
 BENCHMARK(BM_NameBarLoadAndShow100k)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// The parts of the above: reading the records, and ordering them.
+void BM_DatabaseLoad100k(benchmark::State& state) {
+    const std::string path = Install().Folders().system + "US.Dat";
+    for (auto _ : state) {
+        CSymbolDatabase database;
+        if (!database.Load(path)) state.SkipWithError("no database");
+        benchmark::DoNotOptimize(database.Records().data());
+    }
+}
+BENCHMARK(BM_DatabaseLoad100k)->Unit(benchmark::kMillisecond);
+
+void BM_SymbolListOrder100k(benchmark::State& state) {
+    CSymbolDatabase database;
+    if (!database.Load(Install().Folders().system + "US.Dat")) state.SkipWithError("no database");
+    for (auto _ : state) {
+        CSymbolList list;
+        list.SetByName(state.range(0) != 0);
+        list.Assign(database.Records());
+        benchmark::DoNotOptimize(list.Count());
+    }
+}
+BENCHMARK(BM_SymbolListOrder100k)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 void BM_SymbolSearch100k(benchmark::State& state) {
     CSymbolDatabase database;
     if (!database.Load(Install().Folders().system + "US.Dat")) state.SkipWithError("no database");

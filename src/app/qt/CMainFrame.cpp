@@ -279,7 +279,8 @@ void CMainFrame::CreateDocks() {
     m_docks[kCmdViewFundPanel] =
         AddDock("FundDistributionPanel", kFundPanelCaption, m_fund, Qt::RightDockWidgetArea);
     // The chart gets the room: the panels start narrow, the user widens them.
-    resizeDocks({m_docks[kCmdViewNamePanel], m_docks[kCmdViewInfoPanel]}, {200, 180},
+    // The name panel wide enough for its three page tabs.
+    resizeDocks({m_docks[kCmdViewNamePanel], m_docks[kCmdViewInfoPanel]}, {236, 180},
                 Qt::Horizontal);
 }
 

@@ -64,8 +64,6 @@ CStockNameBar::CStockNameBar(QWidget* parent) : QWidget(parent) {
     m_tabs = new QTabWidget(this);
     m_tabs->setObjectName("pages");
     m_tabs->setDocumentMode(true);
-    // All three tabs in view: the panel is as wide as they are.
-    m_tabs->setUsesScrollButtons(false);
     m_tabs->setElideMode(Qt::ElideNone);
     // The string table has no texts for the page tabs.
     m_tabs->addTab(MakeListPage(), "List");
@@ -240,7 +238,7 @@ void CStockNameBar::ReloadDatabase() {
     const std::string path = m_folders.system + market + ".Dat";
     CSymbolDatabase database;
     const CFileResult loaded = database.Load(path);
-    m_symbols.Assign(database.Records());
+    m_symbols.Assign(database.TakeRecords());
     m_model->Reset();
     m_lastFound.clear();
     if (!loaded)
