@@ -41,7 +41,8 @@ public:
     }
     int columnCount(const QModelIndex& parent) const override { return parent.isValid() ? 0 : 2; }
     QVariant data(const QModelIndex& index, int role) const override {
-        if (role != Qt::DisplayRole || !index.isValid()) return {};
+        // Names cut at the panel's edge are read in full in the tooltip.
+        if ((role != Qt::DisplayRole && role != Qt::ToolTipRole) || !index.isValid()) return {};
         const size_t row = static_cast<size_t>(index.row());
         return Q(index.column() == 0 ? m_list.Label(row) : m_list.Other(row));
     }
@@ -369,6 +370,7 @@ void CStockNameBar::RefreshDataFiles() {
         item->setText(2, QDateTime::fromSecsSinceEpoch(file.modified).toString("yyyy-MM-dd hh:mm"));
     }
     m_dataFiles->resizeColumnToContents(0);
+    m_dataFiles->resizeColumnToContents(1);
 }
 
 void CStockNameBar::OpenDataFile(QTreeWidgetItem* item) {
@@ -391,6 +393,7 @@ void CStockNameBar::RefreshFavourites() {
         for (const CFavourites::SEntry& entry : entries) {
             CFavouritesTree::Item* item = m_favorites->InsertItem(
                 groupItem, Q(entry.symbol), Q(entry.name + ", " + entry.market));
+            item->setToolTip(1, CFavouritesTree::InfoText(*item));
             item->setData(0, kSymbolRole, Q(entry.symbol));
             item->setData(0, kMarketRole, Q(entry.market));
         }
