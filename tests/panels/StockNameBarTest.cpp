@@ -3,6 +3,7 @@
 #include <QComboBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMenu>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
@@ -415,10 +416,86 @@ TEST_F(NameBarFolders, AHundredThousandSymbolsListAndScroll) {
     EXPECT_TRUE(
         list.viewport()->rect().contains(list.visualRect(list.model()->index(98765, 0)).center()));
     list.scrollToBottom();
-    EXPECT_TRUE(list.viewport()->rect().contains(
-        list.visualRect(list.model()->index(99999, 0)).center()));
-    EXPECT_FALSE(list.viewport()->rect().contains(
-        list.visualRect(list.model()->index(98765, 0)).center()));
+    EXPECT_TRUE(
+        list.viewport()->rect().contains(list.visualRect(list.model()->index(99999, 0)).center()));
+    EXPECT_FALSE(
+        list.viewport()->rect().contains(list.visualRect(list.model()->index(98765, 0)).center()));
+}
+
+} // namespace
+
+namespace {
+
+QAction* ActionNamed(QMenu& menu, const QString& text) {
+    for (QAction* action : menu.actions())
+        if (action->text() == text) return action;
+    return nullptr;
+}
+
+TEST_F(NameBarFolders, ListMenuOpensInANewChartAndSwitchesTheOrder) {
+    CStockNameBar bar;
+    bar.Open(Folders(), {0, false});
+    std::vector<SOpened> opened;
+    bar.onOpenSymbol = [&](const std::string& s, const std::string& m, bool n) {
+        opened.push_back({s, m, n});
+    };
+    std::unique_ptr<QMenu> menu = bar.MakeListMenu(2);
+    ASSERT_NE(ActionNamed(*menu, "Open in &New Chart"), nullptr);
+    ActionNamed(*menu, "Open in &New Chart")->trigger();
+    ActionNamed(*menu, "&Open")->trigger();
+    EXPECT_EQ(opened, (std::vector<SOpened>{{"IBM", "US", true}, {"IBM", "US", false}}));
+    std::unique_ptr<QMenu> outside = bar.MakeListMenu(-1);
+    EXPECT_FALSE(ActionNamed(*outside, "&Open")->isEnabled());
+    EXPECT_FALSE(ActionNamed(*outside, "Open in &New Chart")->isEnabled());
+    QAction* byName = ActionNamed(*outside, "Order by &Name");
+    EXPECT_FALSE(byName->isChecked());
+    byName->trigger();
+    EXPECT_TRUE(bar.Settings().byName);
+    EXPECT_EQ(bar.Symbols().Label(0), "Acme Extra Holdings");
+    EXPECT_TRUE(ActionNamed(*bar.MakeListMenu(0), "Order by &Name")->isChecked());
+}
+
+TEST_F(NameBarFolders, FavouritesMenuAddsTheChartSymbolDeletesAndOpensTheOrganiser) {
+    CStockNameBar bar;
+    bar.Open(Folders(), {0, false});
+    auto* tree = bar.findChild<QTreeWidget*>("favoritesTree");
+    {
+        // No chart: nothing to add.
+        std::unique_ptr<QMenu> menu = bar.MakeFavouritesMenu();
+        EXPECT_FALSE(menu->findChild<QMenu*>("addTo")->isEnabled());
+        EXPECT_FALSE(ActionNamed(*menu, "&Delete")->isEnabled());
+    }
+    bar.activeChart = [] { return std::optional<CFavourites::SEntry>({"ACME", "", "US"}); };
+    std::unique_ptr<QMenu> menu = bar.MakeFavouritesMenu();
+    auto* add = menu->findChild<QMenu*>("addTo");
+    EXPECT_EQ(add->title(), "&Add ACME to");
+    ASSERT_TRUE(add->isEnabled());
+    ASSERT_EQ(add->actions().size(), 1);
+    add->actions()[0]->trigger();
+    std::string expected(512, '\0');
+    expected.replace(0, 4, "ACME");
+    expected.replace(16, 15, "Zeta Acme Tools");
+    expected.replace(256, 2, "US");
+    EXPECT_EQ(Slurp(root / "fav/Tech/list.dat"), expected);
+    ASSERT_EQ(tree->topLevelItem(0)->childCount(), 1);
+
+    tree->setCurrentItem(tree->topLevelItem(0)->child(0));
+    std::unique_ptr<QMenu> onEntry = bar.MakeFavouritesMenu();
+    ASSERT_TRUE(ActionNamed(*onEntry, "&Delete")->isEnabled());
+    ActionNamed(*onEntry, "&Delete")->trigger();
+    EXPECT_EQ(Slurp(root / "fav/Tech/list.dat"), "");
+    EXPECT_EQ(tree->topLevelItem(0)->childCount(), 0);
+
+    // The organiser renames the group; the page shows it when the organiser is done.
+    std::vector<unsigned> commands;
+    bar.onCommand = [&](unsigned id) {
+        commands.push_back(id);
+        fs::rename(root / "fav/Tech", root / "fav/Work");
+    };
+    ActionNamed(*onEntry, "&Organize Favorites...")->trigger();
+    EXPECT_EQ(commands, (std::vector<unsigned>{33030}));
+    ASSERT_EQ(tree->topLevelItemCount(), 1);
+    EXPECT_EQ(tree->topLevelItem(0)->text(0), "Work");
 }
 
 } // namespace

@@ -17,6 +17,7 @@
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QVBoxLayout>
+#include <memory>
 
 namespace {
 // The downloader's column title, the hint of the empty entry field.
@@ -322,24 +323,26 @@ bool CStockNameBar::eventFilter(QObject* watched, QEvent* event) {
     return QWidget::eventFilter(watched, event);
 }
 
-void CStockNameBar::ShowListMenu(const QPoint& at) {
-    const QModelIndex index = m_list->indexAt(at);
-    QMenu menu(this);
-    QAction* open = menu.addAction("&Open");
-    QAction* openNew = menu.addAction("Open in &New Chart");
-    open->setEnabled(index.isValid());
-    openNew->setEnabled(index.isValid());
-    menu.addSeparator();
-    QAction* byName = menu.addAction("Order by &Name");
+std::unique_ptr<QMenu> CStockNameBar::MakeListMenu(int row) {
+    auto menu = std::make_unique<QMenu>(this);
+    const bool onRow = row >= 0 && row < static_cast<int>(m_symbols.Count());
+    QAction* open = menu->addAction("&Open");
+    QAction* openNew = menu->addAction("Open in &New Chart");
+    open->setEnabled(onRow);
+    openNew->setEnabled(onRow);
+    connect(open, &QAction::triggered, this, [this, row] { OpenRow(row, false); });
+    connect(openNew, &QAction::triggered, this, [this, row] { OpenRow(row, true); });
+    menu->addSeparator();
+    QAction* byName = menu->addAction("Order by &Name");
     byName->setCheckable(true);
     byName->setChecked(m_symbols.ByName());
-    QAction* chosen = menu.exec(m_list->viewport()->mapToGlobal(at));
-    if (chosen == open)
-        OpenRow(index.row(), false);
-    else if (chosen == openNew)
-        OpenRow(index.row(), true);
-    else if (chosen == byName)
-        SetByName(!m_symbols.ByName());
+    connect(byName, &QAction::triggered, this, [this](bool on) { SetByName(on); });
+    return menu;
+}
+
+void CStockNameBar::ShowListMenu(const QPoint& at) {
+    const QModelIndex index = m_list->indexAt(at);
+    MakeListMenu(index.isValid() ? index.row() : -1)->exec(m_list->viewport()->mapToGlobal(at));
 }
 
 // ---------------------------------------------------------------------------------------
@@ -454,27 +457,34 @@ void CStockNameBar::OpenFavourite(QTreeWidgetItem* item) {
                  item->data(0, kMarketRole).toString().toStdString(), false);
 }
 
-void CStockNameBar::ShowFavouritesMenu(const QPoint& at) {
-    QMenu menu(this);
+std::unique_ptr<QMenu> CStockNameBar::MakeFavouritesMenu() {
+    auto menu = std::make_unique<QMenu>(this);
     const std::optional<CFavourites::SEntry> chart =
         activeChart ? activeChart() : std::optional<CFavourites::SEntry>{};
-    QMenu* add = menu.addMenu(chart ? QString("&Add %1 to").arg(Q(chart->symbol))
-                                    : QString("&Add the Chart's Symbol to"));
+    QMenu* add = menu->addMenu(chart ? QString("&Add %1 to").arg(Q(chart->symbol))
+                                     : QString("&Add the Chart's Symbol to"));
+    add->setObjectName("addTo");
     const std::vector<std::string> groups = CFavourites(m_folders.favourites).Groups();
     for (const std::string& group : groups) {
         QAction* action = add->addAction(Q(group));
-        connect(action, &QAction::triggered, this,
-                [this, group, chart] { AddFavourite(group, chart->symbol, chart->market); });
+        if (chart)
+            connect(action, &QAction::triggered, this, [this, group, entry = *chart] {
+                AddFavourite(group, entry.symbol, entry.market);
+            });
     }
     add->setEnabled(chart.has_value() && !groups.empty());
-    QAction* remove = menu.addAction("&Delete");
+    QAction* remove = menu->addAction("&Delete");
     remove->setEnabled(SelectedFavourite().has_value());
     connect(remove, &QAction::triggered, this, [this] { DeleteSelectedFavourite(); });
-    menu.addSeparator();
-    QAction* organise = menu.addAction("&Organize Favorites...");
+    menu->addSeparator();
+    QAction* organise = menu->addAction("&Organize Favorites...");
     connect(organise, &QAction::triggered, this, [this] {
         if (onCommand) onCommand(kCmdOrganizeFavourites);
         RefreshFavourites();
     });
-    menu.exec(m_favorites->viewport()->mapToGlobal(at));
+    return menu;
+}
+
+void CStockNameBar::ShowFavouritesMenu(const QPoint& at) {
+    MakeFavouritesMenu()->exec(m_favorites->viewport()->mapToGlobal(at));
 }

@@ -5,6 +5,7 @@
 #include "settings/SetupSettings.h"
 #include <QWidget>
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -14,6 +15,7 @@ class QComboBox;
 class QFileSystemWatcher;
 class QLabel;
 class QLineEdit;
+class QMenu;
 class QTabWidget;
 class QTreeView;
 class QTreeWidget;
@@ -82,6 +84,12 @@ public:
                       const std::string& market);
     // Deletes the selected favourites entry from its group.
     bool DeleteSelectedFavourite();
+
+    // The right-click menus: of the list (on `row`, -1 for none: Open, Open in New Chart,
+    // Order by Name) and of the favourites (Add the active chart's symbol to a group, Delete,
+    // Organize Favorites).
+    std::unique_ptr<QMenu> MakeListMenu(int row);
+    std::unique_ptr<QMenu> MakeFavouritesMenu();
 
     // Enter in the symbol entry field, with the field's text.
     std::function<void(const std::string& text)> onSearch;
