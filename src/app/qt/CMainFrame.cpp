@@ -159,6 +159,8 @@ CMainFrame::CMainFrame(CModelContext& context, CUiThreadLoop& loop, CUserStore& 
 CMainFrame::~CMainFrame() {
     // Chart windows close before the panels that may show their series.
     for (QMdiSubWindow* window : m_mdi->subWindowList()) delete window;
+    // The name panel's market and order, written as the panel goes.
+    (void)m_nameBar->Settings().Write(m_context.Settings());
 }
 
 void CMainFrame::CreateCentralArea() {
@@ -312,7 +314,6 @@ void CMainFrame::StorePlacementAndBars() {
             *flag = !m_toolBars.at(contents.viewCommand)->isHidden();
     }
     flags.Write(m_context.Settings());
-    (void)m_nameBar->Settings().Write(m_context.Settings());
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
