@@ -499,3 +499,25 @@ TEST_F(NameBarFolders, FavouritesMenuAddsTheChartSymbolDeletesAndOpensTheOrganis
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(NameBarFolders, TabWalksFromTheMarketsToTheFieldToTheList) {
+    CStockNameBar bar;
+    bar.Open(Folders(), {0, false});
+    bar.show();
+    QApplication::setActiveWindow(&bar);
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&bar));
+    auto* markets = bar.findChild<QComboBox*>("marketBox");
+    markets->setFocus();
+    // The keyboard changes the market too.
+    QTest::keyClick(markets, Qt::Key_Down);
+    EXPECT_EQ(bar.Market(), "HK");
+    EXPECT_EQ(bar.Symbols().Count(), 1u);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), &bar.SymbolField());
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget(), bar.findChild<QTreeView*>("symbolList"));
+}
+
+} // namespace
