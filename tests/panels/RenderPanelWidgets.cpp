@@ -9,8 +9,8 @@
 #include <QLineEdit>
 #include <QPixmap>
 #include <cstdio>
-#include <filesystem>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 namespace {
