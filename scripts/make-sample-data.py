@@ -25,6 +25,16 @@ MARKETS = [
      [("THMS", 512.0, 0.03, 0.17, 3_100_000), ("WSTM", 88.0, 0.06, 0.24, 1_800_000)]),
 ]
 
+# The description each symbol has in its market's symbol database.
+NAMES = {
+    "ACME": "Acme Corporation", "BLTR": "Boltor Industries Inc", "CRWN": "Crown Mining Ltd",
+    "DYNA": "Dynamo Systems Corp", "MAPL": "Maple Leaf Rail Co", "NRTH": "Northern Timber Inc",
+    "RIDG": "Ridge Gold Explorations", "THMS": "Thames Water Holdings plc",
+    "WSTM": "Westminster Brands plc",
+}
+DB_RECORD = 1024
+DB_SYMBOL = 16
+
 MONTHS = ["Jan", "Feb", "Mar", "Apr", "May", "Jun", "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"]
 
 
@@ -83,6 +93,20 @@ def write(path, lines):
         f.write("\n".join(lines) + "\n")
 
 
+def database(symbols):
+    """Records of <market>.Dat: the symbol (zero-ended, 16 bytes), then the description
+    (zero-ended) in a zero-filled 1024-byte record, in symbol order."""
+    out = bytearray()
+    for ticker in sorted(symbols):
+        record = bytearray(DB_RECORD)
+        sym = ticker.encode("ascii")[:DB_SYMBOL - 1]
+        name = NAMES[ticker].encode("ascii")[:DB_RECORD - DB_SYMBOL - 1]
+        record[0:len(sym)] = sym
+        record[DB_SYMBOL:DB_SYMBOL + len(name)] = name
+        out += record
+    return bytes(out)
+
+
 def main():
     rng = random.Random(20261208)
     market_lines = ["Market\tFullName\tSuffix"]
@@ -100,6 +124,9 @@ def main():
     write(os.path.join(ROOT, "Index", "market.txt"), market_lines)
     for folder in ("Template", "System", "Lng", "fav"):
         os.makedirs(os.path.join(ROOT, folder), exist_ok=True)
+    for code, _, _, _, symbols in MARKETS:
+        with open(os.path.join(ROOT, "System", code + ".Dat"), "wb") as f:
+            f.write(database([ticker for ticker, *_ in symbols]))
     return 0
 
 

@@ -3,6 +3,8 @@
 #include "ctlkit/base/CStringFile.h"
 #include "ctlkit/base/SafeName.h"
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 
 namespace {
 // A zero-ended text of a fixed-size field; a field without a zero ends at its size.
@@ -13,10 +15,34 @@ std::string FieldText(const char* field, size_t size) {
 
 CFileResult CSymbolDatabase::Load(const std::string& path) {
     m_records.clear();
-    std::string bytes;
-    CFileResult read = ReadWholeFile(path, bytes);
-    if (!read) return read;
-    Parse(bytes);
+    std::error_code error;
+    if (!std::filesystem::is_regular_file(path, error)) {
+        std::string bytes;
+        return ReadWholeFile(path, bytes);
+    }
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::string bytes;
+        return ReadWholeFile(path, bytes);
+    }
+    // A database of a large market is a hundred megabytes of mostly zero bytes: read it in
+    // pieces of whole records rather than at once.
+    const auto length = std::filesystem::file_size(path, error);
+    if (!error) m_records.reserve(static_cast<size_t>(length / kRecordSize));
+    std::vector<char> piece(256 * kRecordSize);
+    while (in) {
+        in.read(piece.data(), static_cast<std::streamsize>(piece.size()));
+        const size_t got = static_cast<size_t>(in.gcount());
+        for (size_t at = 0; at + kRecordSize <= got; at += kRecordSize) {
+            const char* record = piece.data() + at;
+            m_records.push_back({FieldText(record, kSymbolSize),
+                                 FieldText(record + kSymbolSize, kDescriptionSize)});
+        }
+    }
+    if (in.bad()) {
+        m_records.clear();
+        return CFileResult::Failure(CFileResult::EKind::CannotOpen, "cannot read " + path);
+    }
     return {};
 }
 

@@ -25,6 +25,8 @@ public:
     CFileResult Load(const std::string& path);
     void Parse(const std::string& bytes);
     const std::vector<SRecord>& Records() const { return m_records; }
+    // Hands the records over; none are left.
+    std::vector<SRecord> TakeRecords() { return std::move(m_records); }
     // The description of the symbol, or "Can not get Name.".
     std::string LookupName(const std::string& symbol) const;
 

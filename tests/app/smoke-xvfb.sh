@@ -5,7 +5,8 @@
 # stores the settings and the window's placement; on the next start its menu opens with Alt+F
 # and "Exit" (mnemonic E) ends it cleanly; --grab writes a screenshot of the size of the window
 # at scale 1 and 2 (every toolbar and panel shown), and of the dialog a command opened.
-# A trend line drawn with the mouse is saved with Ctrl+S and read back.
+# A trend line drawn with the mouse is saved with Ctrl+S and read back. "ACME" typed into the
+# stock name panel's symbol field and Enter twice opens that chart.
 # Usage: smoke-xvfb.sh PROGRAM CLI SAMPLE_DIR [OUT_DIR]
 set -u
 program=$1 cli=$2 sample=$3 out=${4:-}
@@ -178,6 +179,40 @@ for _ in 1 2 3; do
 done
 expect_clean_end "File > Exit (tries:$tries)"
 grep -q '^TickerName=ACME$' "$work/home/setup.ini" || fail "the closed chart's symbol was not stored"
+
+# The symbol typed into the name panel's entry field: the first Enter finds ACME, the second
+# opens it in the active chart, the new one Ctrl+N made. The field lies below the panel's
+# market selector (the panel is docked on the left, under one toolbar row).
+"$program" "$work/home/chart/ACME.cht" >"$work/app.log" 2>&1 &
+app=$!
+find_main_window '^ZentriStock - \[ACME\]$'
+wait_for_focus
+for _ in 1 2 3; do
+    xdotool key --window "$window" ctrl+n 2>/dev/null
+    for _ in $(seq 30); do [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "ZentriStock - [NoName]" ] && break; sleep 0.1; done
+    [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "ZentriStock - [NoName]" ] && break
+    xdotool windowactivate --sync "$window" 2>/dev/null
+done
+[ "$(xdotool getwindowname "$window" 2>/dev/null)" = "ZentriStock - [NoName]" ] ||
+    fail "Ctrl+N opened no new chart before the symbol entry"
+for _ in 1 2 3; do
+    xdotool mousemove --window "$window" 100 131 click --repeat 3 1 2>/dev/null
+    sleep 0.3
+    xdotool type --delay 30 ACME 2>/dev/null
+    xdotool key Return 2>/dev/null
+    sleep 0.3
+    xdotool key Return 2>/dev/null
+    for _ in $(seq 30); do [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "ZentriStock - [ACME]" ] && break; sleep 0.1; done
+    [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "ZentriStock - [ACME]" ] && break
+    xdotool windowactivate --sync "$window" 2>/dev/null
+done
+[ "$(xdotool getwindowname "$window" 2>/dev/null)" = "ZentriStock - [ACME]" ] ||
+    fail "typing ACME and Enter in the symbol field opened no chart: the title is $(xdotool getwindowname "$window")"
+for _ in 1 2 3; do
+    xdotool key --window "$window" alt+F4 2>/dev/null
+    ended_within_10s && break
+done
+expect_clean_end "closing after the symbol entry"
 
 # Every toolbar shown for the screenshots.
 sed -i 's/^\[ENVIORMENT\]$/[ENVIORMENT]\nChartCtrl=1\nTrendLine=1\nChannel=1\nFiboGan=1\nSymbol=1/' "$work/home/setup.ini"

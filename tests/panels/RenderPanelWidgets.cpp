@@ -6,9 +6,11 @@
 #include "panels/qt/StockInfoPanelWidget.h"
 #include <QApplication>
 #include <QImage>
+#include <QLineEdit>
 #include <QPixmap>
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <string>
 
 namespace {
@@ -55,5 +57,28 @@ int main(int argc, char** argv) {
     names.show();
     names.BeginEntry('I');
     Save(names, out + "namebar-" + tag + ".png");
+
+    // The three pages over the sample installation, a favourites group of its own.
+    char tmpl[] = "/tmp/render_namebar.XXXXXX";
+    const std::string fav = std::string(::mkdtemp(tmpl)) + "/";
+    (void)CFavourites(fav).NewGroup("Watch");
+    const std::string sample = std::string(ZS_SAMPLE_DIR) + "/";
+    CStockNameBar filled;
+    filled.resize(236, 300);
+    filled.show();
+    filled.Open({sample + "Index/", sample + "System/", sample + "Data/", fav}, {0, false});
+    (void)filled.AddFavourite("Watch", "ACME", "NYSE");
+    (void)filled.AddFavourite("Watch", "GHST", "NYSE");
+    filled.Search("bl");
+    Save(filled, out + "namebar-list-" + tag + ".png");
+    filled.SymbolField().setText("QQQ");
+    filled.SelectMarket(2);
+    Save(filled, out + "namebar-list-lse-" + tag + ".png");
+    filled.SetPage(CStockNameBar::kDataPage);
+    filled.SelectMarket(0);
+    Save(filled, out + "namebar-data-" + tag + ".png");
+    filled.SetPage(CStockNameBar::kFavoritesPage);
+    Save(filled, out + "namebar-favorites-" + tag + ".png");
+    std::filesystem::remove_all(fav);
     return 0;
 }

@@ -502,6 +502,12 @@ bool CChildFrame::OnPaneCommand(unsigned id) {
     return true;
 }
 
+bool CChildFrame::OpenSymbol(const std::string& symbol, const std::string& market) {
+    const bool opened = m_document->OpenSymbol(symbol, market);
+    ChartChanged(CChartCommands::EChange::Layout);
+    return opened;
+}
+
 void CChildFrame::ChartChanged(CChartCommands::EChange change) {
     if (change == CChartCommands::EChange::Layout && m_document->PaneCount() != PaneCount())
         MakePanes();

@@ -39,6 +39,9 @@ public:
     // "NoName" for a new chart, else the symbol.
     QString Title() const;
 
+    // The quote file of `symbol` in `market` replaces the chart's (the document asks to
+    // download a missing one); the panes show it. False when it was not loaded.
+    bool OpenSymbol(const std::string& symbol, const std::string& market);
     // A chart command from a menu or toolbar; false when the chart has none of that id.
     bool OnCommand(unsigned id);
     // Whether the command can be carried out now (a dialog it needs exists).

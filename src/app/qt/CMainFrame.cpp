@@ -159,6 +159,8 @@ CMainFrame::CMainFrame(CModelContext& context, CUiThreadLoop& loop, CUserStore& 
 CMainFrame::~CMainFrame() {
     // Chart windows close before the panels that may show their series.
     for (QMdiSubWindow* window : m_mdi->subWindowList()) delete window;
+    // The name panel's market and order, written as the panel goes.
+    (void)m_nameBar->Settings().Write(m_context.Settings());
 }
 
 void CMainFrame::CreateCentralArea() {
@@ -254,6 +256,22 @@ QDockWidget* CMainFrame::AddDock(const char* objectName, unsigned captionString,
 
 void CMainFrame::CreateDocks() {
     m_nameBar = new CStockNameBar;
+    m_nameBar->onOpenSymbol = [this](const std::string& symbol, const std::string& market,
+                                     bool newChart) { OpenSymbolChart(symbol, market, newChart); };
+    m_nameBar->onStatusText = [this](const QString& text) { m_statusBar->showMessage(text, 5000); };
+    m_nameBar->onCommand = [this](unsigned id) { OnCommand(id); };
+    m_nameBar->activeChart = [this]() -> std::optional<CFavourites::SEntry> {
+        CChildFrame* child = ActiveChild();
+        if (!child || child->Document().Symbol() == "NoName") return std::nullopt;
+        return CFavourites::SEntry{child->Document().Symbol(), {}, child->Document().Market()};
+    };
+    const CInstallPaths& paths = m_context.Paths();
+    const NameBarSettings nameBar = m_context.Settings().sectionExists("ALL_NAMEBAR")
+                                        ? NameBarSettings::Read(m_context.Settings())
+                                        : NameBarSettings{};
+    m_nameBar->Open({paths.IndexFolder(), paths.SystemFolder(), m_context.DataFolder(),
+                     paths.FavouritesFolder()},
+                    nameBar);
     m_info = new StockInfoPanelWidget;
     m_fund = new FundPanelWidget;
     m_docks[kCmdViewNamePanel] =
@@ -263,7 +281,8 @@ void CMainFrame::CreateDocks() {
     m_docks[kCmdViewFundPanel] =
         AddDock("FundDistributionPanel", kFundPanelCaption, m_fund, Qt::RightDockWidgetArea);
     // The chart gets the room: the panels start narrow, the user widens them.
-    resizeDocks({m_docks[kCmdViewNamePanel], m_docks[kCmdViewInfoPanel]}, {200, 180},
+    // The name panel wide enough for its three page tabs.
+    resizeDocks({m_docks[kCmdViewNamePanel], m_docks[kCmdViewInfoPanel]}, {236, 180},
                 Qt::Horizontal);
 }
 
@@ -652,6 +671,7 @@ bool CMainFrame::OnFrameCommand(unsigned id) {
         if (const CFileResult applied = edit.Apply(); !applied)
             m_context.Prompter().ShowMessage("The favourites could not be changed: " +
                                              applied.message());
+        m_nameBar->RefreshFavourites();
         return true;
     }
     case kCmdOption:
@@ -715,6 +735,21 @@ void CMainFrame::ShowNamePanelPage(unsigned id) {
                                                  : CStockNameBar::kFavoritesPage);
 }
 
+void CMainFrame::OpenSymbolChart(const std::string& symbol, const std::string& market,
+                                 bool newChart) {
+    CChildFrame* child = newChart ? nullptr : ActiveChild();
+    if (child) {
+        child->OpenSymbol(symbol, market);
+        UpdateTitle();
+        SyncTabs();
+        return;
+    }
+    auto document = CZentriStockDoc::NewChart(m_context);
+    if (!document) return;
+    document->OpenSymbol(symbol, market);
+    OpenDocument(std::move(document));
+}
+
 void CMainFrame::NewChart() {
     OpenDocument(CZentriStockDoc::NewChart(m_context));
 }
@@ -773,10 +808,10 @@ void CMainFrame::OpenLink(unsigned id) {
 
 void CMainFrame::ShowAbout() {
     const CInstallPaths& paths = m_context.Paths();
-    CAboutDialog about(CAboutDialog::RunningProgram(
-                           paths.ProgramFolder(), paths.SetupIni(), m_store.FileName(),
-                           SDownloadSettings::Read(m_context.Settings()).homePage),
-                       this);
+    CAboutDialog about(
+        CAboutDialog::RunningProgram(paths.ProgramFolder(), paths.SetupIni(), m_store.FileName(),
+                                     SDownloadSettings::Read(m_context.Settings()).homePage),
+        this);
     about.exec();
 }
 

@@ -112,6 +112,9 @@ private:
     void EditEnvironment();
     void SetCrosshair(bool on);
     void NewChart();
+    // The chart of a symbol picked in the stock name panel: in the active chart window, or a
+    // new one when `newChart` or none is open.
+    void OpenSymbolChart(const std::string& symbol, const std::string& market, bool newChart);
     void OpenChartFile();
     bool OpenChartPath(const std::string& path);
     void OpenRecentFile(int index);

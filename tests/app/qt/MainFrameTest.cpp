@@ -7,12 +7,13 @@
 #include "app/qt/CUserStore.h"
 #include "app/qt/CZentriStockApp.h"
 #include "chart/CZentriStockDoc.h"
-#include "ctlkit/base/CRecordingPrompter.h"
 #include "ctlkit/base/CIniReader.h"
+#include "ctlkit/base/CRecordingPrompter.h"
 #include "ctlkit/jobs/CUiThreadLoop.h"
 #include "ctlkit/lang/CLanguage.h"
 #include "ctlkit/lang/qt/MenuAction.h"
 #include "ctlkit/lang/qt/MenuBuilder.h"
+#include "download/CSymbolDatabase.h"
 #include "panels/qt/CStockNameBar.h"
 #include "panels/qt/FundPanelWidget.h"
 #include "panels/qt/StockInfoPanelWidget.h"
@@ -31,7 +32,9 @@
 #include <QTabBar>
 #include <QTest>
 #include <QToolBar>
+#include <QTreeView>
 #include <filesystem>
+#include <fstream>
 #include <gtest/gtest.h>
 
 namespace fs = std::filesystem;
@@ -114,15 +117,15 @@ TEST_F(MainFrameTest, FreshInstallationStartsUntranslatedWithNoNameAndStoresSett
     Settle();
     EXPECT_EQ(frame->ActiveChild()->Title(), "NoName");
     EXPECT_EQ(frame->windowTitle(), "ZentriStock - [NoName]");
-    EXPECT_EQ(std::count(prompter.messages.begin(), prompter.messages.end(),
-                         "Section doesn't exist"),
-              1);
+    EXPECT_EQ(
+        std::count(prompter.messages.begin(), prompter.messages.end(), "Section doesn't exist"), 1);
     EXPECT_EQ(TopMenuTexts(*frame->menuBar()).front(), "&File");
     CloseFrame(frame);
 
     for (const char* key : {"BorderColor", "DrawYGrid", "CellMaxX", "CellMaxY"})
         EXPECT_NE(Setup("AXIS_SETTING", key), "") << key;
-    EXPECT_EQ(Setup("AXIS_FONT", "FontFaceName") + Setup("LABEL_FONT", "FontFaceName"), "ArialArial");
+    EXPECT_EQ(Setup("AXIS_FONT", "FontFaceName") + Setup("LABEL_FONT", "FontFaceName"),
+              "ArialArial");
     EXPECT_EQ(Setup("STOCKLINE_SETUP", "DisPeriod"), "400");
     for (const char* key : {"ChartCtrl", "TrendLine", "Symbol", "FiboGan", "Channel"})
         EXPECT_EQ(Setup("ENVIORMENT", key), "0") << key;
@@ -261,7 +264,8 @@ TEST_F(MainFrameTest, DamagedChartIsToldAndTheFrameStaysEmpty) {
     EXPECT_EQ(frame->ChildCount(), 0);
     EXPECT_FALSE(frame->ShowsChartMenu());
     ASSERT_FALSE(prompter.messages.empty());
-    EXPECT_EQ(prompter.messages.back().rfind("The chart file " + home.File("chart/bad.cht"), 0), 0u);
+    EXPECT_EQ(prompter.messages.back().rfind("The chart file " + home.File("chart/bad.cht"), 0),
+              0u);
 }
 
 TEST_F(MainFrameTest, ChartCommandsWithoutAChartAskForOne) {
@@ -389,7 +393,8 @@ TEST_F(MainFrameTest, RecentFileThatIsGoneLeavesTheListWithAMessage) {
     fs::remove(home.File("chart/gone.cht"));
     auto frame = MakeFrame();
     frame->OnCommand(kCmdRecentFile1);
-    EXPECT_EQ(frame->RecentFiles().Entries(), std::vector<std::string>{home.File("chart/ACME.cht")});
+    EXPECT_EQ(frame->RecentFiles().Entries(),
+              std::vector<std::string>{home.File("chart/ACME.cht")});
     EXPECT_EQ(prompter.messages.back(), "The file " + home.File("chart/gone.cht") +
                                             " no longer exists; it was removed from the list.");
     frame->OnCommand(kCmdRecentFile1);
@@ -428,6 +433,76 @@ TEST(SplashWindow, ClosesAtTheFirstPressOrSoonAfterTheFrameShows) {
     EXPECT_TRUE(timed.isVisible());
     QTest::qWait(60);
     EXPECT_FALSE(timed.isVisible());
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(MainFrameTest, NamePanelListsTheSampleMarketsAndPickingASymbolOpensItsChart) {
+    // A symbol the database knows but whose quote file is missing.
+    std::ofstream(home.File("System/NYSE.Dat"), std::ios::binary | std::ios::app)
+        << CSymbolDatabase::MakeRecord("GHST", "Ghost Holdings");
+    CIniReader(home.File("setup.ini")).setKeyNum(0, "MarIndex", "ALL_NAMEBAR");
+    CIniReader(home.File("setup.ini")).setKeyBool(true, "ByName", "ALL_NAMEBAR");
+    auto frame = MakeFrame();
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    CStockNameBar& bar = frame->NamePanel();
+    EXPECT_EQ(bar.Markets().Codes(), (std::vector<std::string>{"NYSE", "TSX", "LSE"}));
+    ASSERT_EQ(bar.Symbols().Count(), 5u);
+    EXPECT_EQ(bar.Symbols().Label(0), "Acme Corporation");
+
+    // No chart open: a new one.
+    bar.SymbolField().setText("acme");
+    QTest::keyClick(&bar.SymbolField(), Qt::Key_Return);
+    QTest::keyClick(&bar.SymbolField(), Qt::Key_Return);
+    Settle();
+    ASSERT_EQ(frame->ChildCount(), 1);
+    CChildFrame* first = frame->ActiveChild();
+    EXPECT_EQ(first->Document().Symbol(), "ACME");
+    EXPECT_EQ(first->Document().Market(), "NYSE");
+    EXPECT_GT(first->Document().Stock().WindowEnd(), 100);
+
+    // A chart open: the double click loads into it.
+    auto* list = bar.findChild<QTreeView*>("symbolList");
+    const QModelIndex crown = list->model()->index(1, 0);
+    ASSERT_EQ(crown.data().toString(), "Boltor Industries Inc");
+    list->scrollTo(crown);
+    ASSERT_TRUE(list->isVisible());
+    const QPoint at = list->visualRect(crown).center();
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, at);
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, at);
+    Settle();
+    EXPECT_EQ(frame->ChildCount(), 1);
+    EXPECT_EQ(first->Document().Symbol(), "BLTR");
+    EXPECT_EQ(frame->ActiveChild()->Title(), "BLTR");
+
+    // Ctrl+Enter: a chart of its own.
+    bar.SymbolField().setText("DYNA");
+    QTest::keyClick(&bar.SymbolField(), Qt::Key_Return);
+    QTest::keyClick(&bar.SymbolField(), Qt::Key_Return, Qt::ControlModifier);
+    Settle();
+    ASSERT_EQ(frame->ChildCount(), 2);
+    EXPECT_EQ(frame->ActiveChild()->Document().Symbol(), "DYNA");
+    EXPECT_EQ(first->Document().Symbol(), "BLTR");
+
+    // The missing quote file leads to the download question; No keeps the chart.
+    bar.SymbolField().setText("GHST");
+    QTest::keyClick(&bar.SymbolField(), Qt::Key_Return);
+    QTest::keyClick(&bar.SymbolField(), Qt::Key_Return);
+    Settle();
+    ASSERT_EQ(prompter.questions.size(), 1u);
+    EXPECT_EQ(prompter.questions[0],
+              "The data file of the selected stock is not exist.\nClick yes to download the data.");
+    EXPECT_EQ(frame->ActiveChild()->Document().Symbol(), "DYNA");
+
+    // The market and order are stored on closing.
+    bar.SelectMarket(2);
+    bar.SetByName(false);
+    CloseFrame(frame);
+    EXPECT_EQ(Setup("ALL_NAMEBAR", "MarIndex"), "2");
+    EXPECT_EQ(Setup("ALL_NAMEBAR", "ByName"), "0");
 }
 
 } // namespace
