@@ -92,6 +92,7 @@ CUpdateListFormset::CUpdateListFormset(CUpdateListChoice choice, CUiThreadLoop& 
     m_logView->setReadOnly(true);
     m_logView->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     m_logView->setLineWrapMode(QPlainTextEdit::NoWrap);
+    m_logView->setTabChangesFocus(true);
     auto* logLabel = new QLabel(QStringLiteral("&Log:"), this);
     SetControlId(*logLabel, kLogLabelId);
     logLabel->setBuddy(m_logView);
