@@ -148,7 +148,8 @@ bool IsToggle(unsigned id) {
 
 CMainFrame::CMainFrame(CModelContext& context, CUiThreadLoop& loop, CUserStore& store)
     : m_context(context), m_loop(loop), m_store(store), m_recent(store.LoadRecentFiles()),
-      m_crosshair(store.Crosshair()), m_listUpdate(std::make_unique<CMarketListUpdate>(loop)) {
+      m_crosshair(store.Crosshair()) {
+    m_listUpdate = std::make_unique<CMarketListUpdate>(loop);
     context.Paths().CreateAdFolders();
     setObjectName("MainFrame");
     setWindowTitle("ZentriStock");
@@ -683,9 +684,6 @@ bool CMainFrame::OnFrameCommand(unsigned id) {
     }
 }
 
-// The open charts take the new options at once: each would otherwise write the values it
-// opened with back to setup.ini when it closes. A maximum or window size that a chart file
-// brought along is replaced only when the user changed that option.
 // The markets of Index/market.txt; the proxy and the lists' address as the settings have them now.
 void CMainFrame::UpdateStockList() {
     CMarketList markets;
@@ -703,6 +701,9 @@ void CMainFrame::UpdateStockList() {
     m_listUpdate->Open(this, markets, std::move(setup));
 }
 
+// The open charts take the new options at once: each would otherwise write the values it
+// opened with back to setup.ini when it closes. A maximum or window size that a chart file
+// brought along is replaced only when the user changed that option.
 void CMainFrame::EditEnvironment() {
     CEnvironmentEdit edit = CEnvironmentEdit::Read(m_context.Paths(), m_context.Settings());
     if (!CEnvironmentFormset::Ask(this, edit) || !edit.Changed()) return;
