@@ -147,11 +147,6 @@ CUpdateListFormset::~CUpdateListFormset() {
     m_window->Detach();
 }
 
-void CUpdateListFormset::SetStartAllowed(bool allowed) {
-    m_startAllowed = allowed;
-    m_start->setEnabled(allowed && !m_started);
-}
-
 std::shared_ptr<CMarketUpdateSink> CUpdateListFormset::Sink() {
     return std::make_shared<CLoopMarketUpdateSink>(m_window, std::make_shared<CDialogSink>(this));
 }
@@ -199,7 +194,7 @@ void CUpdateListFormset::ReadChecks() {
 }
 
 void CUpdateListFormset::OnStart() {
-    if (m_started || !m_startAllowed) return;
+    if (m_started) return;
     ReadChecks();
     if (std::optional<SFieldError> error = m_choice.Validate()) {
         CPrompter::Active().ShowMessage(error->message);
@@ -226,4 +221,5 @@ void CUpdateListFormset::Stop() {
     m_stopped = true;
     m_window->Detach();
     deleteLater();
+    if (onStopped) onStopped();
 }

@@ -42,8 +42,8 @@ public:
     // "Start" with the checked codes in list order; only called when at least one is checked
     // (else the refusal names the field and the dialog stays as it is).
     std::function<void(const std::vector<std::string>& markets)> onStart;
-    // False while an earlier update still ends: "Start" is greyed.
-    void SetStartAllowed(bool allowed);
+    // The dialog was closed or hidden, by the user or at the end of the update.
+    std::function<void()> onStopped;
     // The update loop's view of this dialog, for any thread.
     std::shared_ptr<CMarketUpdateSink> Sink();
 
@@ -87,7 +87,6 @@ private:
     std::string m_log;
     bool m_stopped = false;
     bool m_started = false;
-    bool m_startAllowed = true;
     QListWidget* m_markets = nullptr;
     QProgressBar* m_progress = nullptr;
     QLabel* m_status = nullptr;
