@@ -178,6 +178,7 @@ TEST_F(UpdateListDialogTest, ThreeMarketsWithTheSecondAnsweringAPageAreLoggedAnd
               CSymbolDatabase::MakeRecord("VOD", "Vodafone"));
     EXPECT_EQ(std::filesystem::file_size(systemFolder + "NYSE.Dat"), 2u * 1024u);
     EXPECT_LT(longestGap, 250);
+    RecordProperty("longest_gui_gap_ms", static_cast<int>(longestGap));
     Settle();
     EXPECT_TRUE(watched.isNull());
     EXPECT_EQ(finishes, 1);
@@ -232,6 +233,7 @@ TEST_F(UpdateListDialogTest, StoppingTheDialogDuringADownloadEndsTheLoopAtOnceAn
         ASSERT_TRUE(QTest::qWaitFor([&] { return update->EndingUpdates() == 0; }, 10000))
             << way.what;
         EXPECT_LT(aborting.elapsed(), 3000) << way.what;
+        RecordProperty(std::string("abort_ms_") + way.what, static_cast<int>(aborting.elapsed()));
         EXPECT_LT(server->LastBytes(), static_cast<long>(longList.size())) << way.what;
         EXPECT_EQ(ReadTextFile(systemFolder + "NYSE"), oldList) << way.what;
         EXPECT_EQ(ReadTextFile(systemFolder + "NYSE.Dat"), oldDatabase) << way.what;
@@ -260,6 +262,7 @@ TEST_F(UpdateListDialogTest, AnUnwritableSystemFolderEndsTheLoopWithAFailureLine
     QTest::mouseClick(dialog.StartButton(), Qt::LeftButton);
     ASSERT_TRUE(WaitFinished(1, 5000));
     EXPECT_LT(elapsed.elapsed(), 5000);
+    RecordProperty("unwritable_end_ms", static_cast<int>(elapsed.elapsed()));
     EXPECT_EQ(endLog, "Market list of NYSE download failed.\n"
                       "Market list of LSE download failed.\n");
     EXPECT_EQ(endRange, 4);
