@@ -20,6 +20,9 @@
 #include "ctlkit/lang/qt/MenuAction.h"
 #include "ctlkit/lang/qt/MenuBuilder.h"
 #include "ctlkit/lang/qt/QtTranslation.h"
+#include "download/CMarketList.h"
+#include "download/qt/CMarketListUpdate.h"
+#include "download/qt/CUpdateListFormset.h"
 #include "formset/qt/describe/CIndicatorDescriptions.h"
 #include "formset/qt/environment/CEnvironmentFormset.h"
 #include "formset/qt/favourites/COrganizeFavouritesFormset.h"
@@ -53,6 +56,7 @@ namespace {
 constexpr unsigned kCmdFileClose = 57602;
 // "Organize Favorites" of the Setting menu: the favourites need no chart.
 constexpr unsigned kCmdOrganizeFavourites = 33030;
+constexpr unsigned kCmdUpdateStockList = 32985;
 // "Option" of the Setting menu: the settings of setup.ini, shared by every chart.
 constexpr unsigned kCmdOption = 32968;
 constexpr const char* kNoChildWindow = "Please open a child window first.";
@@ -145,6 +149,7 @@ bool IsToggle(unsigned id) {
 CMainFrame::CMainFrame(CModelContext& context, CUiThreadLoop& loop, CUserStore& store)
     : m_context(context), m_loop(loop), m_store(store), m_recent(store.LoadRecentFiles()),
       m_crosshair(store.Crosshair()) {
+    m_listUpdate = std::make_unique<CMarketListUpdate>(loop);
     context.Paths().CreateAdFolders();
     setObjectName("MainFrame");
     setWindowTitle("ZentriStock");
@@ -272,6 +277,8 @@ void CMainFrame::CreateDocks() {
     m_nameBar->Open({paths.IndexFolder(), paths.SystemFolder(), m_context.DataFolder(),
                      paths.FavouritesFolder()},
                     nameBar);
+    // A finished list update brings new names: the market shown is read again.
+    m_listUpdate->onFinished = [this] { m_nameBar->ReloadDatabase(); };
     m_info = new StockInfoPanelWidget;
     m_fund = new FundPanelWidget;
     m_docks[kCmdViewNamePanel] =
@@ -677,6 +684,9 @@ bool CMainFrame::OnFrameCommand(unsigned id) {
     case kCmdOption:
         EditEnvironment();
         return true;
+    case kCmdUpdateStockList:
+        UpdateStockList();
+        return true;
     case kCmdShowStockList:
     case kCmdShowDataFiles:
     case kCmdShowFavourites:
@@ -694,6 +704,23 @@ bool CMainFrame::OnFrameCommand(unsigned id) {
     default:
         return false;
     }
+}
+
+// The markets of Index/market.txt; the proxy and the lists' address as the settings have them now.
+void CMainFrame::UpdateStockList() {
+    CMarketList markets;
+    if (const CFileResult loaded = markets.Load(m_context.Paths().MarketList()); !loaded) {
+        m_context.Prompter().ShowMessage("No markets to update: " + loaded.message());
+        return;
+    }
+    const SDownloadSettings settings = SDownloadSettings::Read(m_context.Settings());
+    CMarketListUpdater::SSetup setup;
+    setup.systemFolder = m_context.Paths().SystemFolder();
+    setup.baseAddress = settings.marketListServer;
+    setup.proxy.useProxy = settings.useProxy;
+    setup.proxy.server = settings.proxyServer;
+    setup.proxy.port = settings.proxyPort;
+    m_listUpdate->Open(this, markets, std::move(setup));
 }
 
 // The open charts take the new options at once: each would otherwise write the values it

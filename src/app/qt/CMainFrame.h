@@ -12,6 +12,7 @@
 class CChildFrame;
 class CConnectionIndicator;
 class CExtStatusBar;
+class CMarketListUpdate;
 class CModelContext;
 class CStock;
 class CStockNameBar;
@@ -70,6 +71,8 @@ public:
     QDockWidget* DockOf(unsigned viewCommand) const;
     QToolBar* ToolBarOf(unsigned viewCommand) const;
     CExtStatusBar& StatusBar() const { return *m_statusBar; }
+    // "Update List": its onFinished is where the name panel reloads its market.
+    CMarketListUpdate& ListUpdate() const { return *m_listUpdate; }
     const CRecentFileList& RecentFiles() const { return m_recent; }
     bool ShowsCrosshair() const { return m_crosshair; }
     // True while the chart-window menu is the menu bar.
@@ -110,6 +113,7 @@ private:
     bool OnFrameCommand(unsigned id);
     void ShowNamePanelPage(unsigned id);
     void EditEnvironment();
+    void UpdateStockList();
     void SetCrosshair(bool on);
     void NewChart();
     // The chart of a symbol picked in the stock name panel: in the active chart window, or a
@@ -145,5 +149,6 @@ private:
     bool m_startsMaximised = false;
     bool m_closing = false;
     CChartPrinting m_printing;
+    std::unique_ptr<CMarketListUpdate> m_listUpdate;
     bool m_crosshair = false;
 };

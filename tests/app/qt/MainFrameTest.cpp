@@ -14,6 +14,8 @@
 #include "ctlkit/lang/qt/MenuAction.h"
 #include "ctlkit/lang/qt/MenuBuilder.h"
 #include "download/CSymbolDatabase.h"
+#include "download/qt/CMarketListUpdate.h"
+#include "download/qt/CUpdateListFormset.h"
 #include "panels/qt/CStockNameBar.h"
 #include "panels/qt/FundPanelWidget.h"
 #include "panels/qt/StockInfoPanelWidget.h"
@@ -27,6 +29,7 @@
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QSettings>
 #include <QTabBar>
@@ -276,6 +279,39 @@ TEST_F(MainFrameTest, ChartCommandsWithoutAChartAskForOne) {
     frame->OnCommand(kCmdDataDownloader);
     EXPECT_EQ(prompter.messages.back(),
               "The downloader " + home.File("quotefetch") + " cannot be started.");
+}
+
+TEST_F(MainFrameTest, UpdateStockListOpensOneDialogOverTheMarketFileOrTellsWhyNot) {
+    auto frame = MakeFrame();
+    frame->ShowRestored();
+    frame->OpenDocument(CZentriStockDoc::NewChart(*context));
+    // What the chart's creation told of the missing setup.ini is no concern here.
+    prompter.messages.clear();
+    EXPECT_TRUE(frame->ActiveChild()->Offers(32985));
+    for (int twice = 0; twice < 2; ++twice) frame->OnCommand(32985);
+    const QList<CUpdateListFormset*> dialogs = frame->findChildren<CUpdateListFormset*>();
+    ASSERT_EQ(dialogs.size(), 1);
+    CUpdateListFormset* dialog = dialogs.front();
+    EXPECT_EQ(frame->ListUpdate().Dialog(), dialog);
+    EXPECT_TRUE(dialog->isVisible());
+    QStringList labels;
+    for (int i = 0; i < dialog->Markets()->count(); ++i)
+        labels << dialog->Markets()->item(i)->text();
+    EXPECT_EQ(labels, (QStringList{"New York Stock Exchange (NYSE)", "Toronto Stock Exchange (TSX)",
+                                   "London Stock Exchange (LSE)"}));
+    dialog->close();
+    Settle();
+    EXPECT_TRUE(frame->findChildren<CUpdateListFormset*>().isEmpty());
+    EXPECT_TRUE(prompter.messages.empty());
+
+    // A market file without the suffix column offers nothing: told, and no dialog.
+    WriteText(home.File("Index/market.txt"), "Market\tFullName\nNYSE\tNew York Stock Exchange\n");
+    frame->OnCommand(32985);
+    EXPECT_EQ(prompter.messages,
+              (std::vector<std::string>{
+                  "No markets to update: the first line is not the header of a market list"}));
+    EXPECT_TRUE(frame->findChildren<CUpdateListFormset*>().isEmpty());
+    CloseFrame(frame);
 }
 
 TEST_F(MainFrameTest, TypedCharacterStartsASymbolEntryOnlyWhileTheNamePanelIsHidden) {
