@@ -53,6 +53,8 @@ CSplashWindow::CSplashWindow()
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     // Never takes the focus or the active window from the program starting behind it.
     setAttribute(Qt::WA_ShowWithoutActivating);
+    // Closing it, early or late, never ends the program, even before the main window shows.
+    setAttribute(Qt::WA_QuitOnClose, false);
     setWindowFlag(Qt::WindowDoesNotAcceptFocus);
     setWindowTitle("ZentriStock starting");
     setFixedSize(kWidth, kHeight);
