@@ -52,8 +52,7 @@ void CGannGrid::AutoSize() {
     std::fill(m_heights.begin(), m_heights.end(), metrics.height() + 2 * kTextMargin);
     for (int row = 0; row < m_table->Rows(); ++row)
         for (int column = 0; column < m_table->Columns(); ++column) {
-            const int width =
-                metrics.horizontalAdvance(QString::fromStdString(m_table->Cell(row, column).text));
+            const int width = TextWidth(QString::fromStdString(m_table->Cell(row, column).text));
             int& widest = m_widths[static_cast<size_t>(column)];
             widest = std::max(widest, width + 2 * kTextMargin + 1);
         }
@@ -83,6 +82,22 @@ void CGannGrid::CopySelection() const {
     const SSelection s = Selection();
     QApplication::clipboard()->setText(
         QString::fromStdString(m_table->TabSeparated(s.top, s.left, s.bottom, s.right)));
+}
+
+int CGannGrid::TextWidth(const QString& text) const {
+    if (m_measured != font() || m_advances[static_cast<size_t>('0')] == 0) {
+        m_measured = font();
+        const QFontMetricsF metrics(font());
+        for (int c = 32; c < 127; ++c)
+            m_advances[static_cast<size_t>(c)] = metrics.horizontalAdvance(QChar(c));
+    }
+    qreal width = 0;
+    for (QChar c : text) {
+        if (c.unicode() < 32 || c.unicode() >= 127)
+            return QFontMetrics(font()).horizontalAdvance(text);
+        width += m_advances[c.unicode()];
+    }
+    return qRound(width);
 }
 
 int CGannGrid::Offset(const std::vector<int>& sizes, int index) const {
@@ -138,13 +153,17 @@ void CGannGrid::PaintCell(QPainter& painter, int row, int column, const QRect& r
         painter.drawText(inner, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
         break;
     case CGannTable::kRightSingleLine:
-        painter.drawText(inner, Qt::AlignRight | Qt::AlignVCenter | Qt::TextSingleLine,
-                         painter.fontMetrics().elidedText(text, Qt::ElideRight, inner.width()));
+    case CGannTable::kCentreSingleLine: {
+        const int align = cell.format == CGannTable::kRightSingleLine
+                              ? Qt::AlignRight | Qt::AlignVCenter
+                              : Qt::AlignCenter;
+        const QString shown =
+            TextWidth(text) <= inner.width()
+                ? text
+                : painter.fontMetrics().elidedText(text, Qt::ElideRight, inner.width());
+        painter.drawText(inner, align | Qt::TextSingleLine, shown);
         break;
-    case CGannTable::kCentreSingleLine:
-        painter.drawText(inner, Qt::AlignCenter | Qt::TextSingleLine,
-                         painter.fontMetrics().elidedText(text, Qt::ElideRight, inner.width()));
-        break;
+    }
     }
 }
 

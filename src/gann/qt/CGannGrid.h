@@ -1,6 +1,8 @@
 #pragma once
 #include "gann/CGannTable.h"
 #include <QAbstractScrollArea>
+#include <QFont>
+#include <array>
 #include <vector>
 
 // The grid of a Gann table: every cell of the table with its text, format and colours; the
@@ -53,10 +55,15 @@ private:
     void PaintCell(QPainter& painter, int row, int column, const QRect& rect) const;
     void ScrollTo(int row, int column);
     int Offset(const std::vector<int>& sizes, int index) const;
+    int TextWidth(const QString& text) const;
 
     const CGannTable* m_table = nullptr;
     std::vector<int> m_widths;
     std::vector<int> m_heights;
     int m_anchorRow = 1, m_anchorColumn = 1;
     int m_row = 1, m_column = 1;
+    // Advances of the ASCII characters in the grid's font: the numbers need no shaping, and
+    // measuring every cell of a large square one by one is slow.
+    mutable std::array<qreal, 128> m_advances{};
+    mutable QFont m_measured;
 };

@@ -12,7 +12,6 @@ CGannTableWindow::CGannTableWindow(const std::string& homePage, QWidget* parent)
     : QDialog(parent) {
     setObjectName("GannTable");
     setWindowTitle("Gann Table");
-    setModal(true);
     setSizeGripEnabled(true);
     resize(640, 480);
 
