@@ -1,7 +1,7 @@
 #include "CGannTable.h"
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
-#include <algorithm>
 #include <utility>
 
 CGannTable::CGannTable() {

@@ -30,7 +30,8 @@ std::optional<SFieldError> SGannSetting::ReadSide(std::string_view text,
 }
 
 std::optional<SFieldError> SGannSetting::Validate() const {
-    if (side < CGannTable::kMinSide || side > CGannTable::kMaxSide) return SideRefused("Row(Column)");
+    if (side < CGannTable::kMinSide || side > CGannTable::kMaxSide)
+        return SideRefused("Row(Column)");
     if (!std::isfinite(start)) return SFieldError::NotANumber(kStartField, "Start From");
     if (!std::isfinite(end)) return SFieldError::NotANumber(kEndField, "End At");
     return std::nullopt;

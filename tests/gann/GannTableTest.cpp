@@ -1,7 +1,7 @@
 #include "gann/CGannTable.h"
 #include "gann/SGannSetting.h"
-#include <limits>
 #include <gtest/gtest.h>
+#include <limits>
 #include <string>
 
 namespace {
@@ -140,9 +140,9 @@ TEST(GannSetting, ReadsTheSideAndRefusesWithTheRangeMessage) {
         const char* text;
         bool taken;
         int side;
-    } cases[] = {{"2", true, 2},      {"100", true, 100}, {" 13 ", true, 13}, {"1", false, 7},
-                 {"101", false, 7},   {"0", false, 7},    {"-5", false, 7},   {"abc", false, 7},
-                 {"", false, 7},      {"2.5", false, 7},  {"99999999999", false, 7}};
+    } cases[] = {{"2", true, 2},    {"100", true, 100}, {" 13 ", true, 13},       {"1", false, 7},
+                 {"101", false, 7}, {"0", false, 7},    {"-5", false, 7},         {"abc", false, 7},
+                 {"", false, 7},    {"2.5", false, 7},  {"99999999999", false, 7}};
     for (const auto& c : cases) {
         SGannSetting setting{7, 0.0f, 1.0f};
         const std::optional<SFieldError> error = setting.ReadSide(c.text, "Row(Column)");

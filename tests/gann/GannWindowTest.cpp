@@ -113,10 +113,10 @@ TEST_F(GannWindowTest, OpensWithTheDefaultSquareTitleCaptionAndMenu) {
         int row, column;
         const char* text;
         QRgb colour;
-    } cells[] = {{7, 7, "0.01", kGrey},  {8, 8, "0.05", kGrey},  {13, 13, "1.00", kGrey},
-                 {0, 0, "0", kBlue},     {0, 5, "5", kBlue},     {5, 0, "5", kBlue},
-                 {7, 2, "", kGrey},      {2, 7, "", kGrey},      {2, 12, "", kGrey},
-                 {1, 2, "", kWhite},     {3, 1, "", kWhite},     {6, 4, "", kWhite}};
+    } cells[] = {{7, 7, "0.01", kGrey}, {8, 8, "0.05", kGrey}, {13, 13, "1.00", kGrey},
+                 {0, 0, "0", kBlue},    {0, 5, "5", kBlue},    {5, 0, "5", kBlue},
+                 {7, 2, "", kGrey},     {2, 7, "", kGrey},     {2, 12, "", kGrey},
+                 {1, 2, "", kWhite},    {3, 1, "", kWhite},    {6, 4, "", kWhite}};
     for (const auto& c : cells) {
         if (*c.text) {
             EXPECT_EQ(t.Cell(c.row, c.column).text, c.text);
@@ -169,7 +169,7 @@ TEST_F(GannWindowTest, SettingDialogTakesValidValuesAndRefusesTheRestNamingTheFi
     } cases[] = {
         {"2", "0", "1", "", 0, 3, "1.00"},
         {"4", "9", "0", "", 0, 5, "4.00"},
-        {"13", "0", "1", "", 0, 14, "0.86"},  // 145 / 169
+        {"13", "0", "1", "", 0, 14, "0.86"},   // 145 / 169
         {"100", "0", "1", "", 0, 101, "0.98"}, // 9605 / 9801
         {"1", "0", "1", "Please enter an integer between 2 and 100.", 1001, 14, "0.86"},
         {"101", "0", "1", "Please enter an integer between 2 and 100.", 1001, 14, "0.86"},
@@ -193,8 +193,7 @@ TEST_F(GannWindowTest, SettingDialogTakesValidValuesAndRefusesTheRestNamingTheFi
             Key(Qt::Key_Return);
             if (!*c.message) return;
             EXPECT_TRUE(d.isVisible()) << c.side;
-            EXPECT_EQ(ControlIdOf(*QApplication::focusWidget()).value_or(0), c.focused)
-                << c.side;
+            EXPECT_EQ(ControlIdOf(*QApplication::focusWidget()).value_or(0), c.focused) << c.side;
             Key(Qt::Key_Escape);
         });
         const std::vector<std::string> messages =
@@ -258,10 +257,11 @@ TEST_F(GannWindowTest, SettingDialogIsReachableByKeyboard) {
 }
 
 TEST_F(GannWindowTest, TranslatedOnCreation) {
-    Activate("[156]\n0=Gann-Tabelle\n1001=Gann-Ergebnis:\n"
-             "[168]\n|0=&Einstellung\n32974=Gann-Einstellung...\n32975=Automatische Gr\xc3\xb6\xc3\x9f"
-             "e\n32976=Beenden\n"
-             "[197]\n0=Gann-Einstellung\n1101=&Zeilen (Spalten):\n");
+    Activate(
+        "[156]\n0=Gann-Tabelle\n1001=Gann-Ergebnis:\n"
+        "[168]\n|0=&Einstellung\n32974=Gann-Einstellung...\n32975=Automatische Gr\xc3\xb6\xc3\x9f"
+        "e\n32976=Beenden\n"
+        "[197]\n0=Gann-Einstellung\n1101=&Zeilen (Spalten):\n");
     CGannTableWindow window("");
     EXPECT_EQ(window.windowTitle(), "Gann-Tabelle");
     EXPECT_EQ(qobject_cast<QLabel*>(FindControl(window, CGannTableWindow::kCaption))->text(),
@@ -289,8 +289,8 @@ TEST_F(GannWindowTest, AutoSizeFitsEveryColumnToItsWidestText) {
     CGannGrid& grid = window.Grid();
     EXPECT_EQ(grid.ColumnWidth(3), CGannGrid::kDefaultWidth);
     // A wide range makes wide numbers: the default width would cut them.
-    ASSERT_TRUE(SGannSetting({10, -123456.0f, 987654.0f}).ApplyTo(const_cast<CGannTable&>(
-        window.Table())));
+    ASSERT_TRUE(
+        SGannSetting({10, -123456.0f, 987654.0f}).ApplyTo(const_cast<CGannTable&>(window.Table())));
     grid.SetTable(&window.Table());
     QAction* autoSize = FindCommandAction(window, CGannTableWindow::kCmdAutoSize);
     ASSERT_NE(autoSize, nullptr);
@@ -369,8 +369,8 @@ TEST_F(GannWindowTest, LargestSquareFillsAndPaintsQuickly) {
     QImage image(grid.viewport()->size(), QImage::Format_RGB32);
     QElapsedTimer timer;
     timer.start();
-    ASSERT_TRUE(SGannSetting({100, 0.0f, 1000.0f}).ApplyTo(const_cast<CGannTable&>(
-        window.Table())));
+    ASSERT_TRUE(
+        SGannSetting({100, 0.0f, 1000.0f}).ApplyTo(const_cast<CGannTable&>(window.Table())));
     grid.SetTable(&window.Table());
     const qint64 filled = timer.nsecsElapsed();
     grid.AutoSize();

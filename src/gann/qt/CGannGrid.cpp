@@ -107,13 +107,11 @@ int CGannGrid::Offset(const std::vector<int>& sizes, int index) const {
 QRect CGannGrid::CellRect(int row, int column) const {
     const int fixedWidth = m_widths.empty() ? 0 : m_widths[0];
     const int fixedHeight = m_heights.empty() ? 0 : m_heights[0];
-    const int x = column == 0 ? 0
-                              : fixedWidth + Offset(m_widths, column) -
-                                    horizontalScrollBar()->value();
+    const int x =
+        column == 0 ? 0 : fixedWidth + Offset(m_widths, column) - horizontalScrollBar()->value();
     const int y =
         row == 0 ? 0 : fixedHeight + Offset(m_heights, row) - verticalScrollBar()->value();
-    return {x, y, m_widths.at(static_cast<size_t>(column)),
-            m_heights.at(static_cast<size_t>(row))};
+    return {x, y, m_widths.at(static_cast<size_t>(column)), m_heights.at(static_cast<size_t>(row))};
 }
 
 QPoint CGannGrid::CellAt(const QPoint& pos) const {
@@ -137,8 +135,8 @@ QPoint CGannGrid::CellAt(const QPoint& pos) const {
 void CGannGrid::PaintCell(QPainter& painter, int row, int column, const QRect& rect) const {
     const CGannTable::SCell& cell = m_table->Cell(row, column);
     const SSelection s = Selection();
-    const bool selected = hasFocus() && row >= s.top && row <= s.bottom && column >= s.left &&
-                          column <= s.right;
+    const bool selected =
+        hasFocus() && row >= s.top && row <= s.bottom && column >= s.left && column <= s.right;
     painter.fillRect(rect, ToColour(cell.background));
     if (selected) painter.fillRect(rect, QColor(0, 120, 215, 90));
     painter.setPen(kLineColour);
@@ -235,16 +233,20 @@ void CGannGrid::ScrollTo(int row, int column) {
         const int right = left + m_widths[static_cast<size_t>(column)];
         const int shown = area.width() - m_widths[0];
         QScrollBar* bar = horizontalScrollBar();
-        if (left < bar->value()) bar->setValue(left);
-        else if (right > bar->value() + shown) bar->setValue(right - shown);
+        if (left < bar->value())
+            bar->setValue(left);
+        else if (right > bar->value() + shown)
+            bar->setValue(right - shown);
     }
     if (row > 0) {
         const int top = Offset(m_heights, row);
         const int bottom = top + m_heights[static_cast<size_t>(row)];
         const int shown = area.height() - m_heights[0];
         QScrollBar* bar = verticalScrollBar();
-        if (top < bar->value()) bar->setValue(top);
-        else if (bottom > bar->value() + shown) bar->setValue(bottom - shown);
+        if (top < bar->value())
+            bar->setValue(top);
+        else if (bottom > bar->value() + shown)
+            bar->setValue(bottom - shown);
     }
 }
 
@@ -279,12 +281,25 @@ void CGannGrid::keyPressEvent(QKeyEvent* event) {
     }
     const bool extend = event->modifiers() & Qt::ShiftModifier;
     switch (event->key()) {
-    case Qt::Key_Left: Select(m_row, m_column - 1, extend); return;
-    case Qt::Key_Right: Select(m_row, m_column + 1, extend); return;
-    case Qt::Key_Up: Select(m_row - 1, m_column, extend); return;
-    case Qt::Key_Down: Select(m_row + 1, m_column, extend); return;
-    case Qt::Key_Home: Select(m_row, 0, extend); return;
-    case Qt::Key_End: Select(m_row, m_table->Columns() - 1, extend); return;
-    default: QAbstractScrollArea::keyPressEvent(event);
+    case Qt::Key_Left:
+        Select(m_row, m_column - 1, extend);
+        return;
+    case Qt::Key_Right:
+        Select(m_row, m_column + 1, extend);
+        return;
+    case Qt::Key_Up:
+        Select(m_row - 1, m_column, extend);
+        return;
+    case Qt::Key_Down:
+        Select(m_row + 1, m_column, extend);
+        return;
+    case Qt::Key_Home:
+        Select(m_row, 0, extend);
+        return;
+    case Qt::Key_End:
+        Select(m_row, m_table->Columns() - 1, extend);
+        return;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
     }
 }

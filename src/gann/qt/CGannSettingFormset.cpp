@@ -23,8 +23,8 @@ void CGannSettingFormset::Load() {
 }
 
 std::optional<SFieldError> CGannSettingFormset::Store() {
-    if (auto refused = Copy().ReadSide(m_side->text().toStdString(),
-                                       FieldName(*m_side).toStdString()))
+    if (auto refused =
+            Copy().ReadSide(m_side->text().toStdString(), FieldName(*m_side).toStdString()))
         return refused;
     if (auto refused = ReadNumber(*m_start, Copy().start)) return refused;
     return ReadNumber(*m_end, Copy().end);

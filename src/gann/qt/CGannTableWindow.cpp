@@ -8,19 +8,19 @@
 #include <QMenuBar>
 #include <QResizeEvent>
 
-CGannTableWindow::CGannTableWindow(const std::string& homePage, QWidget* parent)
-    : QDialog(parent) {
+CGannTableWindow::CGannTableWindow(const std::string& homePage, QWidget* parent) : QDialog(parent) {
     setObjectName("GannTable");
     setWindowTitle("Gann Table");
     setSizeGripEnabled(true);
     resize(640, 480);
 
     m_menu = new QMenuBar(this);
-    BuildMenuBar(*m_menu,
-                 {SMenuItem::Popup("S&etting", {SMenuItem::Command(kCmdSetting, "Gann Chart Setting..."),
-                                                SMenuItem::Command(kCmdAutoSize, "Auto Size"),
-                                                SMenuItem::Command(kCmdExit, "Exit")})},
-                 [this](unsigned id) { OnCommand(id); });
+    BuildMenuBar(
+        *m_menu,
+        {SMenuItem::Popup("S&etting", {SMenuItem::Command(kCmdSetting, "Gann Chart Setting..."),
+                                       SMenuItem::Command(kCmdAutoSize, "Auto Size"),
+                                       SMenuItem::Command(kCmdExit, "Exit")})},
+        [this](unsigned id) { OnCommand(id); });
 
     m_caption = new QLabel("Gann Table Result:", this);
     SetControlId(*m_caption, kCaption);

@@ -9,8 +9,8 @@ class CGannGrid;
 class QLabel;
 class QMenuBar;
 
-// The Gann table window, run modally (exec()): a dialog with the "Setting" menu, the caption strip, a link to
-// the home page and the grid of the table, which fills the window below the strip. The
+// The Gann table window, run modally (exec()): a dialog with the "Setting" menu, the caption strip,
+// a link to the home page and the grid of the table, which fills the window below the strip. The
 // settings live as long as the window.
 class CGannTableWindow : public QDialog {
 public:
