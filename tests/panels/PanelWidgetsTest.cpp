@@ -195,7 +195,9 @@ TEST_F(PanelWidgetsTest, FundWidgetShowsExactlyTheModelsPaintForTheChartsRange) 
         const SPriceLook look = stock->PriceLook();
         const QRect rows(0, CFundDistributionPanel::kBarBottom + 1, c.width,
                          CFundDistributionPanel::kHeight - CFundDistributionPanel::kBarBottom - 1);
-        EXPECT_EQ(CountColour(shown, rows, look.fallLine) > 0, c.rows) << "bar " << c.bar;
+        const int rowPixels =
+            CountColour(shown, rows, look.riseLine) + CountColour(shown, rows, look.fallLine);
+        EXPECT_EQ(rowPixels > 0, c.rows) << "bar " << c.bar;
         EXPECT_EQ(widget.Panel().LastPercentage(), model.LastPercentage());
     }
 }

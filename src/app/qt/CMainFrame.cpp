@@ -44,6 +44,7 @@
 #include <QPointer>
 #include <QProcess>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolBar>
@@ -265,8 +266,17 @@ void CMainFrame::CreateDocks() {
         AddDock("StockNamePanel", kNamePanelCaption, m_nameBar, Qt::LeftDockWidgetArea);
     m_docks[kCmdViewInfoPanel] =
         AddDock("StockInfoPanel", kInfoPanelCaption, m_info, Qt::RightDockWidgetArea);
+    // The panel never gets lower than its drawing; a lower dock scrolls it rather than
+    // forcing its height on the whole window.
+    auto* fundArea = new QScrollArea;
+    fundArea->setObjectName("FundDistributionArea");
+    fundArea->setFrameShape(QFrame::NoFrame);
+    fundArea->setWidgetResizable(true);
+    fundArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    fundArea->setWidget(m_fund);
+    fundArea->setMinimumSize(1, 1);
     m_docks[kCmdViewFundPanel] =
-        AddDock("FundDistributionPanel", kFundPanelCaption, m_fund, Qt::RightDockWidgetArea);
+        AddDock("FundDistributionPanel", kFundPanelCaption, fundArea, Qt::RightDockWidgetArea);
     // The chart gets the room: the panels start narrow, the user widens them.
     resizeDocks({m_docks[kCmdViewNamePanel], m_docks[kCmdViewInfoPanel]}, {200, 180},
                 Qt::Horizontal);

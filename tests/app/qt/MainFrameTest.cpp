@@ -365,7 +365,8 @@ TEST_F(MainFrameTest, FundPanelPaintsForThePricePaneOfTheSendingChart) {
         EXPECT_EQ(fund.Panel().Series(), &stock);
         EXPECT_EQ(fund.Panel().BarIndex(), bar);
         EXPECT_EQ(fund.ShownRange(), (CFundDistributionPanel::SPriceRange{price.yMin, price.yMax}));
-        const int width = 230;
+        // The dock lays the panel out: the drawing fills its top at the panel's width.
+        const int width = fund.width();
         QImage expected(width, CFundDistributionPanel::kHeight, QImage::Format_RGB32);
         expected.fill(Qt::white);
         {
@@ -375,8 +376,8 @@ TEST_F(MainFrameTest, FundPanelPaintsForThePricePaneOfTheSendingChart) {
             QtDC dc(painter);
             model.Paint(dc, width, price.yMin, price.yMax);
         }
-        fund.resize(width, CFundDistributionPanel::kHeight);
-        const QImage shown = fund.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QImage shown = fund.grab().toImage().convertToFormat(QImage::Format_RGB32).copy(
+            0, 0, width, CFundDistributionPanel::kHeight);
         ASSERT_EQ(shown.size(), expected.size());
         EXPECT_EQ(shown, expected) << "bar " << bar;
     }
@@ -422,7 +423,7 @@ TEST_F(MainFrameTest, GannTableOpensModallyFromF3AndTheToolsMenu) {
     };
     for (const auto& open : ways) {
         QTimer::singleShot(50, frame.get(), [&] {
-            auto* table = qobject_cast<CGannTableWindow*>(QApplication::activeModalWidget());
+            auto* table = dynamic_cast<CGannTableWindow*>(QApplication::activeModalWidget());
             if (!table) return;
             opened.push_back(table->windowTitle().toStdString() + " " +
                              std::to_string(table->Grid().Table()->Rows()));
