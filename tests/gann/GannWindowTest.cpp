@@ -146,6 +146,13 @@ TEST_F(GannWindowTest, GridFillsTheWindowBelowTheCaptionStripOnEveryResize) {
         const int top = window.MenuBar().height() + CGannTableWindow::kStripHeight;
         EXPECT_EQ(window.Grid().geometry(), QRect(0, top, size.width(), size.height() - top));
     }
+    // 14 rows of 22 pixels fit into 700 less the strip and the menu: nothing to scroll down.
+    EXPECT_EQ(window.Grid().verticalScrollBar()->maximum(), 0);
+    EXPECT_EQ(window.Grid().horizontalScrollBar()->maximum(), 0);
+    window.resize(300, 700);
+    QApplication::processEvents();
+    EXPECT_EQ(window.Grid().verticalScrollBar()->maximum(), 0);
+    EXPECT_GT(window.Grid().horizontalScrollBar()->maximum(), 0);
 }
 
 TEST_F(GannWindowTest, LinkIsUnderlinedAndHiddenWithoutAnAddress) {
