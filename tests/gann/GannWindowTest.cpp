@@ -316,6 +316,25 @@ TEST_F(GannWindowTest, AutoSizeFitsEveryColumnToItsWidestText) {
     EXPECT_GT(grid.ColumnWidth(5), CGannGrid::kDefaultWidth);
 }
 
+// Alt+E opens the Setting menu; its items and the grid take keys.
+TEST_F(GannWindowTest, MenuAndGridAreReachableByKeyboard) {
+    CGannTableWindow window("");
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    EXPECT_EQ(QApplication::focusWidget(), &window.Grid());
+    QTest::keyClick(&window, Qt::Key_E, Qt::AltModifier);
+    QMenu* menu = window.MenuBar().actions().front()->menu();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return menu->isVisible(); }, 2000));
+    QTest::keyClick(menu, Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !menu->isVisible(); }, 2000));
+    window.Grid().setFocus();
+    QTest::keyClick(&window.Grid(), Qt::Key_Down);
+    QTest::keyClick(&window.Grid(), Qt::Key_Right, Qt::ShiftModifier);
+    EXPECT_EQ(window.Grid().Selection(), (CGannGrid::SSelection{2, 1, 2, 2}));
+    QTest::keyClick(&window.Grid(), Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(window.Grid().Selection(), (CGannGrid::SSelection{0, 0, 13, 13}));
+}
+
 TEST_F(GannWindowTest, ExitClosesTheWindow) {
     CGannTableWindow window("");
     window.show();
