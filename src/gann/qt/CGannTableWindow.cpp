@@ -51,8 +51,7 @@ void CGannTableWindow::OnCommand(unsigned id) {
     switch (id) {
     case kCmdSetting: {
         SGannSetting setting = SGannSetting::Of(m_table);
-        if (!askSetting || !askSetting(setting)) return;
-        if (setting.ApplyTo(m_table)) m_grid->SetTable(&m_table);
+        if (askSetting && askSetting(setting)) ApplySetting(setting);
         return;
     }
     case kCmdAutoSize:
@@ -64,6 +63,12 @@ void CGannTableWindow::OnCommand(unsigned id) {
     default:
         return;
     }
+}
+
+bool CGannTableWindow::ApplySetting(const SGannSetting& setting) {
+    if (!setting.ApplyTo(m_table)) return false;
+    m_grid->SetTable(&m_table);
+    return true;
 }
 
 void CGannTableWindow::resizeEvent(QResizeEvent* event) {

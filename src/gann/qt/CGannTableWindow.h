@@ -28,6 +28,9 @@ public:
     QMenuBar& MenuBar() const { return *m_menu; }
     QLabel& Link() const { return *m_link; }
 
+    // What OK of the settings dialog does: resizes and refills the table and the grid; false
+    // (nothing changed) for a refused setting.
+    bool ApplySetting(const SGannSetting& setting);
     // A menu command, as if chosen.
     void OnCommand(unsigned id);
     // Asks for the settings (modally) and applies them on OK; replaceable for tests.
