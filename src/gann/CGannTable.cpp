@@ -1,4 +1,6 @@
 #include "CGannTable.h"
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <utility>
 
@@ -8,6 +10,8 @@ CGannTable::CGannTable() {
 
 bool CGannTable::Apply(int side, float start, float end) {
     if (side < kMinSide || side > kMaxSide) return false;
+    // A value that is not a finite number would fill every cell with "nan" or "inf".
+    if (!std::isfinite(start) || !std::isfinite(end)) return false;
     m_rows = m_columns = side + 1;
     m_start = start;
     m_end = end;
@@ -64,4 +68,22 @@ void CGannTable::Write(int row, int column, std::string text) {
     const bool cross =
         (row == column && row != 0) || row == c || column == c || row + column == 2 * c;
     if (cross) cell.background = kGrey;
+}
+
+std::string CGannTable::TabSeparated(int top, int left, int bottom, int right) const {
+    if (top > bottom) std::swap(top, bottom);
+    if (left > right) std::swap(left, right);
+    top = std::clamp(top, 0, m_rows - 1);
+    bottom = std::clamp(bottom, 0, m_rows - 1);
+    left = std::clamp(left, 0, m_columns - 1);
+    right = std::clamp(right, 0, m_columns - 1);
+    std::string text;
+    for (int row = top; row <= bottom; ++row) {
+        for (int column = left; column <= right; ++column) {
+            if (column > left) text += '\t';
+            text += Cell(row, column).text;
+        }
+        text += '\n';
+    }
+    return text;
 }

@@ -31,8 +31,8 @@ public:
     CGannTable();
 
     // The settings dialog's values: `side` is the shown "Row(Column):" value (row count - 1).
-    // A side outside 2..100 is refused and nothing changes; otherwise the grid is resized
-    // and filled again.
+    // A side outside 2..100, or a start or end that is not a finite number, is refused and
+    // nothing changes; otherwise the grid is resized and filled again.
     bool Apply(int side, float start, float end);
 
     int Rows() const { return m_rows; }
@@ -45,6 +45,11 @@ public:
     const SCell& Cell(int row, int column) const {
         return m_cells[static_cast<size_t>(row) * m_columns + column];
     }
+
+    // The texts of the cells from (top, left) to (bottom, right), corners included, each row a
+    // line ending in "\n", the cells of a row separated by tabs; the corners are taken in
+    // either order and kept within the grid.
+    std::string TabSeparated(int top, int left, int bottom, int right) const;
 
 private:
     void Fill();

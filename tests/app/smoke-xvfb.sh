@@ -5,8 +5,8 @@
 # stores the settings and the window's placement; on the next start its menu opens with Alt+F
 # and "Exit" (mnemonic E) ends it cleanly; --grab writes a screenshot of the size of the window
 # at scale 1 and 2 (every toolbar and panel shown), and of the dialog a command opened.
-# A trend line drawn with the mouse is saved with Ctrl+S and read back. "ACME" typed into the
-# stock name panel's symbol field and Enter twice opens that chart.
+# A trend line drawn with the mouse is saved with Ctrl+S and read back; F3 opens the Gann table.
+# "ACME" typed into the stock name panel's symbol field and Enter twice opens that chart.
 # Usage: smoke-xvfb.sh PROGRAM CLI SAMPLE_DIR [OUT_DIR]
 set -u
 program=$1 cli=$2 sample=$3 out=${4:-}
@@ -290,6 +290,30 @@ find_main_window '^ZentriStock - \[ACME\]$'
 wait_for_focus
 lines=$("$cli" chart dump "$saved" | python3 -c 'import json,sys; print(sum(1 for e in json.load(sys.stdin)["panes"][0]["elements"] if e.get("typeCode") == 1))')
 [ "$lines" = 1 ] || fail "the saved chart holds $lines trend lines: $("$cli" chart dump "$saved" | head -c 600)"
+# F3 in the chart opens the Gann table, a modal window of its own; Escape closes it. A key a
+# loaded machine lost is pressed again once the main window is active again.
+gann=
+for _ in 1 2 3; do
+    xdotool key --window "$window" F3 2>/dev/null
+    for _ in $(seq 50); do
+        gann=$(xdotool search --onlyvisible --name '^Gann Table$' 2>/dev/null | head -n1)
+        [ -n "$gann" ] && break
+        sleep 0.1
+    done
+    [ -n "$gann" ] && break
+    xdotool windowactivate --sync "$window" 2>/dev/null
+done
+[ -n "$gann" ] || fail "F3 opened no window titled Gann Table"
+for _ in 1 2 3; do
+    xdotool windowactivate --sync "$gann" key --window "$gann" Escape 2>/dev/null
+    for _ in $(seq 30); do
+        xdotool search --onlyvisible --name '^Gann Table$' >/dev/null 2>&1 || break
+        sleep 0.1
+    done
+    xdotool search --onlyvisible --name '^Gann Table$' >/dev/null 2>&1 || break
+done
+xdotool search --onlyvisible --name '^Gann Table$' >/dev/null 2>&1 && fail "Escape left the Gann table open"
+wait_for_focus
 for _ in 1 2 3; do
     close_by_window_manager
     ended_within_10s && break

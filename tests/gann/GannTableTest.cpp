@@ -1,5 +1,7 @@
 #include "gann/CGannTable.h"
+#include "gann/SGannSetting.h"
 #include <gtest/gtest.h>
+#include <limits>
 #include <string>
 
 namespace {
@@ -95,3 +97,90 @@ TEST(GannTable, DescendingRangeAndRefusedSides) {
     EXPECT_EQ(t.Rows(), 101);
     EXPECT_EQ(t.Cell(99, 99).text, "1.00");
 }
+
+namespace {
+
+TEST(GannTable, NonFiniteStartOrEndIsRefusedAndNothingChanges) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    const struct {
+        float start, end;
+    } cases[] = {{nan, 1.0f}, {0.0f, nan}, {inf, 1.0f}, {0.0f, -inf}, {-inf, inf}};
+    for (const auto& c : cases) {
+        CGannTable t;
+        ASSERT_TRUE(t.Apply(6, 2.0f, 3.0f));
+        EXPECT_FALSE(t.Apply(10, c.start, c.end)) << c.start << " " << c.end;
+        EXPECT_EQ(t.Rows(), 7);
+        EXPECT_EQ(t.Start(), 2.0f);
+        EXPECT_EQ(t.End(), 3.0f);
+        EXPECT_EQ(t.Cell(5, 5).text, "3.00");
+    }
+}
+
+TEST(GannTable, TabSeparatedTextOfACellRectangle) {
+    CGannTable t;
+    ASSERT_TRUE(t.Apply(4, 9.0f, 0.0f)); // m = 3: centre 8.00, corner 0.00
+    const struct {
+        int top, left, bottom, right;
+        std::string text;
+    } cases[] = {
+        {2, 2, 2, 2, "8.00\n"},
+        {0, 0, 1, 2, "0\t1\t2\n1\t4.00\t5.00\n"},
+        {3, 3, 2, 2, "8.00\t7.00\n1.00\t0.00\n"}, // corners in either order
+        {3, 1, 3, 3, "2.00\t1.00\t0.00\n"},
+        {4, 0, 9, 9, "4\t\t\t\t\n"}, // clamped; the blank last row of an odd size
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(t.TabSeparated(c.top, c.left, c.bottom, c.right), c.text)
+            << c.top << "," << c.left << " " << c.bottom << "," << c.right;
+}
+
+TEST(GannSetting, ReadsTheSideAndRefusesWithTheRangeMessage) {
+    const struct {
+        const char* text;
+        bool taken;
+        int side;
+    } cases[] = {{"2", true, 2},    {"100", true, 100}, {" 13 ", true, 13},       {"1", false, 7},
+                 {"101", false, 7}, {"0", false, 7},    {"-5", false, 7},         {"abc", false, 7},
+                 {"", false, 7},    {"2.5", false, 7},  {"99999999999", false, 7}};
+    for (const auto& c : cases) {
+        SGannSetting setting{7, 0.0f, 1.0f};
+        const std::optional<SFieldError> error = setting.ReadSide(c.text, "Row(Column)");
+        EXPECT_EQ(!error, c.taken) << c.text;
+        EXPECT_EQ(setting.side, c.side) << c.text;
+        if (error) {
+            EXPECT_EQ(error->message, "Please enter an integer between 2 and 100.");
+            EXPECT_EQ(error->controlId, SGannSetting::kSideField);
+            EXPECT_EQ(error->fieldName, "Row(Column)");
+        }
+    }
+}
+
+TEST(GannSetting, ValidateAndApplyTakeOnlyAFiniteSettingInRange) {
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    const struct {
+        SGannSetting setting;
+        unsigned refusedField; // 0: taken
+    } cases[] = {
+        {{2, 0.0f, 1.0f}, 0},
+        {{100, -5.0f, 5.0f}, 0},
+        {{1, 0.0f, 1.0f}, SGannSetting::kSideField},
+        {{101, 0.0f, 1.0f}, SGannSetting::kSideField},
+        {{13, nan, 1.0f}, SGannSetting::kStartField},
+        {{13, 0.0f, inf}, SGannSetting::kEndField},
+    };
+    for (const auto& c : cases) {
+        const std::optional<SFieldError> error = c.setting.Validate();
+        EXPECT_EQ(error ? error->controlId : 0u, c.refusedField) << c.setting.side;
+        CGannTable t;
+        EXPECT_EQ(c.setting.ApplyTo(t), c.refusedField == 0) << c.setting.side;
+        const SGannSetting after = SGannSetting::Of(t);
+        if (c.refusedField == 0)
+            EXPECT_EQ(after, c.setting);
+        else
+            EXPECT_EQ(after, (SGannSetting{13, 0.0f, 1.0f}));
+    }
+}
+
+} // namespace

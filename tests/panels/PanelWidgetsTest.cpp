@@ -3,10 +3,12 @@
 #include "ctlkit/base/CRecordingPrompter.h"
 #include "ctlkit/dc/CRecordingDC.h"
 #include "ctlkit/dc/qt/QtConvert.h"
+#include "ctlkit/dc/qt/QtDC.h"
 #include "panels/qt/FundPanelWidget.h"
 #include "panels/qt/StockInfoPanelWidget.h"
 #include <QColor>
 #include <QImage>
+#include <QPainter>
 #include <gtest/gtest.h>
 #include <memory>
 
@@ -146,6 +148,73 @@ TEST_F(PanelWidgetsTest, FundWidgetAfterClearPaintsTheCaptionOnly) {
     const QRect below(0, 21, image.width(), image.height() - 21);
     EXPECT_EQ(CountColour(image, below, MakeRGB(255, 255, 255)), below.width() * below.height());
     EXPECT_GT(CountColour(image, QRect(0, 0, image.width(), 21), MakeRGB(0, 0, 0)), 10);
+}
+
+// What the widget shows is the model's paint for the same bar, width and range, pixel for
+// pixel; the range is asked for at paint time. A bar at or beyond the bar count, or no
+// series, leaves the caption with the last percentage.
+TEST_F(PanelWidgetsTest, FundWidgetShowsExactlyTheModelsPaintForTheChartsRange) {
+    const int bars = static_cast<int>(stock->Display().size());
+    const float low = stock->VisibleLow();
+    const float high = stock->VisibleHigh();
+    const struct {
+        int bar;
+        int width;
+        float shownLow, shownHigh;
+        bool rows;
+    } cases[] = {
+        {bars - 1, 220, low, high, true},
+        {bars - 1, 300, low + 2.0f, high - 2.0f, true},
+        {bars / 2, 180, low, (low + high) / 2, true},
+        {bars, 220, low, high, false},
+        {bars + 5, 220, low, high, false},
+    };
+    for (const auto& c : cases) {
+        FundPanelWidget widget;
+        EXPECT_EQ(widget.minimumHeight(), CFundDistributionPanel::kHeight);
+        widget.resize(c.width, CFundDistributionPanel::kHeight);
+        float asked = 0;
+        widget.Show(stock.get(), c.bar, [&]() -> CFundDistributionPanel::SPriceRange {
+            ++asked;
+            return {c.shownLow, c.shownHigh};
+        });
+        EXPECT_EQ(asked, 0);
+        const QImage shown = Grab(widget);
+        EXPECT_GE(asked, 1);
+
+        CFundDistributionPanel model;
+        model.Show(stock.get(), c.bar);
+        QImage expected(c.width, CFundDistributionPanel::kHeight, QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        {
+            QPainter painter(&expected);
+            QtDC dc(painter);
+            model.Paint(dc, c.width, c.shownLow, c.shownHigh);
+        }
+        EXPECT_EQ(shown, expected) << "bar " << c.bar << " width " << c.width;
+        const SPriceLook look = stock->PriceLook();
+        const QRect rows(0, CFundDistributionPanel::kBarBottom + 1, c.width,
+                         CFundDistributionPanel::kHeight - CFundDistributionPanel::kBarBottom - 1);
+        const int rowPixels =
+            CountColour(shown, rows, look.riseLine) + CountColour(shown, rows, look.fallLine);
+        EXPECT_EQ(rowPixels > 0, c.rows) << "bar " << c.bar;
+        EXPECT_EQ(widget.Panel().LastPercentage(), model.LastPercentage());
+    }
+}
+
+// At twice the scale the off-screen image has twice the pixels and shows the same drawing.
+TEST_F(PanelWidgetsTest, FundWidgetRendersAtTheDevicePixelRatio) {
+    FundPanelWidget widget;
+    const int last = static_cast<int>(stock->Display().size()) - 1;
+    widget.Show(stock.get(), last);
+    const QImage single = widget.Render(200, 1.0);
+    const QImage twice = widget.Render(200, 2.0);
+    EXPECT_EQ(single.size(), QSize(200, CFundDistributionPanel::kHeight));
+    EXPECT_EQ(twice.size(), QSize(400, 2 * CFundDistributionPanel::kHeight));
+    EXPECT_EQ(twice.devicePixelRatio(), 2.0);
+    const COLORREF rise = stock->PriceLook().riseLine;
+    EXPECT_GT(CountColour(single, single.rect(), rise), 0);
+    EXPECT_GT(CountColour(twice, twice.rect(), rise), CountColour(single, single.rect(), rise));
 }
 
 } // namespace

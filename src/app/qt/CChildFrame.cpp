@@ -52,8 +52,9 @@ constexpr unsigned kCmdCut = 57635;
 constexpr unsigned kCmdPaste = 57637;
 // The Setting menu's dialogs that other windows provide.
 constexpr unsigned kSettingDialogs[] = {32968, 33030};
-// Commands whose windows this build does not have yet: the Gann table. Its item is greyed.
-constexpr unsigned kNotOffered[] = {32973};
+// Commands whose windows this build does not have yet: none now; an item listed here is
+// greyed.
+constexpr unsigned kNotOffered[] = {0};
 
 bool IsSettingDialog(unsigned id) {
     for (unsigned dialog : kSettingDialogs)

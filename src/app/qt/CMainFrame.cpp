@@ -26,9 +26,11 @@
 #include "formset/qt/describe/CIndicatorDescriptions.h"
 #include "formset/qt/environment/CEnvironmentFormset.h"
 #include "formset/qt/favourites/COrganizeFavouritesFormset.h"
+#include "gann/qt/CGannTableWindow.h"
 #include "panels/qt/CStockNameBar.h"
 #include "panels/qt/FundPanelWidget.h"
 #include "panels/qt/StockInfoPanelWidget.h"
+#include "view/CPaneStack.h"
 #include "settings/CModelContext.h"
 #include "settings/DownloadSettings.h"
 #include "settings/SetupSettings.h"
@@ -42,8 +44,10 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QProcess>
 #include <QScreen>
+#include <QScrollArea>
 #include <QTabBar>
 #include <QTimer>
 #include <QToolBar>
@@ -59,6 +63,8 @@ constexpr unsigned kCmdOrganizeFavourites = 33030;
 constexpr unsigned kCmdUpdateStockList = 32985;
 // "Option" of the Setting menu: the settings of setup.ini, shared by every chart.
 constexpr unsigned kCmdOption = 32968;
+// "Gann Table..." of the Tools menu: needs no chart.
+constexpr unsigned kCmdGannTable = 32973;
 constexpr const char* kNoChildWindow = "Please open a child window first.";
 constexpr unsigned kNamePanelCaption = 17;
 constexpr unsigned kInfoPanelCaption = 18;
@@ -285,8 +291,17 @@ void CMainFrame::CreateDocks() {
         AddDock("StockNamePanel", kNamePanelCaption, m_nameBar, Qt::LeftDockWidgetArea);
     m_docks[kCmdViewInfoPanel] =
         AddDock("StockInfoPanel", kInfoPanelCaption, m_info, Qt::RightDockWidgetArea);
+    // The panel never gets lower than its drawing; a lower dock scrolls it rather than
+    // forcing its height on the whole window.
+    auto* fundArea = new QScrollArea;
+    fundArea->setObjectName("FundDistributionArea");
+    fundArea->setFrameShape(QFrame::NoFrame);
+    fundArea->setWidgetResizable(true);
+    fundArea->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    fundArea->setWidget(m_fund);
+    fundArea->setMinimumSize(1, 1);
     m_docks[kCmdViewFundPanel] =
-        AddDock("FundDistributionPanel", kFundPanelCaption, m_fund, Qt::RightDockWidgetArea);
+        AddDock("FundDistributionPanel", kFundPanelCaption, fundArea, Qt::RightDockWidgetArea);
     // The chart gets the room: the panels start narrow, the user widens them.
     // The name panel wide enough for its three page tabs.
     resizeDocks({m_docks[kCmdViewNamePanel], m_docks[kCmdViewInfoPanel]}, {236, 180},
@@ -340,7 +355,9 @@ CChildFrame* CMainFrame::OpenDocument(std::unique_ptr<CZentriStockDoc> document)
     if (!document) return nullptr;
     CChildFrame* child = childFactory(std::move(document));
     child->onClosing = [this](CStock& series) { OnChildClosing(series); };
-    child->onBarEntered = [this](CStock& series, int bar) { OnBarNotification(&series, bar); };
+    child->onBarEntered = [this, child](CStock& series, int bar) {
+        OnBarNotification(&series, bar, child);
+    };
     child->onSymbolKey = [this](char typed) { QuickEntry(typed); };
     child->onStatusText = [this](const QString& text) { m_statusBar->showMessage(text, 5000); };
     // Deferred: the command that made the chart is still running in the active window.
@@ -476,9 +493,20 @@ bool CMainFrame::eventFilter(QObject* watched, QEvent* event) {
 // ---------------------------------------------------------------------------------------
 // Panels
 
-void CMainFrame::OnBarNotification(CStock* series, int barIndex) {
+void CMainFrame::OnBarNotification(CStock* series, int barIndex, CChildFrame* chart) {
     m_info->Show(series, barIndex);
-    m_fund->Show(series, barIndex);
+    if (!chart) {
+        m_fund->Show(series, barIndex);
+        return;
+    }
+    // The notification carries series and bar only: the range comes from the sending chart's
+    // price pane as it is when the panel paints.
+    m_fund->Show(series, barIndex,
+                 [chart = QPointer<CChildFrame>(chart)]() -> CFundDistributionPanel::SPriceRange {
+                     if (!chart || chart->Panes().Count() == 0) return {};
+                     const CZentriStockView& price = chart->Panes().View(0);
+                     return {price.yMin, price.yMax};
+                 });
 }
 
 void CMainFrame::QuickEntry(char typed) {
@@ -555,7 +583,7 @@ void CMainFrame::UpdateToggleChecks() {
         // A chart command whose dialog this build lacks is greyed rather than dead.
         if (child && id < kCmdFirstChartWindow)
             action.setEnabled(id == kCmdOrganizeFavourites || id == kCmdOption ||
-                              child->Offers(id));
+                              id == kCmdGannTable || child->Offers(id));
     });
 }
 
@@ -687,6 +715,11 @@ bool CMainFrame::OnFrameCommand(unsigned id) {
     case kCmdUpdateStockList:
         UpdateStockList();
         return true;
+    case kCmdGannTable: {
+        CGannTableWindow table(SDownloadSettings::Read(m_context.Settings()).homePage, this);
+        table.exec();
+        return true;
+    }
     case kCmdShowStockList:
     case kCmdShowDataFiles:
     case kCmdShowFavourites:

@@ -57,8 +57,9 @@ public:
     // A menu or toolbar command, as if chosen.
     void OnCommand(unsigned id);
     // The bar notification of a chart pane: the series and the bar under the cursor go to the
-    // information panel and the fund distribution panel.
-    void OnBarNotification(CStock* series, int barIndex);
+    // information panel and the fund distribution panel, which paints for the price range of
+    // the price pane of `chart` (the chart that sent it), else of the series' window.
+    void OnBarNotification(CStock* series, int barIndex, CChildFrame* chart = nullptr);
     // A character typed in a chart pane: starts a symbol entry in the stock name panel when
     // that panel is hidden.
     void QuickEntry(char typed);

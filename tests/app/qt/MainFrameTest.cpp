@@ -19,6 +19,13 @@
 #include "panels/qt/CStockNameBar.h"
 #include "panels/qt/FundPanelWidget.h"
 #include "panels/qt/StockInfoPanelWidget.h"
+#include "ctlkit/dc/qt/QtDC.h"
+#include "gann/qt/CGannGrid.h"
+#include "gann/qt/CGannTableWindow.h"
+#include "view/CPaneStack.h"
+#include <QImage>
+#include <QPainter>
+#include <QTimer>
 #include "quotes/CStock.h"
 #include "settings/CModelContext.h"
 #include "view/qt/CPaneWidget.h"
@@ -373,6 +380,99 @@ TEST_F(MainFrameTest, BarNotificationReachesBothPanelsAndClosingForgetsTheSeries
     EXPECT_EQ(frame->FundPanel().Panel().Series(), nullptr);
     frame->InfoPanel().repaint();
     frame->FundPanel().repaint();
+}
+
+// As a pane sends it: the fund panel paints for the sending chart's price pane, exactly as
+// the panel's model paints for that range; a closed chart leaves the caption alone, and
+// painting then reads nothing of the chart (ASan watches).
+TEST_F(MainFrameTest, FundPanelPaintsForThePricePaneOfTheSendingChart) {
+    auto frame = MakeFrame();
+    frame->show();
+    ASSERT_TRUE(frame->OnChartFileNamed(home.File("chart/ACME.cht")));
+    Settle();
+    CChildFrame* child = frame->ActiveChild();
+    CStock& stock = child->Document().Stock();
+    FundPanelWidget& fund = frame->FundPanel();
+    EXPECT_GE(fund.minimumHeight(), CFundDistributionPanel::kHeight);
+    const int last = static_cast<int>(stock.Display().size()) - 1;
+    CZentriStockView& price = child->Panes().View(0);
+    // Scaled by hand, so that the pane's range differs from the window's lows and highs.
+    price.yMin = stock.VisibleLow() + 1.0f;
+    price.yMax = stock.VisibleHigh() - 1.0f;
+    ASSERT_TRUE(child->onBarEntered);
+    for (int bar : {last, last / 2}) {
+        child->onBarEntered(stock, bar);
+        EXPECT_EQ(fund.Panel().Series(), &stock);
+        EXPECT_EQ(fund.Panel().BarIndex(), bar);
+        EXPECT_EQ(fund.ShownRange(), (CFundDistributionPanel::SPriceRange{price.yMin, price.yMax}));
+        // The dock lays the panel out: the drawing fills its top at the panel's width.
+        const int width = fund.width();
+        QImage expected(width, CFundDistributionPanel::kHeight, QImage::Format_RGB32);
+        expected.fill(Qt::white);
+        {
+            CFundDistributionPanel model;
+            model.Show(&stock, bar);
+            QPainter painter(&expected);
+            QtDC dc(painter);
+            model.Paint(dc, width, price.yMin, price.yMax);
+        }
+        const QImage shown = fund.grab().toImage().convertToFormat(QImage::Format_RGB32).copy(
+            0, 0, width, CFundDistributionPanel::kHeight);
+        ASSERT_EQ(shown.size(), expected.size());
+        EXPECT_EQ(shown, expected) << "bar " << bar;
+    }
+    EXPECT_GT(fund.Panel().LastPercentage(), 0.0f);
+
+    frame->MdiArea().closeAllSubWindows();
+    Settle();
+    EXPECT_EQ(fund.Panel().Series(), nullptr);
+    EXPECT_EQ(fund.ShownRange(), CFundDistributionPanel::SPriceRange{});
+    fund.repaint();
+    const QImage caption = fund.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    // Only the caption: black text above the proportion bar, white everywhere below it.
+    int black = 0, other = 0;
+    for (int y = 0; y < caption.height(); ++y)
+        for (int x = 0; x < caption.width(); ++x) {
+            const QRgb pixel = caption.pixel(x, y) & 0xFFFFFF;
+            if (y >= CFundDistributionPanel::kBarTop && pixel != 0xFFFFFF) ++other;
+            if (y < CFundDistributionPanel::kBarTop && pixel == 0) ++black;
+        }
+    EXPECT_EQ(other, 0);
+    EXPECT_GT(black, 10);
+}
+
+// F3 in a chart, and the Tools menu item, which is enabled: the modal table window.
+TEST_F(MainFrameTest, GannTableOpensModallyFromF3AndTheToolsMenu) {
+    auto frame = MakeFrame();
+    frame->show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(frame.get()));
+    ASSERT_TRUE(frame->OnChartFileNamed(home.File("chart/ACME.cht")));
+    Settle();
+    CChildFrame* child = frame->ActiveChild();
+    QAction* item = FindCommandAction(*frame, 32973);
+    ASSERT_NE(item, nullptr);
+    EXPECT_EQ(item->shortcut(), QKeySequence(Qt::Key_F3));
+    EXPECT_TRUE(child->Offers(32973));
+    std::vector<std::string> opened;
+    const std::function<void()> ways[] = {
+        [&] {
+            child->PaneWidget(0).setFocus();
+            QTest::keyClick(&child->PaneWidget(0), Qt::Key_F3);
+        },
+        [&] { frame->OnCommand(32973); },
+    };
+    for (const auto& open : ways) {
+        QTimer::singleShot(50, frame.get(), [&] {
+            auto* table = dynamic_cast<CGannTableWindow*>(QApplication::activeModalWidget());
+            if (!table) return;
+            opened.push_back(table->windowTitle().toStdString() + " " +
+                             std::to_string(table->Grid().Table()->Rows()));
+            table->OnCommand(CGannTableWindow::kCmdExit);
+        });
+        open();
+        Settle();
+    }
+    EXPECT_EQ(opened, (std::vector<std::string>{"Gann Table 14", "Gann Table 14"}));
 }
 
 TEST_F(MainFrameTest, RightClickOnAToolbarShowsTheBarToggles) {
