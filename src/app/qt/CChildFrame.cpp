@@ -52,9 +52,6 @@ constexpr unsigned kCmdCut = 57635;
 constexpr unsigned kCmdPaste = 57637;
 // The Setting menu's dialogs that other windows provide.
 constexpr unsigned kSettingDialogs[] = {32968, 33030};
-// Commands whose windows this build does not have yet: none now; an item listed here is
-// greyed.
-constexpr unsigned kNotOffered[] = {0};
 
 bool IsSettingDialog(unsigned id) {
     for (unsigned dialog : kSettingDialogs)
@@ -393,8 +390,6 @@ bool CChildFrame::IsChecked(unsigned id) const {
 }
 
 bool CChildFrame::Offers(unsigned id) const {
-    for (unsigned missing : kNotOffered)
-        if (missing == id) return false;
     if (IsSettingDialog(id)) return static_cast<bool>(settingDialog);
     if (id == kCmdPaste) return ClipboardHoldsElement();
     if (id == kCmdAddToFavourites) return !FavouriteGroups().empty();
