@@ -138,6 +138,28 @@ expect_clean_end() {
     app=
     [ "$status" -eq 0 ] || fail "the program ended with status $status after $1: $(cat "$work/app.log")"
 }
+# Alt+F4, asked again when a loaded machine lost it, and the clean end that $1 names.
+close_and_expect_clean_end() {
+    for _ in 1 2 3; do
+        close_by_window_manager
+        ended_within_10s && break
+    done
+    expect_clean_end "$1"
+}
+# Ctrl+N until the title names the new chart; false when three presses made none.
+new_chart_with_ctrl_n() {
+    local title
+    for _ in 1 2 3; do
+        xdotool key --window "$window" ctrl+n 2>/dev/null
+        for _ in $(seq 30); do
+            title=$(xdotool getwindowname "$window" 2>/dev/null)
+            [ "$title" = "ZentriStock - [NoName]" ] && return 0
+            sleep 0.1
+        done
+        xdotool windowactivate --sync "$window" 2>/dev/null
+    done
+    return 1
+}
 # What the program said on stderr beyond Qt's own start-up notes.
 unexpected_output() { grep -v -e '^qt\.' -e '^$' "$1"; }
 
@@ -145,19 +167,9 @@ unexpected_output() { grep -v -e '^qt\.' -e '^$' "$1"; }
 app=$!
 find_main_window '^ZentriStock - \[ACME\]$'
 wait_for_focus
-for _ in 1 2 3; do
-    xdotool key --window "$window" ctrl+n 2>/dev/null
-    for _ in $(seq 30); do [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "ZentriStock - [NoName]" ] && break; sleep 0.1; done
-    [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "ZentriStock - [NoName]" ] && break
-    xdotool windowactivate --sync "$window" 2>/dev/null
-done
-[ "$(xdotool getwindowname "$window" 2>/dev/null)" = "ZentriStock - [NoName]" ] ||
+new_chart_with_ctrl_n ||
     fail "Ctrl+N opened no new chart: the title is $(xdotool getwindowname "$window")"
-for _ in 1 2 3; do
-    close_by_window_manager
-    ended_within_10s && break
-done
-expect_clean_end "the window manager's close request"
+close_and_expect_clean_end "the window manager's close request"
 grep -q '^WindowPos="\?[0-9]*,[0-9]*\(,-\?[0-9]*\)\{8\}"\?$' "$store" ||
     fail "no ten-number WindowPos in the per-user store: $(cat "$store" 2>/dev/null)"
 grep -q '^BarState=' "$store" || fail "no BarState in the per-user store"
@@ -212,13 +224,7 @@ grep -q '^TickerName=ACME$' "$work/home/setup.ini" || fail "the closed chart's s
 app=$!
 find_main_window '^ZentriStock - \[ACME\]$'
 wait_for_focus
-for _ in 1 2 3; do
-    xdotool key --window "$window" ctrl+n 2>/dev/null
-    for _ in $(seq 30); do [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "ZentriStock - [NoName]" ] && break; sleep 0.1; done
-    [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "ZentriStock - [NoName]" ] && break
-    xdotool windowactivate --sync "$window" 2>/dev/null
-done
-[ "$(xdotool getwindowname "$window" 2>/dev/null)" = "ZentriStock - [NoName]" ] ||
+new_chart_with_ctrl_n ||
     fail "Ctrl+N opened no new chart before the symbol entry"
 for _ in 1 2 3; do
     xdotool mousemove --window "$window" 100 131 click --repeat 3 1 2>/dev/null
@@ -233,11 +239,7 @@ for _ in 1 2 3; do
 done
 [ "$(xdotool getwindowname "$window" 2>/dev/null)" = "ZentriStock - [ACME]" ] ||
     fail "typing ACME and Enter in the symbol field opened no chart: the title is $(xdotool getwindowname "$window")"
-for _ in 1 2 3; do
-    close_by_window_manager
-    ended_within_10s && break
-done
-expect_clean_end "closing after the symbol entry"
+close_and_expect_clean_end "closing after the symbol entry"
 
 # Every toolbar shown for the screenshots.
 sed -i 's/^\[ENVIORMENT\]$/[ENVIORMENT]\nChartCtrl=1\nTrendLine=1\nChannel=1\nFiboGan=1\nSymbol=1/' "$work/home/setup.ini"
@@ -279,11 +281,7 @@ for _ in 1 2 3; do
     xdotool key Escape 2>/dev/null
 done
 [ -s "$saved" ] || fail "Ctrl+S did not save the chart as chart/smoke.cht: $(ls "$work/home/chart")"
-for _ in 1 2 3; do
-    close_by_window_manager
-    ended_within_10s && break
-done
-expect_clean_end "closing after the save"
+close_and_expect_clean_end "closing after the save"
 "$program" "$saved" >"$work/app.log" 2>&1 &
 app=$!
 find_main_window '^ZentriStock - \[ACME\]$'
@@ -314,11 +312,7 @@ for _ in 1 2 3; do
 done
 xdotool search --onlyvisible --name '^Gann Table$' >/dev/null 2>&1 && fail "Escape left the Gann table open"
 wait_for_focus
-for _ in 1 2 3; do
-    close_by_window_manager
-    ended_within_10s && break
-done
-expect_clean_end "closing the reopened chart"
+close_and_expect_clean_end "closing the reopened chart"
 
 # Registration switches end the program at once without a window.
 for switch in /RegServer -unregserver; do
