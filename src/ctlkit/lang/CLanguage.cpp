@@ -1,9 +1,9 @@
 #include "CLanguage.h"
-#include "ctlkit/base/AtomicFile.h"
+#include "LanguageFileCache.h"
+#include "StringTable.h"
 #include "ctlkit/base/IniFile.h"
 #include "ctlkit/base/ProgramFolder.h"
 #include "ctlkit/base/SafeName.h"
-#include "StringTable.h"
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
@@ -24,6 +24,7 @@ struct TranslationState {
     uint16_t languageId = 0;                           // guarded by mutex
     std::string programName;                           // guarded by mutex
     std::optional<uint16_t> userDefaultLanguage;       // guarded by mutex
+    std::string folder;                                // guarded by mutex
 };
 
 // The one state object (kept out of WithState: a static inside the template would be one
@@ -56,10 +57,9 @@ std::string CutText(std::string text) {
     return text;
 }
 
-IniFile LoadIni(const std::string& path) {
-    std::string text;
-    if (path.empty() || !ReadWholeFile(path, text)) text.clear();
-    return IniFile::Parse(text);
+// The file as it is now, read again only when it changed since its last reading.
+std::shared_ptr<const IniFile> LoadIni(const std::string& path) {
+    return LanguageFileCache::Load(path);
 }
 
 // A non-empty value, cut to the translation length.
@@ -73,7 +73,7 @@ std::optional<std::string> Lookup(const IniFile& ini, std::string_view section,
 std::optional<std::string> LookupActive(std::string_view section, std::string_view key) {
     std::string file = CLanguage::GetFile();
     if (file.empty()) return std::nullopt;
-    return Lookup(LoadIni(file), section, key);
+    return Lookup(*LoadIni(file), section, key);
 }
 
 // A Windows language identifier for the locale of the environment; 0 when unknown.
@@ -115,11 +115,11 @@ uint16_t UserDefaultLanguage() {
     return id ? *id : LanguageIdFromEnvironment();
 }
 
-// The "*.lng" files of the program folder, by file name.
-std::vector<std::string> LanguageFileNames() {
+// The "*.lng" files of `folder`, by file name.
+std::vector<std::string> LanguageFileNames(const std::string& folder = ProgramFolder()) {
     std::vector<std::string> names;
     std::error_code ec;
-    std::filesystem::directory_iterator it(ProgramFolder(), ec), end;
+    std::filesystem::directory_iterator it(folder, ec), end;
     for (; !ec && it != end; it.increment(ec)) {
         std::string name = it->path().filename().string();
         const size_t ext = sizeof kLanguageFileExtension - 1;
@@ -148,6 +148,28 @@ void WriteLanguageSetting(uint16_t id) {
     settings.setKeyNum(id, "Language", "Main");
 }
 } // namespace
+
+void CLanguage::SetFolder(std::string folder) {
+    if (!folder.empty() && folder.back() != '/') folder += '/';
+    WithState([&](TranslationState& s) { s.folder = std::move(folder); });
+}
+
+std::string CLanguage::GetFolder() {
+    return WithState([](TranslationState& s) { return s.folder; });
+}
+
+std::vector<std::string> CLanguage::StringInEveryFile(unsigned id, const std::string& folder) {
+    std::vector<std::string> texts;
+    if (folder.empty()) return texts;
+    const std::string base = folder.back() == '/' ? folder : folder + '/';
+    const std::string key = std::to_string(id);
+    for (const std::string& name : LanguageFileNames(base)) {
+        std::optional<std::string> text = Lookup(*LoadIni(base + name), "String", key);
+        if (text && std::find(texts.begin(), texts.end(), *text) == texts.end())
+            texts.push_back(std::move(*text));
+    }
+    return texts;
+}
 
 void CLanguage::SetFile(std::string path) {
     WithState([&](TranslationState& s) { s.fileName = std::move(path); });
@@ -178,7 +200,8 @@ std::string CLanguage::TranslateTextEx(std::string_view key, std::string_view fa
 void CLanguage::TranslateDialog(CTranslatableWindow& dialog, const CLangSection& section) {
     std::string file = GetFile();
     if (file.empty()) return;
-    const IniFile ini = LoadIni(file);
+    const std::shared_ptr<const IniFile> loaded = LoadIni(file);
+    const IniFile& ini = *loaded;
     std::function<void(CTranslatableWindow&)> walk = [&](CTranslatableWindow& window) {
         if (std::optional<std::string> text =
                 Lookup(ini, section.Name(), std::to_string(window.ControlId())))
@@ -202,7 +225,8 @@ void CLanguage::TranslateMenu(CTranslatableMenu& menu, const CLangSection& secti
         restore(menu);
         return;
     }
-    const IniFile ini = LoadIni(file);
+    const std::shared_ptr<const IniFile> loaded = LoadIni(file);
+    const IniFile& ini = *loaded;
     std::function<void(CTranslatableMenu&, const std::string&)> walk =
         [&](CTranslatableMenu& m, const std::string& prefix) {
             for (unsigned pos = 0; pos < m.ItemCount(); ++pos) {
@@ -226,7 +250,7 @@ uint16_t CLanguage::Initialize() {
     if (id == 0) return 0;
     for (const std::string& name : LanguageFileNames()) {
         const std::string path = ProgramFolder() + name;
-        if (LanguageIdOf(LoadIni(path)) != id) continue;
+        if (LanguageIdOf(*LoadIni(path)) != id) continue;
         SetFile(path);
         Set(nullptr, id);
         return id;
@@ -243,7 +267,7 @@ unsigned CLanguage::List(CLanguageMenu& menu) {
     const size_t ext = sizeof kLanguageFileExtension - 1;
     for (const std::string& name : LanguageFileNames()) {
         if (command > kLastLanguageCommand) break;
-        const uint16_t id = LanguageIdOf(LoadIni(ProgramFolder() + name));
+        const uint16_t id = LanguageIdOf(*LoadIni(ProgramFolder() + name));
         if (id == 0) continue;
         menu.AppendItem(command, name.substr(0, name.size() - ext));
         if (stored != 0 && id == stored && selected == kNoLanguageCommand) selected = command;
@@ -269,7 +293,7 @@ void CLanguage::Set(CLanguageMenu* menu, unsigned value) {
     std::string path;
     if (value >= kFirstLanguageCommand && value <= highest)
         path = LanguageFileOf(menu->CommandText(value));
-    const uint16_t id = path.empty() ? 0 : LanguageIdOf(LoadIni(path));
+    const uint16_t id = path.empty() ? 0 : LanguageIdOf(*LoadIni(path));
     const unsigned selected = path.empty() ? kNoLanguageCommand : value;
     WithState([&](TranslationState& s) {
         s.fileName = path;
@@ -283,7 +307,7 @@ void CLanguage::Set(CLanguageMenu* menu, unsigned value) {
 std::string CLanguage::GetDescription(CLanguageMenu& menu, unsigned command) {
     const std::string path = LanguageFileOf(menu.CommandText(command));
     if (!path.empty())
-        if (std::optional<std::string> text = Lookup(LoadIni(path), "Language", "Description"))
+        if (std::optional<std::string> text = Lookup(*LoadIni(path), "Language", "Description"))
             return *text;
     return TranslateString(kDescriptionString).value_or(std::string());
 }

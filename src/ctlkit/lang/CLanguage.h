@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Translation of the user interface through a language file: an INI file with the
 // sections "Language" (Language, Description), "String" (string identifier = text), "Text"
@@ -16,8 +17,8 @@
 // and guarded by a mutex, so any thread may translate. Every text is
 // returned as a string of its own (no shared result buffer) and is at most 1023 bytes long
 // (a cut never splits a UTF-8 sequence). A found value is one that is non-empty; an empty
-// value counts as absent, as everywhere in the settings. Nothing is cached: each call reads
-// the language file as it is now (one reading per TranslateDialog or TranslateMenu call).
+// value counts as absent, as everywhere in the settings. Each language file is read once per
+// change (LanguageFileCache): a call sees the file as it is now without reading it again.
 class CLanguage : public CIniReader {
 public:
     // The CIniReader part reads the settings file at `setupIni`.
@@ -27,6 +28,14 @@ public:
     // off. A path that names no readable file leaves every text untranslated.
     static void SetFile(std::string path);
     static std::string GetFile();
+
+    // The installation's folder of language files, which readers of stored translated texts
+    // compare with (a "/" is added when missing); "" (the default) when none was set.
+    static void SetFolder(std::string folder);
+    static std::string GetFolder();
+    // The text of section "String", key "%u" in every language file of `folder` (its "*.lng"
+    // files, in file-name order), each text once; files without the key give nothing.
+    static std::vector<std::string> StringInEveryFile(unsigned id, const std::string& folder);
 
     // Section "String", key "%u" of the active file, else the built-in text (StringTable.h),
     // else nothing.
