@@ -7,5 +7,6 @@ void ActivateConfiguredLanguage(CModelContext& context) {
     std::string name = ReadLanguageName(context.Settings());
     // A name that would leave the language folder is ignored like a missing file.
     if (!name.empty() && !IsSafePathPart(name)) name.clear();
+    CLanguage::SetFolder(context.Paths().LanguageFolder());
     CLanguage::SetFile(context.Paths().LanguageFile(name));
 }

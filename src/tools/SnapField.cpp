@@ -1,6 +1,8 @@
 #include "SnapField.h"
 #include "ctlkit/lang/CLanguage.h"
 #include "ctlkit/lang/StringTable.h"
+#include "settings/CInstallPaths.h"
+#include <algorithm>
 #include <array>
 
 namespace SnapField {
@@ -9,7 +11,7 @@ constexpr std::array<const char*, 4> kCodes = {kOpen, kHigh, kLow, kClose};
 constexpr unsigned kFirstPriceText = 47;
 } // namespace
 
-std::string FromStored(std::string_view stored) {
+std::string FromStored(std::string_view stored, const std::string& languageFolder) {
     if (stored.empty() || PriceIndex(stored) >= 0) return std::string(stored);
     for (unsigned i = 0; i < kCodes.size(); ++i) {
         const char* builtIn = BuiltInString(kFirstPriceText + i);
@@ -17,7 +19,18 @@ std::string FromStored(std::string_view stored) {
         const auto translated = CLanguage::TranslateString(kFirstPriceText + i);
         if (translated && stored == *translated) return kCodes[i];
     }
+    for (unsigned i = 0; i < kCodes.size(); ++i) {
+        const auto texts = CLanguage::StringInEveryFile(kFirstPriceText + i, languageFolder);
+        if (std::find(texts.begin(), texts.end(), stored) != texts.end()) return kCodes[i];
+    }
     return std::string(stored);
+}
+
+std::string FromStored(std::string_view stored) {
+    if (stored.empty() || PriceIndex(stored) >= 0) return std::string(stored);
+    std::string folder = CLanguage::GetFolder();
+    if (folder.empty()) folder = CInstallPaths::OfProgram().LanguageFolder();
+    return FromStored(stored, folder);
 }
 
 int PriceIndex(std::string_view code) {

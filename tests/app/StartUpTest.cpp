@@ -20,6 +20,7 @@ protected:
     }
     void TearDown() override {
         CLanguage::SetFile("");
+        CLanguage::SetFolder("");
         fs::remove_all(home);
     }
     std::string home;
@@ -31,12 +32,14 @@ TEST_F(StartUpTest, ConfiguredLanguageFileTranslatesStrings) {
     std::ofstream(home + "/setup.ini") << "[ENVIORMENT]\nLng=Deutsch.lng\n";
     ActivateConfiguredLanguage(*context);
     EXPECT_EQ(CLanguage::GetFile(), home + "/Lng/Deutsch.lng");
+    EXPECT_EQ(CLanguage::GetFolder(), home + "/Lng/");
     EXPECT_EQ(CLanguage::TranslateString(88).value_or(""), "Bitte zuerst eine Aktie waehlen.");
 }
 
 TEST_F(StartUpTest, NoLanguageKeyLeavesTextsUntranslated) {
     ActivateConfiguredLanguage(*context);
     EXPECT_EQ(CLanguage::GetFile(), home + "/Lng/");
+    EXPECT_EQ(CLanguage::GetFolder(), home + "/Lng/");
     EXPECT_EQ(CLanguage::TranslateString(88).value_or(""), "Please select a stock first.");
 }
 
