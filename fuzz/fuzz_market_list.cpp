@@ -1,7 +1,7 @@
 // market.txt and downloaded symbol lists, and the database made from a list.
+#include "ctlkit/base/SafeName.h"
 #include "download/CMarketList.h"
 #include "download/CSymbolDatabase.h"
-#include "ctlkit/base/SafeName.h"
 #include <cstddef>
 #include <cstdint>
 #include <string>

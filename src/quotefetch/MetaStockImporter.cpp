@@ -25,7 +25,9 @@ enum : unsigned {
     kCannotSave = 510,
 };
 
-std::string Text(unsigned id) { return CLanguage::TranslateString(id).value_or(""); }
+std::string Text(unsigned id) {
+    return CLanguage::TranslateString(id).value_or("");
+}
 
 // Each "%d" or "%s" of `pattern` takes the next argument, already as text; a translated text
 // never reaches printf, so a stray "%n" or a missing argument is harmless.
@@ -44,7 +46,9 @@ std::string Format(std::string_view pattern, std::initializer_list<std::string> 
     return out;
 }
 
-std::string Number(size_t n) { return std::to_string(n); }
+std::string Number(size_t n) {
+    return std::to_string(n);
+}
 
 std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
@@ -103,11 +107,11 @@ SColumns ColumnsOfHeader(const std::vector<std::string_view>& titles) {
         int column;
     };
     static constexpr STitle kTitles[] = {
-        {"<ticker>", SColumns::kTicker},  {"<date>", SColumns::kDate},
-        {"<yyyymmdd>", SColumns::kDate},  {"<dtyyyymmdd>", SColumns::kDate},
-        {"<open>", SColumns::kOpen},      {"<high>", SColumns::kHigh},
-        {"<low>", SColumns::kLow},        {"<close>", SColumns::kClose},
-        {"<vol>", SColumns::kVolume},     {"<volume>", SColumns::kVolume},
+        {"<ticker>", SColumns::kTicker}, {"<date>", SColumns::kDate},
+        {"<yyyymmdd>", SColumns::kDate}, {"<dtyyyymmdd>", SColumns::kDate},
+        {"<open>", SColumns::kOpen},     {"<high>", SColumns::kHigh},
+        {"<low>", SColumns::kLow},       {"<close>", SColumns::kClose},
+        {"<vol>", SColumns::kVolume},    {"<volume>", SColumns::kVolume},
     };
     SColumns columns;
     for (size_t i = 0; i < titles.size(); ++i) {
@@ -360,9 +364,9 @@ bool MetaStockImporter::WriteTicker(STickerLines& ticker, const SImportOptions& 
     const std::string folder = options.dataFolder + options.market + "/";
     if (!m_store.FolderExists(folder)) {
         if (!m_store.CreateFolder(folder)) {
-            m_log.Line(CLanguage::TranslateText("ImportCannotCreateFolder",
-                                                "Can not create the folder ") +
-                       folder);
+            m_log.Line(Format(CLanguage::TranslateText("ImportCannotCreateFolder",
+                                                       "Can not create the folder %s."),
+                              {folder}));
             return false;
         }
         m_log.Line(Format(Text(kFolderCreated), {folder}));
@@ -384,10 +388,10 @@ bool MetaStockImporter::WriteTicker(STickerLines& ticker, const SImportOptions& 
         }
         // Another kind of file (a ticker list, anything else) is left as it is.
         if (!old.empty() && !ReadQuoteFileLines(old, local)) {
-            m_log.Line(Format(CLanguage::TranslateText(
-                                  "ImportNotAQuoteFile",
-                                  "%s is not a CSV quote file; it was left as it was."),
-                              {path}));
+            m_log.Line(Format(
+                CLanguage::TranslateText("ImportNotAQuoteFile",
+                                         "%s is not a CSV quote file; it was left as it was."),
+                {path}));
             return false;
         }
     }
@@ -398,10 +402,10 @@ bool MetaStockImporter::WriteTicker(STickerLines& ticker, const SImportOptions& 
         return false;
     }
     const SQuoteDayMergeCounts& c = merged.counts;
-    m_log.Line(Format(CLanguage::TranslateText(
-                          "ImportCounts", "%s: %d days added, %d replaced, %d kept, %d skipped."),
-                      {path, Number(c.added), Number(c.replaced), Number(c.kept),
-                       Number(c.skipped)}));
+    m_log.Line(
+        Format(CLanguage::TranslateText("ImportCounts",
+                                        "%s: %d days added, %d replaced, %d kept, %d skipped."),
+               {path, Number(c.added), Number(c.replaced), Number(c.kept), Number(c.skipped)}));
     report.counts.added += c.added;
     report.counts.replaced += c.replaced;
     report.counts.kept += c.kept;

@@ -10,9 +10,9 @@
 
 // What an import is told: where the quote files go and how they are merged.
 struct SImportOptions {
-    std::string dataFolder; // the quote data folder, ending in "/"
-    std::string market;     // a market code of market.txt or a typed market name
-    std::string suffix;     // appended to every ticker's file name; "" unless "add suffix"
+    std::string dataFolder;       // the quote data folder, ending in "/"
+    std::string market;           // a market code of market.txt or a typed market name
+    std::string suffix;           // appended to every ticker's file name; "" unless "add suffix"
     bool replaceExisting = false; // an imported day replaces the file's line of that day
 };
 
@@ -31,8 +31,8 @@ const char* ImportFileResultName(EImportFileResult result);
 struct SImportFileReport {
     std::string file;
     EImportFileResult result = EImportFileResult::CannotOpen;
-    SQuoteDayMergeCounts counts; // over the quote files written
-    size_t badLines = 0;         // lines refused (552) or of a ticker refused as a name
+    SQuoteDayMergeCounts counts;         // over the quote files written
+    size_t badLines = 0;                 // lines refused (552) or of a ticker refused as a name
     std::vector<std::string> quoteFiles; // the quote files written, in the order of the file
 };
 

@@ -84,9 +84,8 @@ SQuoteDayMerge MergeQuoteDays(const std::vector<std::string_view>& local,
 
     size_t l = 0, i = 0;
     while (l < localDays.size() || i < incomingDays.size()) {
-        const bool takeIncoming =
-            l == localDays.size() ||
-            (i < incomingDays.size() && incomingDays[i].key > localDays[l].key);
+        const bool takeIncoming = l == localDays.size() || (i < incomingDays.size() &&
+                                                            incomingDays[i].key > localDays[l].key);
         if (takeIncoming) {
             AppendLine(merge.text, incomingDays[i].line);
             ++merge.counts.added;

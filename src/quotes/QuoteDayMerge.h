@@ -34,5 +34,4 @@ bool ReadQuoteFileLines(std::string_view text, std::vector<std::string_view>& li
 // Of incoming lines for one day only the first counts. Local lines keep their order among
 // lines of one day; local lines without a day are kept, after every dated line.
 SQuoteDayMerge MergeQuoteDays(const std::vector<std::string_view>& local,
-                              const std::vector<std::string_view>& incoming,
-                              bool incomingReplaces);
+                              const std::vector<std::string_view>& incoming, bool incomingReplaces);
