@@ -32,7 +32,8 @@ bool ReadQuoteFileLines(std::string_view text, std::vector<std::string_view>& li
         size_t end = text.find('\n', start);
         if (end == std::string_view::npos) end = text.size();
         std::string_view line = text.substr(start, end - start);
-        if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+        // Every CR at the end goes, so that a line reads back as it was written.
+        while (!line.empty() && line.back() == '\r') line.remove_suffix(1);
         if (first) {
             if (line != kCsvQuoteHeader) return false;
             first = false;

@@ -26,7 +26,7 @@ struct SQuoteDayMerge {
 };
 
 // The data lines of a CSV quote file: false (and no lines) when the first line is not the
-// header. Every non-empty line after it is a data line; a CR before the LF is dropped.
+// header. Every non-empty line after it is a data line; CRs at the end of a line are dropped.
 bool ReadQuoteFileLines(std::string_view text, std::vector<std::string_view>& lines);
 
 // The union of the local and incoming days, newest first, each line ended by a line feed,

@@ -84,6 +84,8 @@ TEST(QuoteDayMerge, ReadsTheDataLinesAfterTheHeader) {
         {kHeader + "05-Jan-05,1\n\n04-Jan-05,2", true, Lines({"05-Jan-05,1", "04-Jan-05,2"})},
         {"Date,Open,High,Low,Close,Volume,Adj. Close*\r\n05-Jan-05,1\r\n", true,
          Lines({"05-Jan-05,1"})},
+        {kHeader + "05-Jan-05,1\r\r\n\r\n04-Jan-05,2\r", true,
+         Lines({"05-Jan-05,1", "04-Jan-05,2"})},
         {kHeader, true, {}},
         {"", false, {}},
         {"date,open,high,low,close,volume,adj. close*\n05-Jan-05,1\n", false, {}},
