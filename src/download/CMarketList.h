@@ -16,6 +16,13 @@ public:
 
     const std::vector<std::string>& Codes() const { return m_codes; }
     const std::vector<std::string>& FullNames() const { return m_fullNames; }
+    // The ticker suffix of each market (the third column, "" when the line has none),
+    // parallel to Codes(). It becomes part of a file name: a suffix that cannot is stored as
+    // "" and its market's code listed in RefusedSuffixes().
+    const std::vector<std::string>& Suffixes() const { return m_suffixes; }
+    const std::vector<std::string>& RefusedSuffixes() const { return m_refusedSuffixes; }
+    // The suffix of the market `code`, or null when the list has no such market.
+    const std::string* SuffixOf(const std::string& code) const;
     // Market codes left out because they cannot be used as folder names.
     const std::vector<std::string>& Refused() const { return m_refused; }
 
@@ -25,4 +32,6 @@ private:
     std::vector<std::string> m_codes;
     std::vector<std::string> m_fullNames;
     std::vector<std::string> m_refused;
+    std::vector<std::string> m_suffixes;
+    std::vector<std::string> m_refusedSuffixes;
 };

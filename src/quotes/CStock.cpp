@@ -4,12 +4,14 @@
 #include "CTickerQuoteReader.h"
 #include "PeriodBars.h"
 #include "PriceBarPainter.h"
+#include "QuoteDayMerge.h"
 #include "QuoteFileFormat.h"
 #include "QuoteFileLocation.h"
 #include "ctlkit/base/AtomicFile.h"
 #include "ctlkit/base/CPrompter.h"
 #include "settings/CModelContext.h"
 #include <algorithm>
+#include <cerrno>
 #include <ctime>
 #include <limits>
 #include <sys/stat.h>
@@ -377,7 +379,32 @@ CFileResult CStock::ExportBaseOnClose(const std::string& dataFolder) {
                                         m_quoteFilePath + "\" lies outside the data folder " +
                                         dataFolder + ".");
     }
-    return WriteCsv(resolved, m_base);
+    // The chart holds only the quotes it was opened with: merged by day, the file keeps every
+    // day it had (its own line where both have a day, as a download writes the file before a
+    // chart reloads it) and gains the chart's days it lacked.
+    const std::string refused = "The quotes were not exported on closing: ";
+    std::string old;
+    std::vector<std::string_view> local;
+    struct stat st {};
+    if (::stat(resolved.c_str(), &st) == 0 || errno != ENOENT) {
+        CFileResult read = ReadWholeFile(resolved, old);
+        if (!read)
+            return CFileResult::Failure(read.kind(), refused + read.message() + ". The file " +
+                                                         resolved + " is unchanged.");
+        if (!old.empty() && !ReadQuoteFileLines(old, local))
+            return CFileResult::Failure(CFileResult::EKind::WrongType,
+                                        refused + resolved +
+                                            " is not a CSV quote file. It is unchanged.");
+    }
+    const std::string chart = CCsvQuoteWriter::Format(m_base);
+    std::vector<std::string_view> incoming;
+    ReadQuoteFileLines(chart, incoming);
+    const SQuoteDayMerge merged = MergeQuoteDays(local, incoming, false);
+    const CFileResult written = WriteFileAtomically(resolved, merged.text);
+    if (written) return {};
+    return CFileResult::Failure(CFileResult::EKind::CannotWrite,
+                                "The quotes could not be written (" + written.message() +
+                                    "). The old file " + resolved + " is unchanged.");
 }
 
 void CStock::AdjustBarHalfWidth(int delta) {

@@ -139,18 +139,22 @@ TEST_F(DocumentTest, OpeningAChartFileClosesTheSeriesItReplaces) {
     ASSERT_TRUE(document.OpenSymbol("ACME", "NYSE"));
     ASSERT_TRUE(document.SaveChart(chart));
     document.Stock().SetExportOnClose(true);
-    WriteBytesTo(quotes, "changed meanwhile");
+    const std::string meanwhile = "Date,Open,High,Low,Close,Volume,Adj. Close*\n"
+                                  "04-Jan-24,12.00,12.00,12.00,12.00,3000,12.00\n"
+                                  "03-Jan-24,11.00,11.00,11.00,11.00,3000,11.00\n";
+    WriteBytesTo(quotes, meanwhile);
     // A refused chart closes nothing.
     WriteBytesTo(home.Path() + "bad.cht", "bad");
     EXPECT_FALSE(document.OpenChart(home.Path() + "bad.cht"));
-    EXPECT_EQ(ReadBytesFrom(quotes), "changed meanwhile");
+    EXPECT_EQ(ReadBytesFrom(quotes), meanwhile);
     EXPECT_EQ(prompter.messages.size(), 1u);
     prompter.messages.clear();
     // A chart read completely takes the place of the series, which is closed: its export
-    // on close writes its quotes back.
+    // on close merges its quotes into the file, whose own days stay as they are.
     ASSERT_TRUE(document.OpenChart(chart));
     EXPECT_EQ(ReadBytesFrom(quotes), "Date,Open,High,Low,Close,Volume,Adj. Close*\n"
-                                     "03-Jan-24,10.50,11.00,10.00,10.75,1000,10.75\n"
+                                     "04-Jan-24,12.00,12.00,12.00,12.00,3000,12.00\n"
+                                     "03-Jan-24,11.00,11.00,11.00,11.00,3000,11.00\n"
                                      "02-Jan-24,10.00,11.00,9.50,10.50,2000,10.50\n");
     EXPECT_FALSE(document.Stock().ExportOnClose());
     EXPECT_TRUE(prompter.messages.empty());

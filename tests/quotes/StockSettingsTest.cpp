@@ -1,7 +1,9 @@
 #include "QuotesTestSupport.h"
 #include "ctlkit/base/CIniReader.h"
+#include "quotes/CCsvQuoteWriter.h"
 #include "quotes/CStock.h"
 #include "quotes/QuoteFileFormat.h"
+#include "quotes/QuoteLineDate.h"
 
 namespace {
 class StockSettingsTest : public QuotesTest {
@@ -28,6 +30,11 @@ protected:
         return stock.Close(context);
     }
 };
+
+// Local midnight `n` calendar days after 1 January 1990.
+int32_t CalendarDay(int n) {
+    return static_cast<int32_t>(LocalMidnightSeconds(1990, 1, 1 + n));
+}
 
 const char* const kDailyCsv = "Date,Open,High,Low,Close,Volume,Adj. Close*\n"
                               "06-Dec-05,1.00,3.00,0.25,2.50,20,2.50\n"
@@ -146,9 +153,91 @@ TEST_F(StockSettingsTest, NewSeriesHoldsOnePlaceholderQuoteOfNow) {
 
 TEST_F(ExportOnCloseTest, WritesTheDailySeriesIntoTheDataFolder) {
     std::string path = home.Path() + "Data/NYSE/ABC.csv";
-    WriteText(path, "old");
+    std::filesystem::create_directories(home.Path() + "Data/NYSE");
     EXPECT_TRUE(CloseSeriesExportingTo(path));
     EXPECT_EQ(ReadText(path), kDailyCsv);
+}
+
+TEST_F(ExportOnCloseTest, MergesTheDailySeriesIntoTheFileByDay) {
+    const std::string header = "Date,Open,High,Low,Close,Volume,Adj. Close*\n";
+    struct Case {
+        const char* name;
+        std::string file;     // the quote file before the chart closes
+        std::string expected; // after
+    };
+    const Case cases[] = {
+        {"an empty file takes the chart's days", "", kDailyCsv},
+        {"a header alone takes the chart's days", header, kDailyCsv},
+        {"newer and older file days stay, a shared day keeps the file's line",
+         header + "08-Dec-05,9.00,9.00,9.00,9.00,90,9.00\n"
+                  "06-Dec-05,7.00,7.00,7.00,7.00,70,7.00\n"
+                  "01-Dec-05,5.00,5.00,5.00,5.00,50,5.00\n",
+         header + "08-Dec-05,9.00,9.00,9.00,9.00,90,9.00\n"
+                  "06-Dec-05,7.00,7.00,7.00,7.00,70,7.00\n"
+                  "05-Dec-05,1.00,2.00,0.50,1.50,10,1.50\n"
+                  "01-Dec-05,5.00,5.00,5.00,5.00,50,5.00\n"},
+        {"CR LF lines are read, and written back with LF",
+         header.substr(0, header.size() - 1) + "\r\n07-Dec-05,8.00,8.00,8.00,8.00,80,8.00\r\n",
+         header + "07-Dec-05,8.00,8.00,8.00,8.00,80,8.00\n"
+                  "06-Dec-05,1.00,3.00,0.25,2.50,20,2.50\n"
+                  "05-Dec-05,1.00,2.00,0.50,1.50,10,1.50\n"},
+    };
+    const std::string path = home.Path() + "Data/NYSE/ABC.csv";
+    for (const Case& c : cases) {
+        WriteText(path, c.file);
+        EXPECT_TRUE(CloseSeriesExportingTo(path)) << c.name;
+        EXPECT_EQ(ReadText(path), c.expected) << c.name;
+    }
+}
+
+TEST_F(ExportOnCloseTest, LeavesAFileThatIsNotACsvQuoteFileAlone) {
+    const std::string path = home.Path() + "Data/NYSE/ABC.csv";
+    const std::string others[] = {
+        "old",
+        "<TICKER>,<PER>,<DTYYYYMMDD>,<TIME>,<OPEN>,<HIGH>,<LOW>,<CLOSE>,<VOL>,<OPENINT>\n"
+        "ABC,D,20051205,000000,1,2,0.5,1.5,10,0\n",
+    };
+    for (const std::string& other : others) {
+        WriteText(path, other);
+        CFileResult closed = CloseSeriesExportingTo(path);
+        EXPECT_EQ(closed.kind(), CFileResult::EKind::WrongType) << other;
+        EXPECT_EQ(closed.message(), "The quotes were not exported on closing: " + path +
+                                        " is not a CSV quote file. It is unchanged.");
+        EXPECT_EQ(ReadText(path), other);
+    }
+}
+
+// A chart opened from a file holds the 401 quotes it was opened with; closing it must not
+// cut the file's history down to them.
+TEST_F(ExportOnCloseTest, AStaleChartKeepsEveryDayOfALongHistory) {
+    std::vector<SQuote> history; // oldest first, one quote per calendar day
+    for (int i = 0; i < 5550; ++i) {
+        history.push_back(Quote(CalendarDay(i), 10, 12, 9, 11, 1000, 11));
+    }
+    const std::string path = home.Path() + "Data/NYSE/LONG.csv";
+    WriteText(path, CCsvQuoteWriter::Format(history));
+    struct Case {
+        const char* name;
+        int newerDays; // days of the chart after the file's newest
+        size_t expected;
+    };
+    const Case cases[] = {{"a chart of older days only", 0, 5550},
+                          {"a chart with three newer days", 3, 5553}};
+    for (const Case& c : cases) {
+        WriteText(path, CCsvQuoteWriter::Format(history));
+        std::vector<SQuote> chart(history.end() - 401 - 1000, history.end() - 1000);
+        for (int i = 0; i < c.newerDays; ++i)
+            chart.push_back(Quote(CalendarDay(5550 + i), 20, 22, 19, 21, 5, 21));
+        CStock stock;
+        stock.RestoreSeries(chart, chart);
+        stock.SetQuoteFilePath(path);
+        stock.SetExportOnClose(true);
+        ASSERT_TRUE(stock.Close(context)) << c.name;
+        std::vector<SQuote> expected = history;
+        expected.insert(expected.end(), chart.end() - c.newerDays, chart.end());
+        EXPECT_EQ(expected.size(), c.expected);
+        EXPECT_EQ(ReadText(path), CCsvQuoteWriter::Format(expected)) << c.name;
+    }
 }
 
 TEST_F(ExportOnCloseTest, IgnoresAPathOutsideTheDataFolder) {
@@ -176,7 +265,7 @@ TEST_F(ExportOnCloseTest, GoesIntoTheFolderChosenWhenTheChartCloses) {
     const std::string chosen = home.Path() + "chosen/";
     WriteSetup("[STOCKLINE_SETUP]\nDisPeriod=400\n[DATA_DIRECTORY]\nDataDirectory=" + chosen +
                "\n");
-    WriteText(chosen + "NYSE/ABC.csv", "old");
+    WriteText(chosen + "NYSE/ABC.csv", "Date,Open,High,Low,Close,Volume,Adj. Close*\n");
     WriteText(home.Path() + "Data/NYSE/ABC.csv", "old");
     struct Case {
         std::string path;
@@ -197,7 +286,7 @@ TEST_F(ExportOnCloseTest, GoesIntoTheFolderChosenWhenTheChartCloses) {
 
 TEST_F(ExportOnCloseTest, ResolvesDotsThatStayInside) {
     std::string path = home.Path() + "Data/NYSE/../AMEX/./XYZ.csv";
-    WriteText(home.Path() + "Data/AMEX/XYZ.csv", "old");
+    WriteText(home.Path() + "Data/AMEX/XYZ.csv", "Date,Open,High,Low,Close,Volume,Adj. Close*\n");
     EXPECT_TRUE(CloseSeriesExportingTo(path));
     EXPECT_EQ(ReadText(home.Path() + "Data/AMEX/XYZ.csv"), kDailyCsv);
 }

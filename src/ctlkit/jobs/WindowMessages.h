@@ -10,6 +10,9 @@ inline constexpr unsigned WM_USER = 0x0400;
 // A quote file was written: wText = ticker, lText = market. The receiver answers 1 when it
 // loaded the file, else 0.
 inline constexpr unsigned WM_QUOTE_DOWNLOADED = WM_USER + 1900;
+// An import step finished (one file imported or refused): wParam = 0, lParam = the number of
+// files done so far. The progress bar advances.
+inline constexpr unsigned WM_IMPORT_PROGRESS = WM_USER + 1920;
 // A market list job ended: wText = market name, lParam = one of the kMarketList... results.
 inline constexpr unsigned WM_MARKETLIST_DONE = WM_USER + 1950;
 // A connection check ended: wParam = 1 when at least one byte came, else 0.

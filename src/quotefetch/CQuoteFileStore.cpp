@@ -1,0 +1,54 @@
+#include "CQuoteFileStore.h"
+#include "ctlkit/base/AtomicFile.h"
+#include <cerrno>
+#include <filesystem>
+#include <sys/stat.h>
+
+CFileResult CDiskQuoteFileStore::Read(const std::string& path, std::string& bytes) {
+    return ReadWholeFile(path, bytes);
+}
+
+bool CDiskQuoteFileStore::Exists(const std::string& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 || errno != ENOENT;
+}
+
+bool CDiskQuoteFileStore::FolderExists(const std::string& folder) {
+    struct stat st {};
+    return ::stat(folder.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+bool CDiskQuoteFileStore::CreateFolder(const std::string& folder) {
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    return FolderExists(folder);
+}
+
+CFileResult CDiskQuoteFileStore::Replace(const std::string& path, std::string_view bytes) {
+    return WriteFileAtomically(path, bytes);
+}
+
+std::unique_ptr<CQuoteFileLock> CDiskQuoteFileStore::LockQuoteFile(const std::string&) {
+    return nullptr;
+}
+
+CFileResult CMemoryQuoteFileStore::Read(const std::string& path, std::string& bytes) {
+    auto found = files.find(path);
+    if (found == files.end() || unreadable.count(path))
+        return CFileResult::Failure(CFileResult::EKind::CannotOpen, "cannot open " + path);
+    bytes = found->second;
+    return {};
+}
+
+bool CMemoryQuoteFileStore::CreateFolder(const std::string& folder) {
+    if (refuseFolders) return false;
+    folders.insert(folder);
+    return true;
+}
+
+CFileResult CMemoryQuoteFileStore::Replace(const std::string& path, std::string_view bytes) {
+    if (refuseWrites)
+        return CFileResult::Failure(CFileResult::EKind::CannotWrite, "cannot replace " + path);
+    files[path] = std::string(bytes);
+    return {};
+}
