@@ -13,11 +13,16 @@ inline constexpr std::array<EFileStep, 5> kFileSteps = {
 
 inline const char* FileStepName(EFileStep step) {
     switch (step) {
-    case EFileStep::Open: return "open";
-    case EFileStep::Write: return "write";
-    case EFileStep::Fsync: return "fsync";
-    case EFileStep::Close: return "close";
-    case EFileStep::Rename: return "rename";
+    case EFileStep::Open:
+        return "open";
+    case EFileStep::Write:
+        return "write";
+    case EFileStep::Fsync:
+        return "fsync";
+    case EFileStep::Close:
+        return "close";
+    case EFileStep::Rename:
+        return "rename";
     }
     return "?";
 }
@@ -28,7 +33,8 @@ inline const char* FileStepName(EFileStep step) {
 // One at a time, on the test's thread.
 class CFaultyFileSystem {
 public:
-    CFaultyFileSystem(EFileStep step, int nth, int error) : m_step(step), m_nth(nth), m_error(error) {
+    CFaultyFileSystem(EFileStep step, int nth, int error)
+        : m_step(step), m_nth(nth), m_error(error) {
         s_active = this;
         SetFileSystemCalls(&kCalls);
     }

@@ -79,7 +79,7 @@ std::vector<SQuote> Bars(int count, float first) {
 class CQuoteFileWriter : public CQuoteJob {
 public:
     using CQuoteJob::WriteQuoteFile;
-    void Run() override {}
+    void execute() override {}
 };
 
 // One writer: the file it replaces (below the test folder) and a save of version `version`
@@ -155,9 +155,12 @@ std::vector<SWriter> Writers() {
 std::string ReasonOf(EFileStep step, const std::string& path, int error) {
     const std::string why = std::string(": ") + std::strerror(error);
     switch (step) {
-    case EFileStep::Open: return "cannot create a file in " + fs::path(path).parent_path().string() + why;
-    case EFileStep::Rename: return "cannot replace " + path + why;
-    default: return "cannot write " + path + why;
+    case EFileStep::Open:
+        return "cannot create a file in " + fs::path(path).parent_path().string() + why;
+    case EFileStep::Rename:
+        return "cannot replace " + path + why;
+    default:
+        return "cannot write " + path + why;
     }
 }
 
@@ -182,6 +185,7 @@ TEST(WriterFaults, EveryWriterWithEveryStepFailingKeepsTheOldFileAndSaysWhy) {
             for (int nth : {1, 2}) {
                 CTempFolder home;
                 const std::string path = home.Path() + writer.file;
+                fs::create_directories(fs::path(path).parent_path());
                 std::string before;
                 if (nth == 1) {
                     ASSERT_TRUE(writer.save(home.Path(), 1)) << writer.name;
@@ -223,6 +227,7 @@ TEST(WriterFaults, WithoutAFaultEveryWriterReplacesItsFile) {
     for (const SWriter& writer : Writers()) {
         CTempFolder home;
         const std::string path = home.Path() + writer.file;
+        fs::create_directories(fs::path(path).parent_path());
         ASSERT_TRUE(writer.save(home.Path(), 1)) << writer.name;
         const std::string first = Get(path);
         CFileResult saved;

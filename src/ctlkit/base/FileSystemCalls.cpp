@@ -7,7 +7,9 @@ namespace file_system_calls {
 std::atomic<const SFileSystemCalls*> g_replaced{nullptr};
 
 namespace {
-const SFileSystemCalls* Replaced() { return g_replaced.load(std::memory_order_acquire); }
+const SFileSystemCalls* Replaced() {
+    return g_replaced.load(std::memory_order_acquire);
+}
 } // namespace
 
 int CreateTemp(char* pathTemplate) {
