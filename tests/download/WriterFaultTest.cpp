@@ -49,11 +49,16 @@ std::string Get(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
-// Every file below `folder`, as relative names.
-std::set<std::string> FilesIn(const std::string& folder) {
+// The files beside `path` whose names begin with its name and a dot (its temporary files),
+// its lock file aside.
+std::set<std::string> LeftBeside(const std::string& path) {
+    const fs::path file(path);
+    const std::string prefix = file.filename().string() + ".";
     std::set<std::string> names;
-    for (const auto& entry : fs::recursive_directory_iterator(folder))
-        if (entry.is_regular_file()) names.insert(fs::relative(entry.path(), folder).string());
+    for (const auto& entry : fs::directory_iterator(file.parent_path())) {
+        const std::string name = entry.path().filename().string();
+        if (name.starts_with(prefix) && name != prefix + "lock") names.insert(name);
+    }
     return names;
 }
 
@@ -176,35 +181,40 @@ std::vector<SStepError> EveryStepAndError() {
     return all;
 }
 
+// What the folder holds when the failing save begins.
+enum class EBefore {
+    NoFile,       // the first save of the file: the first call of the step fails
+    SavedBefore,  // a file saved before: the first call of the step fails
+    SavedJustNow, // a save that went through: the second call of the step fails
+};
+
 TEST(WriterFaults, EveryWriterWithEveryStepFailingKeepsTheOldFileAndSaysWhy) {
     int cases = 0;
     for (const SWriter& writer : Writers()) {
         for (const SStepError& fault : EveryStepAndError()) {
-            // The first call of the step fails (the first save), or the second (a save after
-            // one that went through): either way the file holds what it held before.
-            for (int nth : {1, 2}) {
+            for (EBefore before : {EBefore::NoFile, EBefore::SavedBefore, EBefore::SavedJustNow}) {
                 CTempFolder home;
                 const std::string path = home.Path() + writer.file;
                 fs::create_directories(fs::path(path).parent_path());
-                std::string before;
-                if (nth == 1) {
+                if (before == EBefore::SavedBefore) {
                     ASSERT_TRUE(writer.save(home.Path(), 1)) << writer.name;
-                } else {
-                    Put(path, "old bytes of no format at all");
                 }
-                std::string trace = std::string(writer.name) + ", " + FileStepName(fault.step) +
-                                    " call " + std::to_string(nth) + ", " +
-                                    std::strerror(fault.error);
+                const int nth = before == EBefore::SavedJustNow ? 2 : 1;
+                const std::string trace = std::string(writer.name) + ", " +
+                                          FileStepName(fault.step) + " call " +
+                                          std::to_string(nth) + ", " + std::strerror(fault.error) +
+                                          (before == EBefore::NoFile ? ", no file yet" : "");
                 CFileResult saved;
-                std::set<std::string> files;
+                bool existed = false;
+                std::string old;
                 {
                     CFaultyFileSystem faulty(fault.step, nth, fault.error);
-                    if (nth == 2) {
+                    if (before == EBefore::SavedJustNow) {
                         ASSERT_TRUE(writer.save(home.Path(), 1)) << trace;
                         ASSERT_FALSE(faulty.Failed()) << trace;
                     }
-                    before = Get(path);
-                    files = FilesIn(home.Path());
+                    existed = fs::exists(path);
+                    old = Get(path);
                     saved = writer.save(home.Path(), 2);
                     ASSERT_TRUE(faulty.Failed()) << trace;
                 }
@@ -213,14 +223,17 @@ TEST(WriterFaults, EveryWriterWithEveryStepFailingKeepsTheOldFileAndSaysWhy) {
                 EXPECT_NE(saved.message().find(ReasonOf(fault.step, path, fault.error)),
                           std::string::npos)
                     << trace << ": " << saved.message();
-                EXPECT_EQ(Get(path), before) << trace;
-                EXPECT_EQ(FilesIn(home.Path()), files) << trace;
+                EXPECT_EQ(existed, before != EBefore::NoFile) << trace;
+                EXPECT_EQ(fs::exists(path), existed) << trace;
+                EXPECT_EQ(Get(path), old) << trace;
+                // Nothing left beside it: no temporary file, no half-written copy.
+                EXPECT_EQ(LeftBeside(path), std::set<std::string>{}) << trace;
                 ++cases;
             }
         }
     }
-    // 8 writers x 5 steps x 3 errors, each at the first and at the second call.
-    EXPECT_EQ(cases, 8 * 5 * 3 * 2);
+    // 8 writers x 5 steps x 3 errors, each in the three situations.
+    EXPECT_EQ(cases, 8 * 5 * 3 * 3);
 }
 
 TEST(WriterFaults, WithoutAFaultEveryWriterReplacesItsFile) {
@@ -244,7 +257,7 @@ TEST(WriterFaults, WithoutAFaultEveryWriterReplacesItsFile) {
         EXPECT_TRUE(saved.ok()) << writer.name << ": " << saved.message();
         EXPECT_FALSE(first.empty()) << writer.name;
         EXPECT_NE(Get(path), first) << writer.name;
-        EXPECT_EQ(FilesIn(home.Path()).count(writer.file), 1u) << writer.name;
+        EXPECT_EQ(LeftBeside(path), std::set<std::string>{}) << writer.name;
     }
 }
 } // namespace
