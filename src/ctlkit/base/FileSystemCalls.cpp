@@ -1,17 +1,18 @@
 #include "FileSystemCalls.h"
+#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <unistd.h>
 
-namespace file_system_calls {
+namespace {
 std::atomic<const SFileSystemCalls*> g_replaced{nullptr};
 
-namespace {
 const SFileSystemCalls* Replaced() {
     return g_replaced.load(std::memory_order_acquire);
 }
 } // namespace
 
+namespace file_system_calls {
 int CreateTemp(char* pathTemplate) {
     const SFileSystemCalls* calls = Replaced();
     return calls ? calls->createTemp(pathTemplate) : ::mkstemp(pathTemplate);
@@ -39,5 +40,5 @@ int Rename(const char* from, const char* to) {
 } // namespace file_system_calls
 
 void SetFileSystemCalls(const SFileSystemCalls* calls) {
-    file_system_calls::g_replaced.store(calls, std::memory_order_release);
+    g_replaced.store(calls, std::memory_order_release);
 }

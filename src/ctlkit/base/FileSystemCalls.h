@@ -1,5 +1,4 @@
 #pragma once
-#include <atomic>
 #include <cstddef>
 #include <sys/types.h>
 
@@ -20,9 +19,8 @@ struct SFileSystemCalls {
 // table must outlive its use. For tests: set it while no file is being written.
 void SetFileSystemCalls(const SFileSystemCalls* calls);
 
+// The calls as WriteFileAtomically makes them.
 namespace file_system_calls {
-extern std::atomic<const SFileSystemCalls*> g_replaced;
-
 int CreateTemp(char* pathTemplate);
 ssize_t Write(int fd, const void* data, size_t size);
 int Fsync(int fd);
