@@ -1,10 +1,13 @@
 #include "AtomicFile.h"
+#include "FileSystemCalls.h"
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+
+namespace fsc = file_system_calls;
 
 namespace {
 CFileResult Failure(CFileResult::EKind kind, const std::string& what) {
@@ -19,9 +22,11 @@ std::string FolderOf(const std::string& path) {
 
 bool WriteAll(int fd, std::string_view bytes) {
     while (!bytes.empty()) {
-        ssize_t n = ::write(fd, bytes.data(), bytes.size());
-        if (n < 0) {
-            if (errno == EINTR) continue;
+        ssize_t n = fsc::Write(fd, bytes.data(), bytes.size());
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            // A write that takes nothing would loop for ever: take it as a full disk.
+            if (n == 0) errno = ENOSPC;
             return false;
         }
         bytes.remove_prefix(static_cast<size_t>(n));
@@ -33,30 +38,31 @@ bool WriteAll(int fd, std::string_view bytes) {
 CFileResult WriteFileAtomically(const std::string& path, std::string_view bytes) {
     constexpr auto kCannotWrite = CFileResult::EKind::CannotWrite;
     std::string tmpl = path + ".XXXXXX";
-    int fd = ::mkstemp(tmpl.data());
+    int fd = fsc::CreateTemp(tmpl.data());
     if (fd < 0) return Failure(kCannotWrite, "cannot create a file in " + FolderOf(path));
     // Keep the permissions of the file being replaced; a new file gets the usual 0644.
     struct stat old {};
     mode_t mode = (::stat(path.c_str(), &old) == 0) ? (old.st_mode & 07777) : 0644;
     ::fchmod(fd, mode);
 
-    if (!WriteAll(fd, bytes) || ::fsync(fd) != 0) {
+    if (!WriteAll(fd, bytes) || fsc::Fsync(fd) != 0) {
         CFileResult failed = Failure(kCannotWrite, "cannot write " + path);
         ::close(fd);
         ::unlink(tmpl.c_str());
         return failed;
     }
-    if (::close(fd) != 0) {
+    if (fsc::Close(fd) != 0) {
         CFileResult failed = Failure(kCannotWrite, "cannot write " + path);
         ::unlink(tmpl.c_str());
         return failed;
     }
-    if (::rename(tmpl.c_str(), path.c_str()) != 0) {
+    if (fsc::Rename(tmpl.c_str(), path.c_str()) != 0) {
         CFileResult failed = Failure(kCannotWrite, "cannot replace " + path);
         ::unlink(tmpl.c_str());
         return failed;
     }
-    // Make the rename itself durable.
+    // Make the rename itself durable. The new file is in place by now, so a failure here
+    // changes nothing for the caller and is not reported.
     int dir = ::open(FolderOf(path).c_str(), O_RDONLY | O_DIRECTORY);
     if (dir >= 0) {
         ::fsync(dir);
