@@ -18,7 +18,8 @@ enum class EQuoteAnswer {
 struct SQuoteAnswerCheck {
     EQuoteAnswer verdict = EQuoteAnswer::Readable;
     size_t lineNumber = 0; // the refused line, 1 for the header; 0 when no line is to blame
-    std::string line;      // its text as the reader saw it, fit to be shown (at most 80)
+    std::string line;      // its text as the reader saw it, fit to be shown: control characters as
+                           // "?", cut after 80 characters with "..."
     size_t quotes = 0;     // lines read as quotes before the verdict
 
     explicit operator bool() const { return verdict == EQuoteAnswer::Readable; }
