@@ -121,8 +121,8 @@ TEST_F(FullDownload, AnswersReplaceTheOldFileOnlyWhenTheyReadBackWhole) {
         {"none",
          QuoteText(badMonth),
          {"Unkonwn data file format.",
-          "Line 3 of the downloaded data was refused (unknown month): \"" + badMonth[1] +
-              "\". " + kept},
+          "Line 3 of the downloaded data was refused (unknown month): \"" + badMonth[1] + "\". " +
+              kept},
          ""},
         {"cut-last",
          history,
