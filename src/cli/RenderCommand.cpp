@@ -2,11 +2,14 @@
 #include "CommandQuotes.h"
 #include "Commands.h"
 #include "chart/CChartFile.h"
+#include "ctlkit/base/AtomicFile.h"
 #include "indicators/CStockPanes.h"
 #include "quotes/CStock.h"
 #include "quotes/PeriodChoice.h"
 #include "view/CPaneStack.h"
 #include "view/qt/PaneStackPainter.h"
+#include <QBuffer>
+#include <QByteArray>
 #include <QGuiApplication>
 #include <QImage>
 #include <algorithm>
@@ -150,8 +153,20 @@ int RenderCommand(const std::vector<std::string>& words) {
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
     const QImage image = RenderWindow(*stock, width, height);
-    if (!image.save(QString::fromStdString(*out), "PNG")) {
+    // Encoded in memory, then replaced as every other file is: a full disk or a kill while
+    // writing never leaves a cut picture in place of the old one.
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) {
         std::fprintf(stderr, "The image %s cannot be written.\n", out->c_str());
+        return 1;
+    }
+    const CFileResult written = WriteFileAtomically(
+        *out, std::string_view(png.constData(), static_cast<size_t>(png.size())));
+    if (!written) {
+        std::fprintf(stderr, "The image %s cannot be written (%s).\n", out->c_str(),
+                     written.message().c_str());
         return 1;
     }
     return 0;

@@ -16,6 +16,8 @@ void CDownloadJob::execute() {
     case ETransfer::Received:
         break;
     }
+    // The old file stays unless the answer reads back whole.
+    if (!AnswerReadsWhole(text)) return Finish(EJobResult::Failed);
     if (!WriteQuoteFile(text)) {
         CloseDialog();
         Show("Can not saving the new data file.");

@@ -4,6 +4,7 @@
 #include "ctlkit/base/SafeName.h"
 #include "ctlkit/http/CWebGrab.h"
 #include "ctlkit/lang/CLanguage.h"
+#include "quotes/QuoteAnswerCheck.h"
 #include "quotes/QuoteFileFormat.h"
 #include <filesystem>
 
@@ -118,4 +119,13 @@ CQuoteJob::ETransfer CQuoteJob::Transfer(const std::string& url, const int64_t* 
         return ETransfer::Failed;
     }
     return ETransfer::Received;
+}
+
+bool CQuoteJob::AnswerReadsWhole(const std::string& text) {
+    const SQuoteAnswerCheck check = CheckQuoteAnswer(text);
+    if (check) return true;
+    CloseDialog();
+    if (check.verdict == EQuoteAnswer::UnknownMonth) Show(std::string(kUnknownMonthMessage));
+    Show(RefusedAnswerMessage(check));
+    return false;
 }

@@ -53,6 +53,10 @@ protected:
     // no header at the start (text 3). On Failed the message has been shown.
     ETransfer Transfer(const std::string& url, const int64_t* cutoff, std::string& text,
                        bool& cutShort);
+    // Whether `text` would read back whole as the quote file it is to replace (see
+    // CheckQuoteAnswer); if not, the dialog is told to close, the refused line is named in a
+    // message (after "Unkonwn data file format." for an unknown month) and false returned.
+    bool AnswerReadsWhole(const std::string& text);
 
     // The names form a path: a name that cannot be a path part ends the job with a message.
     bool NamesAreSafe();

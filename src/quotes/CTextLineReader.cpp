@@ -27,6 +27,18 @@ bool CTextLineReader::Open(const std::string& path) {
     return true;
 }
 
+void CTextLineReader::OpenText(std::string_view text) {
+    if (m_fd >= 0) ::close(m_fd);
+    m_fd = -1;
+    // Never an empty buffer: Next searches from its first byte.
+    m_buffer.assign(text.begin(), text.end());
+    if (m_buffer.empty()) m_buffer.resize(1);
+    m_begin = 0;
+    m_end = text.size();
+    m_eof = true;
+    m_failed = false;
+}
+
 // Moves the unread tail to the front and reads behind it; false when nothing new came.
 bool CTextLineReader::Fill() {
     if (m_eof || m_fd < 0) return false;

@@ -18,6 +18,9 @@ public:
 
     // Opens a regular file; false for a missing or unreadable file, a folder, a pipe, ...
     bool Open(const std::string& path);
+    // Reads a copy of `text` as if it were the whole file, so that text not yet written is
+    // cut into lines exactly as the file would be.
+    void OpenText(std::string_view text);
     // The next line; false at the end of the file or after a read error.
     bool Next(std::string_view& line, bool& overlong);
     bool Failed() const { return m_failed; }

@@ -39,11 +39,25 @@ CFileResult CheckMarket(const std::string& market) {
                                     "\" cannot be used as a folder name.");
 }
 
-fs::path AbsoluteNormal(const std::string& path) {
+// The path as the file system resolves it: every symbolic link of the part that exists
+// followed, "." and ".." taken where they stand; the part that does not exist yet is taken by
+// its text. A link whose target is missing still leads to that target. False when the path
+// cannot be resolved (a loop of links, a folder that cannot be searched).
+bool RealPath(const std::string& path, fs::path& real) {
+    constexpr int kMostLinks = 40; // as the kernel's own limit
     std::error_code error;
     fs::path absolute = fs::absolute(fs::path(path), error);
-    if (error) absolute = fs::path(path);
-    return absolute.lexically_normal();
+    if (error) return false;
+    for (int hops = 0;; ++hops) {
+        real = fs::weakly_canonical(absolute, error);
+        if (error) return false;
+        if (!fs::is_symlink(fs::symlink_status(real, error))) return true;
+        // Only a link whose target is missing is left unresolved here.
+        if (hops == kMostLinks) return false;
+        fs::path target = fs::read_symlink(real, error);
+        if (error) return false;
+        absolute = target.is_absolute() ? target : real.parent_path() / target;
+    }
 }
 } // namespace
 
@@ -70,9 +84,9 @@ CFileResult EnsureMarketFolder(const std::string& dataFolder, const std::string&
 bool IsInsideDataFolder(const std::string& dataFolder, const std::string& path,
                         std::string* resolved) {
     if (path.empty()) return false;
-    fs::path folder = AbsoluteNormal(dataFolder);
+    fs::path folder, file;
+    if (!RealPath(dataFolder, folder) || !RealPath(path, file)) return false;
     if (!folder.has_filename()) folder = folder.parent_path();
-    fs::path file = AbsoluteNormal(path);
     auto p = file.begin();
     for (const fs::path& part : folder) {
         if (p == file.end() || *p != part) return false;

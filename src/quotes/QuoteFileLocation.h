@@ -24,8 +24,10 @@ CFileResult LocateQuoteFile(const std::string& dataFolder, const std::string& ma
 // an unsafe market code, CannotWrite for a folder that cannot be created.
 CFileResult EnsureMarketFolder(const std::string& dataFolder, const std::string& market);
 
-// True when `path`, made absolute and with "." and ".." resolved by its text alone, names
-// something below the data folder; `resolved` (when given) then gets that path, which is the
-// one to write to, since the file system would resolve ".." after a symbolic link elsewhere.
+// True when `path` names something below the data folder once both are resolved as the file
+// system resolves them (symbolic links followed, so a link inside the folder that points
+// elsewhere is outside; "." and ".." taken after the links they follow). `resolved` (when
+// given) then gets the resolved path, which is the one to write to. A path or folder that
+// cannot be resolved (a loop of links, a folder that cannot be searched) is not inside.
 bool IsInsideDataFolder(const std::string& dataFolder, const std::string& path,
                         std::string* resolved = nullptr);

@@ -113,6 +113,24 @@ TEST_F(Cli, DownloadFailuresExitNonZeroWithTheMessage) {
               2);
 }
 
+TEST_F(Cli, RefusedAnswerKeepsTheFileExitsNonZeroAndNamesTheLine) {
+    std::vector<std::string> days = WeekdayLines(2006, 12, 29, 20);
+    const std::string old = QuoteText(WeekdayLines(2007, 3, 2, 1759));
+    days[1] = "28-dec-06,10.25,11.50,9.00,10.75,100001,10.75";
+    server->PutQuotes("IBM", QuoteText(days));
+    const std::string named = "Line 3 of the downloaded data was refused (unknown month): \"" +
+                              days[1] + "\". The quote file was not changed.\n";
+    for (const char* mode : {"--full", "--redownload"}) {
+        WriteTextFile(QuoteFile(), old);
+        CliRun run = Download("IBM", mode);
+        EXPECT_EQ(run.status, 1) << mode;
+        EXPECT_EQ(run.out, "") << mode;
+        EXPECT_NE(run.err.find("Unkonwn data file format.\n" + named), std::string::npos)
+            << mode << ": " << run.err;
+        EXPECT_TRUE(ReadTextFile(QuoteFile()) == old) << mode;
+    }
+}
+
 TEST_F(Cli, UpdateListAndLookup) {
     std::filesystem::create_directories(home + "/Index");
     WriteTextFile(home + "/Index/market.txt",

@@ -38,13 +38,18 @@ TEST_F(FullDownload, WritesTheAnswerByteForByteAndTellsTheDocument) {
     EXPECT_TRUE(prompter.messages.empty());
 }
 
-TEST_F(FullDownload, HeaderFollowedByMoreOnItsLineStillPasses) {
+// The transfer's header test looks at the beginning only and passes; the quote reader wants
+// the whole first line, so the answer would read as nothing and is not written.
+TEST_F(FullDownload, HeaderFollowedByMoreOnItsLinePassesTheTransferButIsNotWritten) {
     server->PutQuotes("IBM", QuoteText(WeekdayLines(2005, 3, 4, 20)));
     server->SetFault("header-extra");
     auto request = Request();
     StartFullDownload(*queue, request, MissingFileStartDate());
-    EXPECT_EQ(Wait(request), EJobResult::Done);
-    EXPECT_EQ(ReadTextFile(QuoteFile()).compare(0, kHeader.size() + 7, kHeader + ",Extra\n"), 0);
+    EXPECT_EQ(Wait(request), EJobResult::Failed);
+    ASSERT_EQ(prompter.messages.size(), 1u);
+    EXPECT_NE(prompter.messages[0], Text(3));
+    EXPECT_EQ(prompter.messages[0].rfind("Line 1 of the downloaded data was refused", 0), 0u);
+    EXPECT_FALSE(std::filesystem::exists(QuoteFile()));
 }
 
 TEST_F(FullDownload, FailedAnswersWriteNothingAndShowTheirMessage) {
@@ -73,6 +78,80 @@ TEST_F(FullDownload, FailedAnswersWriteNothingAndShowTheirMessage) {
         EXPECT_GT(static_cast<size_t>(progress->CloseCount()), closedBefore) << c.fault;
     }
     EXPECT_EQ(Notifications(), 0u);
+}
+
+// Every answer of the test server against an existing quote file: the file is replaced only
+// by an answer that the quote reader reads to its end.
+TEST_F(FullDownload, AnswersReplaceTheOldFileOnlyWhenTheyReadBackWhole) {
+    const std::vector<std::string> days = WeekdayLines(2006, 12, 29, 30);
+    const std::string history = QuoteText(days);
+    std::vector<std::string> badMonth = days;
+    badMonth[1] = "28-dec-06,10.25,11.50,9.00,10.75,100001,10.75";
+    const std::string kept = "The quote file was not changed.";
+    struct Case {
+        const char* fault;
+        std::string served; // the server's quote file
+        std::vector<std::string> messages;
+        std::string written; // the quote file afterwards; empty: the old file
+    };
+    std::string crlf = history;
+    for (size_t at = 0; (at = crlf.find('\n', at)) != std::string::npos; at += 2)
+        crlf.replace(at, 1, "\r\n");
+    const std::string cutLine = days.back().substr(0, days.back().size() - 11);
+    const Case cases[] = {
+        {"none", history, {}, history},
+        {"drip", history, {}, history},
+        {"crlf", history, {}, crlf},
+        {"refuse", history, {Text(2)}, ""},
+        {"hang", history, {Text(2)}, ""},
+        {"reset", history, {Text(2)}, ""},
+        {"short", history, {Text(2)}, ""},
+        {"empty", history, {Text(2)}, ""},
+        {"huge", history, {Text(2)}, ""},
+        {"huge-length", history, {Text(2)}, ""},
+        {"wrong", history, {Text(3)}, ""},
+        {"html", history, {Text(3)}, ""},
+        {"html200", history, {Text(3)}, ""},
+        {"status500", history, {Text(3)}, ""},
+        {"header-extra",
+         history,
+         {"Line 1 of the downloaded data was refused (not the quote header): \"" + kHeader +
+          ",Extra\". " + kept},
+         ""},
+        {"none",
+         QuoteText(badMonth),
+         {"Unkonwn data file format.",
+          "Line 3 of the downloaded data was refused (unknown month): \"" + badMonth[1] + "\". " +
+              kept},
+         ""},
+        {"cut-last",
+         history,
+         {"Line 31 of the downloaded data was refused (the data end inside this line): \"" +
+          cutLine + "\". " + kept},
+         ""},
+        {"none", QuoteText({}), {"The downloaded data hold no quote. " + kept}, ""},
+    };
+    const std::string old = QuoteText(WeekdayLines(2007, 3, 2, 1759));
+    for (const Case& c : cases) {
+        const std::string name = c.fault + (" case " + std::to_string(&c - cases));
+        WriteTextFile(QuoteFile(), old);
+        server->PutQuotes("IBM", c.served);
+        server->SetFault(c.fault);
+        prompter.messages.clear();
+        size_t notified = Notifications();
+        auto request = Request();
+        request.timeOutMs = 1000;
+        ASSERT_TRUE(StartFullDownload(*queue, request, ReDownloadStartDate())) << name;
+        const bool good = !c.written.empty();
+        EXPECT_EQ(Wait(request), good ? EJobResult::Done : EJobResult::Failed) << name;
+        EXPECT_EQ(prompter.messages, c.messages) << name;
+        const std::string now = ReadTextFile(QuoteFile());
+        EXPECT_TRUE(now == (good ? c.written : old))
+            << name << ": " << std::count(now.begin(), now.end(), '\n') << " lines, "
+            << now.substr(0, now.find('\n'));
+        EXPECT_EQ(Notifications() - notified, good ? 1u : 0u) << name;
+    }
+    server->SetFault("none");
 }
 
 TEST_F(FullDownload, UnknownSymbolAnswersWithTextThree) {

@@ -26,7 +26,7 @@ HTML_ERROR = (b"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\">\n<html><hea
               b"<title>404 Not Found</title></head><body><h1>Not Found</h1>"
               b"<p>The requested URL was not found on this server.</p></body></html>\n")
 FAULTS = {"none", "refuse", "hang", "reset", "short", "html", "html200", "drip", "huge",
-          "huge-length", "wrong", "status500", "empty", "crlf", "header-extra"}
+          "huge-length", "wrong", "status500", "empty", "crlf", "header-extra", "cut-last"}
 CHUNK = 1024
 
 
@@ -220,6 +220,9 @@ class Handler(http.server.BaseHTTPRequestHandler):
         if fault == "header-extra":
             first = body.find(b"\n")
             return self.answer(status, reason, body[:first] + b",Extra" + body[first:], kind)
+        if fault == "cut-last":
+            # A complete transfer of an answer that ends inside its last line.
+            return self.answer(status, reason, body[:-12] if status == 200 else body, kind)
         if fault == "empty":
             return self.answer(200, "OK", b"", kind)
         if fault == "drip":
