@@ -8,8 +8,10 @@
 #include "QuoteFileLocation.h"
 #include "ctlkit/base/AtomicFile.h"
 #include "ctlkit/base/CPrompter.h"
+#include "ctlkit/base/QuoteFileLock.h"
 #include "settings/CModelContext.h"
 #include <algorithm>
+#include <chrono>
 #include <ctime>
 #include <limits>
 #include <sys/stat.h>
@@ -276,9 +278,16 @@ bool CStock::SetBarsInWindow(int bars, bool userChoice) {
 
 // ---- quote files ----
 
+namespace {
+// A writer holds the lock from reading the old file to renaming the new one, which may span
+// a transfer; the chart does not wait that long: the rename keeps every read whole anyway.
+constexpr std::chrono::milliseconds kQuoteReadPatience{2000};
+} // namespace
+
 CFileResult CStock::LoadQuoteFile(const std::string& path) {
     m_quoteFilePath = path;
     if (!IsRegularFile(path)) return CFileResult::Failure(CFileResult::EKind::CannotOpen, "");
+    QuoteFileLock lock(path, QuoteFileLock::EMode::Shared, kQuoteReadPatience);
     EQuoteFileFormat format = DetectQuoteFileFormat(path);
     CFileResult accepted = AcceptQuoteFileFormat(format, path);
     if (!accepted) return accepted;
@@ -292,6 +301,7 @@ CFileResult CStock::LoadQuoteFile(const std::string& path) {
 
 CFileResult CStock::ReloadQuoteFile(const std::string& path, bool alsoBase, bool curves) {
     ClearSeries(alsoBase, curves);
+    QuoteFileLock lock(path, QuoteFileLock::EMode::Shared, kQuoteReadPatience);
     CFileResult read = ReadWithFormat(DetectQuoteFileFormat(path), path);
     RebuildPeriod();
     return read;
