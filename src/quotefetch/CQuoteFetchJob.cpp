@@ -80,7 +80,10 @@ CQuoteFetchJob::EOutcome CQuoteFetchJob::Run() {
         return EOutcome::NotQuotes;
 
     if (!m_renewal) {
-        m_newLines = ReadPreviousQuoteFile(answer).lines;
+        // Kept as it came, but only when its first line is the header the chart reads.
+        SPreviousQuoteFile received = ReadPreviousQuoteFile(answer);
+        if (!received.ok) return EOutcome::NotQuotes;
+        m_newLines = std::move(received.lines);
         if (!WriteFileAtomically(path, answer)) return EOutcome::CannotWrite;
         return m_newLines.empty() ? EOutcome::NothingNew : EOutcome::Done;
     }

@@ -294,3 +294,39 @@ TEST_F(FetchRun, JobWaitsForAnotherWriterOfTheSameFile) {
     ASSERT_TRUE(WaitForEnd());
     EXPECT_EQ(Results(view), std::vector<EFetchResult>{EFetchResult::Done});
 }
+
+TEST_F(FetchRun, AnswerThatIsNoQuoteListWritesNothing) {
+    struct SCase {
+        const char* fault;
+        bool local;
+        EFetchResult result;
+    };
+    const std::vector<SCase> cases = {
+        {"html", false, EFetchResult::NotQuotes},
+        {"html200", false, EFetchResult::NotQuotes},
+        {"wrong", true, EFetchResult::NotQuotes},
+        {"status500", false, EFetchResult::NotQuotes},
+        {"header-extra", false, EFetchResult::NotQuotes},
+        {"header-extra", true, EFetchResult::NotQuotes},
+        {"empty", false, EFetchResult::NoAnswer},
+        {"short", true, EFetchResult::NoAnswer},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(std::string(c.fault) + (c.local ? " renewal" : " full download"));
+        TearDown();
+        view = CRecordingRunView{};
+        SetUp();
+        if (c.local) PutLocal("NYSE", "AAA", QuoteText(kLocal));
+        server->PutQuotes(kA.symbol, QuoteText(kService));
+        server->SetFault(c.fault, 1);
+        Select({kA});
+        run->Start();
+        ASSERT_TRUE(WaitForEnd());
+        EXPECT_EQ(Results(view), std::vector<EFetchResult>{c.result});
+        if (c.local) {
+            EXPECT_EQ(ReadTextFile(QuoteFile("NYSE", "AAA")), QuoteText(kLocal));
+        } else {
+            EXPECT_TRUE(VisibleFiles(dataFolder + "NYSE").empty());
+        }
+    }
+}
