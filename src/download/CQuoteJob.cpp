@@ -1,6 +1,7 @@
 #include "CQuoteJob.h"
 #include "QuoteQuery.h"
 #include "ctlkit/base/AtomicFile.h"
+#include "ctlkit/base/QuoteFileLock.h"
 #include "ctlkit/base/SafeName.h"
 #include "ctlkit/http/CWebGrab.h"
 #include "ctlkit/lang/CLanguage.h"
@@ -37,6 +38,8 @@ void CQuoteJob::Finish(EJobResult result) {
 }
 
 void CQuoteJob::Show(const std::string& text) {
+    // A message ends the job: the file is not held while the user reads it.
+    m_fileLock.reset();
     if (m_notify) m_notify->ShowMessage(text);
 }
 
@@ -77,7 +80,23 @@ void CQuoteJob::NotifyWritten() {
 CFileResult CQuoteJob::WriteQuoteFile(const std::string& text) {
     std::error_code error;
     std::filesystem::create_directories(m_dataFolder + m_market, error);
+    if (m_fileLock) {
+        CFileResult written = WriteFileAtomically(QuoteFilePath(), text);
+        // Released before the window hears of the file, since it reloads it at once.
+        m_fileLock.reset();
+        return written;
+    }
+    // Without the lock file no file can be made in the folder either: the write reports why.
+    QuoteFileLock lock(QuoteFilePath(), QuoteFileLock::EMode::Exclusive);
     return WriteFileAtomically(QuoteFilePath(), text);
+}
+
+bool CQuoteJob::LockQuoteFile() {
+    if (m_fileLock) return true;
+    auto lock = std::make_unique<QuoteFileLock>(QuoteFilePath(), QuoteFileLock::EMode::Exclusive);
+    if (!lock->Locked()) return false;
+    m_fileLock = std::move(lock);
+    return true;
 }
 
 CQuoteJob::ETransfer CQuoteJob::Transfer(const std::string& url, const int64_t* cutoff,

@@ -10,6 +10,7 @@
 #include <string>
 
 class CWebGrab;
+class QuoteFileLock;
 
 // What the full download and the renewal share: their copies of ticker, folder, market,
 // proxy and service address, the window they report to, their progress dialog, and the
@@ -69,8 +70,13 @@ protected:
     // Sends WM_QUOTE_DOWNLOADED; a detached window drops it.
     void NotifyWritten();
     // Writes the quote file in place of the old one (the market folder is made when
-    // missing); CannotWrite with nothing changed on failure.
+    // missing); CannotWrite with nothing changed on failure. Under the file's QuoteFileLock,
+    // held here unless LockQuoteFile took it already.
     CFileResult WriteQuoteFile(const std::string& text);
+    // Takes the file's exclusive QuoteFileLock until WriteQuoteFile or the end of the job (a
+    // renewal holds it from reading the old file to writing the new one); false when it
+    // cannot be taken.
+    bool LockQuoteFile();
     void Finish(EJobResult result);
     const std::string& Server() const { return m_server; }
 
@@ -87,4 +93,5 @@ private:
     std::shared_ptr<CDownloadProgressSink> m_progress;
     // The dialog's "Cancel", watched by the transfer; held here so it outlives the transfer.
     std::shared_ptr<const std::atomic<bool>> m_userCancel;
+    std::unique_ptr<QuoteFileLock> m_fileLock;
 };

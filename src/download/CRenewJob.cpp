@@ -42,6 +42,10 @@ bool CRenewJob::Merge(const std::string& text, bool cutShort) {
 void CRenewJob::execute() {
     if (cancelRequested()) return Finish(EJobResult::Cancelled);
     if (!NamesAreSafe()) return Finish(EJobResult::Failed);
+    // Held to the end of the job: another writer of this file waits until the merged file
+    // is in place, so neither loses the other's days. When it cannot be taken the folder
+    // is not writable, and the write below fails with its message.
+    LockQuoteFile();
     // Without the previous file there is nothing to renew: no transfer is started.
     if (const CFileResult previous = ReadPrevious(); !previous) {
         Show(previous.message());

@@ -1,5 +1,6 @@
 #include "CQuoteFileStore.h"
 #include "ctlkit/base/AtomicFile.h"
+#include "ctlkit/base/QuoteFileLock.h"
 #include <cerrno>
 #include <filesystem>
 #include <sys/stat.h>
@@ -28,8 +29,20 @@ CFileResult CDiskQuoteFileStore::Replace(const std::string& path, std::string_vi
     return WriteFileAtomically(path, bytes);
 }
 
-std::unique_ptr<CQuoteFileLock> CDiskQuoteFileStore::LockQuoteFile(const std::string&) {
-    return nullptr;
+namespace {
+// The quote file's lock shared with the chart program's downloads and reloads.
+class CDiskQuoteFileLock : public CQuoteFileLock {
+public:
+    explicit CDiskQuoteFileLock(const std::string& path)
+        : m_lock(path, QuoteFileLock::EMode::Exclusive) {}
+
+private:
+    QuoteFileLock m_lock;
+};
+} // namespace
+
+std::unique_ptr<CQuoteFileLock> CDiskQuoteFileStore::LockQuoteFile(const std::string& path) {
+    return std::make_unique<CDiskQuoteFileLock>(path);
 }
 
 CFileResult CMemoryQuoteFileStore::Read(const std::string& path, std::string& bytes) {

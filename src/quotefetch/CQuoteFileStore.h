@@ -39,7 +39,7 @@ public:
     bool FolderExists(const std::string& folder) override;
     bool CreateFolder(const std::string& folder) override;
     CFileResult Replace(const std::string& path, std::string_view bytes) override;
-    // No lock of its own yet: the per-file lock of the quote files plugs in here.
+    // The exclusive QuoteFileLock of the file.
     std::unique_ptr<CQuoteFileLock> LockQuoteFile(const std::string& path) override;
 };
 

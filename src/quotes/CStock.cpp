@@ -9,9 +9,11 @@
 #include "QuoteFileLocation.h"
 #include "ctlkit/base/AtomicFile.h"
 #include "ctlkit/base/CPrompter.h"
+#include "ctlkit/base/QuoteFileLock.h"
 #include "settings/CModelContext.h"
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <ctime>
 #include <limits>
 #include <sys/stat.h>
@@ -278,9 +280,16 @@ bool CStock::SetBarsInWindow(int bars, bool userChoice) {
 
 // ---- quote files ----
 
+namespace {
+// A writer holds the lock from reading the old file to renaming the new one, which may span
+// a transfer; the chart does not wait that long: the rename keeps every read whole anyway.
+constexpr std::chrono::milliseconds kQuoteReadPatience{2000};
+} // namespace
+
 CFileResult CStock::LoadQuoteFile(const std::string& path) {
     m_quoteFilePath = path;
     if (!IsRegularFile(path)) return CFileResult::Failure(CFileResult::EKind::CannotOpen, "");
+    QuoteFileLock lock(path, QuoteFileLock::EMode::Shared, kQuoteReadPatience);
     EQuoteFileFormat format = DetectQuoteFileFormat(path);
     CFileResult accepted = AcceptQuoteFileFormat(format, path);
     if (!accepted) return accepted;
@@ -294,6 +303,7 @@ CFileResult CStock::LoadQuoteFile(const std::string& path) {
 
 CFileResult CStock::ReloadQuoteFile(const std::string& path, bool alsoBase, bool curves) {
     ClearSeries(alsoBase, curves);
+    QuoteFileLock lock(path, QuoteFileLock::EMode::Shared, kQuoteReadPatience);
     CFileResult read = ReadWithFormat(DetectQuoteFileFormat(path), path);
     RebuildPeriod();
     return read;
@@ -383,6 +393,13 @@ CFileResult CStock::ExportBaseOnClose(const std::string& dataFolder) {
     // day it had (its own line where both have a day, as a download writes the file before a
     // chart reloads it) and gains the chart's days it lacked.
     const std::string refused = "The quotes were not exported on closing: ";
+    // A download of the same file between this read and the write would lose its days.
+    QuoteFileLock lock(resolved, QuoteFileLock::EMode::Exclusive, kQuoteReadPatience);
+    if (!lock.Locked())
+        return CFileResult::Failure(CFileResult::EKind::CannotWrite,
+                                    refused + resolved +
+                                        " is being written by another program, or its folder "
+                                        "cannot be written. It is unchanged.");
     std::string old;
     std::vector<std::string_view> local;
     struct stat st {};

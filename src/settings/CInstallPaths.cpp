@@ -50,6 +50,12 @@ std::string CInstallPaths::HelpIndex() const {
 std::string CInstallPaths::DownloaderProgram() const {
     return m_folder + "quotefetch";
 }
+std::string CInstallPaths::DownloaderSelection() const {
+    return SystemFolder() + "downloader.dat";
+}
+std::string CInstallPaths::DownloaderLock() const {
+    return SystemFolder() + "quotefetch.lock";
+}
 std::string CInstallPaths::AdFolder() const {
     return m_folder + "Ad/";
 }

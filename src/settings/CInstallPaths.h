@@ -23,10 +23,12 @@ public:
     std::string SystemFolder() const;     // default template, downloaded market lists
     std::string DefaultTemplate() const;  // System/DTemp
     std::string IndexFolder() const;
-    std::string MarketList() const;        // Index/market.txt
-    std::string HelpFile() const;          // help.chm, opened with the desktop's viewer
-    std::string HelpIndex() const;         // help/index.html, the help this build ships
-    std::string DownloaderProgram() const; // the quotefetch program
+    std::string MarketList() const;          // Index/market.txt
+    std::string HelpFile() const;            // help.chm, opened with the desktop's viewer
+    std::string HelpIndex() const;           // help/index.html, the help this build ships
+    std::string DownloaderProgram() const;   // the quotefetch program
+    std::string DownloaderSelection() const; // System/downloader.dat, the downloader's symbols
+    std::string DownloaderLock() const;      // System/quotefetch.lock, one run per installation
     std::string AdFolder() const;
     std::string AdImagesFolder() const;
 

@@ -1,5 +1,6 @@
 #include "QuotesTestSupport.h"
 #include "ctlkit/base/CIniReader.h"
+#include "ctlkit/base/QuoteFileLock.h"
 #include "quotes/CCsvQuoteWriter.h"
 #include "quotes/CStock.h"
 #include "quotes/QuoteFileFormat.h"
@@ -205,6 +206,22 @@ TEST_F(ExportOnCloseTest, LeavesAFileThatIsNotACsvQuoteFileAlone) {
                                         " is not a CSV quote file. It is unchanged.");
         EXPECT_EQ(ReadText(path), other);
     }
+}
+
+TEST_F(ExportOnCloseTest, WaitsForNoDownloadAndLeavesAFileBeingWrittenAlone) {
+    const std::string path = home.Path() + "Data/NYSE/ABC.csv";
+    WriteText(path, kDailyCsv);
+    {
+        QuoteFileLock download(path, QuoteFileLock::EMode::Exclusive);
+        ASSERT_TRUE(download.Locked());
+        CFileResult closed = CloseSeriesExportingTo(path);
+        EXPECT_EQ(closed.kind(), CFileResult::EKind::CannotWrite);
+        EXPECT_EQ(closed.message(), "The quotes were not exported on closing: " + path +
+                                        " is being written by another program, or its folder "
+                                        "cannot be written. It is unchanged.");
+    }
+    EXPECT_EQ(ReadText(path), kDailyCsv);
+    EXPECT_TRUE(CloseSeriesExportingTo(path).ok());
 }
 
 // A chart opened from a file holds the 401 quotes it was opened with; closing it must not

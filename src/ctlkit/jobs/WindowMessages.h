@@ -13,6 +13,15 @@ inline constexpr unsigned WM_QUOTE_DOWNLOADED = WM_USER + 1900;
 // An import step finished (one file imported or refused): wParam = 0, lParam = the number of
 // files done so far. The progress bar advances.
 inline constexpr unsigned WM_IMPORT_PROGRESS = WM_USER + 1920;
+// The downloader's job wrote the quote file of its record, or found it up to date: wText =
+// ticker, lText = market, lParam = the number of new days (0: nothing new). Sent.
+inline constexpr unsigned WM_FETCH_DONE = WM_USER + 1901;
+// The downloader's job failed: wParam = kFetchNoAnswer (sent), kFetchNotQuotes or
+// kFetchCannotWrite (posted); wText = ticker, lText = market.
+inline constexpr unsigned WM_FETCH_FAILED = WM_USER + 1910;
+inline constexpr uintptr_t kFetchNoAnswer = 1;
+inline constexpr uintptr_t kFetchNotQuotes = 2;
+inline constexpr uintptr_t kFetchCannotWrite = 3;
 // A market list job ended: wText = market name, lParam = one of the kMarketList... results.
 inline constexpr unsigned WM_MARKETLIST_DONE = WM_USER + 1950;
 // A connection check ended: wParam = 1 when at least one byte came, else 0.

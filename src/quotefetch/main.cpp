@@ -1,0 +1,15 @@
+#include "FetchBatch.h"
+#include <algorithm>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> words(argv + 1, argv + argc);
+    if (std::find(words.begin(), words.end(), "--batch") != words.end())
+        return RunFetchBatch(words, stdout, stderr);
+    if (std::find(words.begin(), words.end(), "--import") != words.end())
+        return RunImportMode(words, stderr);
+    std::fputs(FetchUsage(), stderr);
+    return kBatchBadSetup;
+}
