@@ -15,7 +15,9 @@
 #include <cerrno>
 #include <chrono>
 #include <ctime>
+#include <filesystem>
 #include <limits>
+#include <optional>
 #include <sys/stat.h>
 
 namespace {
@@ -394,8 +396,12 @@ CFileResult CStock::ExportBaseOnClose(const std::string& dataFolder) {
     // chart reloads it) and gains the chart's days it lacked.
     const std::string refused = "The quotes were not exported on closing: ";
     // A download of the same file between this read and the write would lose its days.
-    QuoteFileLock lock(resolved, QuoteFileLock::EMode::Exclusive, kQuoteReadPatience);
-    if (!lock.Locked())
+    // A missing market folder is left for the write to report.
+    std::error_code error;
+    std::optional<QuoteFileLock> lock;
+    if (std::filesystem::is_directory(std::filesystem::path(resolved).parent_path(), error))
+        lock.emplace(resolved, QuoteFileLock::EMode::Exclusive, kQuoteReadPatience);
+    if (lock && !lock->Locked())
         return CFileResult::Failure(CFileResult::EKind::CannotWrite,
                                     refused + resolved +
                                         " is being written by another program, or its folder "

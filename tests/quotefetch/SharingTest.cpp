@@ -146,24 +146,30 @@ TEST(SharedQuoteFile, BatchBesideARenewalAndAReaderGivesEveryReadAWholeFile) {
     std::vector<char*> argv;
     for (auto& w : words) argv.push_back(w.data());
     argv.push_back(nullptr);
-    posix_spawn_file_actions_t quiet;
-    posix_spawn_file_actions_init(&quiet);
-    posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
-    pid_t child = -1;
-    ASSERT_EQ(::posix_spawn(&child, program.c_str(), &quiet, nullptr, argv.data(), environ), 0);
-    posix_spawn_file_actions_destroy(&quiet);
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    // Batch runs follow one another until every writer and the reader had their turns beside
+    // one: on a busy machine a single run can end before the others got going.
+    int runs = 0, failedRuns = 0;
+    do {
+        posix_spawn_file_actions_t quiet;
+        posix_spawn_file_actions_init(&quiet);
+        posix_spawn_file_actions_addopen(&quiet, 1, "/dev/null", O_WRONLY, 0);
+        pid_t child = -1;
+        ASSERT_EQ(::posix_spawn(&child, program.c_str(), &quiet, nullptr, argv.data(), environ), 0);
+        posix_spawn_file_actions_destroy(&quiet);
+        int status = 0;
+        ASSERT_EQ(::waitpid(child, &status, 0), child);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) ++failedRuns;
+        ++runs;
+    } while (runs < 20 && (reads < 20 || rewinds < 5 || renewals < 1));
     stop = true;
     reader.join();
     rewinder.join();
     renewer.join();
 
-    EXPECT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(failedRuns, 0) << "of " << runs << " batch runs";
     EXPECT_EQ(bad.load(), 0) << firstBad;
-    EXPECT_GT(reads.load(), 20);
-    EXPECT_GT(rewinds.load(), 5);
+    EXPECT_GE(reads.load(), 20);
+    EXPECT_GE(rewinds.load(), 5);
     EXPECT_GT(renewals.load(), 0);
     // Whatever wrote last, the file is one of the two whole states.
     const std::string last = ReadTextFile(path);
