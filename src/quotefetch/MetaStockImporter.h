@@ -1,6 +1,7 @@
 #pragma once
 #include "CImportLog.h"
 #include "CQuoteFileStore.h"
+#include "FixedTexts.h"
 #include "quotes/QuoteDayMerge.h"
 #include <cstddef>
 #include <functional>
@@ -45,7 +46,7 @@ public:
     // Above this many files an import is refused (560).
     static constexpr size_t kMaxFiles = 10000;
     // Shown when an import is given no file.
-    static constexpr const char* kNoFilesText = "No EOD DATA Selected.";
+    static constexpr const char* kNoFilesText = kNoEodDataSelected;
 
     MetaStockImporter(CQuoteFileStore& store, CImportLog& log) : m_store(store), m_log(log) {}
 
