@@ -5,6 +5,7 @@
 #include "ctlkit/http/CWebGrab.h"
 #include "download/QuoteMerge.h"
 #include "download/QuoteQuery.h"
+#include "quotes/QuoteAnswerCheck.h"
 #include "quotes/QuoteFileFormat.h"
 #include "quotes/QuoteLineDate.h"
 #include <climits>
@@ -80,9 +81,9 @@ CQuoteFetchJob::EOutcome CQuoteFetchJob::Run() {
         return EOutcome::NotQuotes;
 
     if (!m_renewal) {
-        // Kept as it came, but only when its first line is the header the chart reads.
+        // Kept as it came, but only when the chart's reader would read all of it.
         SPreviousQuoteFile received = ReadPreviousQuoteFile(answer);
-        if (!received.ok) return EOutcome::NotQuotes;
+        if (!received.ok || !CheckQuoteAnswer(answer)) return EOutcome::NotQuotes;
         m_newLines = std::move(received.lines);
         if (!WriteFileAtomically(path, answer)) return EOutcome::CannotWrite;
         return m_newLines.empty() ? EOutcome::NothingNew : EOutcome::Done;

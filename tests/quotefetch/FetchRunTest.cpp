@@ -300,6 +300,7 @@ TEST_F(FetchRun, AnswerThatIsNoQuoteListWritesNothing) {
         const char* fault;
         bool local;
         EFetchResult result;
+        bool badMonth = false; // the service's second day names a month the reader refuses
     };
     const std::vector<SCase> cases = {
         {"html", false, EFetchResult::NotQuotes},
@@ -310,6 +311,8 @@ TEST_F(FetchRun, AnswerThatIsNoQuoteListWritesNothing) {
         {"header-extra", true, EFetchResult::NotQuotes},
         {"empty", false, EFetchResult::NoAnswer},
         {"short", true, EFetchResult::NoAnswer},
+        {"cut-last", false, EFetchResult::NotQuotes},
+        {"none", false, EFetchResult::NotQuotes, true},
     };
     for (const SCase& c : cases) {
         SCOPED_TRACE(std::string(c.fault) + (c.local ? " renewal" : " full download"));
@@ -317,7 +320,9 @@ TEST_F(FetchRun, AnswerThatIsNoQuoteListWritesNothing) {
         view = CRecordingRunView{};
         SetUp();
         if (c.local) PutLocal("NYSE", "AAA", QuoteText(kLocal));
-        server->PutQuotes(kA.symbol, QuoteText(kService));
+        std::vector<std::string> service = kService;
+        if (c.badMonth) service[1] = "28-dec-06,10.25,11.50,9.00,10.75,100001,10.75";
+        server->PutQuotes(kA.symbol, QuoteText(service));
         server->SetFault(c.fault, 1);
         Select({kA});
         run->Start();
