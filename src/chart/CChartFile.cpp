@@ -79,9 +79,10 @@ constexpr int kNoLimit = 0x7FFFFFFF;
 
 bool ReadHead(CArchiveReader& ar, SChartHead& head) {
     if (!ReadChecked(ar, head.paneCount, 1, CChartFile::kMaxPanes, "pane count")) return false;
-    ar.ReadInt(head.priceStyle);
-    ar.ReadInt(head.penStyle);
-    ar.ReadInt(head.lineWeight);
+    if (!ReadChecked(ar, head.priceStyle, 0, CStock::kMaxPriceStyle, "price style") ||
+        !ReadChecked(ar, head.penStyle, 0, CStock::kMaxPenStyle, "line pen style") ||
+        !ReadChecked(ar, head.lineWeight, 0, CStock::kMaxLineWeight, "line weight"))
+        return false;
     for (int number : kStoredColourOrder) {
         int32_t colour = 0;
         ar.ReadInt(colour);

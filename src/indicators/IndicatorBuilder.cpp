@@ -49,6 +49,10 @@ void AddFlags(CTCurve& pane, const std::vector<STradeFlagData>& flags, int entry
 bool Build(CStock& stock, const SIndicatorEntry& entry, int pane, bool insert, bool record,
            int entryIndex) {
     if (!PaneNumberAccepted(pane)) return false;
+    // A full list takes no more: the chart could not be saved and read back.
+    if (record && insert &&
+        stock.ViewPar(pane).identifiers.size() >= static_cast<size_t>(CViewPar::kMaxIdentifiers))
+        return false;
     CStockPanes& panes = CStockPanes::InstallIn(stock);
     const bool created = panes.Pane(pane) == nullptr;
     CTCurve& target = panes.PaneAt(pane);

@@ -15,7 +15,8 @@ class CStock;
 //   emptied first when `insert` is false;
 // - what it builds carries the entry's position in that list (-1 without `record`).
 // The pane is created when the series has none of that number. Pane numbers outside 0..9 have
-// no identifier list and are refused: false, nothing changed.
+// no identifier list and are refused: false, nothing changed; so is a recorded insert into a
+// list that holds CViewPar::kMaxIdentifiers entries already.
 bool BuildIndicator(CStock& stock, const SIndicatorEntry& entry, int pane, bool insert,
                     bool record);
 // As above by identifier text; false for an identifier that names no indicator.
