@@ -8,7 +8,7 @@ CFiboArc::CFiboArc() : CLine(kTypeCode, kNameId) {}
 
 void CFiboArc::StoredFields(CRecordFields& fields) {
     CLine::StoredFields(fields);
-    fields.Float(ratio, 0, 1, "arc ratio");
+    fields.Float(ratio, 0, 1, "Fibonacci arc ratio");
     fields.Block(ownBlock);
 }
 

@@ -9,7 +9,7 @@ CFiboFan::CFiboFan() : CLine(kTypeCode, kNameId) {}
 
 void CFiboFan::StoredFields(CRecordFields& fields) {
     CLine::StoredFields(fields);
-    fields.Float(ratio, 0, 1, "fan ratio");
+    fields.Float(ratio, 0, 1, "Fibonacci fan ratio");
     for (int i : {2, 3, 1, 0}) fields.Point(fanPoints[i]);
     fields.Block(ownBlock);
 }

@@ -111,6 +111,14 @@ protected:
         return stock;
     }
 
+    // `count` hourly bars: as many days would pass the end of the 32-bit date.
+    static std::vector<SQuote> HourlyBars(int count) {
+        std::vector<SQuote> bars;
+        for (int i = 0; i < count; ++i)
+            bars.push_back(Bar(3600 * i, 20.0f + static_cast<float>(i % 17) * 0.25f));
+        return bars;
+    }
+
     std::unique_ptr<CStock> Read(const std::string& bytes) {
         std::unique_ptr<CStock> stock;
         result = CChartFile::Read(bytes, stock);
@@ -314,6 +322,64 @@ TEST_F(ChartFileTest, AReplayBuildsNoMoreThanSixtyFourEntries) {
     EXPECT_EQ(panes.Pane(1)->Curves().size(), 64 * perEntry);
     panes.ReplayIndicators(*stock);
     EXPECT_EQ(panes.Pane(1)->Curves().size(), 64 * perEntry);
+}
+
+struct SReplayWork {
+    int bars;
+    int entries; // spread over panes 0 to 2, then pane 9 beyond the pane count
+    int beyondPaneCount;
+    const char* reason; // empty: the chart opens
+};
+
+// Opening rebuilds every entry over the display series: the entries a chart may hold fall as
+// its bars rise, so that no file makes opening take more than a moment.
+TEST_F(ChartFileTest, IndicatorEntriesAreHeldToWhatTheBarsAllow) {
+    EXPECT_EQ(MaxIndicatorEntries(0), 640);
+    EXPECT_EQ(MaxIndicatorEntries(12500), 640);
+    EXPECT_EQ(MaxIndicatorEntries(12501), 639);
+    EXPECT_EQ(MaxIndicatorEntries(200000), 40);
+    EXPECT_EQ(MaxIndicatorEntries(350000), 22);
+    const std::vector<SReplayWork> cases = {
+        {200000, 40, 0, ""},
+        {200000, 41, 0, "41 indicator entries over 200000 bars (allowed 40 for that many bars)"},
+        {200000, 40, 30, ""},
+        {12500, 192, 0, ""},
+    };
+    for (const SReplayWork& c : cases) {
+        auto stock = std::make_unique<CStock>();
+        stock->RestoreSeries(HourlyBars(c.bars), HourlyBars(c.bars));
+        stock->RestoreWindow(c.bars - 100, c.bars);
+        stock->SetPaneCount(3);
+        for (int i = 0; i < c.entries; ++i) stock->ViewPar(i % 3).identifiers.push_back("VOL");
+        stock->ViewPar(9).identifiers.assign(static_cast<size_t>(c.beyondPaneCount), "VOL");
+        auto read = Read(CChartFile::Write(*stock));
+        if (std::string(c.reason).empty()) {
+            EXPECT_TRUE(read) << c.entries << ": " << error;
+        } else {
+            EXPECT_EQ(read, nullptr) << c.entries;
+            EXPECT_EQ(error.find(c.reason), 0u) << error;
+        }
+    }
+}
+
+// What the user adds by hand is what the reader takes: the entry past the limit is refused.
+TEST_F(ChartFileTest, AnEntryPastWhatTheBarsAllowIsNotBuilt) {
+    auto stock = std::make_unique<CStock>();
+    stock->RestoreSeries(HourlyBars(200000), HourlyBars(200000));
+    stock->RestoreWindow(199900, 200000);
+    stock->SetPaneCount(2);
+    CStockPanes& panes = CStockPanes::InstallIn(*stock);
+    panes.PaneAt(0);
+    panes.PaneAt(1);
+    for (int i = 0; i < 39; ++i) ASSERT_TRUE(BuildIndicator(*stock, "VOL", 1, true, true)) << i;
+    ASSERT_TRUE(BuildIndicator(*stock, "SMA", 0, true, true));
+    EXPECT_FALSE(BuildIndicator(*stock, "VOL", 1, true, true));
+    EXPECT_FALSE(BuildIndicator(*stock, "FLAGMA", 0, true, true));
+    EXPECT_EQ(IndicatorEntryCount(*stock), 40);
+    // Starting pane 1's list again frees its entries.
+    EXPECT_TRUE(BuildIndicator(*stock, "RSI", 1, false, true));
+    EXPECT_EQ(IndicatorEntryCount(*stock), 2);
+    EXPECT_TRUE(Read(CChartFile::Write(*stock))) << error;
 }
 
 TEST_F(ChartFileTest, EveryShortenedFileIsRefused) {
