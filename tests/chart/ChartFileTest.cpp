@@ -64,9 +64,9 @@ struct SHandChart {
         for (auto& view : views) view = View();
     }
     std::string Bytes() const {
-        std::string bytes = Le32(paneCount) + Le32(priceStyle) + Le32(penStyle) +
-                            Le32(lineWeight) + Le32(0x0000FF) +
-                            Le32(0xFFFFFF) + Le32(0x969600) + Le32(0x969600) + Le32(0x00FF00);
+        std::string bytes = Le32(paneCount) + Le32(priceStyle) + Le32(penStyle) + Le32(lineWeight) +
+                            Le32(0x0000FF) + Le32(0xFFFFFF) + Le32(0x969600) + Le32(0x969600) +
+                            Le32(0x00FF00);
         for (const auto& view : views) bytes += view;
         bytes += Le32(0) + Le32(barsInWindow) + Le32(maximumQuotes) + Le32(nDays) + Le32(period);
         bytes += Le32(0) + Le32(2) + LeF(11) + LeF(9);
@@ -235,7 +235,8 @@ TEST_F(ChartFileTest, AcceptsTheLimits) {
          }},
         {"price style, pen style and line weight 0",
          [](SHandChart& c) { c.priceStyle = c.penStyle = c.lineWeight = 0; }},
-        {"64 identifiers in a pane", [](SHandChart& c) { c.views[4] = View(70, 50, Identifiers(64)); }},
+        {"64 identifiers in a pane",
+         [](SHandChart& c) { c.views[4] = View(70, 50, Identifiers(64)); }},
         {"fonts of 4096 pixels, weight 1000",
          [](SHandChart& c) { c.views[0] = View(70, 50, Le32(0), Font(4096, 4096, 1000)); }},
         {"character heights and widths of -4096, weight 0",
@@ -288,8 +289,7 @@ TEST_F(ChartFileTest, APaneTakesSixtyFourIndicatorsAndTheChartReadsBack) {
     CStockPanes& panes = CStockPanes::InstallIn(*stock);
     panes.PaneAt(0);
     panes.PaneAt(1);
-    for (int i = 0; i < 64; ++i)
-        ASSERT_TRUE(BuildIndicator(*stock, "VOL", 1, true, true)) << i;
+    for (int i = 0; i < 64; ++i) ASSERT_TRUE(BuildIndicator(*stock, "VOL", 1, true, true)) << i;
     const size_t curves = panes.Pane(1)->Curves().size();
     EXPECT_FALSE(BuildIndicator(*stock, "VOL", 1, true, true));
     EXPECT_EQ(stock->ViewPar(1).identifiers.size(), 64u);
@@ -297,8 +297,7 @@ TEST_F(ChartFileTest, APaneTakesSixtyFourIndicatorsAndTheChartReadsBack) {
     // Starting the list again is still allowed.
     EXPECT_TRUE(BuildIndicator(*stock, "RSI", 1, false, true));
     EXPECT_EQ(stock->ViewPar(1).identifiers, std::vector<std::string>{"RSI"});
-    for (int i = 1; i < 64; ++i)
-        ASSERT_TRUE(BuildIndicator(*stock, "VOL", 1, true, true)) << i;
+    for (int i = 1; i < 64; ++i) ASSERT_TRUE(BuildIndicator(*stock, "VOL", 1, true, true)) << i;
     auto read = Read(CChartFile::Write(*stock));
     ASSERT_TRUE(read) << error;
     EXPECT_EQ(read->ViewPar(1).identifiers.size(), 64u);

@@ -36,7 +36,8 @@ template <typename T> std::function<std::unique_ptr<CSymbol>()> With(std::functi
 
 // The element's record read into a fresh element of the same class; the refusal's reason, or
 // empty when it reads (and then writes the same bytes again).
-std::string ReadBack(const CSymbol& written, const std::function<std::unique_ptr<CSymbol>()>& make) {
+std::string ReadBack(const CSymbol& written,
+                     const std::function<std::unique_ptr<CSymbol>()>& make) {
     const std::string bytes = RecordOf(written);
     CArchiveReader ar(bytes);
     std::unique_ptr<CSymbol> read = make();
@@ -59,14 +60,12 @@ TEST(ToolStoredValueTest, ValuesNoDialogMakesAreRefusedWithTheirReason) {
          "a Fibonacci arc ratio of -0.25 (allowed 0 to 1) before offset 900"},
         {"arc ratio infinite", With<CFiboArc>([](CFiboArc& e) { e.ratio = kInfinity; }),
          "a Fibonacci arc ratio of inf (allowed 0 to 1) before offset 900"},
-        {"arrow head 100 pixels, factor 1",
-         With<CArrow>([](CArrow& e) {
+        {"arrow head 100 pixels, factor 1", With<CArrow>([](CArrow& e) {
              e.headLength = 100;
              e.headFactor = 1;
          }),
          ""},
-        {"arrow head 0 pixels, factor 0",
-         With<CArrow>([](CArrow& e) {
+        {"arrow head 0 pixels, factor 0", With<CArrow>([](CArrow& e) {
              e.headLength = 0;
              e.headFactor = 0;
          }),
@@ -79,8 +78,7 @@ TEST(ToolStoredValueTest, ValuesNoDialogMakesAreRefusedWithTheirReason) {
          "a head length of 2147483647 (allowed 0 to 100) before offset 907"},
         {"arrow head length -1", With<CArrow>([](CArrow& e) { e.headLength = -1; }),
          "a head length of -1 (allowed 0 to 100) before offset 907"},
-        {"30 levels from -10 to 10",
-         With<CFiboRetrace>([](CFiboRetrace& e) {
+        {"30 levels from -10 to 10", With<CFiboRetrace>([](CFiboRetrace& e) {
              e.levels.assign(30, CFiboRetrace::SLevel{10, 1});
              e.levels[0].ratio = -10;
          }),
@@ -88,19 +86,16 @@ TEST(ToolStoredValueTest, ValuesNoDialogMakesAreRefusedWithTheirReason) {
         {"31 levels",
          With<CFiboRetrace>([](CFiboRetrace& e) { e.levels.assign(31, CFiboRetrace::SLevel{}); }),
          "a Fibonacci level count of 31 (allowed 0 to 30)"},
-        {"level ratio NaN",
-         With<CFiboRetrace>([](CFiboRetrace& e) { e.levels[4].ratio = kNaN; }),
+        {"level ratio NaN", With<CFiboRetrace>([](CFiboRetrace& e) { e.levels[4].ratio = kNaN; }),
          "a Fibonacci level ratio of nan (allowed -10 to 10) before offset 963"},
-        {"level ratio 1e30",
-         With<CFiboRetrace>([](CFiboRetrace& e) { e.levels[0].ratio = 1e30f; }),
+        {"level ratio 1e30", With<CFiboRetrace>([](CFiboRetrace& e) { e.levels[0].ratio = 1e30f; }),
          "a Fibonacci level ratio of 1e+30 (allowed -10 to 10) before offset 931"},
         {"retracement font height INT_MIN",
          With<CFiboRetrace>([](CFiboRetrace& e) { e.labelFont.lfHeight = INT_MIN; }),
          "a font height of -2147483648 (allowed -4096 to 4096) before offset 904"},
         {"text font width 9999", With<CText>([](CText& e) { e.font.lfWidth = 9999; }),
          "a font width of 9999 (allowed -4096 to 4096) before offset"},
-        {"40 zones from bar -2^24",
-         With<CFiboTime>([](CFiboTime& e) {
+        {"40 zones from bar -2^24", With<CFiboTime>([](CFiboTime& e) {
              e.SetZoneCount(40);
              e.x1 = -16777216.0f;
          }),
@@ -109,11 +104,9 @@ TEST(ToolStoredValueTest, ValuesNoDialogMakesAreRefusedWithTheirReason) {
          "a time-zone anchor at bar 3000000000.000000"},
         {"zones from bar NaN", With<CFiboTime>([](CFiboTime& e) { e.x1 = kNaN; }),
          "a time-zone anchor at bar nan"},
-        {"41 offsets",
-         With<CFiboTime>([](CFiboTime& e) { e.offsets.assign(41, 1); }),
+        {"41 offsets", With<CFiboTime>([](CFiboTime& e) { e.offsets.assign(41, 1); }),
          "a time-zone offset count of 41 (allowed 0 to 40)"},
-        {"an offset of 2^31",
-         With<CFiboTime>([](CFiboTime& e) { e.offsets[3] = 0x80000000u; }),
+        {"an offset of 2^31", With<CFiboTime>([](CFiboTime& e) { e.offsets[3] = 0x80000000u; }),
          "a time-zone offset of 2147483648"},
     };
     for (const SStoredValue& c : cases) {
@@ -157,7 +150,8 @@ template <typename T> void Place(T& element) {
     element.y2 = 28;
 }
 
-template <typename T> std::function<std::unique_ptr<CSymbol>()> Placed(std::function<void(T&)> set) {
+template <typename T>
+std::function<std::unique_ptr<CSymbol>()> Placed(std::function<void(T&)> set) {
     return With<T>([set](T& element) {
         Place(element);
         set(element);
@@ -174,8 +168,7 @@ TEST(ToolStoredValueTest, ValuesOutOfRangeAreDrawnAsTheNearestAllowedOne) {
          Placed<CFiboArc>([](CFiboArc& e) { e.ratio = 0; })},
         {"arc ratio NaN", Placed<CFiboArc>([](CFiboArc& e) { e.ratio = kNaN; }),
          Placed<CFiboArc>([](CFiboArc& e) { e.ratio = 0; })},
-        {"arrow head length INT_MAX",
-         Placed<CArrow>([](CArrow& e) { e.headLength = INT_MAX; }),
+        {"arrow head length INT_MAX", Placed<CArrow>([](CArrow& e) { e.headLength = INT_MAX; }),
          Placed<CArrow>([](CArrow& e) { e.headLength = 100; })},
         {"arrow head factor NaN", Placed<CArrow>([](CArrow& e) { e.headFactor = kNaN; }),
          Placed<CArrow>([](CArrow& e) { e.headFactor = 0; })},
@@ -184,17 +177,14 @@ TEST(ToolStoredValueTest, ValuesOutOfRangeAreDrawnAsTheNearestAllowedOne) {
         {"level ratio 1e30",
          Placed<CFiboRetrace>([](CFiboRetrace& e) { e.levels[2].ratio = 1e30f; }),
          Placed<CFiboRetrace>([](CFiboRetrace& e) { e.levels[2].ratio = 10; })},
-        {"level ratio NaN",
-         Placed<CFiboRetrace>([](CFiboRetrace& e) { e.levels[2].ratio = kNaN; }),
+        {"level ratio NaN", Placed<CFiboRetrace>([](CFiboRetrace& e) { e.levels[2].ratio = kNaN; }),
          Placed<CFiboRetrace>([](CFiboRetrace& e) { e.levels[2].ratio = -10; })},
-        {"100 zone offsets",
-         Placed<CFiboTime>([](CFiboTime& e) {
+        {"100 zone offsets", Placed<CFiboTime>([](CFiboTime& e) {
              e.SetZoneCount(40);
              e.offsets.resize(100, 7);
          }),
          Placed<CFiboTime>([](CFiboTime& e) { e.SetZoneCount(40); })},
-        {"zones from bar 3e9 with the largest offsets",
-         Placed<CFiboTime>([](CFiboTime& e) {
+        {"zones from bar 3e9 with the largest offsets", Placed<CFiboTime>([](CFiboTime& e) {
              e.x1 = 3e9f;
              e.offsets.assign(3, 0xFFFFFFFFu);
          }),

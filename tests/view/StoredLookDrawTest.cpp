@@ -19,8 +19,8 @@ protected:
         for (int pane = 0; pane < stack.Count(); ++pane) stack.View(pane).OnDraw(dc);
         std::vector<std::string> drawn;
         for (const CRecordingDC::SOp& op : dc.Ops()) {
-            std::string text = std::to_string(op.kind) + ":" + op.text + " pen " +
-                               std::to_string(op.pen.width);
+            std::string text =
+                std::to_string(op.kind) + ":" + op.text + " pen " + std::to_string(op.pen.width);
             for (const CPoint& point : op.points)
                 text += " " + std::to_string(point.x) + "," + std::to_string(point.y);
             text += " [" + std::to_string(op.rect.left) + " " + std::to_string(op.rect.top) + " " +
