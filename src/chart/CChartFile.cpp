@@ -3,6 +3,7 @@
 #include "ctlkit/base/AtomicFile.h"
 #include "indicators/CStockPanes.h"
 #include "indicators/CTCurve.h"
+#include "indicators/IndicatorBuilder.h"
 #include <algorithm>
 #include <array>
 #include <vector>
@@ -79,9 +80,10 @@ constexpr int kNoLimit = 0x7FFFFFFF;
 
 bool ReadHead(CArchiveReader& ar, SChartHead& head) {
     if (!ReadChecked(ar, head.paneCount, 1, CChartFile::kMaxPanes, "pane count")) return false;
-    ar.ReadInt(head.priceStyle);
-    ar.ReadInt(head.penStyle);
-    ar.ReadInt(head.lineWeight);
+    if (!ReadChecked(ar, head.priceStyle, 0, CStock::kMaxPriceStyle, "price style") ||
+        !ReadChecked(ar, head.penStyle, 0, CStock::kMaxPenStyle, "line pen style") ||
+        !ReadChecked(ar, head.lineWeight, 0, CStock::kMaxLineWeight, "line weight"))
+        return false;
     for (int number : kStoredColourOrder) {
         int32_t colour = 0;
         ar.ReadInt(colour);
@@ -103,7 +105,17 @@ bool ReadHead(CArchiveReader& ar, SChartHead& head) {
     ar.ReadString(head.symbolName);
     ar.ReadString(head.market);
     ar.ReadString(head.spareText);
-    return ReadQuotes(ar, head.base) && ReadQuotes(ar, head.display);
+    if (!ReadQuotes(ar, head.base) || !ReadQuotes(ar, head.display)) return false;
+    // Every entry is rebuilt over the display series when the chart opens.
+    int entries = 0;
+    for (int pane = 0; pane < head.paneCount; ++pane)
+        entries += static_cast<int>(head.viewPars[pane].identifiers.size());
+    const int most = MaxIndicatorEntries(head.display.size());
+    if (entries <= most) return true;
+    ar.Fail(std::to_string(entries) + " indicator entries over " +
+            std::to_string(head.display.size()) + " bars (allowed " + std::to_string(most) +
+            " for that many bars) before offset " + std::to_string(ar.Position()));
+    return false;
 }
 
 void ApplyHead(SChartHead& head, CStock& stock) {

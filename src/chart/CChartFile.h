@@ -27,9 +27,12 @@ public:
     // Reads a chart file into a new series with a pane set of its own, given to `stock`; the
     // indicators of every pane are then recomputed from its identifier list and the window's
     // ranges set. Damaged with the reason as its message when the file is refused: the
-    // archive ends early, a pane count outside 1..10, a negative DisDayNum, DisPeriod or N, a
+    // archive ends early, a pane count outside 1..10, a price style outside 0..6, a line pen
+    // style outside 0..5, a line weight outside 0..6, a negative DisDayNum, DisPeriod or N, a
     // period outside 0..3, a count the bytes left cannot hold, and every check of the view
-    // records, panes and elements; `stock` is then left as it was. Bytes after the flag bytes
+    // records, panes and elements, more indicator entries in the panes than
+    // MaxIndicatorEntries allows for the display series (indicators/IndicatorBuilder.h);
+    // `stock` is then left as it was. Bytes after the flag bytes
     // are ignored. Nothing outside the new series is touched. With `recompute` false the panes
     // keep the curves, flags and ranges as stored (a dump).
     static CFileResult Read(std::string_view bytes, std::unique_ptr<CStock>& stock,

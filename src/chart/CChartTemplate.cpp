@@ -51,9 +51,9 @@ CFileResult CChartTemplate::Read(std::string_view bytes) {
     CChartTemplate read;
     bool wrongType = false;
     bool ok = ReadField(ar, read.paneCount, 2, 9, wrongType) &&
-              ReadField(ar, read.priceStyle, 0, 6, wrongType) &&
-              ReadField(ar, read.penStyle, 0, 5, wrongType) &&
-              ReadField(ar, read.lineWeight, 0, 6, wrongType);
+              ReadField(ar, read.priceStyle, 0, CStock::kMaxPriceStyle, wrongType) &&
+              ReadField(ar, read.penStyle, 0, CStock::kMaxPenStyle, wrongType) &&
+              ReadField(ar, read.lineWeight, 0, CStock::kMaxLineWeight, wrongType);
     for (int number : kStoredColourOrder) {
         int32_t colour = 0;
         ar.ReadInt(colour);

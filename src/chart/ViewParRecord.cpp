@@ -50,10 +50,15 @@ bool ReadViewPar(CArchiveReader& ar, CViewPar& par) {
         return false;
     ar.ReadInt(par.showVerticalGrid);
     ar.ReadInt(par.showHorizontalGrid);
-    ReadFontRecord(ar, par.labelFont);
-    ReadFontRecord(ar, par.axisFont);
+    if (!ReadFontRecord(ar, par.labelFont) || !ReadFontRecord(ar, par.axisFont)) return false;
     int32_t count = 0;
     if (!ar.ReadCount(count, 1)) return false;
+    if (count > CViewPar::kMaxIdentifiers) {
+        ar.Fail("a view record's identifier count of " + std::to_string(count) + " (allowed 0 to " +
+                std::to_string(CViewPar::kMaxIdentifiers) + ") before offset " +
+                std::to_string(ar.Position()));
+        return false;
+    }
     par.identifiers.assign(static_cast<size_t>(count), std::string());
     for (std::string& identifier : par.identifiers)
         if (!ar.ReadString(identifier)) return false;

@@ -1,6 +1,15 @@
 #include "CRecordFields.h"
 #include "FontRecord.h"
+#include <cstdio>
 #include <utility>
+
+namespace {
+std::string FloatText(float value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%g", static_cast<double>(value));
+    return text;
+}
+} // namespace
 
 void CRecordFields::Int(int32_t& value) {
     if (m_writer)
@@ -37,6 +46,14 @@ void CRecordFields::Float(float& value) {
         m_writer->WriteFloat(value);
     else
         m_reader->ReadFloat(value);
+}
+
+void CRecordFields::Float(float& value, float low, float high, const char* what) {
+    Float(value);
+    if (!m_reader || !m_reader->Ok() || (value >= low && value <= high)) return;
+    m_reader->Fail(std::string("a ") + what + " of " + FloatText(value) + " (allowed " +
+                   FloatText(low) + " to " + FloatText(high) + ") before offset " +
+                   std::to_string(m_reader->Position()));
 }
 
 void CRecordFields::String(std::string& text) {

@@ -28,6 +28,8 @@ public:
     void Int(int32_t& value, int32_t low, int32_t high, const char* what);
     void Byte(uint8_t& value);
     void Float(float& value);
+    // Reading refuses a value outside [low, high] and one that is not a number.
+    void Float(float& value, float low, float high, const char* what);
     // The counted string of CArchiveWriter::WriteString.
     void String(std::string& text);
     // x, then y.

@@ -105,7 +105,10 @@ void CStockPanes::RebuildPane(CStock& stock, int number, bool clearWhenEmpty) {
     const std::string name = pane.paneName;
     pane.DeleteCurves();
     pane.RemoveIndicatorElements();
-    for (std::size_t i = 0; i < identifiers.size(); ++i)
+    // Never more builds than a readable list holds, whoever filled the list.
+    const std::size_t replayed =
+        std::min(identifiers.size(), static_cast<std::size_t>(CViewPar::kMaxIdentifiers));
+    for (std::size_t i = 0; i < replayed; ++i)
         ReplayIndicatorEntry(stock, identifiers[i], number, static_cast<int>(i));
     pane.paneName = name;
 }

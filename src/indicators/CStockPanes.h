@@ -48,7 +48,8 @@ public:
     // Rebuilds pane `number` from its identifier list as ReplayIndicators does every pane,
     // then sets its window. Unlike the whole replay, which leaves a pane without a list as
     // it is, an empty list here leaves the pane without curves, flags and reference lines
-    // (the user's drawings stay). Nothing for a pane that does not exist.
+    // (the user's drawings stay). Nothing for a pane that does not exist. Either replay builds
+    // at most the first CViewPar::kMaxIdentifiers entries of a list.
     void ReplayPane(CStock& stock, int number);
 
 private:

@@ -49,6 +49,15 @@ void AddFlags(CTCurve& pane, const std::vector<STradeFlagData>& flags, int entry
 bool Build(CStock& stock, const SIndicatorEntry& entry, int pane, bool insert, bool record,
            int entryIndex) {
     if (!PaneNumberAccepted(pane)) return false;
+    // A full list takes no more: the chart could not be saved and read back.
+    if (record) {
+        const int inList = static_cast<int>(stock.ViewPar(pane).identifiers.size());
+        if (insert && inList >= CViewPar::kMaxIdentifiers) return false;
+        const int counted =
+            pane < stock.PaneCount() ? std::min(inList, CViewPar::kMaxIdentifiers) : 0;
+        const int after = IndicatorEntryCount(stock) - (insert ? 0 : counted) + 1;
+        if (after > MaxIndicatorEntries(stock.Display().size())) return false;
+    }
     CStockPanes& panes = CStockPanes::InstallIn(stock);
     const bool created = panes.Pane(pane) == nullptr;
     CTCurve& target = panes.PaneAt(pane);
@@ -67,6 +76,21 @@ bool Build(CStock& stock, const SIndicatorEntry& entry, int pane, bool insert, b
 }
 
 } // namespace
+
+int MaxIndicatorEntries(std::size_t bars) {
+    const long long all = static_cast<long long>(CStock::kViewParCount) * CViewPar::kMaxIdentifiers;
+    if (bars == 0) return static_cast<int>(all);
+    return static_cast<int>(std::min(all, kMaxReplayWork / static_cast<long long>(bars)));
+}
+
+int IndicatorEntryCount(const CStock& stock) {
+    int entries = 0;
+    const int panes = std::clamp(stock.PaneCount(), 0, CStock::kViewParCount);
+    for (int pane = 0; pane < panes; ++pane)
+        entries += std::min(static_cast<int>(stock.ViewPar(pane).identifiers.size()),
+                            CViewPar::kMaxIdentifiers);
+    return entries;
+}
 
 bool PaneNumberAccepted(int pane) {
     return pane >= 0 && pane < CStock::kViewParCount;

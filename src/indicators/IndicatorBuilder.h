@@ -1,9 +1,20 @@
 #pragma once
 #include "IndicatorCatalog.h"
+#include <cstddef>
 #include <string_view>
 #include <vector>
 
 class CStock;
+
+// Opening a chart rebuilds every entry of its identifier lists over the whole display series.
+// That work is held to kMaxReplayWork entry-bars (one entry over one bar), under a second for
+// the costliest indicator: a chart of up to 12,500 bars takes the full 64 entries in each of
+// its ten panes, one of 350,000 bars (the most a 16 MB file holds) 22 in all.
+inline constexpr long long kMaxReplayWork = 8000000;
+// The most list entries, in all panes together, that a chart of `bars` display bars holds.
+int MaxIndicatorEntries(std::size_t bars);
+// The entries of the lists of `stock`'s panes below its pane count that a replay builds.
+int IndicatorEntryCount(const CStock& stock);
 
 // Runs one indicator into pane `pane` of `stock`:
 // - a curve indicator with `insert` false first empties the pane (its curves, its trade
@@ -15,7 +26,9 @@ class CStock;
 //   emptied first when `insert` is false;
 // - what it builds carries the entry's position in that list (-1 without `record`).
 // The pane is created when the series has none of that number. Pane numbers outside 0..9 have
-// no identifier list and are refused: false, nothing changed.
+// no identifier list and are refused: false, nothing changed; so is a recorded insert into a
+// list that holds CViewPar::kMaxIdentifiers entries already, and a recorded entry that would
+// take the chart past MaxIndicatorEntries of its display series.
 bool BuildIndicator(CStock& stock, const SIndicatorEntry& entry, int pane, bool insert,
                     bool record);
 // As above by identifier text; false for an identifier that names no indicator.

@@ -35,6 +35,11 @@ public:
     static constexpr int kDefaultBarsInWindow = StockLineSettings::kDefaultBarsInWindow;
     static constexpr int kResetWindowBars = 250;
     static constexpr int kViewParCount = 10; // one view-parameter record per pane number
+    // The largest price style (view switch A: 0 hidden ... 6 line through the lows), line pen
+    // style (view switch D) and line weight (view switch C) a chart or template may hold.
+    static constexpr int kMaxPriceStyle = 6;
+    static constexpr int kMaxPenStyle = 5;
+    static constexpr int kMaxLineWeight = 6;
 
     enum EPeriod { kPeriodDay = 0, kPeriodWeek = 1, kPeriodMonth = 2, kPeriodNDays = 3 };
     enum ESourceFormat { kSourceTickerList = 0, kSourceCsv = 1 };

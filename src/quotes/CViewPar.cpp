@@ -21,9 +21,11 @@ void CViewPar::CopyFrom(const CViewPar& other) {
     if (this != &other) *this = other;
 }
 
-void CViewPar::AddIdentifier(const std::string& identifier, bool clearFirst) {
+bool CViewPar::AddIdentifier(const std::string& identifier, bool clearFirst) {
     if (clearFirst) identifiers.clear();
+    if (identifiers.size() >= static_cast<size_t>(kMaxIdentifiers)) return false;
     identifiers.push_back(identifier);
+    return true;
 }
 
 bool CViewPar::IsFlagIdentifier(const std::string& identifier) {

@@ -10,13 +10,17 @@
 class CViewPar {
 public:
     static constexpr int kMaxCell = 1000; // largest cellMaxX / cellMaxY a chart may hold
+    // Most indicators one pane's list holds: each is rebuilt whenever the pane is, so a stored
+    // list must not ask for more work than a user can place by hand.
+    static constexpr int kMaxIdentifiers = 64;
 
     CViewPar();
 
     // Every field back to its default, the identifier list emptied.
     void Reset();
     void CopyFrom(const CViewPar& other);
-    void AddIdentifier(const std::string& identifier, bool clearFirst);
+    // False, and the list unchanged, when the list already holds kMaxIdentifiers entries.
+    bool AddIdentifier(const std::string& identifier, bool clearFirst);
     void KeepFlagIdentifiers();
     void RemoveFlagIdentifiers();
     // A trade-signal identifier: longer than four characters and starting with "FLAG".

@@ -7,6 +7,12 @@
 
 namespace {
 
+// The pen of line and OHLC bars: a weight from a file no dialog made stays within what the
+// dialog offers.
+int LineWidth(const CStock& stock) {
+    return std::clamp(stock.ViewSwitchC(), 1, CStock::kMaxLineWeight);
+}
+
 bool AllFinite(const SQuote& q) {
     return std::isfinite(q.open) && std::isfinite(q.high) && std::isfinite(q.low) &&
            std::isfinite(q.close);
@@ -52,7 +58,7 @@ void PriceBarPainter::UpdateHalfWidth() {
 void PriceBarPainter::PaintOhlc(CDC& dc, int from, int to) {
     const std::vector<SQuote>& bars = m_stock.Display();
     const int h = m_stock.BarHalfWidth();
-    const int width = std::max(1, m_stock.ViewSwitchC());
+    const int width = LineWidth(m_stock);
     for (int i = from; i < to; ++i) {
         const SQuote& q = bars[i];
         if (!AllFinite(q)) continue;
@@ -113,8 +119,8 @@ float PriceBarPainter::ChosenPrice(int i) const {
 }
 
 void PriceBarPainter::PaintLine(CDC& dc, int from, int to) {
-    dc.SelectPen(SPen{PenStyles::PricePenStyle(m_stock.ViewSwitchD()),
-                      std::max(1, m_stock.ViewSwitchC()), m_stock.Colour(3)});
+    dc.SelectPen(SPen{PenStyles::PricePenStyle(m_stock.ViewSwitchD()), LineWidth(m_stock),
+                      m_stock.Colour(3)});
     std::vector<CPoint> points;
     points.reserve(static_cast<size_t>(to - from));
     auto flush = [&] {
@@ -161,7 +167,7 @@ bool PriceBarPainter::Hits(int x, int y, int tolerance) const {
 
 bool PriceBarPainter::HitsOhlc(int i, int x, int y, int tolerance) const {
     const SQuote& q = m_stock.Display()[i];
-    const int t = tolerance + std::max(1, m_stock.ViewSwitchC()) / 2;
+    const int t = tolerance + LineWidth(m_stock) / 2;
     const int h = m_stock.BarHalfWidth();
     const int bx = m_stock.IndexToX(static_cast<float>(i));
     const int yHigh = m_stock.ValueToY(q.high);
@@ -192,7 +198,7 @@ bool PriceBarPainter::HitsCandle(int i, int x, int y, int tolerance) const {
 }
 
 bool PriceBarPainter::HitsLine(int from, int to, int x, int y, int tolerance) const {
-    const int t = tolerance + std::max(1, m_stock.ViewSwitchC()) / 2;
+    const int t = tolerance + LineWidth(m_stock) / 2;
     bool previous = false;
     SPoint last;
     for (int i = from; i < to; ++i) {

@@ -8,8 +8,8 @@ CArrow::CArrow() : CLine(kTypeCode, "Arrow") {}
 void CArrow::StoredFields(CRecordFields& fields) {
     CLine::StoredFields(fields);
     fields.Int(headFlag);
-    fields.Float(headFactor);
-    fields.Int(headLength);
+    fields.Float(headFactor, 0, kMaxHeadFactor, "head factor");
+    fields.Int(headLength, 0, kMaxHeadLength, "head length");
     fields.Block(ownBlock);
 }
 
@@ -19,7 +19,8 @@ std::array<CPoint, 3> CArrow::Head(SPoint from, SPoint tip) const {
     const float shaft = std::sqrt(dx * dx + dy * dy);
     const CPoint t{tip.x, tip.y};
     if (shaft == 0) return {t, t, t};
-    const float length = std::max(static_cast<float>(headLength), headFactor * shaft);
+    const float length = std::max(static_cast<float>(std::clamp(headLength, 0, kMaxHeadLength)),
+                                  ToolGeometry::Held(headFactor, 0, kMaxHeadFactor) * shaft);
     const float ux = dx / shaft;
     const float uy = dy / shaft;
     const float baseX = static_cast<float>(tip.x) - ux * length;

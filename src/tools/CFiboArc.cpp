@@ -8,7 +8,7 @@ CFiboArc::CFiboArc() : CLine(kTypeCode, kNameId) {}
 
 void CFiboArc::StoredFields(CRecordFields& fields) {
     CLine::StoredFields(fields);
-    fields.Float(ratio);
+    fields.Float(ratio, 0, 1, "Fibonacci arc ratio");
     fields.Block(ownBlock);
 }
 
@@ -18,8 +18,9 @@ std::array<int, 3> CFiboArc::Radii() const {
     const float dx = static_cast<float>(p2.x - p1.x);
     const float dy = static_cast<float>(p2.y - p1.y);
     const float r = std::sqrt(dx * dx + dy * dy);
-    return {static_cast<int>(r * 0.5f), static_cast<int>(r * (1 - ratio)),
-            static_cast<int>(r * ratio)};
+    const float held = ToolGeometry::Held(ratio, 0, 1);
+    return {static_cast<int>(r * 0.5f), static_cast<int>(r * (1 - held)),
+            static_cast<int>(r * held)};
 }
 
 void CFiboArc::Draw(CDC& dc, float max, float min, int first, int end, const CRect& plot) {

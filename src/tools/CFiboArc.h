@@ -2,7 +2,7 @@
 #include "CLine.h"
 
 // Fibonacci arcs (type 8): half circles around the first anchor.
-// Record: the line record, the ratio (float), its own block.
+// Record: the line record, the ratio (float, refused outside 0..1), its own block.
 class CFiboArc : public CLine {
 public:
     static constexpr int kTypeCode = 8;

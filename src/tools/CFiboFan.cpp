@@ -9,7 +9,7 @@ CFiboFan::CFiboFan() : CLine(kTypeCode, kNameId) {}
 
 void CFiboFan::StoredFields(CRecordFields& fields) {
     CLine::StoredFields(fields);
-    fields.Float(ratio);
+    fields.Float(ratio, 0, 1, "Fibonacci fan ratio");
     for (int i : {2, 3, 1, 0}) fields.Point(fanPoints[i]);
     fields.Block(ownBlock);
 }
@@ -22,7 +22,8 @@ void CFiboFan::Draw(CDC& dc, float max, float min, int first, int end, const CRe
     const int right = std::max(p1.x, p2.x);
     const float top = static_cast<float>(std::min(p1.y, p2.y));
     const float h = static_cast<float>(std::abs(p1.y - p2.y));
-    for (const float height : {1 - ratio, 0.5f, ratio})
+    const float r = ToolGeometry::Held(ratio, 0, 1);
+    for (const float height : {1 - r, 0.5f, r})
         DrawLine(dc, origin, SPoint{right, static_cast<int>(top + height * h)});
     if (selected) {
         dc.SelectPen(ToolGeometry::DiagonalPen());

@@ -4,8 +4,8 @@
 #include <array>
 
 // A Fibonacci fan (type 9): three lines from the left anchor at the ratios r, 0.5, 1 - r.
-// Record: the line record, the ratio (float), the fan points third, fourth, second, first
-// (x, y ints), its own block.
+// Record: the line record, the ratio (float, refused outside 0..1), the fan points third, fourth,
+// second, first (x, y ints), its own block.
 class CFiboFan : public CLine {
 public:
     static constexpr int kTypeCode = 9;

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 
 constexpr unsigned kNameId = 67;
 
@@ -17,8 +18,11 @@ void CFiboRetrace::StoredFields(CRecordFields& fields) {
     fields.Font(labelFont);
     fields.List(levels, 8, [](CRecordFields& f, SLevel& level) {
         f.Int(level.shown);
-        f.Float(level.ratio);
+        f.Float(level.ratio, kLowestRatio, kHighestRatio, "Fibonacci level ratio");
     });
+    if (fields.Reading() && fields.Ok() && levels.size() > kMaxLevels)
+        fields.Fail("a Fibonacci level count of " + std::to_string(levels.size()) +
+                    " (allowed 0 to " + std::to_string(kMaxLevels) + ")");
     fields.Block(ownBlock);
 }
 
@@ -33,11 +37,12 @@ void CFiboRetrace::Draw(CDC& dc, float max, float min, int first, int end, const
     dc.SetBkMode(kTransparent);
     for (const SLevel& level : levels) {
         if (!level.shown) continue;
-        const int d = static_cast<int>(h * level.ratio);
+        const float ratio = ToolGeometry::Held(level.ratio, kLowestRatio, kHighestRatio);
+        const int d = static_cast<int>(h * ratio);
         const int row = p1.y < p2.y ? p2.y - d : p2.y + d;
         DrawLine(dc, SPoint{p1.x, row}, SPoint{p2.x, row});
         char label[32];
-        std::snprintf(label, sizeof label, "%.1f%%", static_cast<double>(level.ratio * 100));
+        std::snprintf(label, sizeof label, "%.1f%%", static_cast<double>(ratio * 100));
         dc.TextOut(labelLeft, row, label);
     }
     if (selected) {

@@ -5,10 +5,14 @@
 
 // A Fibonacci retracement (type 10): a labelled horizontal line per shown level.
 // Record: the line record, label colour, label font (FontRecord.h), the level count, per
-// level its shown flag (int) and ratio (float), its own block.
+// level its shown flag (int) and ratio (float), its own block. Refused: more than kMaxLevels
+// levels, a ratio outside -10..10 (what the dialog takes), a font that FontRecord.h refuses.
 class CFiboRetrace : public CLine {
 public:
     static constexpr int kTypeCode = 10;
+    static constexpr size_t kMaxLevels = 30;
+    static constexpr float kLowestRatio = -10;
+    static constexpr float kHighestRatio = 10;
 
     CFiboRetrace();
     // A line from p1's to p2's column and a "%.1f%%" label per shown level: level 0 at p2's

@@ -5,6 +5,11 @@
 #include <cstdlib>
 
 namespace ToolGeometry {
+
+float Held(float value, float low, float high) {
+    if (std::isnan(value)) return low;
+    return std::clamp(value, low, high);
+}
 namespace {
 constexpr int kHandleHalf = 3;
 constexpr COLORREF kBlack = 0;

@@ -28,4 +28,6 @@ CRect BoxOf(SPoint a, SPoint b);
 bool OnRectOutline(const CRect& box, int x, int y, int tolerance);
 // True when (x, y) lies on the outline of the ellipse inscribed in `box` within `tolerance`.
 bool OnEllipse(const CRect& box, int x, int y, int tolerance);
+// `value` held to [low, high] for drawing; a value that is not a number draws as `low`.
+float Held(float value, float low, float high);
 } // namespace ToolGeometry

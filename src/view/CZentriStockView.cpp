@@ -88,7 +88,7 @@ bool CZentriStockView::YAxisOffset() const {
 }
 
 int CZentriStockView::AxisCharWidth() const {
-    return std::max(std::abs(axisFont.lfWidth), m_measuredAxisWidth);
+    return std::max(FontPixels(axisFont.lfWidth), m_measuredAxisWidth);
 }
 
 void CZentriStockView::MeasureAxisFont(CDC& dc) {
@@ -98,10 +98,10 @@ void CZentriStockView::MeasureAxisFont(CDC& dc) {
     m_measuredAxisWidth = std::max(0, (digits.cx + 9) / 10);
 }
 int CZentriStockView::AxisHeight() const {
-    return std::abs(axisFont.lfHeight);
+    return FontPixels(axisFont.lfHeight);
 }
 int CZentriStockView::LabelHeight() const {
-    return std::abs(labelFont.lfHeight);
+    return FontPixels(labelFont.lfHeight);
 }
 
 // ---- Layout ----------------------------------------------------------------------------
@@ -534,7 +534,7 @@ void CZentriStockView::PaintRightLabels(CDC& dc) {
     dc.SelectFont(axisFont);
     dc.SetTextColor(axisTextColour);
     for (int i = 0; i < yTicks.count; ++i)
-        dc.TextOut(plotRect.right + kLabelGap, yTicks.positions[i] - axisFont.lfHeight / 2,
+        dc.TextOut(plotRect.right + kLabelGap, yTicks.positions[i] - AxisHeight() / 2,
                    FormatAxisLabel(yTicks.values[i]));
 }
 
@@ -543,7 +543,7 @@ void CZentriStockView::PaintLeftLabels(CDC& dc) {
     dc.SetTextColor(leftTextColour);
     for (int i = 0; i < yTicks.count; ++i) {
         const int row = yTicks.positions[i];
-        dc.TextOut(2, row - axisFont.lfHeight / 2, FormatAxisLabel(YToValue2(row)));
+        dc.TextOut(2, row - AxisHeight() / 2, FormatAxisLabel(YToValue2(row)));
     }
 }
 
@@ -592,7 +592,7 @@ void CZentriStockView::PaintCurveTitles(CDC& dc, int x, int y) {
     LOGFONT normal = labelFont;
     normal.lfWeight = 400;
     dc.SelectFont(normal);
-    const int gap = std::max(1, std::abs(labelFont.lfWidth));
+    const int gap = std::max(1, FontPixels(labelFont.lfWidth));
     for (const auto* list : {&pane->Curves(), &pane->SecondCurves()}) {
         for (const auto& curve : *list) {
             const std::string text = PaneTexts::CurveTitle(curve->name, curve->parameter,

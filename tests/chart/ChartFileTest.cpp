@@ -13,14 +13,27 @@
 
 namespace {
 
-std::string Font() {
-    return Le32(15) + Le32(6) + Le32(400) + std::string(1, '\0') + Counted("Arial");
+std::string Font(int height = 15, int width = 6, int weight = 400) {
+    return Le32(height) + Le32(width) + Le32(weight) + std::string(1, '\0') + Counted("Arial");
 }
 
-std::string View(int cellMaxX = 70, int cellMaxY = 50, std::string identifiers = Le32(0)) {
+std::string View(int cellMaxX = 70, int cellMaxY = 50, std::string identifiers = Le32(0),
+                 std::string labelFont = Font(), std::string axisFont = Font()) {
     return Le32(0x808080) + Le32(0xFFFFFF) + Le32(0) + Le32(0x808080) + Le32(2) + Le32(cellMaxX) +
-           Le32(cellMaxY) + Le32(1) + Le32(1) + Font() + Font() + identifiers +
+           Le32(cellMaxY) + Le32(1) + Le32(1) + labelFont + axisFont + identifiers +
            std::string(256, '\0');
+}
+
+// The stored list of `count` identifiers `identifier`.
+std::string Identifiers(int count, const std::string& identifier = "SMA") {
+    std::string list = Le32(count);
+    for (int i = 0; i < count; ++i) list += Counted(identifier);
+    return list;
+}
+
+// A view record whose label font is the one given; the axis font stays the default.
+std::string ViewWithFont(int height, int width, int weight) {
+    return View(70, 50, Le32(0), Font(height, width, weight));
 }
 
 std::string Pane(const std::string& name, int first, int end) {
@@ -36,6 +49,9 @@ std::string StoredQuote(int32_t date, float open, float high, float low, float c
 // The pieces of a small chart: 2 panes, 2 bars in both series, window over both.
 struct SHandChart {
     int paneCount = 2;
+    int priceStyle = 1;
+    int penStyle = 1;
+    int lineWeight = 1;
     std::string views[10];
     int barsInWindow = 50;
     int maximumQuotes = 400;
@@ -48,8 +64,9 @@ struct SHandChart {
         for (auto& view : views) view = View();
     }
     std::string Bytes() const {
-        std::string bytes = Le32(paneCount) + Le32(1) + Le32(1) + Le32(1) + Le32(0x0000FF) +
-                            Le32(0xFFFFFF) + Le32(0x969600) + Le32(0x969600) + Le32(0x00FF00);
+        std::string bytes = Le32(paneCount) + Le32(priceStyle) + Le32(penStyle) + Le32(lineWeight) +
+                            Le32(0x0000FF) + Le32(0xFFFFFF) + Le32(0x969600) + Le32(0x969600) +
+                            Le32(0x00FF00);
         for (const auto& view : views) bytes += view;
         bytes += Le32(0) + Le32(barsInWindow) + Le32(maximumQuotes) + Le32(nDays) + Le32(period);
         bytes += Le32(0) + Le32(2) + LeF(11) + LeF(9);
@@ -92,6 +109,14 @@ protected:
         panes.PaneAt(1);
         panes.SetPaneWindow(*stock, 0, 2);
         return stock;
+    }
+
+    // `count` hourly bars: as many days would pass the end of the 32-bit date.
+    static std::vector<SQuote> HourlyBars(int count) {
+        std::vector<SQuote> bars;
+        for (int i = 0; i < count; ++i)
+            bars.push_back(Bar(3600 * i, 20.0f + static_cast<float>(i % 17) * 0.25f));
+        return bars;
     }
 
     std::unique_ptr<CStock> Read(const std::string& bytes) {
@@ -202,6 +227,20 @@ TEST_F(ChartFileTest, AcceptsTheLimits) {
              c.paneCount = 1;
              c.panes = Pane("NoName", 0, 2);
          }},
+        {"the highest price style, pen style and line weight",
+         [](SHandChart& c) {
+             c.priceStyle = 6;
+             c.penStyle = 5;
+             c.lineWeight = 6;
+         }},
+        {"price style, pen style and line weight 0",
+         [](SHandChart& c) { c.priceStyle = c.penStyle = c.lineWeight = 0; }},
+        {"64 identifiers in a pane",
+         [](SHandChart& c) { c.views[4] = View(70, 50, Identifiers(64)); }},
+        {"fonts of 4096 pixels, weight 1000",
+         [](SHandChart& c) { c.views[0] = View(70, 50, Le32(0), Font(4096, 4096, 1000)); }},
+        {"character heights and widths of -4096, weight 0",
+         [](SHandChart& c) { c.views[9] = View(70, 50, Le32(0), Font(), Font(-4096, -4096, 0)); }},
         {"31-character face name and no identifiers",
          [](SHandChart& c) {
              c.views[1] = View();
@@ -226,6 +265,120 @@ TEST_F(ChartFileTest, TwoBillionCountInOneKilobyteIsRefusedWithoutAllocating) {
     EXPECT_LT(LargestAllocationSinceReset(), 64u * 1024);
     EXPECT_EQ(result.kind(), CFileResult::EKind::Damaged);
     EXPECT_NE(error.find("2000000000"), std::string::npos) << error;
+}
+
+// Each identifier is one indicator build when the chart is opened: a file of 1 MB could ask
+// for a quarter of a million.
+TEST_F(ChartFileTest, AMegabyteAskingForAQuarterMillionBuildsIsRefusedBeforeAnyBuild) {
+    SHandChart chart;
+    chart.views[3] = View(70, 50, Identifiers(250000));
+    const std::string bytes = chart.Bytes();
+    ASSERT_GE(bytes.size(), 1000000u);
+    EXPECT_EQ(Read(bytes), nullptr);
+    EXPECT_EQ(result.kind(), CFileResult::EKind::Damaged);
+    EXPECT_NE(error.find("identifier count of 250000 (allowed 0 to 64)"), std::string::npos)
+        << error;
+}
+
+// What the user builds by hand must read back: the list stops at the limit the reader takes.
+TEST_F(ChartFileTest, APaneTakesSixtyFourIndicatorsAndTheChartReadsBack) {
+    auto stock = std::make_unique<CStock>();
+    stock->RestoreSeries(Bars(40), Bars(40));
+    stock->RestoreWindow(0, 40);
+    stock->SetPaneCount(2);
+    CStockPanes& panes = CStockPanes::InstallIn(*stock);
+    panes.PaneAt(0);
+    panes.PaneAt(1);
+    for (int i = 0; i < 64; ++i) ASSERT_TRUE(BuildIndicator(*stock, "VOL", 1, true, true)) << i;
+    const size_t curves = panes.Pane(1)->Curves().size();
+    EXPECT_FALSE(BuildIndicator(*stock, "VOL", 1, true, true));
+    EXPECT_EQ(stock->ViewPar(1).identifiers.size(), 64u);
+    EXPECT_EQ(panes.Pane(1)->Curves().size(), curves);
+    // Starting the list again is still allowed.
+    EXPECT_TRUE(BuildIndicator(*stock, "RSI", 1, false, true));
+    EXPECT_EQ(stock->ViewPar(1).identifiers, std::vector<std::string>{"RSI"});
+    for (int i = 1; i < 64; ++i) ASSERT_TRUE(BuildIndicator(*stock, "VOL", 1, true, true)) << i;
+    auto read = Read(CChartFile::Write(*stock));
+    ASSERT_TRUE(read) << error;
+    EXPECT_EQ(read->ViewPar(1).identifiers.size(), 64u);
+}
+
+// A list filled past the limit by code that does not check (the view record is a plain
+// struct) is replayed only as far as a chart file could hold it.
+TEST_F(ChartFileTest, AReplayBuildsNoMoreThanSixtyFourEntries) {
+    auto stock = std::make_unique<CStock>();
+    stock->RestoreSeries(Bars(40), Bars(40));
+    stock->RestoreWindow(0, 40);
+    stock->SetPaneCount(2);
+    CStockPanes& panes = CStockPanes::InstallIn(*stock);
+    panes.PaneAt(0);
+    panes.PaneAt(1);
+    ASSERT_TRUE(BuildIndicator(*stock, "VOL", 1, false, true));
+    const size_t perEntry = panes.Pane(1)->Curves().size();
+    ASSERT_GT(perEntry, 0u);
+    stock->ViewPar(1).identifiers.assign(1000, "VOL");
+    panes.ReplayPane(*stock, 1);
+    EXPECT_EQ(panes.Pane(1)->Curves().size(), 64 * perEntry);
+    panes.ReplayIndicators(*stock);
+    EXPECT_EQ(panes.Pane(1)->Curves().size(), 64 * perEntry);
+}
+
+struct SReplayWork {
+    int bars;
+    int entries; // spread over panes 0 to 2, then pane 9 beyond the pane count
+    int beyondPaneCount;
+    const char* reason; // empty: the chart opens
+};
+
+// Opening rebuilds every entry over the display series: the entries a chart may hold fall as
+// its bars rise, so that no file makes opening take more than a moment.
+TEST_F(ChartFileTest, IndicatorEntriesAreHeldToWhatTheBarsAllow) {
+    EXPECT_EQ(MaxIndicatorEntries(0), 640);
+    EXPECT_EQ(MaxIndicatorEntries(12500), 640);
+    EXPECT_EQ(MaxIndicatorEntries(12501), 639);
+    EXPECT_EQ(MaxIndicatorEntries(200000), 40);
+    EXPECT_EQ(MaxIndicatorEntries(350000), 22);
+    const std::vector<SReplayWork> cases = {
+        {200000, 40, 0, ""},
+        {200000, 41, 0, "41 indicator entries over 200000 bars (allowed 40 for that many bars)"},
+        {200000, 40, 30, ""},
+        {12500, 192, 0, ""},
+    };
+    for (const SReplayWork& c : cases) {
+        auto stock = std::make_unique<CStock>();
+        stock->RestoreSeries(HourlyBars(c.bars), HourlyBars(c.bars));
+        stock->RestoreWindow(c.bars - 100, c.bars);
+        stock->SetPaneCount(3);
+        for (int i = 0; i < c.entries; ++i) stock->ViewPar(i % 3).identifiers.push_back("VOL");
+        stock->ViewPar(9).identifiers.assign(static_cast<size_t>(c.beyondPaneCount), "VOL");
+        auto read = Read(CChartFile::Write(*stock));
+        if (std::string(c.reason).empty()) {
+            EXPECT_TRUE(read) << c.entries << ": " << error;
+        } else {
+            EXPECT_EQ(read, nullptr) << c.entries;
+            EXPECT_EQ(error.find(c.reason), 0u) << error;
+        }
+    }
+}
+
+// What the user adds by hand is what the reader takes: the entry past the limit is refused.
+TEST_F(ChartFileTest, AnEntryPastWhatTheBarsAllowIsNotBuilt) {
+    auto stock = std::make_unique<CStock>();
+    stock->RestoreSeries(HourlyBars(200000), HourlyBars(200000));
+    stock->RestoreWindow(199900, 200000);
+    stock->SetPaneCount(2);
+    CStockPanes& panes = CStockPanes::InstallIn(*stock);
+    panes.PaneAt(0);
+    panes.PaneAt(1);
+    for (int i = 0; i < 39; ++i) ASSERT_TRUE(BuildIndicator(*stock, "VOL", 1, true, true)) << i;
+    ASSERT_TRUE(BuildIndicator(*stock, "SMA", 0, true, true));
+    EXPECT_FALSE(BuildIndicator(*stock, "VOL", 1, true, true));
+    EXPECT_FALSE(BuildIndicator(*stock, "FLAGMA", 0, true, true));
+    EXPECT_EQ(IndicatorEntryCount(*stock), 40);
+    // Starting pane 1's list again frees its entries.
+    EXPECT_TRUE(BuildIndicator(*stock, "RSI", 1, false, true));
+    EXPECT_EQ(IndicatorEntryCount(*stock), 2);
+    EXPECT_TRUE(Read(CChartFile::Write(*stock))) << error;
 }
 
 TEST_F(ChartFileTest, EveryShortenedFileIsRefused) {
@@ -256,6 +409,32 @@ TEST_F(ChartFileTest, RefusalsNameWhatWasRefusedAndWhere) {
         {"N -1", [](SHandChart& c) { c.nDays = -1; },
          "a N of the N-day period of -1 at offset 3388"},
         {"period 4", [](SHandChart& c) { c.period = 4; }, "a period of 4 at offset 3392"},
+        {"price style 7", [](SHandChart& c) { c.priceStyle = 7; },
+         "a price style of 7 at offset 4"},
+        {"price style -1", [](SHandChart& c) { c.priceStyle = -1; },
+         "a price style of -1 at offset 4"},
+        {"pen style 6", [](SHandChart& c) { c.penStyle = 6; }, "a line pen style of 6 at offset 8"},
+        {"line weight 7", [](SHandChart& c) { c.lineWeight = 7; },
+         "a line weight of 7 at offset 12"},
+        {"line weight INT_MAX", [](SHandChart& c) { c.lineWeight = INT32_MAX; },
+         "a line weight of 2147483647 at offset 12"},
+        {"65 identifiers", [](SHandChart& c) { c.views[0] = View(70, 50, Identifiers(65)); },
+         "a view record's identifier count of 65 (allowed 0 to 64) before offset 114"},
+        {"font height INT_MIN", [](SHandChart& c) { c.views[0] = ViewWithFont(INT32_MIN, 6, 400); },
+         "a font height of -2147483648 (allowed -4096 to 4096) before offset 76"},
+        {"font height 4097", [](SHandChart& c) { c.views[0] = ViewWithFont(4097, 6, 400); },
+         "a font height of 4097 (allowed -4096 to 4096) before offset 76"},
+        {"font width INT_MIN", [](SHandChart& c) { c.views[0] = ViewWithFont(15, INT32_MIN, 400); },
+         "a font width of -2147483648 (allowed -4096 to 4096) before offset 80"},
+        {"font width 4097", [](SHandChart& c) { c.views[0] = ViewWithFont(15, 4097, 400); },
+         "a font width of 4097 (allowed -4096 to 4096) before offset 80"},
+        {"font weight -1", [](SHandChart& c) { c.views[0] = ViewWithFont(15, 6, -1); },
+         "a font weight of -1 (allowed 0 to 1000) before offset 84"},
+        {"font weight 1001", [](SHandChart& c) { c.views[0] = ViewWithFont(15, 6, 1001); },
+         "a font weight of 1001 (allowed 0 to 1000) before offset 84"},
+        {"axis font height of the second record",
+         [](SHandChart& c) { c.views[1] = View(70, 50, Le32(0), Font(), Font(-4097)); },
+         "a font height of -4097 (allowed -4096 to 4096) before offset 429"},
     };
     for (const SReason& c : cases) {
         SHandChart chart;

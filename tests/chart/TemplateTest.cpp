@@ -96,6 +96,40 @@ TEST_F(TemplateTest, WrongTypeNamesTheFirstValueOutOfRange) {
     }
 }
 
+struct SViewRefusal {
+    const char* what;
+    size_t offset; // in the first view record
+    std::string replacement;
+    const char* reason;
+};
+
+// A template's view records are held to what the chart file's are: their refusal text, the
+// template left as it was.
+TEST_F(TemplateTest, ViewRecordsAreRefusedAsInAChartFile) {
+    std::string list = Le32(65);
+    for (int i = 0; i < 65; ++i) list += Counted("SMA");
+    const size_t start = 36 + 256;
+    const std::vector<SViewRefusal> cases = {
+        {"65 identifiers", 74, list,
+         "a view record's identifier count of 65 (allowed 0 to 64) before offset 370"},
+        {"label font height INT_MIN", 36, Le32(INT32_MIN),
+         "a font height of -2147483648 (allowed -4096 to 4096) before offset 332"},
+        {"axis font width 5000", 59, Le32(5000),
+         "a font width of 5000 (allowed -4096 to 4096) before offset 355"},
+        {"axis font weight -7", 63, Le32(-7),
+         "a font weight of -7 (allowed 0 to 1000) before offset 359"},
+    };
+    for (const SViewRefusal& c : cases) {
+        std::string bytes = HandTemplate(4, 1, 1, 1);
+        bytes.replace(start + c.offset, 4, c.replacement);
+        CChartTemplate chartTemplate;
+        const CFileResult status = chartTemplate.Read(bytes);
+        EXPECT_EQ(status.kind(), CFileResult::EKind::Damaged) << c.what;
+        EXPECT_EQ(status.message(), c.reason) << c.what;
+        EXPECT_EQ(chartTemplate.paneCount, 2) << c.what;
+    }
+}
+
 TEST_F(TemplateTest, SaveAndLoadReportTheirOutcome) {
     CChartTemplate saved;
     saved.paneCount = 5;

@@ -1,4 +1,5 @@
 #include "CRecordingDC.h"
+#include <cstdint>
 #include <cstdlib>
 
 CRecordingDC::SOp CRecordingDC::Begin(EKind kind) const {
@@ -64,9 +65,11 @@ void CRecordingDC::TextOut(int x, int y, std::string_view text) {
 }
 
 CSize CRecordingDC::GetTextExtent(std::string_view text) {
-    const int height = std::abs(m_font.lfHeight);
-    const int width = m_font.lfWidth > 0 ? m_font.lfWidth : height / 2;
-    return {static_cast<int>(text.size()) * width, height};
+    const int height = FontPixels(m_font.lfHeight);
+    const int width = m_font.lfWidth > 0 ? FontPixels(m_font.lfWidth) : height / 2;
+    // A long text in a wide font stays within an int.
+    const int64_t cx = static_cast<int64_t>(text.size()) * width;
+    return {static_cast<int>(std::min<int64_t>(cx, INT32_MAX)), height};
 }
 
 void CRecordingDC::DrawImage(int x, int y, const SImage&, const CRect& source, bool useTransparent,

@@ -10,10 +10,10 @@
 // ratio as typed and the shown flag.
 namespace FiboLevels {
 
-inline constexpr float kLowestRatio = -10;
-inline constexpr float kHighestRatio = 10;
+inline constexpr float kLowestRatio = CFiboRetrace::kLowestRatio;
+inline constexpr float kHighestRatio = CFiboRetrace::kHighestRatio;
 // More levels than fit on a chart's height are no use; the list stops growing here.
-inline constexpr size_t kMaxLevels = 30;
+inline constexpr size_t kMaxLevels = CFiboRetrace::kMaxLevels;
 
 using SLevel = CFiboRetrace::SLevel;
 

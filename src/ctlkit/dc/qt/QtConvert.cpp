@@ -43,7 +43,7 @@ QFont ToQFont(const LOGFONT& font) {
     const auto* face = reinterpret_cast<const char*>(font.lfFaceName);
     const auto length = static_cast<qsizetype>(strnlen(face, kMaxFaceName));
     QFont qfont(QString::fromLatin1(face, length));
-    qfont.setPixelSize(std::max(1, std::abs(font.lfHeight)));
+    qfont.setPixelSize(std::max(1, FontPixels(font.lfHeight)));
     qfont.setWeight(static_cast<QFont::Weight>(ToQtWeight(font.lfWeight)));
     qfont.setItalic(font.lfItalic != 0);
     qfont.setUnderline(font.lfUnderline != 0);
