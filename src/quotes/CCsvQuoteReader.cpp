@@ -39,38 +39,52 @@ CCsvQuoteReader::EResult CCsvQuoteReader::Read(const std::string& path, size_t l
     return EResult::Read;
 }
 
+// One pass from left to right: the date up to the first comma, then each number read where
+// it stands, so no field is looked for twice.
 CCsvQuoteReader::ELine CCsvQuoteReader::ParseLine(std::string_view line, SQuote& quote) {
     if (line.size() < kShortestQuoteLine) return ELine::Short;
     if (line.front() == '<') return ELine::Markup;
-    std::string_view fields[7];
-    SplitQuoteFields(line, fields, 7);
-    int32_t date = 0;
-    ELine dateVerdict = ParseDate(fields[0], date);
-    if (dateVerdict != ELine::Quote) return dateVerdict;
+    const char* p = line.data();
+    const char* const end = p + line.size();
+    const char* comma = p;
+    while (comma != end && *comma != ',') ++comma;
     SQuote parsed;
-    parsed.date = date;
-    bool numbers =
-        ReadRequiredNumber(fields[1], parsed.open) && ReadRequiredNumber(fields[2], parsed.high) &&
-        ReadRequiredNumber(fields[3], parsed.low) && ReadRequiredNumber(fields[4], parsed.close) &&
-        ReadOptionalNumber(fields[5], parsed.volume) &&
-        ReadOptionalNumber(fields[6], parsed.adjClose);
+    ELine dateVerdict = ParseDate(std::string_view(p, static_cast<size_t>(comma - p)), parsed.date);
+    if (dateVerdict != ELine::Quote) return dateVerdict;
+    p = comma == end ? end : comma + 1;
+    bool numbers = ReadNumberField(p, end, parsed.open) && ReadNumberField(p, end, parsed.high) &&
+                   ReadNumberField(p, end, parsed.low) && ReadNumberField(p, end, parsed.close) &&
+                   ReadOptionalNumberField(p, end, parsed.volume) &&
+                   ReadOptionalNumberField(p, end, parsed.adjClose);
     if (!numbers) return ELine::BadNumber;
     quote = parsed;
     return ELine::Quote;
 }
 
-// "5-Dec-05" or "05-Dec-05", by the strict rule.
+namespace {
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+} // namespace
+
+// "5-Dec-05" or "05-Dec-05", by the strict rule of ParseQuoteDate, judged in the same order:
+// too short, then the month, then the form of the rest.
 CCsvQuoteReader::ELine CCsvQuoteReader::ParseDate(std::string_view text, int32_t& date) {
-    SQuoteDay day;
-    switch (ParseQuoteDate(text, EQuoteDateRule::Strict, day)) {
-    case EQuoteDate::Ok:
-        break;
-    case EQuoteDate::UnknownMonth:
-        return ELine::UnknownMonth;
-    default:
+    const size_t length = text.size();
+    if (length < 6) return ELine::BadDate;
+    const char* t = text.data();
+    const int month = QuoteMonthNumberAt(t + length - 6);
+    if (month == 0) return ELine::UnknownMonth;
+    if (length < 8 || length > 9 || t[length - 7] != '-' || t[length - 3] != '-')
         return ELine::BadDate;
+    const char* y = t + length - 2;
+    if (!IsDigit(y[0]) || !IsDigit(y[1]) || !IsDigit(t[0])) return ELine::BadDate;
+    int day = t[0] - '0';
+    if (length == 9) {
+        if (!IsDigit(t[1])) return ELine::BadDate;
+        day = day * 10 + (t[1] - '0');
     }
-    switch (m_midnights.Get(day.year, day.month, day.day, date)) {
+    int year = (y[0] - '0') * 10 + (y[1] - '0');
+    year += year < 50 ? 2000 : 1900;
+    switch (m_midnights.Get(year, month, day, date)) {
     case ELocalMidnight::Ok:
         return ELine::Quote;
     case ELocalMidnight::NoSuchDay:

@@ -13,5 +13,16 @@ bool ReadRequiredNumber(std::string_view text, float& value);
 // As ReadRequiredNumber, except that the empty text reads as 0.
 bool ReadOptionalNumber(std::string_view text, float& value);
 
+// The field that starts at `p` and runs to the next "," or to `end`, read as
+// ReadRequiredNumber reads the field's text alone. On success `p` moves past the field and its
+// comma (to `end` after the line's last field); on failure nothing changes. A reader that
+// takes the fields of a line one after the other this way sees the fields SplitQuoteFields
+// would cut, without looking for each comma first.
+bool ReadNumberField(const char*& p, const char* end, float& value);
+
+// As ReadNumberField, except that an empty field (and a field beyond the line's last) reads
+// as 0.
+bool ReadOptionalNumberField(const char*& p, const char* end, float& value);
+
 // One or more decimal digits and nothing else, at most nine of them.
 bool ReadDigits(std::string_view text, int& value);

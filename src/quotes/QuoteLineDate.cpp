@@ -3,10 +3,33 @@
 #include "ctlkit/base/IniFile.h"
 #include <ctime>
 
+namespace {
+constexpr uint32_t PackedName(const char* name) {
+    return uint32_t(uint8_t(name[0])) << 16 | uint32_t(uint8_t(name[1])) << 8 | uint8_t(name[2]);
+}
+} // namespace
+
+int QuoteMonthNumberAt(const char* name) {
+    // One comparison of three bytes at once instead of up to twelve text comparisons.
+    switch (PackedName(name)) {
+    case PackedName("Jan"): return 1;
+    case PackedName("Feb"): return 2;
+    case PackedName("Mar"): return 3;
+    case PackedName("Apr"): return 4;
+    case PackedName("May"): return 5;
+    case PackedName("Jun"): return 6;
+    case PackedName("Jul"): return 7;
+    case PackedName("Aug"): return 8;
+    case PackedName("Sep"): return 9;
+    case PackedName("Oct"): return 10;
+    case PackedName("Nov"): return 11;
+    case PackedName("Dec"): return 12;
+    default: return 0;
+    }
+}
+
 int QuoteMonthNumber(std::string_view name) {
-    for (size_t i = 0; i < kQuoteMonthNames.size(); ++i)
-        if (kQuoteMonthNames[i] == name) return static_cast<int>(i) + 1;
-    return 0;
+    return name.size() == 3 ? QuoteMonthNumberAt(name.data()) : 0;
 }
 
 EQuoteDate ParseQuoteDate(std::string_view text, EQuoteDateRule rule, SQuoteDay& day) {

@@ -13,6 +13,8 @@ inline constexpr std::array<std::string_view, 12> kQuoteMonthNames = {
 
 // 1 ... 12 for a month name written exactly as in kQuoteMonthNames, 0 otherwise.
 int QuoteMonthNumber(std::string_view name);
+// The same for the three characters at `name`.
+int QuoteMonthNumberAt(const char* name);
 
 enum class EQuoteDateRule {
     // Shorter than 8 characters is too short; day and year are their leading digits (atoi).
