@@ -3,6 +3,7 @@
 #include "QuoteFields.h"
 #include "QuoteFileFormat.h"
 #include "QuoteLineDate.h"
+#include <algorithm>
 
 namespace {
 constexpr size_t kShortestQuoteLine = 20;
@@ -18,6 +19,11 @@ CCsvQuoteReader::EResult CCsvQuoteReader::Read(const std::string& path, size_t l
         stats.readError = reader.Failed();
         return EResult::NoHeader;
     }
+    // No quote line is shorter than kShortestQuoteLine and its line feed: room for every
+    // quote the file can hold up to the limit, so the output never moves while it fills. Pages
+    // reserved and never written cost nothing.
+    newestFirst.reserve(newestFirst.size() +
+                        std::min(limit, reader.OpenedSize() / (kShortestQuoteLine + 1) + 1));
     size_t taken = 0;
     while (taken < limit && reader.Next(line, overlong)) {
         ++stats.lines;

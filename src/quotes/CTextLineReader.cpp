@@ -22,7 +22,8 @@ bool CTextLineReader::Open(const std::string& path) {
     }
     ::fcntl(m_fd, F_SETFL, ::fcntl(m_fd, F_GETFL) & ~O_NONBLOCK);
     // A small file needs no full block; Fill grows the buffer should the file grow.
-    size_t expected = static_cast<size_t>(std::max<off_t>(st.st_size, 0)) + 1;
+    m_openedSize = static_cast<size_t>(std::max<off_t>(st.st_size, 0));
+    size_t expected = m_openedSize + 1;
     m_buffer.resize(std::clamp<size_t>(expected, 4096, kBlockSize));
     return true;
 }
@@ -37,6 +38,7 @@ void CTextLineReader::OpenText(std::string_view text) {
     m_end = text.size();
     m_eof = true;
     m_failed = false;
+    m_openedSize = text.size();
 }
 
 // Moves the unread tail to the front and reads behind it; false when nothing new came.

@@ -24,6 +24,8 @@ public:
     // The next line; false at the end of the file or after a read error.
     bool Next(std::string_view& line, bool& overlong);
     bool Failed() const { return m_failed; }
+    // The size of the file when it was opened, or of the text; a reader may size its output by it.
+    size_t OpenedSize() const { return m_openedSize; }
 
 private:
     bool Fill();
@@ -35,4 +37,5 @@ private:
     size_t m_end = 0;
     bool m_eof = false;
     bool m_failed = false;
+    size_t m_openedSize = 0;
 };

@@ -36,30 +36,6 @@ bool ReadOptionalNumber(std::string_view text, float& value) {
     return ReadRequiredNumber(text, value);
 }
 
-bool ReadNumberField(const char*& p, const char* end, float& value) {
-    if (p == end || *p == ',') return false;
-    float parsed = 0;
-    auto [ptr, ec] = std::from_chars(p, end, parsed, std::chars_format::general);
-    // No number text holds a comma, so stopping at one means the whole field was the number.
-    if (ec != std::errc() || (ptr != end && *ptr != ',') || !std::isfinite(parsed)) return false;
-    value = parsed;
-    p = ptr == end ? end : ptr + 1;
-    return true;
-}
-
-bool ReadOptionalNumberField(const char*& p, const char* end, float& value) {
-    if (p == end) {
-        value = 0;
-        return true;
-    }
-    if (*p == ',') {
-        value = 0;
-        ++p;
-        return true;
-    }
-    return ReadNumberField(p, end, value);
-}
-
 bool ReadDigits(std::string_view text, int& value) {
     if (text.empty() || text.size() > 9) return false;
     int parsed = 0;

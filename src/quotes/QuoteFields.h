@@ -1,4 +1,6 @@
 #pragma once
+#include <charconv>
+#include <cmath>
 #include <cstddef>
 #include <string_view>
 
@@ -18,11 +20,28 @@ bool ReadOptionalNumber(std::string_view text, float& value);
 // comma (to `end` after the line's last field); on failure nothing changes. A reader that
 // takes the fields of a line one after the other this way sees the fields SplitQuoteFields
 // would cut, without looking for each comma first.
-bool ReadNumberField(const char*& p, const char* end, float& value);
+// Inline, as a reader calls it for every field of every line.
+inline bool ReadNumberField(const char*& p, const char* end, float& value) {
+    if (p == end || *p == ',') return false;
+    float parsed = 0;
+    auto [ptr, ec] = std::from_chars(p, end, parsed, std::chars_format::general);
+    // No number text holds a comma, so stopping at one means the whole field was the number.
+    if (ec != std::errc() || (ptr != end && *ptr != ',') || !std::isfinite(parsed)) return false;
+    value = parsed;
+    p = ptr == end ? end : ptr + 1;
+    return true;
+}
 
 // As ReadNumberField, except that an empty field (and a field beyond the line's last) reads
 // as 0.
-bool ReadOptionalNumberField(const char*& p, const char* end, float& value);
+inline bool ReadOptionalNumberField(const char*& p, const char* end, float& value) {
+    if (p == end || *p == ',') {
+        value = 0;
+        if (p != end) ++p;
+        return true;
+    }
+    return ReadNumberField(p, end, value);
+}
 
 // One or more decimal digits and nothing else, at most nine of them.
 bool ReadDigits(std::string_view text, int& value);
