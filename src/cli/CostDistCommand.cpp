@@ -1,6 +1,7 @@
 #include "CliArgs.h"
 #include "CommandQuotes.h"
 #include "Commands.h"
+#include "FloatText.h"
 #include "indicators/CCostDistribution.h"
 #include "indicators/CStockPanes.h"
 #include "quotes/CStock.h"
@@ -43,7 +44,11 @@ int CostDistCommand(const std::vector<std::string>& words) {
     }
     auto bar = args.Number("bar", 0, static_cast<long>(table.Size()) - 1, error);
     if (!error.empty() || !bar) return BadUsage(error);
-    for (float value : table.At(static_cast<std::size_t>(*bar)))
-        std::printf("%.9g\n", static_cast<double>(value));
+    std::string text;
+    for (float value : table.At(static_cast<std::size_t>(*bar))) {
+        AppendGeneral9(text, value);
+        text += '\n';
+    }
+    std::fwrite(text.data(), 1, text.size(), stdout);
     return 0;
 }

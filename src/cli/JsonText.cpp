@@ -1,13 +1,12 @@
 #include "JsonText.h"
+#include "FloatText.h"
 #include <cmath>
 #include <cstdio>
 
 std::string NumberText(float value) {
     if (std::isnan(value)) return "nan";
     if (std::isinf(value)) return value > 0 ? "inf" : "-inf";
-    char text[32];
-    std::snprintf(text, sizeof text, "%.9g", value);
-    return text;
+    return FormatGeneral9(value);
 }
 
 std::string JsonNumber(float value) {
