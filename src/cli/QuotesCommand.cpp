@@ -10,7 +10,8 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
+#include <cstring>
+#include <vector>
 
 namespace {
 // Tells the user how many lines the reader refused, so a damaged file is not taken silently.
@@ -25,52 +26,52 @@ void ReportRefusedLines(const SQuoteReadStats& stats) {
 }
 
 // As printf's "%0<width>d": the sign first, then zeros up to the width.
-void AppendPadded(std::string& out, int value, int width) {
+char* WritePadded(char* out, int value, int width) {
     char digits[16];
     char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
     const char* first = digits;
     if (value < 0) {
-        out += '-';
+        *out++ = '-';
         ++first;
         --width;
     }
-    for (int length = static_cast<int>(end - first); length < width; ++length) out += '0';
-    out.append(first, static_cast<size_t>(end - first));
+    for (int length = static_cast<int>(end - first); length < width; ++length) *out++ = '0';
+    std::memcpy(out, first, static_cast<size_t>(end - first));
+    return out + (end - first);
 }
 
-template <typename T> void AppendInteger(std::string& out, T value) {
-    char digits[24];
-    out.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
-}
-
-// One line a bar; written in large blocks, as a million lines through printf took seconds.
+// One line a bar, written in large blocks: a million lines through printf took seconds.
 void PrintSeries(const std::vector<SQuote>& bars) {
     constexpr size_t kBlock = size_t{1} << 16;
-    std::string out = "index,time,date,open,high,low,close,adjclose,volume\n";
-    out.reserve(kBlock + 256);
+    // Index and time of at most 20 characters each, the date at most 21, six floats.
+    constexpr size_t kLongestLine = 20 + 1 + 20 + 1 + 21 + 6 * (1 + kGeneral9Room) + 1;
+    std::vector<char> block(kBlock + kLongestLine);
+    static constexpr char kHeader[] = "index,time,date,open,high,low,close,adjclose,volume\n";
+    std::memcpy(block.data(), kHeader, sizeof kHeader - 1);
+    char* out = block.data() + sizeof kHeader - 1;
     for (size_t i = 0; i < bars.size(); ++i) {
         const SQuote& q = bars[i];
         SLocalDay day = LocalDayOf(q.date);
-        AppendInteger(out, i);
-        out += ',';
-        AppendInteger(out, q.date);
-        out += ',';
-        AppendPadded(out, day.year, 4);
-        out += '-';
-        AppendPadded(out, day.month, 2);
-        out += '-';
-        AppendPadded(out, day.day, 2);
+        out = std::to_chars(out, out + 20, i).ptr;
+        *out++ = ',';
+        out = std::to_chars(out, out + 20, q.date).ptr;
+        *out++ = ',';
+        out = WritePadded(out, day.year, 4);
+        *out++ = '-';
+        out = WritePadded(out, day.month, 2);
+        *out++ = '-';
+        out = WritePadded(out, day.day, 2);
         for (float value : {q.open, q.high, q.low, q.close, q.adjClose, q.volume}) {
-            out += ',';
-            AppendGeneral9(out, value);
+            *out++ = ',';
+            out = AppendGeneral9(out, value);
         }
-        out += '\n';
-        if (out.size() >= kBlock) {
-            std::fwrite(out.data(), 1, out.size(), stdout);
-            out.clear();
+        *out++ = '\n';
+        if (static_cast<size_t>(out - block.data()) >= kBlock) {
+            std::fwrite(block.data(), 1, static_cast<size_t>(out - block.data()), stdout);
+            out = block.data();
         }
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
+    std::fwrite(block.data(), 1, static_cast<size_t>(out - block.data()), stdout);
 }
 } // namespace
 

@@ -102,6 +102,14 @@ TEST(FloatText, RandomBitPatternsPrintAsPrintf) {
     EXPECT_EQ(CountDifferences(values), 0);
 }
 
+TEST(FloatText, PricesAndVolumesPrintAsPrintf) {
+    std::vector<float> values;
+    for (int cents = 0; cents < 2000000; ++cents) values.push_back(static_cast<float>(cents / 100.0));
+    for (int64_t volume = 1; volume < (int64_t{1} << 40); volume = volume * 3 + 1)
+        values.push_back(static_cast<float>(volume));
+    EXPECT_EQ(CountDifferences(values), 0);
+}
+
 TEST(FloatText, AppendsBehindWhatTheStringHolds) {
     std::string text = "close=";
     AppendGeneral9(text, 51.95f);
