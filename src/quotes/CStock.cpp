@@ -12,6 +12,7 @@
 #include "ctlkit/base/QuoteFileLock.h"
 #include "settings/CModelContext.h"
 #include <algorithm>
+#include <cstring>
 #include <cerrno>
 #include <chrono>
 #include <ctime>
@@ -91,6 +92,17 @@ void CStock::RebuildDisplay(std::vector<SQuote> bars) {
     SetDisplay(std::move(bars));
 }
 
+// What RebuildDisplay(m_base) ends in when the display already holds the base bars, as it does
+// right after a read, without copying a long series and its columns once more.
+void CStock::KeepDisplayAsDayBars() {
+    m_previousDates.clear();
+    m_previousDates.reserve(m_display.size());
+    for (const SQuote& q : m_display) m_previousDates.push_back(q.date);
+    if (!m_paneHost) return;
+    m_paneHost->ClearCostDistribution(*this);
+    m_paneHost->ClearCurveData(*this);
+}
+
 void CStock::SetDisplay(std::vector<SQuote> bars) {
     m_display = std::move(bars);
     m_displayColumns = CBarColumns(m_display);
@@ -109,7 +121,14 @@ void CStock::FinishMake(int period, bool force) {
 
 void CStock::MakeDayLine(bool force) {
     if (!force && m_period == kPeriodDay) return;
-    RebuildDisplay(m_base);
+    // Compared bit for bit, so a NaN price counts as the same and -0 not as 0.
+    const bool same = m_display.size() == m_base.size() &&
+                      (m_base.empty() || std::memcmp(m_display.data(), m_base.data(),
+                                                     m_base.size() * sizeof(SQuote)) == 0);
+    if (same)
+        KeepDisplayAsDayBars();
+    else
+        RebuildDisplay(m_base);
     FinishMake(kPeriodDay, force);
 }
 
@@ -331,7 +350,7 @@ CFileResult CStock::ReadCsvQuotes(const std::string& path) {
     if (result == CCsvQuoteReader::EResult::NoHeader)
         return CFileResult::Failure(CFileResult::EKind::WrongType,
                                     std::string(kUnknownHeaderMessage));
-    PrependQuotes(newestFirst);
+    PrependQuotes(std::move(newestFirst));
     if (result == CCsvQuoteReader::EResult::UnknownMonth)
         return CFileResult::Partial(CFileResult::EKind::Damaged, std::string(kUnknownMonthMessage));
     SetWholeWindow();
@@ -339,7 +358,14 @@ CFileResult CStock::ReadCsvQuotes(const std::string& path) {
 }
 
 // Same result as inserting each quote at the front in file order, in one pass.
-void CStock::PrependQuotes(const std::vector<SQuote>& newestFirst) {
+void CStock::PrependQuotes(std::vector<SQuote> newestFirst) {
+    if (m_base.empty() && m_display.empty()) {
+        // The usual load into emptied series: turned round where it lies.
+        std::reverse(newestFirst.begin(), newestFirst.end());
+        SetDisplay(newestFirst);
+        m_base = std::move(newestFirst);
+        return;
+    }
     const auto joined = [&newestFirst](const std::vector<SQuote>& series) {
         std::vector<SQuote> bars;
         bars.reserve(newestFirst.size() + series.size());

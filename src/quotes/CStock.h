@@ -189,7 +189,8 @@ private:
     void SetDisplay(std::vector<SQuote> bars);
     void FinishMake(int period, bool force);
     void RebuildDisplay(std::vector<SQuote> bars);
-    void PrependQuotes(const std::vector<SQuote>& newestFirst);
+    void KeepDisplayAsDayBars();
+    void PrependQuotes(std::vector<SQuote> newestFirst);
     CFileResult ReadWithFormat(EQuoteFileFormat format, const std::string& path);
     void SetWholeWindow();
     CFileResult WriteCsv(const std::string& path, const std::vector<SQuote>& oldestFirst);

@@ -189,6 +189,47 @@ TEST(CsvLineAgreement, GeneratedAndMutatedLinesReadAsWhenTheFieldsWereCutFirst) 
     for (int kind = 0; kind < 7; ++kind) EXPECT_GT(verdicts[kind], 0) << "kind " << kind;
 }
 
+// The plain decimals of prices and volumes are read by one division of exact floats; every
+// such text must give the float from_chars gives, at each place of the point, both signs,
+// with leading and trailing zeros, and just past the limits of that shortcut.
+TEST(CsvLineAgreement, PlainDecimalsReadAsFromCharsReadsThem) {
+    std::vector<std::string> texts;
+    auto add = [&texts](uint64_t digits, int after, bool negative, int leadingZeros) {
+        std::string text = std::to_string(digits);
+        if (static_cast<int>(text.size()) <= after)
+            text.insert(0, static_cast<size_t>(after) + 1 - text.size(), '0');
+        if (after > 0) text.insert(text.size() - static_cast<size_t>(after), ".");
+        text.insert(0, static_cast<size_t>(leadingZeros), '0');
+        if (negative) text.insert(0, "-");
+        texts.push_back(text);
+    };
+    for (uint64_t digits = 0; digits < 100000; ++digits)
+        for (int after = 0; after <= 11; ++after) add(digits, after, digits % 3 == 0, 0);
+    std::mt19937_64 random(99);
+    for (int i = 0; i < 1000000; ++i) {
+        uint64_t digits = random() % (i % 2 ? (uint64_t{1} << 24) + 100 : 1000000000);
+        add(digits, static_cast<int>(random() % 13), random() % 2, static_cast<int>(random() % 3));
+    }
+    for (const char* text : {"16777215", "16777216", "16777217", "1677721.5", "99999999",
+                             "0.0000000001", "0.00000000001", "123456789", "1.5,", "-0", "-0.00"})
+        texts.push_back(text);
+    int disagreements = 0;
+    for (const std::string& text : texts) {
+        const std::string_view field = std::string_view(text).substr(0, text.find(','));
+        float expected = -1, got = -2;
+        const bool want = ReadRequiredNumber(field, expected);
+        const char* p = text.data();
+        const char* const end = p + text.size();
+        const bool have = ReadNumberField(p, end, got);
+        const char* const next = field.size() < text.size() ? text.data() + field.size() + 1 : end;
+        const bool same = want == have && (!have || (std::memcmp(&expected, &got, sizeof got) == 0 &&
+                                                     p == next));
+        if (!same && ++disagreements <= 10)
+            ADD_FAILURE() << text << ": from_chars " << expected << ", one pass " << got;
+    }
+    EXPECT_EQ(disagreements, 0);
+}
+
 // Zones whose offset changes at or near midnight, skip a day, move by half an hour or count
 // leap seconds, beside the two every test runs in.
 TEST(LocalMidnightCacheAgreement, EveryDayFrom1950To2049IsTheMidnightMktimeGives) {
