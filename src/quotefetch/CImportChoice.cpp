@@ -38,15 +38,16 @@ std::vector<std::string> Split(const std::string& text, char separator) {
 CImportChoice::CImportChoice(const CMarketList& markets, std::string dataFolder,
                              std::string otherMarket, std::string importPath)
     : CImportChoice(markets.Codes(), markets.Suffixes(), std::move(dataFolder),
-                    std::move(otherMarket), std::move(importPath)) {}
+                    std::move(otherMarket), std::move(importPath), markets.FullNames()) {}
 
 CImportChoice::CImportChoice(std::vector<std::string> codes, std::vector<std::string> suffixes,
                              std::string dataFolder, std::string otherMarket,
-                             std::string importPath)
-    : m_codes(std::move(codes)), m_suffixes(std::move(suffixes)),
+                             std::string importPath, std::vector<std::string> fullNames)
+    : m_codes(std::move(codes)), m_suffixes(std::move(suffixes)), m_fullNames(std::move(fullNames)),
       m_dataFolder(std::move(dataFolder)), m_otherMarket(std::move(otherMarket)),
       m_importPath(std::move(importPath)) {
     m_suffixes.resize(m_codes.size());
+    m_fullNames.resize(m_codes.size());
     m_market = !Trimmed(m_otherMarket).empty() ? Trimmed(m_otherMarket)
                : m_codes.empty()              ? std::string()
                                               : m_codes.front();
@@ -63,6 +64,11 @@ bool CImportChoice::Listed() const {
 std::string CImportChoice::MarketSuffix() const {
     auto it = std::find(m_codes.begin(), m_codes.end(), Market());
     return it == m_codes.end() ? std::string() : m_suffixes[it - m_codes.begin()];
+}
+
+std::string CImportChoice::MarketFullName() const {
+    auto it = std::find(m_codes.begin(), m_codes.end(), Market());
+    return it == m_codes.end() ? std::string() : m_fullNames[it - m_codes.begin()];
 }
 
 void CImportChoice::SetFiles(std::vector<std::string> files) {

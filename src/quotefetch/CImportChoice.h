@@ -23,7 +23,8 @@ public:
     CImportChoice(const CMarketList& markets, std::string dataFolder, std::string otherMarket,
                   std::string importPath);
     CImportChoice(std::vector<std::string> codes, std::vector<std::string> suffixes,
-                  std::string dataFolder, std::string otherMarket, std::string importPath);
+                  std::string dataFolder, std::string otherMarket, std::string importPath,
+                  std::vector<std::string> fullNames = {});
 
     const std::vector<std::string>& Codes() const { return m_codes; }
     // The market as chosen or typed, without surrounding blanks.
@@ -31,8 +32,9 @@ public:
     void SetMarket(std::string market) { m_market = std::move(market); }
     // Whether the market is one of market.txt.
     bool Listed() const;
-    // The suffix of the market in market.txt ("" for a typed market).
+    // The suffix and full name of the market in market.txt ("" for a typed market).
     std::string MarketSuffix() const;
+    std::string MarketFullName() const;
 
     bool addSuffix = false;
     bool replaceExisting = false;
@@ -63,6 +65,7 @@ private:
 
     std::vector<std::string> m_codes;
     std::vector<std::string> m_suffixes;
+    std::vector<std::string> m_fullNames;
     std::string m_dataFolder;
     std::string m_otherMarket;
     std::string m_importPath;

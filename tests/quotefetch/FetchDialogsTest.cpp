@@ -253,7 +253,10 @@ TEST_F(FetchDialogsTest, ImportGivesTheChoicesAndRemembersFolderAndTypedMarket) 
     std::optional<SImportRequest> request = RunImport(setup, chooser, [&](CImportDialog& d) {
         EXPECT_EQ(d.MarketBox()->currentText().toStdString(), "NYSE");
         EXPECT_EQ(d.FilesText()->text().toStdString(), "No EOD DATA Selected.");
+        QLabel& info = *Find<QLabel>(d, CImportDialog::kMarketInfoId);
+        EXPECT_EQ(info.text().toStdString(), "New York, no ticker suffix");
         d.MarketBox()->setCurrentIndex(1);
+        EXPECT_EQ(info.text().toStdString(), "Toronto, ticker suffix .TO");
         Toggle(*d.AddSuffixBox());
         Click(d, CImportDialog::kFilesId);
         EXPECT_EQ(d.FilesText()->text().toStdString(), "2 files selected.");
@@ -277,6 +280,8 @@ TEST_F(FetchDialogsTest, ImportGivesTheChoicesAndRemembersFolderAndTypedMarket) 
         d.MarketBox()->setFocus();
         d.MarketBox()->lineEdit()->selectAll();
         QTest::keyClicks(d.MarketBox()->lineEdit(), "ASX");
+        EXPECT_EQ(Find<QLabel>(d, CImportDialog::kMarketInfoId)->text().toStdString(),
+                  "Not in the market list: no suffix.");
         Toggle(*d.ReplaceBox());
         Toggle(*d.AddSuffixBox());
         Click(d, CImportDialog::kFilesId);

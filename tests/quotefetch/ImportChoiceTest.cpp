@@ -127,4 +127,7 @@ TEST(ImportChoice, ReadsMarketsAndSuffixesFromTheMarketList) {
     EXPECT_EQ(choice.Codes(), (std::vector<std::string>{"TSX", "LSE"}));
     choice.SetMarket("LSE");
     EXPECT_EQ(choice.MarketSuffix(), ".L");
+    EXPECT_EQ(choice.MarketFullName(), "London");
+    choice.SetMarket("ASX");
+    EXPECT_EQ(choice.MarketFullName(), "");
 }

@@ -77,20 +77,18 @@ void CImportDialog::Load() {
 }
 
 void CImportDialog::ShowMarketInfo() {
-    QString info;
+    std::string info;
     if (Copy().Market().empty())
         info.clear();
     else if (!Copy().Listed())
-        info = QString::fromStdString(
-            CLanguage::TranslateText("MarketNotListed", "Not in the market list: no suffix."));
+        info = CLanguage::TranslateText("MarketNotListed", "Not in the market list: no suffix.");
     else if (Copy().MarketSuffix().empty())
-        info = QString::fromStdString(
-            CLanguage::TranslateText("MarketNoSuffix", "This market has no ticker suffix."));
+        info = FillPlaceholders(CLanguage::TranslateText("MarketNoSuffix", "%s, no ticker suffix"),
+                                {{"%s", Copy().MarketFullName()}});
     else
-        info = QString::fromStdString(
-            FillPlaceholders(CLanguage::TranslateText("MarketSuffix", "Ticker suffix: %s"),
-                             {{"%s", Copy().MarketSuffix()}}));
-    m_marketInfo->setText(info);
+        info = FillPlaceholders(CLanguage::TranslateText("MarketSuffix", "%s, ticker suffix %1"),
+                                {{"%s", Copy().MarketFullName()}, {"%1", Copy().MarketSuffix()}});
+    m_marketInfo->setText(QString::fromStdString(info));
 }
 
 void CImportDialog::ChooseFiles() {

@@ -24,7 +24,7 @@ constexpr unsigned kStocksSelected = 503;
 
 // Room for about this many rows and characters in each list.
 constexpr int kListRows = 14;
-constexpr int kListChars = 44;
+constexpr int kListChars = 52;
 
 QString StringText(unsigned id) {
     return QString::fromStdString(CLanguage::TranslateString(id).value_or(""));
@@ -120,7 +120,8 @@ CStockSelectDialog::CStockSelectDialog(const CStockSelectModel& model, CStockSel
     top->addWidget(NewLabel(QStringLiteral("&Filter:"), *m_filter, kFilterLabelId), 1, 0);
     top->addWidget(m_filter, 1, 1);
     top->setColumnStretch(1, 1);
-    grid->addLayout(top, 0, 0);
+    // Above both lists, so that they share the width evenly.
+    grid->addLayout(top, 0, 0, 1, 3);
     grid->addWidget(NewLabel(QStringLiteral("A&vailable:"), *m_available, kAvailableLabelId), 1, 0);
     grid->addWidget(m_available, 2, 0);
     auto* buttons = new QVBoxLayout;
@@ -229,6 +230,12 @@ void CStockSelectDialog::accept() {
         return;
     }
     CFormsetDialogOf::accept();
+}
+
+void CStockSelectDialog::setVisible(bool visible) {
+    CFormsetDialogOf::setVisible(visible);
+    // Long symbol lists want room: the dialog may grow beyond its first size.
+    if (visible) layout()->setSizeConstraint(QLayout::SetMinimumSize);
 }
 
 bool CStockSelectDialog::Run(CStockSelection& selection, CStockSelectModel model,

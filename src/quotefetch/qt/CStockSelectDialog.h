@@ -35,6 +35,7 @@ public:
                        QWidget* parent);
 
     void accept() override;
+    void setVisible(bool visible) override;
 
     // The modal dialog over `selection` with the markets and symbol databases given; true
     // when OK wrote a new selection.
