@@ -1,5 +1,7 @@
 #include "CStockSelectModel.h"
+#include "ctlkit/lang/CLanguage.h"
 #include "download/CMarketList.h"
+#include "formset/SFieldError.h"
 #include <algorithm>
 #include <set>
 #include <utility>
@@ -75,6 +77,19 @@ void CStockSelectModel::Refilter() {
             Contains(record.description, needle))
             m_shown.push_back(i);
     }
+}
+
+std::string CStockSelectModel::AvailableText() const {
+    if (m_market < 0) return {};
+    if (m_symbols.empty())
+        return CLanguage::TranslateText(
+            "NoSymbolList", "No symbol list for this market: use Update List in ZentriStock.");
+    const std::string all = std::to_string(m_symbols.size());
+    if (m_filter.empty())
+        return FillPlaceholders(CLanguage::TranslateText("SymbolCount", "%1 symbols"),
+                                {{"%1", all}});
+    return FillPlaceholders(CLanguage::TranslateText("SymbolsShown", "%1 of %2 symbols"),
+                            {{"%1", std::to_string(m_shown.size())}, {"%2", all}});
 }
 
 const CSymbolDatabase::SRecord& CStockSelectModel::ShownSymbol(size_t row) const {

@@ -48,6 +48,10 @@ public:
     size_t ShownCount() const { return m_shown.size(); }
     const CSymbolDatabase::SRecord& ShownSymbol(size_t row) const;
     size_t SymbolCount() const { return m_symbols.size(); }
+    // Under the symbols: "<n> symbols", "<shown> of <n> symbols" while a filter is set, or,
+    // for a market without a symbol database, how to get one (translated, "Text" keys
+    // "SymbolCount", "SymbolsShown", "NoSymbolList").
+    std::string AvailableText() const;
 
     // --- the selection
     const std::vector<SSelectedStock>& Selected() const { return m_selected; }

@@ -8,6 +8,7 @@
 #include "quotefetch/qt/CDownloaderAboutDialog.h"
 #include "quotefetch/qt/CImportDialog.h"
 #include "quotefetch/qt/CStockSelectDialog.h"
+#include "settings/CInstallPaths.h"
 #include <QCheckBox>
 #include <QComboBox>
 #include <QHeaderView>
@@ -22,12 +23,13 @@ using Strings = std::vector<std::string>;
 
 const char* const kMarkets = "Market\tFullName\tSuffix\nNYSE\tNew York\t\nTSX\tToronto\t.TO\n";
 
-// An installation folder with market.txt and two symbol databases.
+// An installation folder with its market.txt and two symbol databases.
 class FetchDialogsTest : public ::testing::Test {
 protected:
     void SetUp() override {
         CLanguage::SetFile("");
         EXPECT_TRUE(markets.Parse(kMarkets));
+        WriteImportText(home.Path() + "Index/market.txt", kMarkets);
         WriteImportText(home.Path() + "System/NYSE.Dat",
                         CSymbolDatabase::MakeRecord("IBM", "International Business Machines") +
                             CSymbolDatabase::MakeRecord("GE", "General Electric") +
@@ -37,11 +39,6 @@ protected:
                             CSymbolDatabase::MakeRecord("TD", "Toronto-Dominion Bank"));
     }
     void TearDown() override { CLanguage::SetFile(""); }
-
-    CStockSelectModel Model(std::vector<SSelectedStock> selected) const {
-        return CStockSelectModel(markets, std::move(selected),
-                                 CStockSelectModel::DatabaseSource(home.Path() + "System/"));
-    }
 
     // Runs the modal selection dialog; `drive` acts once it shows and must close it.
     bool RunSelect(CStockSelection& selection, const std::function<void(CStockSelectDialog&)>& drive) {
@@ -54,7 +51,7 @@ protected:
                 dialog.done(QDialog::Rejected);
             }
         });
-        const bool ok = CStockSelectDialog::Run(selection, Model(selection.Stocks()), nullptr);
+        const bool ok = CStockSelectDialog::Run(selection, CInstallPaths(home.Path()), nullptr);
         CFormsetDialog::SetShownHook(previous);
         return ok;
     }
@@ -160,8 +157,12 @@ TEST_F(FetchDialogsTest, StockSelectAddsRemovesAllNoneAndFiltersThenOkWritesTheF
         EXPECT_EQ(Column(selected, 2), (Strings{"TSX", "NYSE", "NYSE"}));
 
         // The filter narrows the symbols by symbol or name; All adds what it shows.
+        EXPECT_EQ(Find<QLabel>(d, CStockSelectDialog::kAvailableTextId)->text().toStdString(),
+                  "3 symbols");
         QTest::keyClicks(d.FilterEdit(), "ele");
         EXPECT_EQ(Column(available, 0), (Strings{"GE"}));
+        EXPECT_EQ(Find<QLabel>(d, CStockSelectDialog::kAvailableTextId)->text().toStdString(),
+                  "1 of 3 symbols");
         Click(d, CStockSelectDialog::kAllId);
         EXPECT_EQ(Column(selected, 0), (Strings{"TD", "IBM", "KO", "GE"}));
         d.FilterEdit()->clear();

@@ -154,7 +154,13 @@ TEST(StockSelectModel, ReadsTheMarketsAndTheirDatabaseFiles) {
     EXPECT_EQ(model.MarketLabel(1), "TSX - Toronto");
     EXPECT_EQ(ShownSymbols(model), (Strings{"RY", "TD"}));
     EXPECT_EQ(model.NameOf({"TSX", "TD"}), "TD Bank");
-    // NYSE has no database yet: no symbols.
+    EXPECT_EQ(model.AvailableText(), "2 symbols");
+    model.SetFilter("td");
+    EXPECT_EQ(model.AvailableText(), "1 of 2 symbols");
+    // NYSE has no database yet: no symbols, and the way to get them.
     model.SetMarket(0);
     EXPECT_EQ(model.ShownCount(), 0u);
+    EXPECT_EQ(model.AvailableText(),
+              "No symbol list for this market: use Update List in ZentriStock.");
+    EXPECT_EQ(CStockSelectModel({}, {}, {}, {}).AvailableText(), "");
 }

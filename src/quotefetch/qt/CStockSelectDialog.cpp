@@ -4,6 +4,8 @@
 #include "formset/SFieldError.h"
 #include "quotefetch/CStockSelection.h"
 #include "quotefetch/FixedTexts.h"
+#include "download/CMarketList.h"
+#include "settings/CInstallPaths.h"
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -112,6 +114,9 @@ CStockSelectDialog::CStockSelectDialog(const CStockSelectModel& model, CStockSel
     SetControlId(*m_selected, kSelectedId);
     m_count = NewControl<QLabel>(kCountId);
     m_count->setTextFormat(Qt::PlainText);
+    m_availableText = NewControl<QLabel>(kAvailableTextId);
+    m_availableText->setTextFormat(Qt::PlainText);
+    m_availableText->setWordWrap(true);
 
     auto* grid = new QGridLayout(Body());
     auto* top = new QGridLayout;
@@ -131,7 +136,8 @@ CStockSelectDialog::CStockSelectDialog(const CStockSelectModel& model, CStockSel
     grid->addLayout(buttons, 2, 1);
     grid->addWidget(NewLabel(QStringLiteral("&Selected:"), *m_selected, kSelectedLabelId), 1, 2);
     grid->addWidget(m_selected, 2, 2);
-    grid->addWidget(m_count, 3, 2);
+    grid->addWidget(m_availableText, 3, 0);
+    grid->addWidget(m_count, 3, 2, Qt::AlignTop);
     grid->setColumnStretch(0, 1);
     grid->setColumnStretch(2, 1);
 
@@ -187,6 +193,7 @@ void CStockSelectDialog::ShowAvailable() {
         AddSymbolRow(*m_available, record.symbol, record.description, market);
     }
     m_available->setUpdatesEnabled(true);
+    m_availableText->setText(QString::fromStdString(Copy().AvailableText()));
 }
 
 void CStockSelectDialog::ShowSelected() {
@@ -245,4 +252,15 @@ bool CStockSelectDialog::Run(CStockSelection& selection, CStockSelectModel model
     if (!dialog) return false;
     delete dialog.data();
     return result == QDialog::Accepted;
+}
+
+bool CStockSelectDialog::Run(CStockSelection& selection, const CInstallPaths& paths,
+                             QWidget* parent) {
+    // A missing or malformed market.txt offers no market; the selection can still be edited.
+    CMarketList markets;
+    (void)markets.Load(paths.MarketList());
+    return Run(selection,
+               CStockSelectModel(markets, selection.Stocks(),
+                                 CStockSelectModel::DatabaseSource(paths.SystemFolder())),
+               parent);
 }

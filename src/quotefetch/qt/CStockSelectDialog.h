@@ -2,6 +2,7 @@
 #include "formset/qt/CFormsetDialogOf.h"
 #include "quotefetch/CStockSelectModel.h"
 
+class CInstallPaths;
 class CStockSelection;
 class QComboBox;
 class QLabel;
@@ -26,6 +27,7 @@ public:
     static constexpr unsigned kAllId = 1007;
     static constexpr unsigned kNoneId = 1008;
     static constexpr unsigned kCountId = 1009;
+    static constexpr unsigned kAvailableTextId = 1010;
     static constexpr unsigned kMarketLabelId = 1101;
     static constexpr unsigned kFilterLabelId = 1102;
     static constexpr unsigned kAvailableLabelId = 1103;
@@ -40,6 +42,8 @@ public:
     // The modal dialog over `selection` with the markets and symbol databases given; true
     // when OK wrote a new selection.
     static bool Run(CStockSelection& selection, CStockSelectModel model, QWidget* parent);
+    // The same over the installation's market.txt and System/<market>.Dat files.
+    static bool Run(CStockSelection& selection, const CInstallPaths& paths, QWidget* parent);
 
     QComboBox* MarketBox() const { return m_market; }
     QLineEdit* FilterEdit() const { return m_filter; }
@@ -68,4 +72,5 @@ private:
     QPushButton* m_all = nullptr;
     QPushButton* m_none = nullptr;
     QLabel* m_count = nullptr;
+    QLabel* m_availableText = nullptr;
 };
