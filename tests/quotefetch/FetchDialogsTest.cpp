@@ -165,7 +165,21 @@ TEST_F(FetchDialogsTest, StockSelectAddsRemovesAllNoneAndFiltersThenOkWritesTheF
                   "1 of 3 symbols");
         Click(d, CStockSelectDialog::kAllId);
         EXPECT_EQ(Column(selected, 0), (Strings{"TD", "IBM", "KO", "GE"}));
+        // From the keyboard: Enter in the filter goes to the symbols, Enter there adds.
         d.FilterEdit()->clear();
+        d.FilterEdit()->setFocus();
+        QTest::keyClicks(d.FilterEdit(), "cola");
+        Key(Qt::Key_Return);
+        EXPECT_EQ(FocusedId(), CStockSelectDialog::kAvailableId);
+        EXPECT_EQ(Column(available, 0), (Strings{"KO"}));
+        Key(Qt::Key_Return); // KO is selected already: nothing changes, nothing to say
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(prompter.messages.size(), 1u);
+        d.FilterEdit()->clear();
+        Mark(available, {1});
+        available.setFocus();
+        Key(Qt::Key_Enter, Qt::KeypadModifier);
+        EXPECT_EQ(Column(selected, 0), (Strings{"TD", "IBM", "KO", "GE"}));
         Click(d, CStockSelectDialog::kAllId); // nothing twice
         EXPECT_EQ(Column(selected, 0), (Strings{"TD", "IBM", "KO", "GE"}));
 

@@ -67,16 +67,17 @@ std::vector<size_t> MarkedRows(const QTreeWidget& list) {
     return rows;
 }
 
-// Delete in the selected list removes, Enter or a double click in the symbols adds.
-class CListKeys : public QObject {
+// Keys a control takes for itself rather than leaving them to the dialog (Enter would be OK).
+class CControlKeys : public QObject {
 public:
-    CListKeys(QObject* parent, Qt::Key key, std::function<void()> action)
-        : QObject(parent), m_key(key), m_action(std::move(action)) {}
+    CControlKeys(QObject* parent, std::vector<int> keys, std::function<void()> action)
+        : QObject(parent), m_keys(std::move(keys)), m_action(std::move(action)) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::KeyPress) {
             auto* key = static_cast<QKeyEvent*>(event);
-            if (key->key() == m_key && key->modifiers() == Qt::NoModifier) {
+            const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+            if (plain && std::find(m_keys.begin(), m_keys.end(), key->key()) != m_keys.end()) {
                 m_action();
                 return true;
             }
@@ -85,7 +86,7 @@ public:
     }
 
 private:
-    Qt::Key m_key;
+    std::vector<int> m_keys;
     std::function<void()> m_action;
 };
 
@@ -170,7 +171,17 @@ CStockSelectDialog::CStockSelectDialog(const CStockSelectModel& model, CStockSel
     });
     connect(m_available, &QTreeWidget::itemDoubleClicked, this, [this] { AddMarked(); });
     connect(m_selected, &QTreeWidget::itemDoubleClicked, this, [this] { RemoveMarked(); });
-    m_selected->installEventFilter(new CListKeys(this, Qt::Key_Delete, [this] { RemoveMarked(); }));
+    // Enter in the filter goes on to the symbols it left, Enter there adds the marked ones,
+    // Delete in the selection removes: the dialog is used from the keyboard without closing it.
+    m_filter->installEventFilter(new CControlKeys(this, {Qt::Key_Return, Qt::Key_Enter}, [this] {
+        m_available->setFocus(Qt::OtherFocusReason);
+        if (m_available->topLevelItemCount() > 0 && m_available->selectedItems().isEmpty())
+            m_available->setCurrentItem(m_available->topLevelItem(0));
+    }));
+    m_available->installEventFilter(
+        new CControlKeys(this, {Qt::Key_Return, Qt::Key_Enter}, [this] { AddMarked(); }));
+    m_selected->installEventFilter(
+        new CControlKeys(this, {Qt::Key_Delete}, [this] { RemoveMarked(); }));
 }
 
 void CStockSelectDialog::Load() {

@@ -12,7 +12,8 @@ class QTreeWidget;
 
 // The "Stock Select" dialog (dialog 140): the market, a filter, the market's symbols
 // (Symbol, Stock Name, Market), Add, Remove, All, None and the symbols selected. Add or
-// Remove with nothing marked says so. OK writes the selection (CStockSelection::Assign);
+// Remove with nothing marked says so. Enter in the filter moves to the symbols, Enter there
+// adds the marked ones, Delete in the selection removes them. OK writes the selection (CStockSelection::Assign);
 // when the file cannot be written the failure is shown and the dialog stays open. Cancel,
 // Escape and the close button change nothing.
 class CStockSelectDialog : public CFormsetDialogOf<CStockSelectModel> {
