@@ -54,7 +54,7 @@ void CStockSelectModel::SetMarket(int index) {
     if (index < 0 || index >= MarketCount()) return;
     m_market = index;
     m_symbols = m_source ? m_source(m_codes[index]) : std::vector<CSymbolDatabase::SRecord>{};
-    m_names[m_codes[index]] = m_symbols;
+    m_names[m_codes[index]] = IndexNames(m_symbols);
     Refilter();
 }
 
@@ -96,21 +96,28 @@ const CSymbolDatabase::SRecord& CStockSelectModel::ShownSymbol(size_t row) const
     return m_symbols.at(m_shown.at(row));
 }
 
-const std::vector<CSymbolDatabase::SRecord>&
-CStockSelectModel::SymbolsOf(const std::string& market) const {
+CStockSelectModel::NameIndex
+CStockSelectModel::IndexNames(const std::vector<CSymbolDatabase::SRecord>& records) {
+    NameIndex names;
+    // The first record of a symbol names it, as a lookup from the start of the file would.
+    for (const CSymbolDatabase::SRecord& record : records) names.emplace(record.symbol, record.description);
+    return names;
+}
+
+const CStockSelectModel::NameIndex& CStockSelectModel::NamesOf(const std::string& market) const {
     auto it = m_names.find(market);
     if (it == m_names.end()) {
-        std::vector<CSymbolDatabase::SRecord> records;
-        if (m_source && MarketIndexOf(market) >= 0) records = m_source(market);
-        it = m_names.emplace(market, std::move(records)).first;
+        NameIndex names;
+        if (m_source && MarketIndexOf(market) >= 0) names = IndexNames(m_source(market));
+        it = m_names.emplace(market, std::move(names)).first;
     }
     return it->second;
 }
 
 std::string CStockSelectModel::NameOf(const SSelectedStock& stock) const {
-    for (const CSymbolDatabase::SRecord& record : SymbolsOf(stock.market))
-        if (record.symbol == stock.symbol) return record.description;
-    return CSymbolDatabase::kNoName;
+    const NameIndex& names = NamesOf(stock.market);
+    auto it = names.find(stock.symbol);
+    return it == names.end() ? std::string(CSymbolDatabase::kNoName) : it->second;
 }
 
 CStockSelectModel::EChange CStockSelectModel::Add(const std::vector<size_t>& shownRows) {

@@ -6,6 +6,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class CMarketList;
@@ -71,7 +72,9 @@ public:
 
 private:
     void Refilter();
-    const std::vector<CSymbolDatabase::SRecord>& SymbolsOf(const std::string& market) const;
+    using NameIndex = std::unordered_map<std::string, std::string>; // symbol → name
+    static NameIndex IndexNames(const std::vector<CSymbolDatabase::SRecord>& records);
+    const NameIndex& NamesOf(const std::string& market) const;
 
     std::vector<std::string> m_codes;
     std::vector<std::string> m_fullNames;
@@ -81,6 +84,6 @@ private:
     std::string m_filter;
     std::vector<size_t> m_shown;
     std::vector<SSelectedStock> m_selected;
-    // The databases read for the names of selected records, by market.
-    mutable std::map<std::string, std::vector<CSymbolDatabase::SRecord>> m_names;
+    // The names of the databases read, by market, for the selected records.
+    mutable std::map<std::string, NameIndex> m_names;
 };

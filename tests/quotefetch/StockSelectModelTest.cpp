@@ -149,14 +149,18 @@ TEST(StockSelectModel, ReadsTheMarketsAndTheirDatabaseFiles) {
     CMarketList markets;
     ASSERT_TRUE(markets.Parse("Market\tFullName\tSuffix\nNYSE\tNew York\t\nTSX\tToronto\t.TO\n"));
     WriteImportText(home.Path() + "TSX.Dat", CSymbolDatabase::MakeRecord("RY", "Royal Bank") +
-                                                 CSymbolDatabase::MakeRecord("TD", "TD Bank"));
+                                                 CSymbolDatabase::MakeRecord("TD", "TD Bank") +
+                                                 CSymbolDatabase::MakeRecord("TD", "Again"));
     CStockSelectModel model(markets, {{"TSX", "TD"}}, CStockSelectModel::DatabaseSource(home.Path()));
     EXPECT_EQ(model.MarketLabel(1), "TSX - Toronto");
-    EXPECT_EQ(ShownSymbols(model), (Strings{"RY", "TD"}));
+    EXPECT_EQ(ShownSymbols(model), (Strings{"RY", "TD", "TD"}));
+    // A symbol the database holds twice: named by its first record, selected once.
     EXPECT_EQ(model.NameOf({"TSX", "TD"}), "TD Bank");
-    EXPECT_EQ(model.AvailableText(), "2 symbols");
-    model.SetFilter("td");
-    EXPECT_EQ(model.AvailableText(), "1 of 2 symbols");
+    EXPECT_EQ(model.AddAll(), EChange::Changed);
+    EXPECT_EQ(SelectedTexts(model), (Strings{"TSX:TD", "TSX:RY"}));
+    EXPECT_EQ(model.AvailableText(), "3 symbols");
+    model.SetFilter("bank");
+    EXPECT_EQ(model.AvailableText(), "2 of 3 symbols");
     // NYSE has no database yet: no symbols, and the way to get them.
     model.SetMarket(0);
     EXPECT_EQ(model.ShownCount(), 0u);
