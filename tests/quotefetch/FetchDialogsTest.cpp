@@ -309,10 +309,20 @@ TEST_F(FetchDialogsTest, ImportGivesTheChoicesAndRemembersFolderAndTypedMarket) 
     EXPECT_EQ(asked.back().folder, "/home/u/new");
     EXPECT_EQ(setup.getKeyValue("OtherMarket", "ENVIORMENT"), "ASX");
     EXPECT_EQ(setup.getKeyValue("DATA_DIRECTORY", "ENVIORMENT"), "/keep/");
-    request = RunImport(setup, chooser, [&](CImportDialog& d) {
+    // Over the installation: its markets, its setup.ini, its data folder.
+    CFormsetDialog::ShownHook previous = CFormsetDialog::SetShownHook([&](CFormsetDialog& shown) {
+        auto& d = static_cast<CImportDialog&>(shown);
         EXPECT_EQ(d.MarketBox()->currentText().toStdString(), "ASX");
-        Click(d, 2);
+        EXPECT_EQ(d.MarketBox()->count(), 2);
+        Click(d, CImportDialog::kFilesId);
+        Click(d, 1);
     });
+    request = CImportDialog::Ask(CInstallPaths(home.Path()), chooser, nullptr);
+    CFormsetDialog::SetShownHook(previous);
+    ASSERT_TRUE(request.has_value());
+    EXPECT_EQ(request->options.dataFolder, "/keep/");
+    EXPECT_EQ(request->options.market, "ASX");
+    request = RunImport(setup, chooser, [&](CImportDialog& d) { Click(d, 2); });
     EXPECT_FALSE(request.has_value());
     EXPECT_TRUE(prompter.messages.empty());
 }

@@ -2,6 +2,8 @@
 #include "ctlkit/base/CPrompter.h"
 #include "ctlkit/lang/CLanguage.h"
 #include "download/CMarketList.h"
+#include "settings/CInstallPaths.h"
+#include "settings/DataFolder.h"
 #include "settings/ImportSettings.h"
 #include <QCheckBox>
 #include <QComboBox>
@@ -129,6 +131,15 @@ std::optional<SImportRequest> CImportDialog::Ask(const CMarketList& markets, CIn
                                      "The import folder and market were not saved: %s"),
             {{"%s", written.message()}}));
     return accepted.Request();
+}
+
+std::optional<SImportRequest> CImportDialog::Ask(const CInstallPaths& paths, FileChooser chooser,
+                                                 QWidget* parent) {
+    // A missing or malformed market.txt lists no market; one can still be typed.
+    CMarketList markets;
+    (void)markets.Load(paths.MarketList());
+    CIniReader setup(paths.SetupIni());
+    return Ask(markets, setup, DataFolderOf(paths, setup), std::move(chooser), parent);
 }
 
 FileChooser CImportDialog::PlatformChooser(QWidget* parent) {

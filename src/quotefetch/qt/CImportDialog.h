@@ -7,6 +7,7 @@
 #include <vector>
 
 class CIniReader;
+class CInstallPaths;
 class CMarketList;
 class QCheckBox;
 class QComboBox;
@@ -46,6 +47,9 @@ public:
     // import still goes ahead). Nothing on Cancel.
     static std::optional<SImportRequest> Ask(const CMarketList& markets, CIniReader& setup,
                                              const std::string& dataFolder, FileChooser chooser,
+                                             QWidget* parent);
+    // The same over an installation: its market.txt, its setup.ini and its data folder.
+    static std::optional<SImportRequest> Ask(const CInstallPaths& paths, FileChooser chooser,
                                              QWidget* parent);
     // The file dialog of the platform.
     static FileChooser PlatformChooser(QWidget* parent);
