@@ -49,8 +49,8 @@ CImportChoice::CImportChoice(std::vector<std::string> codes, std::vector<std::st
     m_suffixes.resize(m_codes.size());
     m_fullNames.resize(m_codes.size());
     m_market = !Trimmed(m_otherMarket).empty() ? Trimmed(m_otherMarket)
-               : m_codes.empty()              ? std::string()
-                                              : m_codes.front();
+               : m_codes.empty()               ? std::string()
+                                               : m_codes.front();
 }
 
 std::string CImportChoice::Market() const {

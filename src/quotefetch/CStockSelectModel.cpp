@@ -100,7 +100,8 @@ CStockSelectModel::NameIndex
 CStockSelectModel::IndexNames(const std::vector<CSymbolDatabase::SRecord>& records) {
     NameIndex names;
     // The first record of a symbol names it, as a lookup from the start of the file would.
-    for (const CSymbolDatabase::SRecord& record : records) names.emplace(record.symbol, record.description);
+    for (const CSymbolDatabase::SRecord& record : records)
+        names.emplace(record.symbol, record.description);
     return names;
 }
 

@@ -41,16 +41,18 @@ protected:
     void TearDown() override { CLanguage::SetFile(""); }
 
     // Runs the modal selection dialog; `drive` acts once it shows and must close it.
-    bool RunSelect(CStockSelection& selection, const std::function<void(CStockSelectDialog&)>& drive) {
-        CFormsetDialog::ShownHook previous = CFormsetDialog::SetShownHook([&](CFormsetDialog& shown) {
-            auto& dialog = static_cast<CStockSelectDialog&>(shown);
-            EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
-            drive(dialog);
-            if (dialog.isVisible()) {
-                ADD_FAILURE() << "the dialog was left open";
-                dialog.done(QDialog::Rejected);
-            }
-        });
+    bool RunSelect(CStockSelection& selection,
+                   const std::function<void(CStockSelectDialog&)>& drive) {
+        CFormsetDialog::ShownHook previous =
+            CFormsetDialog::SetShownHook([&](CFormsetDialog& shown) {
+                auto& dialog = static_cast<CStockSelectDialog&>(shown);
+                EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+                drive(dialog);
+                if (dialog.isVisible()) {
+                    ADD_FAILURE() << "the dialog was left open";
+                    dialog.done(QDialog::Rejected);
+                }
+            });
         const bool ok = CStockSelectDialog::Run(selection, CInstallPaths(home.Path()), nullptr);
         CFormsetDialog::SetShownHook(previous);
         return ok;
@@ -58,15 +60,16 @@ protected:
 
     std::optional<SImportRequest> RunImport(CIniReader& setup, FileChooser chooser,
                                             const std::function<void(CImportDialog&)>& drive) {
-        CFormsetDialog::ShownHook previous = CFormsetDialog::SetShownHook([&](CFormsetDialog& shown) {
-            auto& dialog = static_cast<CImportDialog&>(shown);
-            EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
-            drive(dialog);
-            if (dialog.isVisible()) {
-                ADD_FAILURE() << "the dialog was left open";
-                dialog.done(QDialog::Rejected);
-            }
-        });
+        CFormsetDialog::ShownHook previous =
+            CFormsetDialog::SetShownHook([&](CFormsetDialog& shown) {
+                auto& dialog = static_cast<CImportDialog&>(shown);
+                EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+                drive(dialog);
+                if (dialog.isVisible()) {
+                    ADD_FAILURE() << "the dialog was left open";
+                    dialog.done(QDialog::Rejected);
+                }
+            });
         std::optional<SImportRequest> request =
             CImportDialog::Ask(markets, setup, home.Path() + "Data/", std::move(chooser), nullptr);
         CFormsetDialog::SetShownHook(previous);
@@ -344,21 +347,22 @@ TEST_F(FetchDialogsTest, ImportWithoutFilesOrWithABadMarketStaysOpenAndCancelKee
     for (const auto& [way, finish] : ways) {
         prompter.messages.clear();
         pickNothing = true;
-        const std::optional<SImportRequest> request = RunImport(setup, chooser, [&](CImportDialog& d) {
-            // The file dialog cancelled: still no file; OK refuses.
-            Click(d, CImportDialog::kFilesId);
-            Click(d, 1);
-            stayed.push_back(d.isVisible());
-            EXPECT_EQ(FocusedId(), CImportDialog::kFilesId) << way;
-            // A market that cannot be a folder name is refused naming the field.
-            pickNothing = false;
-            Click(d, CImportDialog::kFilesId);
-            d.MarketBox()->setEditText("../x");
-            Click(d, 1);
-            stayed.push_back(d.isVisible());
-            EXPECT_EQ(FocusedId(), CImportDialog::kMarketId) << way;
-            finish(d);
-        });
+        const std::optional<SImportRequest> request =
+            RunImport(setup, chooser, [&](CImportDialog& d) {
+                // The file dialog cancelled: still no file; OK refuses.
+                Click(d, CImportDialog::kFilesId);
+                Click(d, 1);
+                stayed.push_back(d.isVisible());
+                EXPECT_EQ(FocusedId(), CImportDialog::kFilesId) << way;
+                // A market that cannot be a folder name is refused naming the field.
+                pickNothing = false;
+                Click(d, CImportDialog::kFilesId);
+                d.MarketBox()->setEditText("../x");
+                Click(d, 1);
+                stayed.push_back(d.isVisible());
+                EXPECT_EQ(FocusedId(), CImportDialog::kMarketId) << way;
+                finish(d);
+            });
         EXPECT_FALSE(request.has_value()) << way;
         EXPECT_EQ(prompter.messages,
                   (Strings{"No EOD DATA Selected.",
@@ -372,9 +376,9 @@ TEST_F(FetchDialogsTest, ImportWithoutFilesOrWithABadMarketStaysOpenAndCancelKee
 TEST_F(FetchDialogsTest, EveryControlIsReachedByTabInOrder) {
     CStockSelection selection(home.Path() + "System/downloader.dat");
     RunSelect(selection, [&](CStockSelectDialog& d) {
-        EXPECT_EQ(TabChain(*d.MarketBox(), 11),
-                  (std::vector<unsigned>{1001, 1002, 1003, 1005, 1006, 1007, 1008, 1004, 1, 2,
-                                         1001}));
+        EXPECT_EQ(
+            TabChain(*d.MarketBox(), 11),
+            (std::vector<unsigned>{1001, 1002, 1003, 1005, 1006, 1007, 1008, 1004, 1, 2, 1001}));
         Click(d, 2);
     });
     CIniReader setup(home.Path() + "setup.ini");
@@ -397,14 +401,15 @@ TEST_F(FetchDialogsTest, EveryControlIsReachedByTabInOrder) {
 
 TEST_F(FetchDialogsTest, DialogsAreTranslatedWhenCreated) {
     const std::string lng = home.Path() + "Lng/German.lng";
-    WriteImportText(lng, "[String]\n31=Kürzel\n32=Name\n35=Börse\n503=Aktien gewählt.\n"
-                         "513=Kursladeprogramm\n515=Öffnen\n"
-                         "514=Textdateien|*.txt|Alle|*.*|\n"
-                         "[Text]\nNo Items was selected. Please Select an Item first.=Nichts markiert.\n"
-                         "No EOD DATA Selected.=Keine Dateien.\n"
-                         "[140]\n0=Aktienauswahl\n1005=&Hinzufügen >\n2=Abbrechen\n"
-                         "[141]\n1003=&Vorhandene Tage ersetzen\n"
-                         "[142]\n1100=Fassung:\n");
+    WriteImportText(lng,
+                    "[String]\n31=Kürzel\n32=Name\n35=Börse\n503=Aktien gewählt.\n"
+                    "513=Kursladeprogramm\n515=Öffnen\n"
+                    "514=Textdateien|*.txt|Alle|*.*|\n"
+                    "[Text]\nNo Items was selected. Please Select an Item first.=Nichts markiert.\n"
+                    "No EOD DATA Selected.=Keine Dateien.\n"
+                    "[140]\n0=Aktienauswahl\n1005=&Hinzufügen >\n2=Abbrechen\n"
+                    "[141]\n1003=&Vorhandene Tage ersetzen\n"
+                    "[142]\n1100=Fassung:\n");
     CLanguage::SetFile(lng);
     CStockSelection selection(home.Path() + "System/downloader.dat");
     RunSelect(selection, [&](CStockSelectDialog& d) {
@@ -423,19 +428,29 @@ TEST_F(FetchDialogsTest, DialogsAreTranslatedWhenCreated) {
 
     CIniReader setup(home.Path() + "setup.ini");
     std::vector<SFileChoiceRequest> asked;
-    RunImport(setup, [&](const SFileChoiceRequest& r) { asked.push_back(r); return Strings{}; },
-              [&](CImportDialog& d) {
-                  EXPECT_EQ(d.ReplaceBox()->text().toStdString(), "&Vorhandene Tage ersetzen");
-                  EXPECT_EQ(d.FilesText()->text().toStdString(), "Keine Dateien.");
-                  Click(d, CImportDialog::kFilesId);
-                  Click(d, 2);
-              });
+    RunImport(
+        setup,
+        [&](const SFileChoiceRequest& r) {
+            asked.push_back(r);
+            return Strings{};
+        },
+        [&](CImportDialog& d) {
+            EXPECT_EQ(d.ReplaceBox()->text().toStdString(), "&Vorhandene Tage ersetzen");
+            EXPECT_EQ(d.FilesText()->text().toStdString(), "Keine Dateien.");
+            Click(d, CImportDialog::kFilesId);
+            Click(d, 2);
+        });
     ASSERT_EQ(asked.size(), 1u);
     EXPECT_EQ(asked[0].title, "Öffnen");
     EXPECT_EQ(asked[0].filter, "Textdateien (*.txt);;Alle (*)");
 
-    SDownloaderAboutFacts facts{"0.1.0", "2026-12-10", "6.4.2", "7.88.1", "/opt/zs/",
-                                "/opt/zs/setup.ini", "/opt/zs/System/downloader.dat",
+    SDownloaderAboutFacts facts{"0.1.0",
+                                "2026-12-10",
+                                "6.4.2",
+                                "7.88.1",
+                                "/opt/zs/",
+                                "/opt/zs/setup.ini",
+                                "/opt/zs/System/downloader.dat",
                                 "/opt/zs/Data/"};
     CDownloaderAboutDialog about(facts, nullptr);
     about.show();
@@ -447,9 +462,8 @@ TEST_F(FetchDialogsTest, DialogsAreTranslatedWhenCreated) {
 }
 
 TEST_F(FetchDialogsTest, AboutShowsTheFactsInOrderAndClosesOnEscape) {
-    SDownloaderAboutFacts facts =
-        CDownloaderAboutDialog::RunningProgram("/opt/zs/", "/opt/zs/setup.ini",
-                                               "/opt/zs/System/downloader.dat", "/q/Data/");
+    SDownloaderAboutFacts facts = CDownloaderAboutDialog::RunningProgram(
+        "/opt/zs/", "/opt/zs/setup.ini", "/opt/zs/System/downloader.dat", "/q/Data/");
     EXPECT_EQ(facts.qtVersion, qVersion());
     EXPECT_FALSE(facts.version.empty());
     EXPECT_NE(facts.curlVersion, "");
@@ -460,10 +474,12 @@ TEST_F(FetchDialogsTest, AboutShowsTheFactsInOrderAndClosesOnEscape) {
     const std::vector<DownloaderAboutRow> rows = DownloaderAboutRows(facts);
     ASSERT_EQ(rows.size(), 9u);
     for (unsigned row = 0; row < rows.size(); ++row) {
-        EXPECT_EQ(Find<QLabel>(about, CDownloaderAboutDialog::kFirstLabel + row)->text().toStdString(),
-                  rows[row].first + ":");
-        EXPECT_EQ(Find<QLabel>(about, CDownloaderAboutDialog::kFirstValue + row)->text().toStdString(),
-                  rows[row].second);
+        EXPECT_EQ(
+            Find<QLabel>(about, CDownloaderAboutDialog::kFirstLabel + row)->text().toStdString(),
+            rows[row].first + ":");
+        EXPECT_EQ(
+            Find<QLabel>(about, CDownloaderAboutDialog::kFirstValue + row)->text().toStdString(),
+            rows[row].second);
     }
     EXPECT_EQ(rows[2].second, "GNU General Public License, version 3 or later");
     EXPECT_EQ(rows[7].second, "/opt/zs/System/downloader.dat");

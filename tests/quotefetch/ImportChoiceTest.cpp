@@ -1,7 +1,7 @@
+#include "ImportTestSupport.h"
 #include "ctlkit/lang/CLanguage.h"
 #include "download/CMarketList.h"
 #include "quotefetch/CImportChoice.h"
-#include "ImportTestSupport.h"
 
 namespace {
 
@@ -22,11 +22,10 @@ TEST(ImportChoice, RequestCarriesMarketListedOrTypedSuffixAndReplace) {
         bool listed;
     };
     const Case cases[] = {
-        {"TSX", true, false, "TSX", ".TO", true},
-        {"TSX", false, true, "TSX", "", true},
-        {"NYSE", true, true, "NYSE", "", true},           // listed without a suffix
-        {"  ASX ", true, false, "ASX", "", false},        // typed: no suffix to add
-        {"tsx", true, false, "tsx", "", false},           // codes are matched exactly
+        {"TSX", true, false, "TSX", ".TO", true},  {"TSX", false, true, "TSX", "", true},
+        {"NYSE", true, true, "NYSE", "", true},    // listed without a suffix
+        {"  ASX ", true, false, "ASX", "", false}, // typed: no suffix to add
+        {"tsx", true, false, "tsx", "", false},    // codes are matched exactly
     };
     for (const Case& c : cases) {
         CImportChoice choice = Choice();
@@ -97,8 +96,9 @@ TEST(ImportChoice, FilesTextCountsThroughTheStringTable) {
     EXPECT_EQ(choice.FilesText(), "No EOD DATA Selected.");
     choice.SetFiles({"/a.txt", "/b.txt", "/c.txt"});
     EXPECT_EQ(choice.FilesText(), "3 files selected.");
-    WriteImportText(home.Path() + "de.lng",
-                    "[String]\n559=%d Dateien gewählt.\n[Text]\nNo EOD DATA Selected.=Keine Daten.\n");
+    WriteImportText(
+        home.Path() + "de.lng",
+        "[String]\n559=%d Dateien gewählt.\n[Text]\nNo EOD DATA Selected.=Keine Daten.\n");
     CLanguage::SetFile(home.Path() + "de.lng");
     EXPECT_EQ(choice.FilesText(), "3 Dateien gewählt.");
     choice.SetFiles(std::vector<std::string>(10000, "/a.txt"));

@@ -20,10 +20,14 @@ using long_words::TextOf;
 namespace {
 
 const std::vector<std::pair<std::string, std::string>> kNyse = {
-    {"IBM", "International Business Machines"}, {"GE", "General Electric"},
-    {"KO", "Coca-Cola"}, {"BRK-B", "Berkshire Hathaway Class B"},
-    {"JNJ", "Johnson & Johnson"}, {"XOM", "Exxon Mobil Corporation"},
-    {"WMT", "Wal-Mart Stores"}, {"PG", "Procter & Gamble"},
+    {"IBM", "International Business Machines"},
+    {"GE", "General Electric"},
+    {"KO", "Coca-Cola"},
+    {"BRK-B", "Berkshire Hathaway Class B"},
+    {"JNJ", "Johnson & Johnson"},
+    {"XOM", "Exxon Mobil Corporation"},
+    {"WMT", "Wal-Mart Stores"},
+    {"PG", "Procter & Gamble"},
 };
 
 void Write(const std::string& path, const std::string& bytes) {
@@ -82,8 +86,8 @@ int main(int argc, char** argv) {
         folder, "import", ratio);
 
     const SDownloaderAboutFacts facts = CDownloaderAboutDialog::RunningProgram(
-        "/opt/zentristock/", "/opt/zentristock/setup.ini",
-        "/opt/zentristock/System/downloader.dat", "/home/user/ZentriStock quotes/Data/");
+        "/opt/zentristock/", "/opt/zentristock/setup.ini", "/opt/zentristock/System/downloader.dat",
+        "/home/user/ZentriStock quotes/Data/");
     {
         CDownloaderAboutDialog about(facts, nullptr);
         GrabPages(about, folder, "about", ratio);

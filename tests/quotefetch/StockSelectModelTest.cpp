@@ -10,8 +10,11 @@ using Records = std::vector<CSymbolDatabase::SRecord>;
 // Symbols by market, counting how often each market's database is read.
 struct SFakeDatabases {
     std::map<std::string, Records> markets = {
-        {"NYSE", {{"IBM", "International Business Machines"}, {"GE", "General Electric"},
-                  {"KO", "Coca-Cola"}, {"GEF", "Greif"}}},
+        {"NYSE",
+         {{"IBM", "International Business Machines"},
+          {"GE", "General Electric"},
+          {"KO", "Coca-Cola"},
+          {"GEF", "Greif"}}},
         {"TSX", {{"RY", "Royal Bank"}, {"TD", "Toronto-Dominion Bank"}}},
     };
     std::map<std::string, int> reads;
@@ -34,7 +37,8 @@ std::vector<std::string> ShownSymbols(const CStockSelectModel& model) {
 
 std::vector<std::string> SelectedTexts(const CStockSelectModel& model) {
     std::vector<std::string> texts;
-    for (const SSelectedStock& stock : model.Selected()) texts.push_back(stock.market + ":" + stock.symbol);
+    for (const SSelectedStock& stock : model.Selected())
+        texts.push_back(stock.market + ":" + stock.symbol);
     return texts;
 }
 
@@ -80,9 +84,9 @@ TEST(StockSelectModel, FilterMatchesSymbolOrNameIgnoringCaseAndSurvivesAMarketCh
     };
     const Case cases[] = {
         {"", {"IBM", "GE", "KO", "GEF"}},
-        {"ge", {"GE", "GEF"}},        // symbols, and "General Electric"
-        {"COLA", {"KO"}},             // a name
-        {"e", {"IBM", "GE", "GEF"}},  // "Coca-Cola" has none
+        {"ge", {"GE", "GEF"}},       // symbols, and "General Electric"
+        {"COLA", {"KO"}},            // a name
+        {"e", {"IBM", "GE", "GEF"}}, // "Coca-Cola" has none
         {"zzz", {}},
     };
     for (const Case& c : cases) {
@@ -151,7 +155,8 @@ TEST(StockSelectModel, ReadsTheMarketsAndTheirDatabaseFiles) {
     WriteImportText(home.Path() + "TSX.Dat", CSymbolDatabase::MakeRecord("RY", "Royal Bank") +
                                                  CSymbolDatabase::MakeRecord("TD", "TD Bank") +
                                                  CSymbolDatabase::MakeRecord("TD", "Again"));
-    CStockSelectModel model(markets, {{"TSX", "TD"}}, CStockSelectModel::DatabaseSource(home.Path()));
+    CStockSelectModel model(markets, {{"TSX", "TD"}},
+                            CStockSelectModel::DatabaseSource(home.Path()));
     EXPECT_EQ(model.MarketLabel(1), "TSX - Toronto");
     EXPECT_EQ(ShownSymbols(model), (Strings{"RY", "TD", "TD"}));
     // A symbol the database holds twice: named by its first record, selected once.

@@ -25,8 +25,7 @@ constexpr int kValueChars = 40;
 
 } // namespace
 
-CDownloaderAboutDialog::CDownloaderAboutDialog(const SDownloaderAboutFacts& facts,
-                                               QWidget* parent)
+CDownloaderAboutDialog::CDownloaderAboutDialog(const SDownloaderAboutFacts& facts, QWidget* parent)
     : QDialog(parent) {
     setModal(true);
     const QString name =

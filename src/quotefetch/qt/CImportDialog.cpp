@@ -114,8 +114,8 @@ std::optional<SFieldError> CImportDialog::Store() {
 }
 
 std::optional<SImportRequest> CImportDialog::Ask(const CMarketList& markets, CIniReader& setup,
-                                                 const std::string& dataFolder,
-                                                 FileChooser chooser, QWidget* parent) {
+                                                 const std::string& dataFolder, FileChooser chooser,
+                                                 QWidget* parent) {
     const SImportSettings settings = SImportSettings::Read(setup);
     CImportChoice choice(markets, dataFolder, settings.otherMarket, settings.importPath);
     QPointer<CImportDialog> dialog = new CImportDialog(choice, std::move(chooser), parent);

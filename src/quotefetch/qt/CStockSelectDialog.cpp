@@ -1,10 +1,10 @@
 #include "CStockSelectDialog.h"
 #include "ctlkit/base/CPrompter.h"
 #include "ctlkit/lang/CLanguage.h"
+#include "download/CMarketList.h"
 #include "formset/SFieldError.h"
 #include "quotefetch/CStockSelection.h"
 #include "quotefetch/FixedTexts.h"
-#include "download/CMarketList.h"
 #include "settings/CInstallPaths.h"
 #include <QComboBox>
 #include <QGridLayout>
@@ -35,15 +35,16 @@ QString StringText(unsigned id) {
 QTreeWidget* SymbolList(QWidget* parent) {
     auto* list = new QTreeWidget(parent);
     list->setColumnCount(3);
-    list->setHeaderLabels({StringText(kSymbolTitle), StringText(kNameTitle),
-                           StringText(kMarketTitle)});
+    list->setHeaderLabels(
+        {StringText(kSymbolTitle), StringText(kNameTitle), StringText(kMarketTitle)});
     list->setRootIsDecorated(false);
     list->setUniformRowHeights(true);
     list->setAllColumnsShowFocus(true);
     list->setSelectionMode(QAbstractItemView::ExtendedSelection);
     list->setSelectionBehavior(QAbstractItemView::SelectRows);
     const QFontMetrics metrics = list->fontMetrics();
-    list->setMinimumSize(metrics.averageCharWidth() * kListChars, metrics.lineSpacing() * kListRows);
+    list->setMinimumSize(metrics.averageCharWidth() * kListChars,
+                         metrics.lineSpacing() * kListRows);
     list->header()->setStretchLastSection(false);
     list->header()->setSectionResizeMode(1, QHeaderView::Stretch);
     list->setColumnWidth(0, metrics.averageCharWidth() * 10);
@@ -52,7 +53,7 @@ QTreeWidget* SymbolList(QWidget* parent) {
 }
 
 void AddSymbolRow(QTreeWidget& list, const std::string& symbol, const std::string& name,
-            const std::string& market) {
+                  const std::string& market) {
     auto* item = new QTreeWidgetItem(&list);
     item->setText(0, QString::fromStdString(symbol));
     item->setText(1, QString::fromStdString(name));
@@ -218,7 +219,8 @@ void CStockSelectDialog::ShowSelected() {
 
 void CStockSelectDialog::Answer(CStockSelectModel::EChange change) {
     if (change == CStockSelectModel::EChange::NothingMarked)
-        CPrompter::Active().ShowMessage(CLanguage::TranslateText(kNoItemsSelected, kNoItemsSelected));
+        CPrompter::Active().ShowMessage(
+            CLanguage::TranslateText(kNoItemsSelected, kNoItemsSelected));
 }
 
 void CStockSelectDialog::AddMarked() {
@@ -233,7 +235,8 @@ void CStockSelectDialog::RemoveMarked() {
     if (change == CStockSelectModel::EChange::Changed) {
         ShowSelected();
         // The keyboard stays where the removed rows were.
-        const int next = std::min<int>(static_cast<int>(rows.front()), m_selected->topLevelItemCount() - 1);
+        const int next =
+            std::min<int>(static_cast<int>(rows.front()), m_selected->topLevelItemCount() - 1);
         if (next >= 0) m_selected->setCurrentItem(m_selected->topLevelItem(next));
     }
     Answer(change);
@@ -256,8 +259,7 @@ void CStockSelectDialog::setVisible(bool visible) {
     if (visible) layout()->setSizeConstraint(QLayout::SetMinimumSize);
 }
 
-bool CStockSelectDialog::Run(CStockSelection& selection, CStockSelectModel model,
-                             QWidget* parent) {
+bool CStockSelectDialog::Run(CStockSelection& selection, CStockSelectModel model, QWidget* parent) {
     QPointer<CStockSelectDialog> dialog = new CStockSelectDialog(model, selection, parent);
     const int result = dialog->exec();
     if (!dialog) return false;

@@ -13,9 +13,9 @@ class QTreeWidget;
 // The "Stock Select" dialog (dialog 140): the market, a filter, the market's symbols
 // (Symbol, Stock Name, Market), Add, Remove, All, None and the symbols selected. Add or
 // Remove with nothing marked says so. Enter in the filter moves to the symbols, Enter there
-// adds the marked ones, Delete in the selection removes them. OK writes the selection (CStockSelection::Assign);
-// when the file cannot be written the failure is shown and the dialog stays open. Cancel,
-// Escape and the close button change nothing.
+// adds the marked ones, Delete in the selection removes them. OK writes the selection
+// (CStockSelection::Assign); when the file cannot be written the failure is shown and the dialog
+// stays open. Cancel, Escape and the close button change nothing.
 class CStockSelectDialog : public CFormsetDialogOf<CStockSelectModel> {
 public:
     static constexpr unsigned kDialogId = 140;
@@ -34,8 +34,7 @@ public:
     static constexpr unsigned kAvailableLabelId = 1103;
     static constexpr unsigned kSelectedLabelId = 1104;
 
-    CStockSelectDialog(const CStockSelectModel& model, CStockSelection& selection,
-                       QWidget* parent);
+    CStockSelectDialog(const CStockSelectModel& model, CStockSelection& selection, QWidget* parent);
 
     void accept() override;
     void setVisible(bool visible) override;
