@@ -5,7 +5,7 @@
 
 // An import started without any file.
 inline constexpr const char* kNoEodDataSelected = "No EOD DATA Selected.";
-// The stock selection's "Remove" with nothing marked.
+// The stock selection's "Add" or "Remove" with nothing marked.
 inline constexpr const char* kNoItemsSelected =
     "No Items was selected. Please Select an Item first.";
 // The tray refused the icon, or the tray menu could not be loaded.

@@ -1,0 +1,18 @@
+# The downloader's dialogs: their models without Qt, the dialogs under Qt's offscreen platform,
+# and a program that draws them for looking at.
+zs_test(quotefetch_dialog_model_tests
+    SOURCES
+        StockSelectModelTest.cpp
+        ImportChoiceTest.cpp
+    LIBS zs_quotefetch_dialogs)
+
+find_package(Qt6 REQUIRED COMPONENTS Test)
+zs_qt_test(quotefetch_dialog_tests
+    SOURCES FetchDialogsTest.cpp
+    LIBS zs_quotefetch_qt Qt6::Test)
+target_include_directories(quotefetch_dialog_tests PRIVATE ${CMAKE_SOURCE_DIR}/tests/formset/dialog)
+
+# Not a test: PNGs of the three dialogs, as built and in a language of long words.
+add_executable(render_fetch_dialog_pngs RenderFetchDialogPngs.cpp)
+target_link_libraries(render_fetch_dialog_pngs PRIVATE zs_quotefetch_qt)
+target_include_directories(render_fetch_dialog_pngs PRIVATE ${CMAKE_SOURCE_DIR}/tests/formset/dialog)
