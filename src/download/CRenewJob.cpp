@@ -52,8 +52,8 @@ void CRenewJob::execute() {
         return Finish(EJobResult::Failed);
     }
     // A source that answers oldest first cannot be cut off: it is asked from the newest day.
-    m_queryStart = m_hasNewestLocalDay ? Source().RenewalStart(m_newestLocalDay)
-                                       : RenewalQueryStartDate();
+    m_queryStart =
+        m_hasNewestLocalDay ? Source().RenewalStart(m_newestLocalDay) : RenewalQueryStartDate();
     std::string url = Source().BuildQuery(Ticker(), m_queryStart, std::time(nullptr));
     // A file without quotes has no newest day: everything received is new.
     int64_t cutoff = m_hasNewestLocalDay ? m_newestLocalDay : INT64_MIN;

@@ -67,8 +67,9 @@ std::string CStooqSource::RefusalMessage(EQuoteAnswerKind kind, unsigned long st
     if (kind == EQuoteAnswerKind::KeyRequired)
         return m_key.empty()
                    ? std::string("The quote service stooq asks for an API key. Get one at ") +
-                         kKeyPage + " and enter it as ApiKey_stooq in section QUOTE_SOURCE of "
-                                    "setup.ini."
+                         kKeyPage +
+                         " and enter it as ApiKey_stooq in section QUOTE_SOURCE of "
+                         "setup.ini."
                    : "The quote service stooq refused the API key of ApiKey_stooq in section "
                      "QUOTE_SOURCE of setup.ini.";
     return CQuoteSource::RefusalMessage(kind, status);

@@ -20,7 +20,8 @@ std::string Upper(std::string text) {
 }
 
 bool StartsWithNoCase(const std::string& text, std::string_view prefix) {
-    return text.size() >= prefix.size() && Lower(text.substr(0, prefix.size())) == Lower(std::string(prefix));
+    return text.size() >= prefix.size() &&
+           Lower(text.substr(0, prefix.size())) == Lower(std::string(prefix));
 }
 
 std::string Find(const std::map<std::string, std::string>& map, const std::string& key) {

@@ -16,8 +16,7 @@
 //                            (default: ".us" for stooq on NYSE, NASDAQ and AMEX, else none)
 struct SQuoteSourceSettings {
     static constexpr const char* kSection = "QUOTE_SOURCE";
-    static constexpr std::array<std::string_view, 3> kSources = {"yahoo", "stooq",
-                                                                 "alphavantage"};
+    static constexpr std::array<std::string_view, 3> kSources = {"yahoo", "stooq", "alphavantage"};
 
     std::string source = "stooq";
     std::map<std::string, std::string> apiKeys;       // by source name

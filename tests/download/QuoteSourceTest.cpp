@@ -94,8 +94,7 @@ TEST(QuoteSourceClassify, EveryDocumentedAnswerOfEachSource) {
         {"stooq other text", stooq, 200, "Service closed", K::ServiceError},
         {"stooq yahoo form", stooq, 200, yahooQuotes, K::ServiceError},
         {"alphavantage newest first", alpha, 200, kAlphaNewestFirst, K::Quotes},
-        {"alphavantage byte-order mark", alpha, 200, "\xEF\xBB\xBF" + kAlphaNewestFirst,
-         K::Quotes},
+        {"alphavantage byte-order mark", alpha, 200, "\xEF\xBB\xBF" + kAlphaNewestFirst, K::Quotes},
         {"alphavantage daily limit", alpha, 200, kAlphaDailyLimit, K::RateLimited},
         {"alphavantage call frequency", alpha, 200, kAlphaCallFrequency, K::RateLimited},
         {"alphavantage premium full", alpha, 200, kAlphaPremium, K::PremiumRefused},
@@ -108,8 +107,7 @@ TEST(QuoteSourceClassify, EveryDocumentedAnswerOfEachSource) {
         {"alphavantage 503", alpha, 503, "", K::ServiceError},
         {"alphavantage stooq form", alpha, 200, kStooqOldestFirst, K::ServiceError},
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(c.source.Classify(c.status, c.body), c.kind) << c.name;
+    for (const Case& c : cases) EXPECT_EQ(c.source.Classify(c.status, c.body), c.kind) << c.name;
 }
 
 TEST(QuoteSourceConvert, EveryQuoteFormByteForByte) {
@@ -168,23 +166,27 @@ TEST(QuoteSourceConvert, OutOfFormAnswersAreRefusedNamingTheLine) {
     const Case cases[] = {
         {"1928 quote", stooq, head + "1928-12-05,1,2,0.5,1.5,100\n",
          "The quote of 1928-12-05 cannot be stored: quote files hold the years 1950 to 2049 "
-         "only." + kept},
-        {"2050 quote", alpha,
-         "timestamp,open,high,low,close,volume\n2050-01-03,1,2,0.5,1.5,100\n",
+         "only." +
+             kept},
+        {"2050 quote", alpha, "timestamp,open,high,low,close,volume\n2050-01-03,1,2,0.5,1.5,100\n",
          "The quote of 2050-01-03 cannot be stored: quote files hold the years 1950 to 2049 "
-         "only." + kept},
+         "only." +
+             kept},
         {"newest first at stooq", stooq,
          head + "2005-01-07,1,2,0.5,1.5,100\n2005-01-06,1,2,0.5,1.5,100\n",
          "Line 3 of the downloaded data was refused (out of order): "
-         "\"2005-01-06,1,2,0.5,1.5,100\"." + kept},
+         "\"2005-01-06,1,2,0.5,1.5,100\"." +
+             kept},
         {"oldest first at alphavantage", alpha,
          "timestamp,open,high,low,close,volume\n2005-01-06,1,2,0.5,1.5,100\n"
          "2005-01-07,1,2,0.5,1.5,100\n",
          "Line 3 of the downloaded data was refused (out of order): "
-         "\"2005-01-07,1,2,0.5,1.5,100\"." + kept},
+         "\"2005-01-07,1,2,0.5,1.5,100\"." +
+             kept},
         {"a day twice", stooq, head + "2005-01-07,1,2,0.5,1.5,100\n2005-01-07,1,2,0.5,1.5,100\n",
          "Line 3 of the downloaded data was refused (out of order): "
-         "\"2005-01-07,1,2,0.5,1.5,100\"." + kept},
+         "\"2005-01-07,1,2,0.5,1.5,100\"." +
+             kept},
         {"30 February", stooq, head + "2005-02-30,1,2,0.5,1.5,100\n",
          "Line 2 of the downloaded data was refused (no date): \"2005-02-30,1,2,0.5,1.5,100\"." +
              kept},
@@ -193,22 +195,27 @@ TEST(QuoteSourceConvert, OutOfFormAnswersAreRefusedNamingTheLine) {
              kept},
         {"letter in a price", stooq, head + "2005-01-07,1,2,0.5,1.5O,100\n",
          "Line 2 of the downloaded data was refused (not a number): "
-         "\"2005-01-07,1,2,0.5,1.5O,100\"." + kept},
+         "\"2005-01-07,1,2,0.5,1.5O,100\"." +
+             kept},
         {"empty volume", stooq, head + "2005-01-07,1,2,0.5,1.5,\n",
          "Line 2 of the downloaded data was refused (not a number): \"2005-01-07,1,2,0.5,1.5,\"." +
              kept},
         {"a field too many", stooq, head + "2005-01-07,1,2,0.5,1.5,100,7\n",
          "Line 2 of the downloaded data was refused (wrong number of fields): "
-         "\"2005-01-07,1,2,0.5,1.5,100,7\"." + kept},
+         "\"2005-01-07,1,2,0.5,1.5,100,7\"." +
+             kept},
         {"volume missing under the volume header", stooq, head + "2005-01-07,1,2,0.5,1.5\n",
          "Line 2 of the downloaded data was refused (wrong number of fields): "
-         "\"2005-01-07,1,2,0.5,1.5\"." + kept},
+         "\"2005-01-07,1,2,0.5,1.5\"." +
+             kept},
         {"a control character", stooq, head + "2005-01-07,1,2,0.5,1\x01,100\n",
          "Line 2 of the downloaded data was refused (not a number): "
-         "\"2005-01-07,1,2,0.5,1?,100\"." + kept},
+         "\"2005-01-07,1,2,0.5,1?,100\"." +
+             kept},
         {"other header", stooq, "Date,Open,High,Low,Close,Vol\n",
          "Line 1 of the downloaded data was refused (not the header): "
-         "\"Date,Open,High,Low,Close,Vol\"." + kept},
+         "\"Date,Open,High,Low,Close,Vol\"." +
+             kept},
         {"nothing", alpha, "",
          "Line 1 of the downloaded data was refused (not the header): \"\"." + kept},
     };
@@ -313,7 +320,8 @@ TEST(QuoteSourceSettingsTest, SectionQuoteSourceChoosesAndConfiguresTheSource) {
     // A table.csv service named in [DOWNLOAD] without a chosen source keeps the yahoo form.
     ini.setKey("http://127.0.0.1:8000", "QuoteServer", "DOWNLOAD");
     EXPECT_EQ(SQuoteSourceSettings::Read(ini).source, "yahoo");
-    EXPECT_EQ(MakeQuoteSource(SQuoteSourceSettings::Read(ini), "NYSE")->BuildQuery("IBM", 0, 0)
+    EXPECT_EQ(MakeQuoteSource(SQuoteSourceSettings::Read(ini), "NYSE")
+                  ->BuildQuery("IBM", 0, 0)
                   .rfind("http://127.0.0.1:8000/table.csv?s=IBM&", 0),
               0u);
 
