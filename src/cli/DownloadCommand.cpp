@@ -7,6 +7,7 @@
 #include "ctlkit/jobs/CLoopMessageTarget.h"
 #include "ctlkit/jobs/CMThreadedJobQ.h"
 #include "download/DownloadStarter.h"
+#include "download/QuoteSources.h"
 #include "settings/CInstallPaths.h"
 #include "settings/DataFolder.h"
 #include <chrono>
@@ -15,7 +16,8 @@
 
 namespace {
 const char* const kUsage = "usage: zentristock-cli download --home DIR --ticker T --market M "
-                           "[--full|--redownload|--renew] [--server URL] [--timeout MS]\n";
+                           "[--full|--redownload|--renew] [--source yahoo|stooq|alphavantage] "
+                           "[--server URL] [--timeout MS]\n";
 
 // The data lines of the quote file just written, for the report on stdout.
 long CountQuoteLines(const std::string& path) {
@@ -59,7 +61,24 @@ int DownloadCommand(const std::vector<std::string>& words) {
     request.notify = window;
     request.result = std::make_shared<CJobResult>();
     request.settings = SDownloadSettings::Read(ini);
-    if (auto server = args.Value("server")) request.settings.quoteServer = *server;
+    // The source: --source, else setup.ini's; a --server without either names a table.csv
+    // service, as it did before there were sources.
+    SQuoteSourceSettings sources = SQuoteSourceSettings::Read(ini);
+    auto server = args.Value("server");
+    std::string source = sources.source;
+    if (auto chosen = args.Value("source")) {
+        source = *chosen;
+    } else if (server && ini.getKeyValue("Source", SQuoteSourceSettings::kSection).empty()) {
+        source = "yahoo";
+    }
+    if (!SQuoteSourceSettings::IsKnownSource(source))
+        return Fail(UnknownQuoteSourceMessage(source));
+    if (server) {
+        request.settings.quoteServer = *server;
+        sources.yahooServer = *server;
+        sources.baseAddresses[source] = *server;
+    }
+    request.source = MakeQuoteSource(source, sources, request.market);
     request.timeOutMs = timeout ? static_cast<uint32_t>(*timeout) : 0;
 
     CMThreadedJobQ queue(std::chrono::milliseconds(0));

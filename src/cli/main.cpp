@@ -18,7 +18,8 @@ const Subcommand kSubcommands[] = {
     {"indicator", IndicatorCommand,
      "indicator FILE ID [--period day|week|month|nday:N] [--max-quotes N] [--format csv|json]"},
     {"download", DownloadCommand,
-     "download --home DIR --ticker T --market M [--full|--redownload|--renew] [--server URL] "
+     "download --home DIR --ticker T --market M [--full|--redownload|--renew] "
+     "[--source yahoo|stooq|alphavantage] [--server URL] "
      "[--timeout MS]"},
     {"update-list", UpdateListCommand,
      "update-list --home DIR --market M [--market M ...] [--server URL] [--timeout MS]"},

@@ -5,7 +5,7 @@
 void CDownloadJob::execute() {
     if (cancelRequested()) return Finish(EJobResult::Cancelled);
     if (!NamesAreSafe()) return Finish(EJobResult::Failed);
-    std::string url = BuildQueryUrl(Server(), Ticker(), m_startDate, std::time(nullptr));
+    std::string url = Source().BuildQuery(Ticker(), m_startDate, std::time(nullptr));
     std::string text;
     bool cutShort = false;
     switch (Transfer(url, nullptr, text, cutShort)) {

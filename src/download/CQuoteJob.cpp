@@ -1,4 +1,5 @@
 #include "CQuoteJob.h"
+#include "CYahooSource.h"
 #include "QuoteQuery.h"
 #include "ctlkit/base/AtomicFile.h"
 #include "ctlkit/base/QuoteFileLock.h"
@@ -99,6 +100,11 @@ bool CQuoteJob::LockQuoteFile() {
     return true;
 }
 
+const CQuoteSource& CQuoteJob::Source() {
+    if (!m_source) m_source = std::make_shared<CYahooSource>(m_server);
+    return *m_source;
+}
+
 CQuoteJob::ETransfer CQuoteJob::Transfer(const std::string& url, const int64_t* cutoff,
                                          std::string& text, bool& cutShort) {
     if (m_progressFactory) m_progress = m_progressFactory(getID());
@@ -112,10 +118,11 @@ CQuoteJob::ETransfer CQuoteJob::Transfer(const std::string& url, const int64_t* 
     grab.SetTimeOut(m_timeOut);
     // "Cancel" in the dialog ends the transfer at once, as the queue going away does.
     grab.SetCancelFlags(&cancelFlag(), m_userCancel.get());
+    const CQuoteSource& source = Source();
     bool fetched;
-    if (cutoff) {
+    if (cutoff && source.NewestFirst()) {
         grab.m_timeCutoff = *cutoff;
-        grab.SetLineDateReader(&ReadAnswerLineDate);
+        grab.SetLineDateReader(source.LineDateReader());
         fetched = grab.GetData(url, text, nullptr, m_progress.get());
     } else {
         fetched = grab.GetFile(url, text, nullptr, m_progress.get());
@@ -126,17 +133,36 @@ CQuoteJob::ETransfer CQuoteJob::Transfer(const std::string& url, const int64_t* 
         return ETransfer::Cancelled;
     }
     // A transfer that failed part-way is not used, whatever it brought.
-    if (!fetched || text.empty()) {
+    const EQuoteAnswerKind kind =
+        fetched ? source.Classify(grab.GetPageStatusCode(), text) : EQuoteAnswerKind::NoAnswer;
+    if (kind == EQuoteAnswerKind::NoAnswer) {
         CloseDialog();
         ShowString(2);
         return ETransfer::Failed;
     }
-    if (grab.GetPageStatusCode() != 200 ||
-        text.compare(0, kCsvQuoteHeader.size(), kCsvQuoteHeader) != 0) {
+    if (kind != EQuoteAnswerKind::Quotes) {
         CloseDialog();
-        ShowString(3);
+        const std::string message = source.RefusalMessage(kind, grab.GetPageStatusCode());
+        if (message.empty())
+            ShowString(3);
+        else
+            Show(message);
         return ETransfer::Failed;
     }
+    if (source.KeepsAnswerAsReceived()) return ETransfer::Received;
+    // A reading stopped early ends inside a line: the fragment is no day.
+    if (cutShort) {
+        const size_t lastFeed = text.find_last_of('\n');
+        text.erase(lastFeed == std::string::npos ? 0 : lastFeed + 1);
+    }
+    SQuoteConversion converted = source.ToQuoteLines(text);
+    if (!converted.ok) {
+        CloseDialog();
+        Show(converted.message);
+        return ETransfer::Failed;
+    }
+    text = std::move(converted.text);
+    cutShort = false;
     return ETransfer::Received;
 }
 

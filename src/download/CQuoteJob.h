@@ -1,4 +1,5 @@
 #pragma once
+#include "CQuoteSource.h"
 #include "SProxyValues.h"
 #include "ctlkit/base/CFileResult.h"
 #include "ctlkit/jobs/CDownloadProgressSink.h"
@@ -31,6 +32,9 @@ public:
     void SetProxy(SProxyValues proxy) { m_proxy = std::move(proxy); }
     // The historical-quote service, to which the query path is appended.
     void SetQuoteServer(std::string server) { m_server = std::move(server); }
+    // The service asked and how its answers are read; the yahoo form at the quote server
+    // until set.
+    void SetSource(std::shared_ptr<const CQuoteSource> source) { m_source = std::move(source); }
     void SetProgressFactory(DownloadProgressFactory factory) { m_progressFactory = factory; }
     // Receive time-out of the transfer in milliseconds; 0 = the default.
     void SetTimeOut(uint32_t milliseconds) { m_timeOut = milliseconds; }
@@ -49,9 +53,11 @@ protected:
 
     enum class ETransfer { Received, Cancelled, Failed };
     // The common start: the progress dialog titled "<ticker> Data DownLoading running", the
-    // proxy, the fetch (GetData with the cut-off when `cutoff` is given, else GetFile) and the
-    // checks of the answer: cancelled, nothing received (text 2), a status other than 200 or
-    // no header at the start (text 3). On Failed the message has been shown.
+    // proxy, the fetch (GetData with the cut-off when `cutoff` is given and the source answers
+    // newest first, else GetFile) and the checks of the answer: cancelled, nothing received
+    // (text 2), an answer the source classifies as no quotes (its message, or text 3), an
+    // answer its conversion refuses (the conversion's message). On Received `text` holds the
+    // answer in the quote file's form. On Failed the message has been shown.
     ETransfer Transfer(const std::string& url, const int64_t* cutoff, std::string& text,
                        bool& cutShort);
     // Whether `text` would read back whole as the quote file it is to replace (see
@@ -79,6 +85,7 @@ protected:
     bool LockQuoteFile();
     void Finish(EJobResult result);
     const std::string& Server() const { return m_server; }
+    const CQuoteSource& Source();
 
 private:
     std::string m_ticker;
@@ -87,6 +94,7 @@ private:
     std::shared_ptr<CMessageTarget> m_notify;
     SProxyValues m_proxy;
     std::string m_server;
+    std::shared_ptr<const CQuoteSource> m_source;
     DownloadProgressFactory m_progressFactory;
     uint32_t m_timeOut = 0;
     std::shared_ptr<CJobResult> m_result;

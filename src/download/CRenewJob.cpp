@@ -51,8 +51,10 @@ void CRenewJob::execute() {
         Show(previous.message());
         return Finish(EJobResult::Failed);
     }
-    m_queryStart = RenewalQueryStartDate();
-    std::string url = BuildQueryUrl(Server(), Ticker(), m_queryStart, std::time(nullptr));
+    // A source that answers oldest first cannot be cut off: it is asked from the newest day.
+    m_queryStart =
+        m_hasNewestLocalDay ? Source().RenewalStart(m_newestLocalDay) : RenewalQueryStartDate();
+    std::string url = Source().BuildQuery(Ticker(), m_queryStart, std::time(nullptr));
     // A file without quotes has no newest day: everything received is new.
     int64_t cutoff = m_hasNewestLocalDay ? m_newestLocalDay : INT64_MIN;
     std::string text;

@@ -2,6 +2,7 @@
 #include "CDownloadJob.h"
 #include "CRenewJob.h"
 #include "QuoteQuery.h"
+#include "QuoteSources.h"
 #include "ctlkit/base/CPrompter.h"
 #include "ctlkit/base/SafeName.h"
 #include "ctlkit/jobs/CMThreadedJobQ.h"
@@ -19,6 +20,10 @@ std::string Text(unsigned id) {
 }
 
 bool NamesAreSafe(const SDownloadRequest& request) {
+    if (!request.sourceError.empty()) {
+        CPrompter::Active().ShowMessage(request.sourceError);
+        return false;
+    }
     if (!IsSafePathPart(request.market)) {
         CPrompter::Active().ShowMessage("The market code \"" + Printable(request.market) +
                                         "\" cannot be used as a folder name.");
@@ -43,6 +48,7 @@ void Fill(CQuoteJob& job, const SDownloadRequest& request) {
     proxy.port = request.settings.proxyPort;
     job.SetProxy(proxy);
     job.SetQuoteServer(request.settings.quoteServer);
+    job.SetSource(request.source);
     job.SetProgressFactory(request.progress);
     job.SetTimeOut(request.timeOutMs);
     job.SetResult(request.result);
@@ -54,6 +60,11 @@ bool HasSymbol(const SDownloadRequest& request) {
     return false;
 }
 } // namespace
+
+void ChooseQuoteSource(SDownloadRequest& request, const SQuoteSourceSettings& sources) {
+    request.source = MakeQuoteSource(sources, request.market);
+    request.sourceError = request.source ? "" : UnknownQuoteSourceMessage(sources.source);
+}
 
 bool StartFullDownload(CMThreadedJobQ& queue, const SDownloadRequest& request, int64_t startDate) {
     if (!NamesAreSafe(request)) return false;

@@ -1,8 +1,10 @@
 #pragma once
-#include "settings/DownloadSettings.h"
+#include "CQuoteSource.h"
 #include "ctlkit/jobs/CDownloadProgressSink.h"
 #include "ctlkit/jobs/CJobResult.h"
 #include "ctlkit/jobs/CMessageTarget.h"
+#include "settings/DownloadSettings.h"
+#include "settings/QuoteSourceSettings.h"
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -20,8 +22,16 @@ struct SDownloadRequest {
     DownloadProgressFactory progress;       // null: no progress dialog
     std::shared_ptr<CJobResult> result;     // null: nobody waits for the result
     SDownloadSettings settings;             // service address and proxy, read now
+    // The service asked; null: the yahoo form at settings.quoteServer.
+    std::shared_ptr<const CQuoteSource> source;
+    // Set when the configured source is none the program knows: the starters show it and
+    // queue nothing.
+    std::string sourceError;
     uint32_t timeOutMs = 0;
 };
+
+// The source of `sources` for the request's market; sourceError when it names none.
+void ChooseQuoteSource(SDownloadRequest& request, const SQuoteSourceSettings& sources);
 
 // The document's calls, on the user-interface thread. Each checks the names (a ticker or
 // market that cannot be a path part is refused with a message through the prompter), fills a

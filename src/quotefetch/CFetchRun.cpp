@@ -3,6 +3,7 @@
 #include "ctlkit/jobs/CMThreadedJobQ.h"
 #include "ctlkit/lang/CLanguage.h"
 #include "download/QuoteQuery.h"
+#include "download/QuoteSources.h"
 #include <cstdio>
 #include <ctime>
 
@@ -82,6 +83,7 @@ void CFetchRun::QueueNext() {
     job->SetNotifyWindow(m_window);
     job->SetProxy(m_settings.proxy);
     job->SetQuoteServer(m_settings.quoteServer);
+    if (m_settings.sources) job->SetSource(MakeQuoteSource(*m_settings.sources, m_current.market));
     job->SetStatusText(m_settings.status);
     job->SetTimeOut(m_settings.timeOutMs);
     m_jobPending = true;

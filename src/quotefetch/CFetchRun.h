@@ -4,10 +4,12 @@
 #include "ctlkit/jobs/CMessageTarget.h"
 #include "ctlkit/jobs/CStatusTextSink.h"
 #include "download/SProxyValues.h"
+#include "settings/QuoteSourceSettings.h"
 #include <cstddef>
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 class CMThreadedJobQ;
@@ -33,6 +35,9 @@ public:
     struct SJobSettings {
         std::string dataFolder = "Data/";
         std::string quoteServer;
+        // The source of every record, built for its market; none: the yahoo form at
+        // quoteServer.
+        std::optional<SQuoteSourceSettings> sources;
         SProxyValues proxy;
         uint32_t timeOutMs = 0;
         std::shared_ptr<CStatusTextSink> status; // control 1014

@@ -3,6 +3,7 @@
 #include "ctlkit/base/QuoteFileLock.h"
 #include "ctlkit/base/SafeName.h"
 #include "ctlkit/http/CWebGrab.h"
+#include "download/CYahooSource.h"
 #include "download/QuoteMerge.h"
 #include "download/QuoteQuery.h"
 #include "quotes/QuoteAnswerCheck.h"
@@ -62,23 +63,41 @@ CQuoteFetchJob::EOutcome CQuoteFetchJob::Run() {
     m_proxy.ApplyTo(grab);
     grab.SetTimeOut(m_timeOut);
     grab.SetCancelFlag(&cancelFlag());
-    const std::string url = BuildQueryUrl(m_server, m_ticker, m_startDate, m_requestTime);
+    if (!m_source) m_source = std::make_shared<CYahooSource>(m_server);
+    const CQuoteSource& source = *m_source;
+    const std::string url = source.BuildQuery(m_ticker, m_startDate, m_requestTime);
     std::string answer;
     bool fetched;
-    if (m_renewal) {
+    if (m_renewal && source.NewestFirst()) {
         // A file without quotes has no newest day: everything received is new.
         grab.m_timeCutoff = previous.hasNewestDay ? previous.newestDay : INT64_MIN;
-        grab.SetLineDateReader(&ReadAnswerLineDate);
+        grab.SetLineDateReader(source.LineDateReader());
         fetched = grab.GetData(url, answer, nullptr, m_status.get());
     } else {
         fetched = grab.GetFile(url, answer, nullptr, m_status.get());
     }
     if (cancelRequested()) return EOutcome::Cancelled;
     // Whatever came before a broken transfer is not used.
-    if (!fetched || answer.empty()) return EOutcome::NoAnswer;
-    if (grab.GetPageStatusCode() != 200 ||
-        answer.compare(0, kCsvQuoteHeader.size(), kCsvQuoteHeader) != 0)
+    if (!fetched) return EOutcome::NoAnswer;
+    switch (source.Classify(grab.GetPageStatusCode(), answer)) {
+    case EQuoteAnswerKind::Quotes:
+        break;
+    case EQuoteAnswerKind::NoAnswer:
+        return EOutcome::NoAnswer;
+    default:
         return EOutcome::NotQuotes;
+    }
+    bool cutShort = grab.StoppedEarly();
+    if (!source.KeepsAnswerAsReceived()) {
+        // A reading stopped early ends inside a line: the fragment is no day.
+        if (cutShort)
+            answer.erase(
+                answer.find_last_of('\n') == std::string::npos ? 0 : answer.find_last_of('\n') + 1);
+        SQuoteConversion converted = source.ToQuoteLines(answer);
+        if (!converted.ok) return EOutcome::NotQuotes;
+        answer = std::move(converted.text);
+        cutShort = false;
+    }
 
     if (!m_renewal) {
         // Kept as it came, but only when the chart's reader would read all of it.
@@ -88,7 +107,7 @@ CQuoteFetchJob::EOutcome CQuoteFetchJob::Run() {
         if (!WriteFileAtomically(path, answer)) return EOutcome::CannotWrite;
         return m_newLines.empty() ? EOutcome::NothingNew : EOutcome::Done;
     }
-    SReceivedQuotes received = MergeReceivedQuotes(answer, previous, grab.StoppedEarly());
+    SReceivedQuotes received = MergeReceivedQuotes(answer, previous, cutShort);
     if (received.result != EMergeResult::Ok) return EOutcome::NotQuotes;
     m_newLines = std::move(received.newLines);
     // Nothing new: the file stays exactly as it is.

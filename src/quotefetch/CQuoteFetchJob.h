@@ -2,6 +2,7 @@
 #include "ctlkit/jobs/CJob.h"
 #include "ctlkit/jobs/CMessageTarget.h"
 #include "ctlkit/jobs/CStatusTextSink.h"
+#include "download/CQuoteSource.h"
 #include "download/SProxyValues.h"
 #include <cstdint>
 #include <memory>
@@ -42,6 +43,9 @@ public:
     void SetProxy(SProxyValues proxy) { m_proxy = std::move(proxy); }
     // The historical-quote service, to which the query path is appended.
     void SetQuoteServer(std::string server) { m_server = std::move(server); }
+    // The service asked and how its answers are read; the yahoo form at the quote server
+    // until set. A source answering oldest first is read whole, newest first with the cut-off.
+    void SetSource(std::shared_ptr<const CQuoteSource> source) { m_source = std::move(source); }
     // The window's status control for the transfer's texts; none when null.
     void SetStatusText(std::shared_ptr<CStatusTextSink> status) { m_status = std::move(status); }
     // Receive time-out of the transfer in milliseconds; 0 = the transfer's default.
@@ -77,6 +81,7 @@ private:
     std::vector<std::string> m_newLines;
 
     std::string m_server;
+    std::shared_ptr<const CQuoteSource> m_source;
     std::shared_ptr<CStatusTextSink> m_status;
     uint32_t m_timeOut = 0;
     bool m_renewal = false;

@@ -8,6 +8,7 @@
 #include "ctlkit/jobs/CMThreadedJobQ.h"
 #include "ctlkit/jobs/CUiThreadLoop.h"
 #include "ctlkit/lang/CLanguage.h"
+#include "download/QuoteSources.h"
 #include "settings/CInstallPaths.h"
 #include "settings/FetchSettings.h"
 #include <algorithm>
@@ -182,6 +183,12 @@ int RunFetchBatch(const std::vector<std::string>& words, std::FILE* out, std::FI
 
     CIniReader ini(paths.SetupIni());
     const SFetchSettings settings = SFetchSettings::Read(paths, ini);
+    SQuoteSourceSettings sources = SQuoteSourceSettings::Read(ini);
+    const bool sourceChosen = !ini.getKeyValue("Source", SQuoteSourceSettings::kSection).empty();
+    if (!SQuoteSourceSettings::IsKnownSource(sources.source)) {
+        std::fprintf(err, "quotefetch: %s\n", UnknownQuoteSourceMessage(sources.source).c_str());
+        return kBatchBadSetup;
+    }
     CLanguage::SetFile(paths.LanguageFile(settings.languageName));
     CStockSelection selection(options.selection ? *options.selection : paths.DownloaderSelection());
     selection.Load();
@@ -196,6 +203,13 @@ int RunFetchBatch(const std::vector<std::string>& words, std::FILE* out, std::FI
     CFetchRun::SJobSettings jobs;
     jobs.dataFolder = settings.dataFolder;
     jobs.quoteServer = options.server ? *options.server : settings.quoteServer;
+    // A --server without a chosen source names a table.csv service, as before there were
+    // sources; with one it is that source's address.
+    if (!options.server || sourceChosen) {
+        if (options.server) sources.baseAddresses[sources.source] = *options.server;
+        if (options.server) sources.yahooServer = *options.server;
+        jobs.sources = std::move(sources);
+    }
     jobs.proxy.useProxy = settings.useProxy;
     jobs.proxy.server = settings.proxyServer;
     jobs.proxy.port = settings.proxyPort;

@@ -17,8 +17,10 @@ inline constexpr int kBatchAlreadyRunning = 4; // another run holds the installa
 // `quotefetch --batch [--home DIR] [--selection FILE] [--server URL] [--max-failures N]`
 // (`words` without the program name): runs the saved selection once, without any window.
 // One line per record on `out`, "symbol,market,result,new_days"; messages on `err`.
-// --home defaults to the program folder, --selection to its System/downloader.dat, --server
-// to setup.ini's quote service; after N failed records the run stops as on Stop.
+// --home defaults to the program folder, --selection to its System/downloader.dat; the quote
+// source is setup.ini's [QUOTE_SOURCE] "Source" (SQuoteSourceSettings), --server its address
+// (a --server without a chosen source names a table.csv service of the yahoo form); after N
+// failed records the run stops as on Stop.
 int RunFetchBatch(const std::vector<std::string>& words, std::FILE* out, std::FILE* err);
 
 // `quotefetch [--home DIR] --import FILE... --market M [--suffix] [--replace]`: the import

@@ -65,6 +65,37 @@ TEST_F(Cli, DownloadThenRenewal) {
     EXPECT_NE(again.err.find("This action will redownload"), std::string::npos);
 }
 
+// --source chooses the source, setup.ini's BaseAddress_<source> its address unless --server
+// names another; an unknown source is a usage error.
+TEST_F(Cli, DownloadThroughTheChosenSource) {
+    const std::vector<std::string> days = WeekdayLines(2005, 1, 11, 40);
+    server->PutStooqAnswer("ibm.us", IsoAnswer(days, true, "Date,Open,High,Low,Close,Volume"));
+    server->PutAlphaVantageAnswer("IBM",
+                                  IsoAnswer(days, false, "timestamp,open,high,low,close,volume"));
+    WriteTextFile(home + "/setup.ini", "[QUOTE_SOURCE]\nBaseAddress_stooq=" + server->BaseUrl() +
+                                           "\nApiKey_alphavantage=K\n");
+    const std::string expected = "ticker,market,file,quotes\nIBM,NYSE," + QuoteFile() + ",40\n";
+    CliRun stooq = RunCli(home, {"download", "--home", home, "--source", "stooq", "--ticker", "IBM",
+                                 "--market", "NYSE", "--full"});
+    EXPECT_EQ(stooq.status, 0) << stooq.err;
+    EXPECT_EQ(stooq.out, expected);
+    EXPECT_EQ(ReadTextFile(QuoteFile()), QuoteText(days));
+    EXPECT_EQ(server->LastPath().rfind("/q/d/l/?s=ibm.us&d1=20000101&d2=", 0), 0u);
+    std::filesystem::remove(QuoteFile());
+    CliRun alpha =
+        RunCli(home, {"download", "--home", home, "--source", "alphavantage", "--server",
+                      server->BaseUrl(), "--ticker", "IBM", "--market", "NYSE", "--full"});
+    EXPECT_EQ(alpha.status, 0) << alpha.err;
+    EXPECT_EQ(alpha.out, expected);
+    EXPECT_EQ(ReadTextFile(QuoteFile()), QuoteText(days));
+    EXPECT_EQ(server->LastPath(), "/query?function=TIME_SERIES_DAILY&symbol=IBM&outputsize=full"
+                                  "&datatype=csv&apikey=K");
+    CliRun unknown = RunCli(home, {"download", "--home", home, "--source", "google", "--ticker",
+                                   "IBM", "--market", "NYSE"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_NE(unknown.err.find("Unknown quote source \"google\""), std::string::npos);
+}
+
 TEST_F(Cli, DownloadWritesIntoTheFolderOfSetupIni) {
     server->PutQuotes("IBM", QuoteText(WeekdayLines(2005, 1, 7, 30)));
     struct Case {

@@ -243,3 +243,49 @@ TEST_F(Batch, ImportRunsWithoutAWindowAndHoldsTheInstallationToo) {
               "5-Jan-05,83.0,84.1,82.9,83.7,5120000,83.7\n");
     EXPECT_EQ(RunProgram(scratch, {"--import", file, "--home"}).status, 3);
 }
+
+// The source chosen in setup.ini serves the batch run: a full download and a renewal of each.
+TEST_F(Batch, UsesTheSourceChosenInSetupIni) {
+    struct SCase {
+        const char* source;
+        bool oldestFirst;
+        const char* header;
+        const char* aaa; // the symbols the source is asked for
+        const char* ccc;
+    };
+    const SCase cases[] = {
+        {"stooq", true, "Date,Open,High,Low,Close,Volume", "aaa.us", "ccc.us"},
+        {"alphavantage", false, "timestamp,open,high,low,close,volume", "AAA", "CCC"},
+    };
+    for (const SCase& c : cases) {
+        SCOPED_TRACE(c.source);
+        RemoveTree(home + "/Data");
+        const std::string answer = IsoAnswer(kService, c.oldestFirst, c.header, "\r\n");
+        if (c.oldestFirst) {
+            server->PutStooqAnswer(c.aaa, answer);
+            server->PutStooqAnswer(c.ccc, answer);
+        } else {
+            server->PutAlphaVantageAnswer(c.aaa, answer);
+            server->PutAlphaVantageAnswer(c.ccc, answer);
+        }
+        ASSERT_TRUE(
+            WriteTextFile(home + "/setup.ini", std::string("[QUOTE_SOURCE]\nSource=") + c.source +
+                                                   "\nApiKey_alphavantage=K\nBaseAddress_" +
+                                                   c.source + "=" + server->BaseUrl() + "\n"));
+        Select({{"NYSE", "AAA"}, {"NASDAQ", "CCC"}});
+        std::filesystem::create_directories(home + "/Data/NASDAQ");
+        // CCC holds the days up to Friday 7 January: renewed with 10 and 11 January.
+        const std::vector<std::string> older(kService.begin() + 2, kService.end());
+        WriteTextFile(home + "/Data/NASDAQ/CCC.csv", QuoteText(older));
+        const SBatchResult result = RunProgram(scratch, {"--batch", "--home", home});
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.out, "AAA,NYSE,done,400\nCCC,NASDAQ,done,2\n");
+        EXPECT_EQ(ReadTextFile(home + "/Data/NYSE/AAA.csv"), QuoteText(kService));
+        EXPECT_EQ(ReadTextFile(home + "/Data/NASDAQ/CCC.csv"), QuoteText(kService));
+    }
+    ASSERT_TRUE(WriteTextFile(home + "/setup.ini", "[QUOTE_SOURCE]\nSource=bloomberg\n"));
+    const SBatchResult unknown = RunProgram(scratch, {"--batch", "--home", home});
+    EXPECT_EQ(unknown.status, 3);
+    EXPECT_EQ(unknown.err, "quotefetch: Unknown quote source \"bloomberg\" in section "
+                           "QUOTE_SOURCE of setup.ini: choose yahoo, stooq or alphavantage.\n");
+}

@@ -133,6 +133,16 @@ void CTestServer::PutQuotes(const std::string& ticker, const std::string& text) 
     WriteTextFile(m_root + "/quotes/" + ticker + ".csv", text);
 }
 
+void CTestServer::PutStooqAnswer(const std::string& symbol, const std::string& text) {
+    std::filesystem::create_directories(m_root + "/stooq");
+    WriteTextFile(m_root + "/stooq/" + symbol, text);
+}
+
+void CTestServer::PutAlphaVantageAnswer(const std::string& symbol, const std::string& text) {
+    std::filesystem::create_directories(m_root + "/alphavantage");
+    WriteTextFile(m_root + "/alphavantage/" + symbol, text);
+}
+
 void CTestServer::PutMarketList(const std::string& name, const std::string& text) {
     WriteTextFile(m_root + "/mklist/" + name, text);
 }

@@ -31,6 +31,12 @@ public:
     // Writes root/quotes/<ticker>.csv or root/mklist/<name>.
     void PutQuotes(const std::string& ticker, const std::string& text);
     void PutMarketList(const std::string& name, const std::string& text);
+    // The answer of the stooq form for symbol `symbol` (root/stooq/<symbol>, served as
+    // written but for the ISO-dated lines outside d1 ... d2; a missing one answers "No data")
+    // or of the alphavantage form (root/alphavantage/<symbol>, served as written; "compact"
+    // keeps the first 100 dated lines; a missing one answers the "Invalid API call" note).
+    void PutStooqAnswer(const std::string& symbol, const std::string& text);
+    void PutAlphaVantageAnswer(const std::string& symbol, const std::string& text);
 
     // A GET over a plain socket (not the code under test); the body, empty on failure.
     std::string Get(const std::string& pathAndQuery);

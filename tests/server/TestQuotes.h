@@ -40,3 +40,28 @@ inline std::string QuoteText(const std::vector<std::string>& lines,
     for (auto& line : lines) text += line + "\n";
     return text;
 }
+
+// A quote line of the quote file's form ("7-Jan-05,o,h,l,c,v,c") in the ISO form the newer
+// services answer ("2005-01-07,o,h,l,c,v").
+inline std::string IsoLine(const std::string& line) {
+    const size_t comma = line.find(',');
+    SQuoteDay day;
+    ParseQuoteDate(line.substr(0, comma), EQuoteDateRule::Strict, day);
+    char date[48];
+    std::snprintf(date, sizeof date, "%04d-%02d-%02d", day.year, day.month, day.day);
+    return date + line.substr(comma, line.rfind(',') - comma);
+}
+
+// The lines (newest first) as an answer, oldest first when `oldestFirst`, under `header`,
+// with line end `eol`.
+inline std::string IsoAnswer(const std::vector<std::string>& newestFirst, bool oldestFirst,
+                             const std::string& header, const std::string& eol = "\n") {
+    std::string text = header + eol;
+    if (oldestFirst) {
+        for (auto it = newestFirst.rbegin(); it != newestFirst.rend(); ++it)
+            text += IsoLine(*it) + eol;
+    } else {
+        for (const auto& line : newestFirst) text += IsoLine(line) + eol;
+    }
+    return text;
+}

@@ -2,8 +2,11 @@
 """A small HTTP server for the download tests, on 127.0.0.1 with an ephemeral port.
 
 Serves the historical-quote query /table.csv from ROOT/quotes/<ticker>.csv (filtered by the
-a/b/c ... d/e/f dates, newest first) and market lists /download/mklist/<name> from
-ROOT/mklist/. Faults are chosen per request with the query parameter "fault" or for the
+a/b/c ... d/e/f dates, newest first), the stooq form /q/d/l/?s=<symbol>&d1=..&d2=.. from
+ROOT/stooq/<symbol> (ISO-dated lines outside d1 ... d2 left out, "No data" when missing), the
+alphavantage form /query?function=TIME_SERIES_DAILY&symbol=<symbol>&outputsize=.. from
+ROOT/alphavantage/<symbol> (compact: the first 100 dated lines) and market lists
+/download/mklist/<name> from ROOT/mklist/. Hand-written answers are sent byte for byte. Faults are chosen per request with the query parameter "fault" or for the
 following requests with /control/fault?mode=M[&count=N]. /control/stats tells how many bytes
 were sent; /control/reset clears the counts. The port is printed on the first line of stdout.
 """
@@ -26,7 +29,11 @@ HTML_ERROR = (b"<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01//EN\">\n<html><hea
               b"<title>404 Not Found</title></head><body><h1>Not Found</h1>"
               b"<p>The requested URL was not found on this server.</p></body></html>\n")
 FAULTS = {"none", "refuse", "hang", "reset", "short", "html", "html200", "drip", "huge",
-          "huge-length", "wrong", "status500", "empty", "crlf", "header-extra", "cut-last"}
+          "huge-length", "wrong", "status500", "empty", "crlf", "header-extra", "cut-last",
+          "status404", "status429", "status503"}
+ALPHA_INVALID = (b'{\n    "Error Message": "Invalid API call. Please retry or visit the '
+                 b'documentation (https://www.alphavantage.co/documentation/) for '
+                 b'TIME_SERIES_DAILY."\n}')
 CHUNK = 1024
 
 
@@ -142,6 +149,10 @@ class Handler(http.server.BaseHTTPRequestHandler):
         """(status, reason, body, content type) of the resource."""
         if path == "/table.csv":
             return self.quotes(query)
+        if path == "/q/d/l/":
+            return self.stooq(query)
+        if path == "/query":
+            return self.alphavantage(query)
         if path.startswith("/download/mklist/"):
             name = urllib.parse.unquote(path[len("/download/mklist/"):])
             return self.file(os.path.join("mklist", name), "text/plain")
@@ -179,6 +190,46 @@ class Handler(http.server.BaseHTTPRequestHandler):
         text = HEADER + "\n" + "".join(line + "\n" for line in kept)
         return (200, "OK", text.encode("latin-1"), "text/csv")
 
+    @staticmethod
+    def iso_day(line):
+        try:
+            return datetime.date.fromisoformat(line[:10].decode("latin-1"))
+        except ValueError:
+            return None
+
+    def stooq(self, query):
+        symbol = query.get("s", [""])[0]
+        status, reason, data, kind = self.file(os.path.join("stooq", symbol), "text/csv")
+        if status != 200:
+            return (200, "OK", b"No data", "text/plain")
+        try:
+            first = datetime.datetime.strptime(query["d1"][0], "%Y%m%d").date()
+            last = datetime.datetime.strptime(query["d2"][0], "%Y%m%d").date()
+        except (KeyError, ValueError):
+            return (200, "OK", data, kind)
+        kept = []
+        for line in data.splitlines(keepends=True):
+            day = self.iso_day(line)
+            if day is None or first <= day <= last:
+                kept.append(line)
+        return (200, "OK", b"".join(kept), kind)
+
+    def alphavantage(self, query):
+        symbol = query.get("symbol", [""])[0]
+        status, reason, data, kind = self.file(os.path.join("alphavantage", symbol), "text/csv")
+        if status != 200:
+            return (200, "OK", ALPHA_INVALID, "application/json")
+        if query.get("outputsize", ["compact"])[0] != "compact":
+            return (200, "OK", data, kind)
+        kept, dated = [], 0
+        for line in data.splitlines(keepends=True):
+            if self.iso_day(line) is not None:
+                dated += 1
+                if dated > 100:
+                    continue
+            kept.append(line)
+        return (200, "OK", b"".join(kept), kind)
+
     def serve(self, fault, content):
         status, reason, body, kind = content
         if fault == "refuse":
@@ -215,6 +266,12 @@ class Handler(http.server.BaseHTTPRequestHandler):
                                "text/plain")
         if fault == "status500":
             return self.answer(500, "Internal Server Error", body, kind)
+        if fault == "status404":
+            return self.answer(404, "Not Found", HTML_ERROR, "text/html")
+        if fault == "status429":
+            return self.answer(429, "Too Many Requests", b"", "text/plain")
+        if fault == "status503":
+            return self.answer(503, "Service Unavailable", HTML_ERROR, "text/html")
         if fault == "crlf":
             return self.answer(status, reason, body.replace(b"\n", b"\r\n"), kind)
         if fault == "header-extra":

@@ -63,6 +63,7 @@ SDownloadRequest CDocumentDownloads::Request(const std::string& symbol,
     request.notify = m_window;
     request.progress = m_progress;
     request.settings = SDownloadSettings::Read(m_document.Context().Settings());
+    ChooseQuoteSource(request, SQuoteSourceSettings::Read(m_document.Context().Settings()));
     request.timeOutMs = m_timeOutMs;
     return request;
 }
