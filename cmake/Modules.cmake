@@ -29,12 +29,27 @@ function(zs_module name)
     endif()
 endfunction()
 
+# Test programs reuse the precompiled headers of a holder (tests/pch) when ZS_PCH is on; all are
+# position-independent, as the holders are, so that every one can reuse them.
+# Qt's test library defines the program's own folders, which would make every test's headers
+# differ; no test looks up data through them.
+function(zs_reuse_test_headers name holder)
+    set_target_properties(${name} PROPERTIES POSITION_INDEPENDENT_CODE ON)
+    target_compile_options(${name} PRIVATE -UQT_TESTCASE_BUILDDIR -UQT_TESTCASE_SOURCEDIR)
+    if(ZS_PCH)
+        target_precompile_headers(${name} REUSE_FROM ${holder})
+        # A header that cannot be reused is parsed again: say so rather than go slow.
+        target_compile_options(${name} PRIVATE -Winvalid-pch)
+    endif()
+endfunction()
+
 # A GoogleTest program registered with CTest. ENVS adds one run per environment entry
 # (for instance the date tests under two time zones).
 function(zs_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS;ENVS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+    zs_reuse_test_headers(${name} zs_pch_test)
     target_compile_definitions(${name} PRIVATE
         ZS_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data"
         ZS_SAMPLE_DIR="${CMAKE_SOURCE_DIR}/data")
@@ -55,6 +70,7 @@ function(zs_qt_test name)
     cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
     add_executable(${name} ${ARG_SOURCES})
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} zs_qt_test_main Qt6::Test GTest::gtest)
+    zs_reuse_test_headers(${name} zs_pch_qt_test)
     target_compile_definitions(${name} PRIVATE
         ZS_TEST_DATA_DIR="${CMAKE_SOURCE_DIR}/tests/data"
         ZS_SAMPLE_DIR="${CMAKE_SOURCE_DIR}/data")

@@ -1,0 +1,1 @@
+// Holds the precompiled Qt Widgets headers the window libraries reuse.

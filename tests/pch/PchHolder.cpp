@@ -1,0 +1,2 @@
+// Holds the precompiled headers the test programs reuse; never run.
+int main() { return 0; }
