@@ -27,7 +27,8 @@ bool CTrayPresence::GoToTray() {
         return false;
     }
     m_usable = true;
-    if (!m_menuLoaded) {
+    if (!m_menuTried) {
+        m_menuTried = true;
         m_menuLoaded = m_tray.LoadMenu();
         if (!m_menuLoaded)
             m_window.ShowMessage(CLanguage::TranslateText(kCannotLoadTrayMenu, kCannotLoadTrayMenu));

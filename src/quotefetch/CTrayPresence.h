@@ -56,6 +56,7 @@ private:
     CTrayWindow& m_window;
     bool m_inTray = false;
     bool m_usable = false;
+    bool m_menuTried = false;
     bool m_menuLoaded = false;
     bool m_refusalLogged = false;
 };
