@@ -88,6 +88,7 @@ void CFetchRun::QueueNext() {
     job->SetTimeOut(m_settings.timeOutMs);
     m_jobPending = true;
     ++m_index;
+    m_view.RecordStarted(m_current);
     m_queue.addJob(job);
 }
 

@@ -27,6 +27,8 @@ public:
     virtual void SetProgressPosition(int position) = 0;
     // The two buttons that start a run or change the selection (Start and Select).
     virtual void EnableRunButtons(bool enabled) = 0;
+    // The job of a record was queued: the window logs "<symbol> (<market>) is downloading.".
+    virtual void RecordStarted(const SSelectedStock& stock) {}
     // After the result of one record was handled.
     virtual void RecordEnded(const SSelectedStock& stock, EFetchResult result, long newDays) {}
     virtual void RunEnded(EFetchRunEnd end) {}

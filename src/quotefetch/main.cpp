@@ -1,4 +1,5 @@
 #include "FetchBatch.h"
+#include "qt/QuoteFetchWindow.h"
 #include <algorithm>
 #include <cstdio>
 #include <string>
@@ -10,6 +11,11 @@ int main(int argc, char** argv) {
         return RunFetchBatch(words, stdout, stderr);
     if (std::find(words.begin(), words.end(), "--import") != words.end())
         return RunImportMode(words, stderr);
-    std::fputs(FetchUsage(), stderr);
-    return kBatchBadSetup;
+    // Qt's own options (-platform, -style) are Qt's; anything else is a mistake.
+    for (const std::string& word : words)
+        if (word.rfind("--", 0) == 0) {
+            std::fputs(FetchUsage(), stderr);
+            return kBatchBadSetup;
+        }
+    return RunQuoteFetchWindow(argc, argv);
 }
