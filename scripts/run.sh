@@ -4,14 +4,21 @@
 # sample chart (price pane with moving averages, volume and MACD panes) open. Extra arguments
 # go to the program. Without a display (neither DISPLAY nor WAYLAND_DISPLAY is set) it runs on
 # Qt's offscreen platform and writes a screenshot of the main window instead.
+# `scripts/run.sh quotefetch [ARGS]` starts the downloader on the same copy instead; its window
+# needs a display, its --batch and --import modes do not.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 cmake --preset release >/dev/null
-cmake --build --preset release --target zentristock
+target=zentristock
+[ "${1:-}" = quotefetch ] && { target=quotefetch; shift; }
+cmake --build --preset release --target "$target"
 home=build/sample-home
 rm -rf "$home" && mkdir -p "$home" && cp -r data/. "$home/"
 export ZENTRISTOCK_HOME="$PWD/$home"
+if [ "$target" = quotefetch ]; then
+    exec build/release/src/app/quotefetch "$@"
+fi
 program=build/release/src/app/zentristock
 chart="$ZENTRISTOCK_HOME/chart/ACME.cht"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then

@@ -2,6 +2,7 @@
 #include "qt/QuoteFetchWindow.h"
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -17,5 +18,13 @@ int main(int argc, char** argv) {
             std::fputs(FetchUsage(), stderr);
             return kBatchBadSetup;
         }
+    // Without a display Qt would abort; say what works there instead.
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY") &&
+        !std::getenv("QT_QPA_PLATFORM")) {
+        std::fputs("quotefetch: the window needs a display; without one use --batch or --import.\n",
+                   stderr);
+        std::fputs(FetchUsage(), stderr);
+        return kBatchBadSetup;
+    }
     return RunQuoteFetchWindow(argc, argv);
 }

@@ -1,5 +1,8 @@
 #include "QuoteFetchWindow.h"
+#include "CDownloaderAboutDialog.h"
+#include "CImportDialog.h"
 #include "CQuoteFetchDialog.h"
+#include "CStockSelectDialog.h"
 #include "CSystemTray.h"
 #include "ctlkit/base/ProgramFolder.h"
 #include "ctlkit/base/qt/QtPrompter.h"
@@ -55,6 +58,20 @@ int RunQuoteFetchWindow(int argc, char** argv) {
     CSystemTray tray;
     CQuoteFetchDialog dialog(model, tray);
     dialog.onClosed = [] { QCoreApplication::quit(); };
+    dialog.selectStocks = [&](QWidget& parent) {
+        CStockSelectDialog::Run(selection, paths, &parent);
+    };
+    dialog.askImport = [&](QWidget& parent) {
+        return CImportDialog::Ask(paths, CImportDialog::PlatformChooser(&parent), &parent);
+    };
+    dialog.showAbout = [&](QWidget& parent) {
+        CDownloaderAboutDialog about(
+            CDownloaderAboutDialog::RunningProgram(paths.ProgramFolder(), paths.SetupIni(),
+                                                   paths.DownloaderSelection(),
+                                                   settings.dataFolder),
+            &parent);
+        about.exec();
+    };
     dialog.Refresh();
     dialog.Open();
     const int status = QApplication::exec();
