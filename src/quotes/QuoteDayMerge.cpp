@@ -5,16 +5,17 @@
 
 namespace {
 struct SDayLine {
-    int key; // yyyymmdd
+    long long key; // yyyymmdd; 64 bits, since a loosely read day may be any number
     std::string_view line;
 };
 
-bool DayKey(std::string_view line, int& key) {
+bool DayKey(std::string_view line, long long& key) {
     SQuoteDay day;
     if (ParseQuoteDate(line.substr(0, line.find(',')), EQuoteDateRule::Loose, day) !=
         EQuoteDate::Ok)
         return false;
-    key = day.year * 10000 + day.month * 100 + day.day;
+    key = static_cast<long long>(day.year) * 10000 + static_cast<long long>(day.month) * 100 +
+          day.day;
     return true;
 }
 
@@ -53,7 +54,7 @@ SQuoteDayMerge MergeQuoteDays(const std::vector<std::string_view>& local,
     std::vector<std::string_view> undated;
     localDays.reserve(local.size());
     for (std::string_view line : local) {
-        int key = 0;
+        long long key = 0;
         if (DayKey(line, key))
             localDays.push_back({key, line});
         else
@@ -62,7 +63,7 @@ SQuoteDayMerge MergeQuoteDays(const std::vector<std::string_view>& local,
     std::vector<SDayLine> incomingDays;
     incomingDays.reserve(incoming.size());
     for (std::string_view line : incoming) {
-        int key = 0;
+        long long key = 0;
         if (DayKey(line, key))
             incomingDays.push_back({key, line});
         else
@@ -90,12 +91,12 @@ SQuoteDayMerge MergeQuoteDays(const std::vector<std::string_view>& local,
         if (takeIncoming) {
             AppendLine(merge.text, incomingDays[i].line);
             ++merge.counts.added;
-            const int key = incomingDays[i++].key;
+            const long long key = incomingDays[i++].key;
             for (; i < incomingDays.size() && incomingDays[i].key == key; ++i)
                 ++merge.counts.skipped;
             continue;
         }
-        const int key = localDays[l].key;
+        const long long key = localDays[l].key;
         if (i < incomingDays.size() && incomingDays[i].key == key) {
             if (incomingReplaces) {
                 AppendLine(merge.text, incomingDays[i].line);
