@@ -16,3 +16,7 @@ target_include_directories(quotefetch_dialog_tests PRIVATE ${CMAKE_SOURCE_DIR}/t
 add_executable(render_fetch_dialog_pngs RenderFetchDialogPngs.cpp)
 target_link_libraries(render_fetch_dialog_pngs PRIVATE zs_quotefetch_qt)
 target_include_directories(render_fetch_dialog_pngs PRIVATE ${CMAKE_SOURCE_DIR}/tests/formset/dialog)
+
+zs_qt_test(quotefetch_window_tests
+    SOURCES QuoteFetchDialogTest.cpp
+    LIBS zs_quotefetch_qt zs_test_server Qt6::Test)

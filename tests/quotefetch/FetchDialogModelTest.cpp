@@ -1,6 +1,5 @@
-#include "FetchTestSupport.h"
+#include "FetchModelFixture.h"
 #include "ImportTestSupport.h"
-#include "quotefetch/CFetchDialogModel.h"
 
 namespace {
 const std::vector<std::string> kService = WeekdayLines(2005, 1, 11, 30);
@@ -17,17 +16,10 @@ std::string Buttons(const CFetchDialogModel& model) {
 }
 
 // The model over the test server, with the loop run on the test's thread.
-class FetchDialogModelTest : public ::testing::Test {
+class FetchDialogModelTest : public FetchModelFixture {
 public:
     void SetUp() override {
-        home = MakeTempFolder("fetchdialog");
-        dataFolder = home + "/Data/";
-        std::filesystem::create_directories(home + "/System");
-        server = std::make_unique<CTestServer>(home + "/server");
-        ASSERT_TRUE(server->Started());
-        selection = std::make_unique<CStockSelection>(home + "/System/downloader.dat");
-        queue = std::make_unique<CMThreadedJobQ>(std::chrono::milliseconds(0));
-        model = std::make_unique<CFetchDialogModel>(*selection, loop, *queue);
+        FetchModelFixture::SetUp();
         model->onMessage = [this](const std::string& text) { messages.push_back(text); };
         model->onChanged = [this] {
             buttons.push_back(Buttons(*model));
@@ -37,30 +29,11 @@ public:
             if (stopPressed && model->CanStart() && (log.empty() || log.back() != Text(509)))
                 startEnabledEarly = true;
         };
-        CFetchRun::SJobSettings settings;
-        settings.dataFolder = dataFolder;
-        settings.quoteServer = server->BaseUrl();
-        settings.timeOutMs = 10000;
-        model->SetJobSettings(settings);
-        model->Run().SetClock([] { return LocalNoon(2005, 1, 11); });
-    }
-    void TearDown() override {
-        model->Close();
-        queue.reset();
-        model.reset();
-        server.reset();
-        RemoveTree(home);
     }
     bool WaitUntil(const std::function<bool()>& done) {
         return loop.RunUntil(done, std::chrono::seconds(30));
     }
 
-    std::string home, dataFolder;
-    std::unique_ptr<CTestServer> server;
-    std::unique_ptr<CStockSelection> selection;
-    CUiThreadLoop loop;
-    std::unique_ptr<CMThreadedJobQ> queue;
-    std::unique_ptr<CFetchDialogModel> model;
     std::vector<std::string> messages, buttons, fetchTexts;
     bool stopPressed = false;
     bool startEnabledEarly = false;

@@ -1,9 +1,8 @@
 #include "FakeTray.h"
-#include "FetchTestSupport.h"
+#include "FetchModelFixture.h"
 #include "ImportTestSupport.h"
 #include "ctlkit/base/CRecordingPrompter.h"
 #include "ctlkit/jobs/qt/QtLoopBridge.h"
-#include "quotefetch/CFetchDialogModel.h"
 #include "quotefetch/TrayMenu.h"
 #include "quotefetch/qt/CQuoteFetchDialog.h"
 #include "quotefetch/qt/CSystemTray.h"
@@ -28,31 +27,11 @@ std::vector<std::string> LogOf(const CQuoteFetchDialog& dialog) {
 }
 
 // The window over the test server, its jobs reaching it through Qt's event loop.
-class QuoteFetchDialogTest : public ::testing::Test {
+class QuoteFetchDialogTest : public FetchModelFixture {
 public:
-    void SetUp() override {
-        home = MakeTempFolder("fetchwindow");
-        dataFolder = home + "/Data/";
-        std::filesystem::create_directories(home + "/System");
-        server = std::make_unique<CTestServer>(home + "/server");
-        ASSERT_TRUE(server->Started());
-        selection = std::make_unique<CStockSelection>(home + "/System/downloader.dat");
-        queue = std::make_unique<CMThreadedJobQ>(std::chrono::milliseconds(0));
-        model = std::make_unique<CFetchDialogModel>(*selection, loop, *queue);
-        CFetchRun::SJobSettings settings;
-        settings.dataFolder = dataFolder;
-        settings.quoteServer = server->BaseUrl();
-        settings.timeOutMs = 10000;
-        model->SetJobSettings(settings);
-        model->Run().SetClock([] { return LocalNoon(2005, 1, 11); });
-    }
     void TearDown() override {
         dialog.reset();
-        model->Close();
-        queue.reset();
-        model.reset();
-        server.reset();
-        RemoveTree(home);
+        FetchModelFixture::TearDown();
     }
     // The window with the tray given; the other windows' hooks count their calls.
     void Open(CDownloaderTray& tray) {
@@ -72,13 +51,10 @@ public:
     }
     void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
-    std::string home, dataFolder;
-    std::unique_ptr<CTestServer> server;
-    std::unique_ptr<CStockSelection> selection;
-    CUiThreadLoop loop;
     QtLoopBridge bridge{loop};
-    std::unique_ptr<CMThreadedJobQ> queue;
-    std::unique_ptr<CFetchDialogModel> model;
+    // The trays outlive the dialog, which removes its icon when it goes.
+    CFakeTray fakeTray;
+    CSystemTray systemTray;
     std::unique_ptr<CQuoteFetchDialog> dialog;
     CRecordingPrompter prompter;
     CScopedPrompter active{prompter};
@@ -88,7 +64,7 @@ public:
 } // namespace
 
 TEST_F(QuoteFetchDialogTest, WithoutTrayTheWindowStaysShownAndTheRefusalIsLoggedOnce) {
-    CSystemTray tray;
+    CSystemTray& tray = systemTray;
     ASSERT_FALSE(tray.Available()); // the offscreen platform has no tray
     Open(tray);
     EXPECT_EQ(dialog->windowTitle(), "ZentriStock Data Downloader");
@@ -106,7 +82,7 @@ TEST_F(QuoteFetchDialogTest, WithoutTrayTheWindowStaysShownAndTheRefusalIsLogged
 }
 
 TEST_F(QuoteFetchDialogTest, RealTrayMenuIsMenu636WithItsCommandsTranslatable) {
-    CSystemTray tray;
+    CSystemTray& tray = systemTray;
     ASSERT_TRUE(tray.LoadMenu());
     std::vector<std::string> texts;
     for (QAction* action : tray.Menu()->actions()) texts.push_back(action->text().toStdString());
@@ -119,7 +95,7 @@ TEST_F(QuoteFetchDialogTest, RealTrayMenuIsMenu636WithItsCommandsTranslatable) {
 }
 
 TEST_F(QuoteFetchDialogTest, EveryTrayMenuCommandThroughTheTray) {
-    CFakeTray tray;
+    CFakeTray& tray = fakeTray;
     Open(tray);
     EXPECT_FALSE(dialog->isVisible());
     EXPECT_TRUE(dialog->isMinimized());
@@ -167,7 +143,7 @@ TEST_F(QuoteFetchDialogTest, TrayStartAndStopDriveARunWhileHidden) {
     server->PutQuotes(kA.symbol, QuoteText(kService));
     server->PutQuotes(kB.symbol, QuoteText(kService));
     ASSERT_TRUE(selection->Assign({kA, kB}).ok());
-    CFakeTray tray;
+    CFakeTray& tray = fakeTray;
     Open(tray);
     server->SetFault("drip", 1);
     tray.Choose(kTrayStart);
@@ -183,7 +159,7 @@ TEST_F(QuoteFetchDialogTest, TrayStartAndStopDriveARunWhileHidden) {
 TEST_F(QuoteFetchDialogTest, RunThroughTheWindowLogsRecordsMovesTheBarAndStopWaitsForTheJob) {
     server->PutQuotes(kA.symbol, QuoteText(kService));
     server->PutQuotes(kB.symbol, QuoteText(kService));
-    CFakeTray tray;
+    CFakeTray& tray = fakeTray;
     tray.available = false;
     Open(tray);
     EXPECT_EQ(dialog->CountLine()->text(), "0 stocks selected.");
@@ -210,6 +186,8 @@ TEST_F(QuoteFetchDialogTest, RunThroughTheWindowLogsRecordsMovesTheBarAndStopWai
     EXPECT_FALSE(dialog->StopButton()->isEnabled());
 
     // Stop while the first job drips in: Start stays disabled until the job has reported.
+    // Up-to-date files ask nothing, so the second run starts from empty folders.
+    std::filesystem::remove_all(dataFolder);
     server->SetFault("drip", 1);
     Click(dialog->StartButton());
     ASSERT_TRUE(WaitUntil([&] { return server->Requests() >= 3; }));
@@ -232,7 +210,7 @@ TEST_F(QuoteFetchDialogTest, ImportThroughTheWindowReachesTheImporterAndLogsPerF
     std::filesystem::create_directories(dataFolder + "NYSE");
     ASSERT_TRUE(WriteTextFile(dataFolder + "NYSE/IBM.N.csv",
                               kQuoteHeader + "5-Jan-05,1,1,1,1,1,1\n"));
-    CFakeTray tray;
+    CFakeTray& tray = fakeTray;
     tray.available = false;
     Open(tray);
     // A cancelled import dialog starts nothing.
@@ -261,7 +239,7 @@ TEST_F(QuoteFetchDialogTest, ImportThroughTheWindowReachesTheImporterAndLogsPerF
 }
 
 TEST_F(QuoteFetchDialogTest, EscapeLeavesTheWindowOpenAndCloseEndsTheProgram) {
-    CFakeTray tray;
+    CFakeTray& tray = fakeTray;
     tray.available = false;
     Open(tray);
     QTest::keyClick(dialog.get(), Qt::Key_Escape);
@@ -273,7 +251,7 @@ TEST_F(QuoteFetchDialogTest, EscapeLeavesTheWindowOpenAndCloseEndsTheProgram) {
 }
 
 TEST_F(QuoteFetchDialogTest, ButtonsWithoutTheirWindowAreDisabledAndTabbingReachesEveryButton) {
-    CFakeTray tray;
+    CFakeTray& tray = fakeTray;
     tray.available = false;
     dialog = std::make_unique<CQuoteFetchDialog>(*model, tray);
     dialog->Open();

@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QListWidget>
+#include <QMetaObject>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -201,8 +202,11 @@ void CQuoteFetchDialog::TrayCommand(unsigned command) {
 void CQuoteFetchDialog::changeEvent(QEvent* event) {
     QDialog::changeEvent(event);
     if (event->type() != QEvent::WindowStateChange) return;
+    // Hidden only after the event: showMinimized() shows the window again once it returns.
     if (isMinimized())
-        m_presence.Minimised();
+        QMetaObject::invokeMethod(
+            this, [this] { if (isMinimized() && !m_closed) m_presence.Minimised(); },
+            Qt::QueuedConnection);
     else if (m_presence.InTray() && isVisible())
         m_presence.Restored();
 }
