@@ -88,7 +88,9 @@ TEST_F(WritableHomeTest, FolderIsChosenByTheEnvironmentAndWhetherTheInstallation
         EXPECT_EQ(choice.folder, c.folder) << c.what;
         EXPECT_EQ(choice.problem, c.problem) << c.what;
         EXPECT_EQ(asked.size(), c.environment.zentristockHome.empty() ? 1u : 0u) << c.what;
-        if (c.fills) EXPECT_EQ(Files(c.folder), filled) << c.what;
+        if (c.fills) {
+            EXPECT_EQ(Files(c.folder), filled) << c.what;
+        }
     }
 }
 

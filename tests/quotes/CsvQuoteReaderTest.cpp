@@ -86,7 +86,9 @@ TEST(CsvLineTest, DatesReadFourDigitYearsAndIsoForms) {
         SQuote quote;
         std::string line = std::string(c.date) + ",1,2,0.5,1.5,10,1.5";
         ASSERT_EQ(reader.ParseLine(line, quote), c.verdict) << c.date;
-        if (c.verdict == ELine::Quote) EXPECT_EQ(quote.date, Day(c.year, c.month, c.day)) << c.date;
+        if (c.verdict == ELine::Quote) {
+            EXPECT_EQ(quote.date, Day(c.year, c.month, c.day)) << c.date;
+        }
     }
 }
 
