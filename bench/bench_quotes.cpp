@@ -26,23 +26,32 @@ struct SBenchHome {
         ::setenv("ZENTRISTOCK_HOME", folder.c_str(), 1);
         std::ofstream(folder + "setup.ini") << "[STOCKLINE_SETUP]\nDisPeriod=400\n";
         quoteFile = folder + "big.csv";
+        isoFile = folder + "big-iso.csv";
         WriteBigFile();
     }
     ~SBenchHome() { std::filesystem::remove_all(folder); }
 
-    // Newest first, one line per day going back from 2037 and starting over in 1951.
+    // Newest first, one line per day going back from 2037 and starting over in 1951; the
+    // same quotes with ISO dates in the second file.
     void WriteBigFile() {
         static const char* const kMonths[12] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                                 "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
         std::string text = std::string(kCsvQuoteHeader) + "\n";
+        std::string iso = text;
         int year = 2037, month = 12, day = 31;
-        char line[128];
+        char line[128], date[40];
         for (int i = 0; i < kLines; ++i) {
             double close = 20 + (i % 9973) * 0.01;
-            std::snprintf(line, sizeof line, "%d-%s-%02d,%.2f,%.2f,%.2f,%.2f,%d,%.2f\n", day,
-                          kMonths[month - 1], year % 100, close - 0.3, close + 0.5, close - 0.6,
-                          close, static_cast<int>(1000000 + (int64_t{i} * 7919) % 9000000), close);
+            const char* rest = ",%.2f,%.2f,%.2f,%.2f,%d,%.2f\n";
+            const int volume = static_cast<int>(1000000 + (int64_t{i} * 7919) % 9000000);
+            std::snprintf(date, sizeof date, "%d-%s-%02d", day, kMonths[month - 1], year % 100);
+            std::snprintf(line, sizeof line, rest, close - 0.3, close + 0.5, close - 0.6, close,
+                          volume, close);
+            text += date;
             text += line;
+            std::snprintf(date, sizeof date, "%04d-%02d-%02d", year, month, day);
+            iso += date;
+            iso += line;
             if (--day == 0) {
                 if (--month == 0) {
                     month = 12;
@@ -53,11 +62,13 @@ struct SBenchHome {
         }
         std::ofstream(quoteFile, std::ios::binary) << text;
         bytes = text.size();
+        std::ofstream(isoFile, std::ios::binary) << iso;
+        isoBytes = iso.size();
     }
 
     std::string folder;
-    std::string quoteFile;
-    size_t bytes = 0;
+    std::string quoteFile, isoFile;
+    size_t bytes = 0, isoBytes = 0;
 };
 
 // Every benchmark calls this before its timed loop: the first call writes the file, which
@@ -133,6 +144,23 @@ void BM_ReadCsvMillionLines(benchmark::State& state) {
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * home.bytes));
 }
 BENCHMARK(BM_ReadCsvMillionLines)->Unit(benchmark::kMillisecond);
+
+// The same with the ISO dates of files that other tools wrote.
+void BM_ReadCsvMillionIsoLines(benchmark::State& state) {
+    const SBenchHome& home = Home();
+    std::vector<SQuote> quotes;
+    for (auto _ : state) {
+        quotes.clear();
+        SQuoteReadStats stats;
+        CCsvQuoteReader reader;
+        auto result = reader.Read(home.isoFile, kLines + 1, quotes, stats);
+        if (result != CCsvQuoteReader::EResult::Read || quotes.size() != kLines)
+            state.SkipWithError("read failed");
+        benchmark::DoNotOptimize(quotes.data());
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * home.isoBytes));
+}
+BENCHMARK(BM_ReadCsvMillionIsoLines)->Unit(benchmark::kMillisecond);
 
 // The whole load of a chart: header check, reader, series and display columns.
 void BM_LoadCsvMillionLines(benchmark::State& state) {

@@ -139,8 +139,7 @@ bool IsNumber(std::string_view field) {
     return error == std::errc() && end == field.data() + field.size() && std::isfinite(value);
 }
 
-// yyyymmdd of a real calendar day whose year the two-digit form of the quote files can
-// hold (1950 to 2049).
+// yyyymmdd of a real calendar day.
 bool ReadDate(std::string_view field, int& year, int& month, int& day) {
     if (field.size() != 8) return false;
     int digits[8];
@@ -151,8 +150,12 @@ bool ReadDate(std::string_view field, int& year, int& month, int& day) {
     year = digits[0] * 1000 + digits[1] * 100 + digits[2] * 10 + digits[3];
     month = digits[4] * 10 + digits[5];
     day = digits[6] * 10 + digits[7];
-    return year >= 1950 && year <= 2049 && month >= 1 && month <= 12 && day >= 1 &&
-           day <= DaysInMonth(year, month);
+    return month >= 1 && month <= 12 && day >= 1 && day <= DaysInMonth(year, month);
+}
+
+// The years the two-digit form of the quote files holds.
+bool IsStorableYear(int year) {
+    return year >= 1950 && year <= 2049;
 }
 
 void AppendNumber(std::string& out, int value) {
@@ -304,6 +307,16 @@ SImportFileReport MetaStockImporter::ImportBytes(const std::string& name, std::s
         for (int column : {SColumns::kOpen, SColumns::kHigh, SColumns::kLow, SColumns::kClose,
                            SColumns::kVolume})
             good = good && IsNumber(fields[columns.at[column]]);
+        if (good && !IsStorableYear(year)) {
+            m_log.Line(Format(CLanguage::TranslateText(
+                                  "ImportDateOutOfRange",
+                                  "The quote of %s in line %d of file %s cannot be stored: quote "
+                                  "files hold the years 1950 to 2049 only."),
+                              {std::string(Trimmed(fields[columns.at[SColumns::kDate]])),
+                               Number(lineNumber), name}));
+            ++report.badLines;
+            continue;
+        }
         std::string_view ticker = good ? Trimmed(fields[columns.at[SColumns::kTicker]]) : "";
         if (!good || ticker.empty()) {
             m_log.Line(Format(Text(kDataError), {Number(lineNumber), name}));

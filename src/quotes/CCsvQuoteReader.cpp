@@ -69,27 +69,58 @@ CCsvQuoteReader::ELine CCsvQuoteReader::ParseLine(std::string_view line, SQuote&
 
 namespace {
 bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+int FourDigits(const char* t) {
+    return (t[0] - '0') * 1000 + (t[1] - '0') * 100 + (t[2] - '0') * 10 + (t[3] - '0');
+}
 } // namespace
 
-// "5-Dec-05" or "05-Dec-05", by the strict rule of ParseQuoteDate, judged in the same order:
-// too short, then the month, then the form of the rest.
+// "5-Dec-05" or "05-Dec-05" as written, "5-Dec-1928", "05-Dec-1928" or "2005-12-05" as other
+// tools write, by the strict rule of ParseQuoteDate, judged in the same order: the forms of
+// four-digit years, then too short, then the month, then the form of the rest.
 CCsvQuoteReader::ELine CCsvQuoteReader::ParseDate(std::string_view text, int32_t& date) {
     const size_t length = text.size();
     if (length < 6) return ELine::BadDate;
     const char* t = text.data();
-    const int month = QuoteMonthNumberAt(t + length - 6);
+    int year = 0, month = 0, day = 0;
+    // The lines this program writes are shorter: they pay one comparison here.
+    if (length >= 10 && length <= 11) {
+        if (length == 10 && t[4] == '-' && t[7] == '-' && IsDigit(t[0]) && IsDigit(t[1]) &&
+            IsDigit(t[2]) && IsDigit(t[3]) && IsDigit(t[5]) && IsDigit(t[6]) && IsDigit(t[8]) &&
+            IsDigit(t[9])) {
+            year = FourDigits(t);
+            month = (t[5] - '0') * 10 + (t[6] - '0');
+            if (month < 1 || month > 12) return ELine::UnknownMonth;
+            day = (t[8] - '0') * 10 + (t[9] - '0');
+            return Midnight(year, month, day, date);
+        }
+        const char* y = t + length - 4;
+        if (t[length - 5] == '-' && t[length - 9] == '-' && IsDigit(y[0]) && IsDigit(y[1]) &&
+            IsDigit(y[2]) && IsDigit(y[3])) {
+            month = QuoteMonthNumberAt(t + length - 8);
+            if (month == 0) return ELine::UnknownMonth;
+            if (!IsDigit(t[0]) || (length == 11 && !IsDigit(t[1]))) return ELine::BadDate;
+            day = length == 11 ? (t[0] - '0') * 10 + (t[1] - '0') : t[0] - '0';
+            return Midnight(FourDigits(y), month, day, date);
+        }
+    }
+    month = QuoteMonthNumberAt(t + length - 6);
     if (month == 0) return ELine::UnknownMonth;
     if (length < 8 || length > 9 || t[length - 7] != '-' || t[length - 3] != '-')
         return ELine::BadDate;
     const char* y = t + length - 2;
     if (!IsDigit(y[0]) || !IsDigit(y[1]) || !IsDigit(t[0])) return ELine::BadDate;
-    int day = t[0] - '0';
+    day = t[0] - '0';
     if (length == 9) {
         if (!IsDigit(t[1])) return ELine::BadDate;
         day = day * 10 + (t[1] - '0');
     }
-    int year = (y[0] - '0') * 10 + (y[1] - '0');
+    year = (y[0] - '0') * 10 + (y[1] - '0');
     year += year < 50 ? 2000 : 1900;
+    return Midnight(year, month, day, date);
+}
+
+CCsvQuoteReader::ELine CCsvQuoteReader::Midnight(int year, int month, int day, int32_t& date) {
     switch (m_midnights.Get(year, month, day, date)) {
     case ELocalMidnight::Ok:
         return ELine::Quote;

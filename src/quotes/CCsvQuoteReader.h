@@ -7,7 +7,8 @@
 #include <vector>
 
 // Reads the CSV quote format: the header "Date,Open,High,Low,Close,Volume,Adj. Close*", then
-// one quote a line, newest first ("5-Dec-05,52.05,52.27,51.78,51.95,4943331,51.95").
+// one quote a line, newest first ("5-Dec-05,52.05,52.27,51.78,51.95,4943331,51.95"; the date
+// also as "5-Dec-2005" or "2005-12-05").
 class CCsvQuoteReader {
 public:
     enum class EResult {
@@ -27,6 +28,7 @@ public:
 
 private:
     ELine ParseDate(std::string_view text, int32_t& date);
+    ELine Midnight(int year, int month, int day, int32_t& date);
 
     CLocalMidnightCache m_midnights;
 };

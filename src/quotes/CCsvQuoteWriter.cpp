@@ -3,6 +3,7 @@
 #include "QuoteFileFormat.h"
 #include "QuoteLineDate.h"
 #include <charconv>
+#include <cstdio>
 #include <cmath>
 #include <cstdint>
 #include <limits>
@@ -62,6 +63,22 @@ void CCsvQuoteWriter::AppendDate(std::string& out, int32_t date) {
     out += kQuoteMonthNames[(day.month - 1) % 12];
     out += '-';
     AppendTwoDigits(out, ((day.year % 100) + 100) % 100);
+}
+
+std::string CCsvQuoteWriter::UnwritableDate(const std::vector<SQuote>& quotes) {
+    // Local midnight of 1 January 1950 bounds the days below; 2050 lies beyond every 32-bit
+    // date, so nothing bounds them above. Worked out per call: the zone may have changed.
+    int32_t first = 0;
+    if (LocalMidnight(1950, 1, 1, first) != ELocalMidnight::Ok) return {};
+    for (const SQuote& quote : quotes) {
+        if (quote.date >= first) continue;
+        const SLocalDay day = LocalDayOf(quote.date);
+        char text[32];
+        std::snprintf(text, sizeof text, "%04d-%02d-%02d", day.year, day.month, day.day);
+        return std::string("The quote of ") + text +
+               " cannot be stored: quote files hold the years 1950 to 2049 only.";
+    }
+    return {};
 }
 
 std::string CCsvQuoteWriter::Format(const std::vector<SQuote>& oldestFirst) {

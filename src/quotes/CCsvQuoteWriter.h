@@ -8,8 +8,13 @@
 // decimals as "%.2f" gives them, the volume cut toward zero to a whole number).
 class CCsvQuoteWriter {
 public:
-    // The whole file for `oldestFirst`, written from its last quote to its first.
+    // The whole file for `oldestFirst`, written from its last quote to its first. Ask
+    // UnwritableDate first: a day outside 1950 to 2049 would be written a century off.
     static std::string Format(const std::vector<SQuote>& oldestFirst);
+
+    // Empty when the two-digit years hold every quote's day (1950 to 2049); else why the
+    // quotes cannot be written, naming the first such day.
+    static std::string UnwritableDate(const std::vector<SQuote>& quotes);
 
     // One price as "%.2f" prints the float.
     static void AppendPrice(std::string& out, float value);

@@ -400,6 +400,9 @@ CFileResult CStock::ExportCsv(const std::string& path) {
 }
 
 CFileResult CStock::WriteCsv(const std::string& path, const std::vector<SQuote>& oldestFirst) {
+    if (std::string refused = CCsvQuoteWriter::UnwritableDate(oldestFirst); !refused.empty())
+        return CFileResult::Failure(CFileResult::EKind::Damaged,
+                                    refused + " The old file " + path + " is unchanged.");
     const CFileResult written = WriteFileAtomically(path, CCsvQuoteWriter::Format(oldestFirst));
     if (written) return {};
     return CFileResult::Failure(CFileResult::EKind::CannotWrite,
@@ -421,6 +424,10 @@ CFileResult CStock::ExportBaseOnClose(const std::string& dataFolder) {
     // day it had (its own line where both have a day, as a download writes the file before a
     // chart reloads it) and gains the chart's days it lacked.
     const std::string refused = "The quotes were not exported on closing: ";
+    if (std::string unwritable = CCsvQuoteWriter::UnwritableDate(m_base); !unwritable.empty())
+        return CFileResult::Failure(CFileResult::EKind::Damaged, refused + unwritable +
+                                                                     " The file " + resolved +
+                                                                     " is unchanged.");
     // A download of the same file between this read and the write would lose its days.
     // A missing market folder is left for the write to report.
     std::error_code error;

@@ -3,9 +3,11 @@
 #include <cstdint>
 #include <string_view>
 
-// The dates of quote lines: day-month name-two-digit year (5-Jan-05, 15-Jan-05). One parser
-// serves the quote-file reader, which refuses anything but that form, and the transfer's end
-// check and the renewal merge, which read a line as loosely as the downloaded answer needs.
+// The dates of quote lines: day-month name-two-digit year (5-Jan-05, 15-Jan-05), as this
+// program writes them, and on reading also a four-digit year (5-Dec-1928) and the ISO form
+// (2005-12-05) of files converted by hand or by other tools. One parser serves the quote-file
+// reader, which refuses anything but these forms, and the transfer's end check and the
+// renewal merge, which read a line as loosely as the downloaded answer needs.
 
 // "Jan" ... "Dec", compared exactly.
 inline constexpr std::array<std::string_view, 12> kQuoteMonthNames = {
@@ -27,13 +29,17 @@ enum class EQuoteDateRule {
 enum class EQuoteDate { Ok, TooShort, UnknownMonth, Malformed };
 
 struct SQuoteDay {
-    int year = 0; // 00-49: 2000-2049, 50-99: 1950-1999
+    int year = 0; // two digits: 00-49 are 2000-2049, 50-99 are 1950-1999; four as written
     int month = 0;
     int day = 0;
 };
 
-// The month is the three characters six before the end, the two-digit year the last two, the
-// day what stands before the month. The month is judged before the form of the rest.
+// An ISO date (ten characters, "-" after the year and the month, digits elsewhere; a month
+// outside 1 ... 12 is unknown) or a four-digit year after "-" (the month the three
+// characters before it, the day what stands before the month; strictly at most 11
+// characters) by their own rules. Else the month is the three characters six before the
+// end, the two-digit year the last two, the day what stands before the month; the month is
+// judged before the form of the rest.
 EQuoteDate ParseQuoteDate(std::string_view text, EQuoteDateRule rule, SQuoteDay& day);
 
 // The date of a line of a historical-quote answer: the text before its first comma, read by

@@ -1,14 +1,32 @@
 #include "CInstallPaths.h"
+#include "ctlkit/base/CPrompter.h"
 #include "ctlkit/base/ProgramFolder.h"
 #include <filesystem>
+#include <mutex>
 #include <system_error>
 
-CInstallPaths::CInstallPaths(std::string programFolder) : m_folder(std::move(programFolder)) {
-    if (m_folder.empty() || m_folder.back() != '/') m_folder += '/';
+namespace {
+std::string WithTrailingSlash(std::string folder) {
+    if (folder.empty() || folder.back() != '/') folder += '/';
+    return folder;
 }
+} // namespace
+
+CInstallPaths::CInstallPaths(std::string programFolder)
+    : m_folder(WithTrailingSlash(std::move(programFolder))), m_programs(m_folder) {}
+
+CInstallPaths::CInstallPaths(std::string programFolder, std::string programsFolder)
+    : m_folder(WithTrailingSlash(std::move(programFolder))),
+      m_programs(WithTrailingSlash(std::move(programsFolder))) {}
 
 CInstallPaths CInstallPaths::OfProgram() {
-    return CInstallPaths(::ProgramFolder());
+    CInstallPaths paths(::ProgramFolder(), ExecutableFolder());
+    static std::once_flag told;
+    std::call_once(told, [] {
+        if (std::string problem = ProgramFolderProblem(); !problem.empty())
+            CPrompter::Active().ShowMessage(problem);
+    });
+    return paths;
 }
 
 std::string CInstallPaths::SetupIni() const {
@@ -48,7 +66,7 @@ std::string CInstallPaths::HelpIndex() const {
     return m_folder + "help/index.html";
 }
 std::string CInstallPaths::DownloaderProgram() const {
-    return m_folder + "quotefetch";
+    return m_programs + "quotefetch";
 }
 std::string CInstallPaths::DownloaderSelection() const {
     return SystemFolder() + "downloader.dat";

@@ -5,10 +5,14 @@
 // returns a new string; folders end in "/".
 class CInstallPaths {
 public:
-    // `programFolder` gets a trailing "/" when it has none.
+    // `programFolder` gets a trailing "/" when it has none; the programs lie there too.
     explicit CInstallPaths(std::string programFolder);
-    // The running program's installation: ZENTRISTOCK_HOME when set and not empty, else the
-    // folder of the executable.
+    // A home whose programs lie in another folder.
+    CInstallPaths(std::string programFolder, std::string programsFolder);
+    // The running program's installation: ProgramFolder() (ZENTRISTOCK_HOME, the folder of
+    // the executable, or the user's own home when that folder cannot be written), with the
+    // programs in the executable's folder. The first call shows why no home of the user's
+    // own could be made, when it could not.
     static CInstallPaths OfProgram();
 
     const std::string& ProgramFolder() const { return m_folder; }
@@ -26,7 +30,7 @@ public:
     std::string MarketList() const;          // Index/market.txt
     std::string HelpFile() const;            // help.chm, opened with the desktop's viewer
     std::string HelpIndex() const;           // help/index.html, the help this build ships
-    std::string DownloaderProgram() const;   // the quotefetch program
+    std::string DownloaderProgram() const;   // the quotefetch program, beside the programs
     std::string DownloaderSelection() const; // System/downloader.dat, the downloader's symbols
     std::string DownloaderLock() const;      // System/quotefetch.lock, one run per installation
     std::string AdFolder() const;
@@ -38,4 +42,5 @@ public:
 
 private:
     std::string m_folder;
+    std::string m_programs;
 };

@@ -19,6 +19,26 @@ TEST(QuoteMerge, OnlyDaysAfterTheNewestLocalDayAreNew) {
               (std::vector<std::string>{QuoteLine(2005, 1, 11, 0), QuoteLine(2005, 1, 10, 1)}));
 }
 
+// A quote file converted by another tool renews from its own newest day, whatever its form.
+TEST(QuoteMerge, NewestLocalDayOfFourDigitAndIsoDates) {
+    struct Case {
+        const char* newest;
+        int year, month, day;
+    } cases[] = {{"2005-01-07", 2005, 1, 7}, {"7-Jan-2005", 2005, 1, 7}, {"07-Jan-05", 2005, 1, 7}};
+    for (const Case& c : cases) {
+        SPreviousQuoteFile previous = ReadPreviousQuoteFile(
+            kHeader + "\n" + c.newest + ",1,2,0.5,1.5,100,1.5\n1928-12-05,1,2,0.5,1.5,100,1.5\n");
+        ASSERT_TRUE(previous.hasNewestDay) << c.newest;
+        EXPECT_EQ(previous.newestDay, LocalMidnightSeconds(c.year, c.month, c.day)) << c.newest;
+        auto received =
+            MergeReceivedQuotes(QuoteText(WeekdayLines(2005, 1, 11, 4)), previous, false);
+        ASSERT_EQ(received.result, EMergeResult::Ok) << c.newest;
+        EXPECT_EQ(received.newLines,
+                  (std::vector<std::string>{QuoteLine(2005, 1, 11, 0), QuoteLine(2005, 1, 10, 1)}))
+            << c.newest;
+    }
+}
+
 TEST(QuoteMerge, ShortAndMarkupLinesAreDroppedFromBothSides) {
     std::string file = kHeader + "\n<b>7-Jan-05 markup line here</b>\n" + QuoteLine(2005, 1, 7) +
                        "\n7-Jan-05,1,2,3\n" + QuoteLine(2005, 1, 6) + "\n";

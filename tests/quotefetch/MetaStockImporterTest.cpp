@@ -109,13 +109,17 @@ TEST_F(MetaStockImport, BadLinesAreReportedWithTheirNumberAndSkipped) {
     struct Case {
         const char* why;
         std::string line;
+        std::string message = "Data error in line 2 of file /in/ibm.txt.";
     };
+    const std::string outOfRange = " in line 2 of file /in/ibm.txt cannot be stored: quote files "
+                                   "hold the years 1950 to 2049 only.";
     const Case cases[] = {
         {"month 13", "IBM,20051305,1,2,0.5,1.5,10"},
         {"a price abc", "IBM,20050106,abc,2,0.5,1.5,10"},
         {"a 7-digit date", "IBM,2005016,1,2,0.5,1.5,10"},
-        {"year 1949", "IBM,19491230,1,2,0.5,1.5,10"},
-        {"year 2050", "IBM,20500103,1,2,0.5,1.5,10"},
+        {"year 1949", "IBM,19491230,1,2,0.5,1.5,10", "The quote of 19491230" + outOfRange},
+        {"year 2050", "IBM,20500103,1,2,0.5,1.5,10", "The quote of 20500103" + outOfRange},
+        {"year 1928", "IBM,19281205,1,2,0.5,1.5,10", "The quote of 19281205" + outOfRange},
         {"30 February", "IBM,20050230,1,2,0.5,1.5,10"},
         {"29 February of a common year", "IBM,20050229,1,2,0.5,1.5,10"},
         {"day 0", "IBM,20050100,1,2,0.5,1.5,10"},
@@ -133,7 +137,7 @@ TEST_F(MetaStockImport, BadLinesAreReportedWithTheirNumberAndSkipped) {
         EXPECT_EQ(report.result, EImportFileResult::Imported) << c.why;
         EXPECT_EQ(report.badLines, 1u) << c.why;
         ASSERT_EQ(log.lines.size(), 3u) << c.why;
-        EXPECT_EQ(log.lines[1], "Data error in line 2 of file /in/ibm.txt.") << c.why;
+        EXPECT_EQ(log.lines[1], c.message) << c.why;
         // The repeated good line is the same day: skipped, not doubled.
         EXPECT_EQ(File("IBM"), kQuoteHeader + kIbm) << c.why;
     }

@@ -37,6 +37,35 @@ TEST_F(CsvExportTest, WritesHeaderAndNewestFirstWithFixedFormats) {
     EXPECT_TRUE(prompter.messages.empty());
 }
 
+// Two-digit years hold 1950 to 2049 only: 1928 written as "28" would read back as 2028.
+TEST_F(CsvExportTest, QuotesOutsideTheTwoDigitYearsAreRefusedNamingTheDay) {
+    const std::string path = home.Path() + "out.csv";
+    WriteText(path, "old");
+    struct Case {
+        int32_t oldest;
+        std::string message; // empty: written
+    } cases[] = {
+        {Day(1928, 12, 5), "The quote of 1928-12-05 cannot be stored: quote files hold the years "
+                           "1950 to 2049 only. The old file " + path + " is unchanged."},
+        {Day(1949, 12, 31), "The quote of 1949-12-31 cannot be stored: quote files hold the "
+                            "years 1950 to 2049 only. The old file " + path + " is unchanged."},
+        {Day(1950, 1, 1), ""},
+    };
+    for (const Case& c : cases) {
+        CStock stock;
+        Fill(stock, {Quote(c.oldest, 1, 2, 0.5f, 1.5f), Quote(Day(2005, 12, 5), 1, 2, 0.5f, 1.5f)});
+        stock.SetExportOnClose(true);
+        const CFileResult exported = stock.ExportCsv(path);
+        EXPECT_EQ(exported.message(), c.message);
+        EXPECT_EQ(static_cast<bool>(exported), c.message.empty());
+        EXPECT_EQ(stock.ExportOnClose(), !c.message.empty());
+        EXPECT_EQ(ReadText(path).substr(0, 3), c.message.empty() ? "Dat" : "old");
+    }
+    EXPECT_EQ(ReadText(path), "Date,Open,High,Low,Close,Volume,Adj. Close*\n"
+                              "05-Dec-05,1.00,2.00,0.50,1.50,0,0.00\n"
+                              "01-Jan-50,1.00,2.00,0.50,1.50,0,0.00\n");
+}
+
 TEST(CsvWriterTest, PricesMatchPrintfTwoDecimals) {
     std::vector<float> values = {0.125f,  0.375f,        2.5f,   -0.0f,   0.005f,  1e30f,
                                  -1.005f, 3.4028235e38f, 1e-45f, 12.345f, 0.0f,    99.995f,

@@ -55,6 +55,43 @@ TEST(CsvLineTest, DatesReadDayMonthAndTwoDigitYear) {
     }
 }
 
+// Files converted by hand or by other tools: four-digit years and ISO dates.
+TEST(CsvLineTest, DatesReadFourDigitYearsAndIsoForms) {
+    struct Case {
+        const char* date;
+        ELine verdict;
+        int year = 0, month = 0, day = 0;
+    } cases[] = {
+        {"5-Dec-1928", ELine::Quote, 1928, 12, 5},
+        {"05-Dec-1928", ELine::Quote, 1928, 12, 5},
+        {"2005-12-05", ELine::Quote, 2005, 12, 5},
+        {"1-Jan-2037", ELine::Quote, 2037, 1, 1},
+        {"1950-01-01", ELine::Quote, 1950, 1, 1},
+        {"1902-02-28", ELine::Quote, 1902, 2, 28},
+        {"29-Feb-2000", ELine::Quote, 2000, 2, 29},
+        {"29-Feb-1900", ELine::BadDate},
+        {"2005-02-30", ELine::BadDate},
+        {"2005-12-00", ELine::BadDate},
+        {"x5-Dec-1928", ELine::BadDate},
+        {"5-dec-1928", ELine::UnknownMonth},
+        {"2005-13-05", ELine::UnknownMonth},
+        {"2005-00-05", ELine::UnknownMonth},
+        {"2005-1x-05", ELine::UnknownMonth},
+        {"105-Dec-1928", ELine::UnknownMonth}, // too long for a day: read as "-19" of two digits
+        {"2049-01-01", ELine::DateOutOfRange},
+        {"1-Jan-1800", ELine::DateOutOfRange},
+    };
+    CCsvQuoteReader reader;
+    for (const Case& c : cases) {
+        SQuote quote;
+        std::string line = std::string(c.date) + ",1,2,0.5,1.5,10,1.5";
+        ASSERT_EQ(reader.ParseLine(line, quote), c.verdict) << c.date;
+        if (c.verdict == ELine::Quote) {
+            EXPECT_EQ(quote.date, Day(c.year, c.month, c.day)) << c.date;
+        }
+    }
+}
+
 TEST(CsvLineTest, RefusesImpossibleOrMalformedDatesAndBadNumbers) {
     struct Case {
         const char* line;
@@ -74,7 +111,7 @@ TEST(CsvLineTest, RefusesImpossibleOrMalformedDatesAndBadNumbers) {
         {"1-Jan-49,1,2,0.5,1.5,10,1.5", ELine::DateOutOfRange},
         {"31-Dec-49,1,2,0.5,1.5,10,1.5", ELine::DateOutOfRange},
         {"5-dec-05,1,2,0.5,1.5,10,1.5", ELine::UnknownMonth},
-        {"2005-12-05,1,2,0.5,1.5,10,1.5", ELine::UnknownMonth},
+        {"2005/12/05,1,2,0.5,1.5,10,1.5", ELine::UnknownMonth},
         {"5-Dec-05,null,null,null,null,0,null", ELine::BadNumber},
         {"5-Dec-05,,2,0.5,1.5,10,1.5", ELine::BadNumber},
         {"5-Dec-05,1,2,0.5,1.5,ten,1.5", ELine::BadNumber},

@@ -13,6 +13,8 @@ TEST(QuoteLineDate, ReadsDayMonthNameAndTwoDigitYear) {
         {"15-Jan-05", 2005, 1, 15},
         {"05-Dec-05,x", 2005, 12, 5},
         {"1-Jan-49,", 2049, 1, 1},
+        {"5-Dec-1928,1,2,3,4,5,6", 1928, 12, 5},
+        {"2005-12-05,1,2,3,4,5,6", 2005, 12, 5},
     };
     for (const Case& c : cases) {
         int64_t midnight = 0;
@@ -26,7 +28,8 @@ TEST(QuoteLineDate, RefusesShortDatesAndUnknownMonths) {
     EXPECT_EQ(ReadQuoteLineDate("5-Jan-5,1,2,3,4,5,6,7,8,9", midnight), EQuoteLineDate::TooShort);
     EXPECT_EQ(ReadQuoteLineDate("Date,Open,High,Low,Close", midnight), EQuoteLineDate::TooShort);
     EXPECT_EQ(ReadQuoteLineDate("5-dec-05,1,2,3,4,5,6", midnight), EQuoteLineDate::UnknownMonth);
-    EXPECT_EQ(ReadQuoteLineDate("2005-01-05,1,2,3,4,5,6", midnight), EQuoteLineDate::UnknownMonth);
+    EXPECT_EQ(ReadQuoteLineDate("2005/01/05,1,2,3,4,5,6", midnight), EQuoteLineDate::UnknownMonth);
+    EXPECT_EQ(ReadQuoteLineDate("2005-13-05,1,2,3,4,5,6", midnight), EQuoteLineDate::UnknownMonth);
 }
 
 TEST(QuoteDate, StrictAndLooseRulesJudgeTheSameTextsApart) {
@@ -45,6 +48,12 @@ TEST(QuoteDate, StrictAndLooseRulesJudgeTheSameTextsApart) {
         {"x5-Jan-05", EQuoteDate::Ok, EQuoteDate::Malformed},
         {"5-jan-05", EQuoteDate::UnknownMonth, EQuoteDate::UnknownMonth},
         {"5-Jan-0x", EQuoteDate::Ok, EQuoteDate::Malformed},
+        {"5-Jan-1928", EQuoteDate::Ok, EQuoteDate::Ok},
+        {"2005-01-05", EQuoteDate::Ok, EQuoteDate::Ok},
+        {"x5-Jan-1928", EQuoteDate::Ok, EQuoteDate::Malformed},
+        {"105-Jan-1928", EQuoteDate::Ok, EQuoteDate::UnknownMonth}, // strictly "-19" is no month
+        {"5-jan-1928", EQuoteDate::UnknownMonth, EQuoteDate::UnknownMonth},
+        {"2005-13-05", EQuoteDate::UnknownMonth, EQuoteDate::UnknownMonth},
     };
     for (const Case& c : cases) {
         SQuoteDay day;

@@ -44,6 +44,10 @@ TEST_F(SetupSettingsTest, PathsAreFormedFromTheProgramFolder) {
     EXPECT_EQ(paths.DownloaderProgram(), root + "quotefetch");
     EXPECT_EQ(paths.AdFolder(), root + "Ad/");
     EXPECT_EQ(paths.AdImagesFolder(), root + "Ad/images/");
+    // A home of the user's own: the programs stay in the installation.
+    const CInstallPaths own(home, "/usr/lib/zentristock");
+    EXPECT_EQ(own.SetupIni(), root + "setup.ini");
+    EXPECT_EQ(own.DownloaderProgram(), "/usr/lib/zentristock/quotefetch");
 }
 
 TEST_F(SetupSettingsTest, AdFoldersAreCreatedWhenMissing) {
@@ -69,6 +73,7 @@ TEST_F(SetupSettingsTest, HomeWithTrailingSlashIsNotDoubled) {
     ::setenv("ZENTRISTOCK_HOME", (home + "/").c_str(), 1);
     EXPECT_EQ(ProgramFolder(), home + "/");
     EXPECT_EQ(CInstallPaths::OfProgram().DefaultDataFolder(), home + "/Data/");
+    EXPECT_EQ(CInstallPaths::OfProgram().DownloaderProgram(), ExecutableFolder() + "quotefetch");
     ::unsetenv("ZENTRISTOCK_HOME");
 }
 

@@ -1,4 +1,5 @@
 #include "ProgramFolder.h"
+#include "WritableHome.h"
 #include <climits>
 #include <cstdlib>
 #include <unistd.h>
@@ -15,12 +16,22 @@ std::string ExecutablePath() {
     return n > 0 ? std::string(buffer, static_cast<size_t>(n)) : std::string();
 }
 
+// Chosen once per run: the fill happens on the first call.
+const SHomeChoice& InstalledChoice() {
+    static const SHomeChoice choice = [] {
+        SHomeEnvironment environment = SHomeEnvironment::OfProcess();
+        environment.zentristockHome.clear();
+        return ChooseProgramFolder(ExecutableFolder(), environment);
+    }();
+    return choice;
+}
+} // namespace
+
 std::string ExecutableFolder() {
     std::string path = ExecutablePath();
     if (path.empty()) return "./";
     return path.substr(0, path.find_last_of('/') + 1);
 }
-} // namespace
 
 std::string ExecutableName() {
     std::string path = ExecutablePath();
@@ -31,5 +42,11 @@ std::string ExecutableName() {
 std::string ProgramFolder() {
     const char* home = std::getenv("ZENTRISTOCK_HOME");
     if (home && *home) return WithTrailingSlash(home);
-    return ExecutableFolder();
+    return InstalledChoice().folder;
+}
+
+std::string ProgramFolderProblem() {
+    const char* home = std::getenv("ZENTRISTOCK_HOME");
+    if (home && *home) return {};
+    return InstalledChoice().problem;
 }
