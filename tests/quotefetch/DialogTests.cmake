@@ -20,3 +20,9 @@ target_include_directories(render_fetch_dialog_pngs PRIVATE ${CMAKE_SOURCE_DIR}/
 zs_qt_test(quotefetch_window_tests
     SOURCES QuoteFetchDialogTest.cpp
     LIBS zs_quotefetch_qt zs_test_server Qt6::Test)
+
+# The real downloader on Xvfb under a window manager without a tray, and started from the
+# chart program's Tools menu.
+add_test(NAME quotefetch.smoke.xvfb
+         COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/smoke-xvfb.sh $<TARGET_FILE:quotefetch> $<TARGET_FILE:zentristock> ${CMAKE_SOURCE_DIR}/data)
+set_tests_properties(quotefetch.smoke.xvfb PROPERTIES TIMEOUT 120)

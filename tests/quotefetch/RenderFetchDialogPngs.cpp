@@ -1,7 +1,13 @@
-// Not a test: writes PNGs of the downloader's stock selection, import and About dialogs into
+// Not a test: writes PNGs of the downloader's main window and its stock selection, import and
+// About dialogs into
 // the folder named first on the command line, as built and in a language of long words (run
 // with QT_SCALE_FACTOR=2 for the scaled look).
+#include "FakeTray.h"
 #include "LongWords.h"
+#include "ctlkit/jobs/CMThreadedJobQ.h"
+#include "ctlkit/jobs/CUiThreadLoop.h"
+#include "quotefetch/CFetchDialogModel.h"
+#include "quotefetch/qt/CQuoteFetchDialog.h"
 #include "download/CMarketList.h"
 #include "quotefetch/CStockSelection.h"
 #include "quotefetch/qt/CDownloaderAboutDialog.h"
@@ -34,20 +40,54 @@ void Write(const std::string& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
 }
 
-// The About dialog is no formset dialog: its section written here the same way.
-void LongAboutSection(const QDialog& dialog, const QString& path) {
+// The main window and About are no formset dialogs: their sections are written the same way,
+// the controls below `firstValue` only (those above show values, not texts).
+void LongSection(const QDialog& dialog, unsigned dialogId, unsigned firstValue,
+                 const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) return;
     QTextStream out(&file);
     out << "[Language]\nLanguage=1\nDescription=Long words\n";
     out << "[String]\n513=" << Lengthened(QStringLiteral("ZentriStock Data Downloader")) << "\n";
-    out << "[" << CDownloaderAboutDialog::kDialogId << "]\n";
+    out << "[" << dialogId << "]\n";
     for (const QWidget* child : dialog.findChildren<QWidget*>()) {
         const std::optional<unsigned> id = ControlIdOf(*child);
         const QString text = TextOf(*child);
-        if (id && *id < CDownloaderAboutDialog::kFirstValue && !text.isEmpty())
+        if (id && *id < firstValue && !text.isEmpty())
             out << *id << "=" << Lengthened(text) << "\n";
     }
+}
+
+// The main window over a model with three stocks selected and a few log lines, without tray.
+void GrabMainWindow(const std::string& system, const QString& folder, const QString& lng,
+                    qreal ratio) {
+    CStockSelection selection(system + "downloader.dat");
+    (void)selection.Assign({{"NYSE", "IBM"}, {"NYSE", "KO"}, {"TSX", "RY"}});
+    CUiThreadLoop loop;
+    CMThreadedJobQ queue(std::chrono::milliseconds(0));
+    CFetchDialogModel model(selection, loop, queue);
+    for (const char* line : {"IBM (NYSE) is downloading.", "KO (NYSE) is downloading.",
+                             "RY (TSX) is downloading.", "Download finished."})
+        model.AddLogLine(line);
+    CFakeTray tray;
+    tray.available = false;
+    const auto grab = [&](const QString& name) {
+        CQuoteFetchDialog dialog(model, tray);
+        dialog.selectStocks = [](QWidget&) {};
+        dialog.askImport = [](QWidget&) { return std::optional<SImportRequest>{}; };
+        dialog.showAbout = [](QWidget&) {};
+        dialog.Refresh();
+        GrabPages(dialog, folder, name, ratio);
+    };
+    grab(QStringLiteral("downloader"));
+    {
+        CQuoteFetchDialog dialog(model, tray);
+        LongSection(dialog, CQuoteFetchDialog::kDialogId, CQuoteFetchDialog::kFetchStatusId, lng);
+    }
+    CLanguage::SetFile(lng.toStdString());
+    grab(QStringLiteral("downloader-long"));
+    CLanguage::SetFile("");
+    model.Close();
 }
 
 } // namespace
@@ -66,6 +106,7 @@ int main(int argc, char** argv) {
     CMarketList markets;
     (void)markets.Parse("Market\tFullName\tSuffix\nNYSE\tNew York Stock Exchange\t\n"
                         "TSX\tToronto Stock Exchange\t.TO\nLSE\tLondon Stock Exchange\t.L\n");
+    GrabMainWindow(system, folder, home.filePath("main-long.lng"), ratio);
     CStockSelection selection(system + "downloader.dat");
 
     GrabAsBuiltAndLong(
@@ -92,7 +133,8 @@ int main(int argc, char** argv) {
         CDownloaderAboutDialog about(facts, nullptr);
         GrabPages(about, folder, "about", ratio);
         const QString lng = home.filePath("long.lng");
-        LongAboutSection(about, lng);
+        LongSection(about, CDownloaderAboutDialog::kDialogId, CDownloaderAboutDialog::kFirstValue,
+                    lng);
         CLanguage::SetFile(lng.toStdString());
     }
     {
