@@ -38,14 +38,17 @@ CurvePtr Not(CurvePtr x) {
 
 class Evaluation {
 public:
-    Evaluation(const CBarColumns& quotes, const std::vector<CurvePtr>& done)
+    Evaluation(const CBarColumns& quotes, std::vector<CurvePtr>& done)
         : m_quotes(quotes), m_done(done) {}
 
     CurvePtr Of(const SFormulaNode& node) const {
         switch (node.kind) {
         case EFormulaNode::Number: return Constant(m_quotes.size(), node.number);
         case EFormulaNode::Field: return Field(EFormulaField(node.index), m_quotes);
-        case EFormulaNode::Output: return Series::Copy(*m_done[std::size_t(node.index)]);
+        case EFormulaNode::Output: {
+            CurvePtr& earlier = m_done[std::size_t(node.index)];
+            return node.takes ? std::move(earlier) : Series::Copy(*earlier);
+        }
         case EFormulaNode::Call: return Call(node);
         case EFormulaNode::Negate: return Series::MulK(Of(*node.args[0]), -1.0f);
         case EFormulaNode::Not: return Not(Of(*node.args[0]));
@@ -124,7 +127,7 @@ private:
     }
 
     const CBarColumns& m_quotes;
-    const std::vector<CurvePtr>& m_done;
+    std::vector<CurvePtr>& m_done;
 };
 
 } // namespace

@@ -138,11 +138,29 @@ std::optional<CFormula> FormulaParser::Parse(SFormulaError& error) {
             ParseStatement(formula);
         }
         if (formula.m_statements.empty()) Expected("a formula");
+        MarkLastReaders(formula);
     } catch (const SFailure& failure) {
         error = failure.error;
         return std::nullopt;
     }
     return formula;
+}
+
+namespace {
+
+// In evaluation order: statements first to last, arguments left to right.
+void FindLastReaders(SFormulaNode& node, std::vector<SFormulaNode*>& last) {
+    for (FormulaNodePtr& arg : node.args) FindLastReaders(*arg, last);
+    if (node.kind == EFormulaNode::Output) last[std::size_t(node.index)] = &node;
+}
+
+} // namespace
+
+void FormulaParser::MarkLastReaders(CFormula& formula) {
+    std::vector<SFormulaNode*> last(formula.m_statements.size(), nullptr);
+    for (CFormula::SStatement& s : formula.m_statements) FindLastReaders(*s.expression, last);
+    for (std::size_t i = 0; i < last.size(); ++i)
+        if (last[i] && !formula.m_statements[i].shown) last[i]->takes = true;
 }
 
 void FormulaParser::ParseStatement(CFormula& formula) {

@@ -27,6 +27,7 @@ private:
     void Enter(const SFormulaToken& at);
 
     void ParseStatement(CFormula& formula);
+    static void MarkLastReaders(CFormula& formula);
     FormulaNodePtr ParseOr();
     FormulaNodePtr ParseAnd();
     FormulaNodePtr ParseNot();

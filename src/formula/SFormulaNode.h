@@ -22,6 +22,8 @@ struct SFormulaNode {
     int index = 0;
     EFormulaToken op = EFormulaToken::End;
     int height = 1;
+    // An Output node that is the last reader of a hidden output takes its curve, uncopied.
+    bool takes = false;
     std::vector<std::unique_ptr<SFormulaNode>> args;
 };
 

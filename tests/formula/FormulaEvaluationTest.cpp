@@ -84,6 +84,8 @@ TEST(FormulaEvaluationTest, OperatorsTakeTheUsualPrecedence) {
         {"ABS(O-C)", {1, 1, 1, 4}},
         {"a: C-O; b: A*2", {2, -2, -2, 8}},
         {"a := C-O\nb: -a", {-1, 1, 1, -4}},
+        {"a := C-O; b: A*A + A", {2, 0, 0, 20}},
+        {"a := C-O; b: a; d: A+A", {2, -2, -2, 8}},
     };
     for (const SValues& c : cases) {
         const auto outputs = EvaluateText(c.text, kFour);
