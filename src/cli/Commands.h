@@ -16,6 +16,8 @@ int TemplateCommand(const std::vector<std::string>& args);
 int RenderCommand(const std::vector<std::string>& args);
 int CostDistCommand(const std::vector<std::string>& args);
 int GannCommand(const std::vector<std::string>& args);
+int FormulaCommand(const std::vector<std::string>& args);
+int ScanCommand(const std::vector<std::string>& args);
 
 class CStock;
 // One "--add PANE:ID[:insert|replace]" of chart new, also taken by render; false with the

@@ -37,6 +37,12 @@ const Subcommand kSubcommands[] = {
      "render (FILE.cht | --quotes FILE [--period day|week|month|nday:N] [--panes N] "
      "[--add PANE:ID[:insert|replace]]...) [--tool PANE:CODE:x1,y1,x2,y2]... --out OUT.png "
      "[--size WxH]"},
+    {"formula", FormulaCommand,
+     "formula check FILE|TEXT | formula eval --quotes FILE [--period day|week|month|nday:N] "
+     "[--max-quotes N] (TEXT | --file F)"},
+    {"scan", ScanCommand,
+     "scan --home DIR --market M (--formula TEXT|--file F | --signal ID) "
+     "[--period day|week|month|nday:N] [--bars N] [--format csv|json]"},
 };
 
 int Usage() {
