@@ -117,6 +117,8 @@ private:
     // The export on close of a series the chart lets go of, told when it fails.
     void CloseSeries(CStock& stock);
     void MakePanes();
+    // A new chart's panes take round ticks unless their template chose the ticks.
+    void DefaultNewChartLook();
     void SaveSettings();
 
     CModelContext* m_context;

@@ -359,12 +359,12 @@ TEST_F(IndicatorLooksTest, ALookThatCannotBeStoredChangesNothing) {
     const LOGFONT font = Font(20, 9, 700, 1, "Some Face With A Long Name");
     const STradeFlagLook big = FlagLook(0x0000FF, 0x00FF00, 7, text, font);
     ASSERT_EQ(CPaneLooks::StoredSize(big), 12u + 61u + 14u + 26u);
-    EXPECT_EQ(LookRoom(stock, 0, FlagOf(stock, 0, 0)), 256 - 4);
+    EXPECT_EQ(LookRoom(stock, 0, FlagOf(stock, 0, 0)), 254 - 4);
     EXPECT_EQ(ChangeTradeFlagLook(stock, 0, FlagOf(stock, 0, 0), big), ELookKept::WithEntry);
-    EXPECT_EQ(LookRoom(stock, 0, FlagOf(stock, 0, 0)), 256 - 4);
-    EXPECT_EQ(LookRoom(stock, 0, FlagOf(stock, 0, 1)), 256 - 4 - 113);
+    EXPECT_EQ(LookRoom(stock, 0, FlagOf(stock, 0, 0)), 254 - 4);
+    EXPECT_EQ(LookRoom(stock, 0, FlagOf(stock, 0, 1)), 254 - 4 - 113);
     EXPECT_EQ(ChangeTradeFlagLook(stock, 0, FlagOf(stock, 0, 1), big), ELookKept::WithEntry);
-    EXPECT_EQ(LookRoom(stock, 0, FlagOf(stock, 0, 2)), 256 - 4 - 226);
+    EXPECT_EQ(LookRoom(stock, 0, FlagOf(stock, 0, 2)), 254 - 4 - 226);
     const Bytes full = stock.ViewPar(0).flagBytes;
     const STradeFlagLook third = STradeFlagLook::Of(FlagOf(stock, 0, 2));
     EXPECT_EQ(ChangeTradeFlagLook(stock, 0, FlagOf(stock, 0, 2), big), ELookKept::NoRoom);
@@ -373,7 +373,7 @@ TEST_F(IndicatorLooksTest, ALookThatCannotBeStoredChangesNothing) {
     // A look small enough still fits, and an edit of a stored look may grow into its own room.
     EXPECT_EQ(ChangeTradeFlagLook(stock, 0, FlagOf(stock, 0, 2), FlagLook(1, 2, 8, "")),
               ELookKept::WithEntry);
-    EXPECT_EQ(LookRoom(stock, 0, FlagOf(stock, 0, 3)), 256 - 4 - 226 - 12);
+    EXPECT_EQ(LookRoom(stock, 0, FlagOf(stock, 0, 3)), 254 - 4 - 226 - 12);
     STradeFlagLook shorter = big;
     shorter.text = "x";
     EXPECT_EQ(ChangeTradeFlagLook(stock, 0, FlagOf(stock, 0, 0), shorter), ELookKept::WithEntry);
@@ -406,7 +406,7 @@ TEST_F(IndicatorLooksTest, LooksOfEntriesNoLongerListedTakeNoRoom) {
     stock.ViewPar(0).identifiers.clear();
     BuildIndicator(stock, "FLAGMA", 0, true, true);
     CStockPanes::Of(stock)->ReplayPane(stock, 0);
-    EXPECT_EQ(LookRoom(stock, 0, FlagOf(stock, 0, 0)), 256 - 4);
+    EXPECT_EQ(LookRoom(stock, 0, FlagOf(stock, 0, 0)), 254 - 4);
     EXPECT_EQ(ChangeTradeFlagLook(stock, 0, FlagOf(stock, 0, 0), big), ELookKept::WithEntry);
     EXPECT_EQ(ChangeTradeFlagLook(stock, 0, FlagOf(stock, 0, 1), big), ELookKept::WithEntry);
     const std::optional<CPaneLooks> looks = CPaneLooks::Read(stock.ViewPar(0).flagBytes);
