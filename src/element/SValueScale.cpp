@@ -15,8 +15,8 @@ float SValueScale::Row(float value, int bottom, int height) const {
     if (std::isnan(value)) return value;
     const double low = std::log10(static_cast<double>(min));
     const double span = std::log10(static_cast<double>(min) + range) - low;
-    const double up = value > 0.0f ? (std::log10(static_cast<double>(value)) - low) / span
-                                   : -HUGE_VAL;
+    const double up =
+        value > 0.0f ? (std::log10(static_cast<double>(value)) - low) / span : -HUGE_VAL;
     return static_cast<float>(bottom - up * height);
 }
 

@@ -43,13 +43,16 @@ public:
     bool LogScale() const { return flagBytes[kLogScaleByte] == 1; }
     void SetLogScale(bool on) { flagBytes[kLogScaleByte] = on ? 1 : 0; }
     bool RoundTicks() const { return flagBytes[kRoundTicksByte] == kRoundTicksOn; }
-    void SetRoundTicks(bool on) { flagBytes[kRoundTicksByte] = on ? kRoundTicksOn : kRoundTicksOff; }
+    void SetRoundTicks(bool on) {
+        flagBytes[kRoundTicksByte] = on ? kRoundTicksOn : kRoundTicksOff;
+    }
     // What pane `pane` says when it keeps a linear scale because it holds a value at or below
     // 0, which has no logarithm.
     static std::string LinearScaleNotice(int pane);
     // A pane of a new chart takes round ticks unless its record chose otherwise.
     void DefaultToRoundTicks() {
-        if (flagBytes[kRoundTicksByte] == kRoundTicksUnset) flagBytes[kRoundTicksByte] = kRoundTicksOn;
+        if (flagBytes[kRoundTicksByte] == kRoundTicksUnset)
+            flagBytes[kRoundTicksByte] = kRoundTicksOn;
     }
 
     uint32_t frameColour = 0x808080;

@@ -414,3 +414,32 @@ TEST_F(IndicatorLooksTest, LooksOfEntriesNoLongerListedTakeNoRoom) {
     EXPECT_EQ(looks->Flags().size(), 2u);
     EXPECT_EQ(looks->Flags()[0].key, (SLookKey{kFlagMa, 0, 0}));
 }
+
+namespace {
+
+TEST_F(IndicatorLooksTest, ScaleOptionsAndLooksShareTheFlagBytesWithoutTouching) {
+    const struct {
+        int pane;
+        bool log, round;
+    } cases[] = {{1, true, true}, {2, true, false}, {3, false, true}};
+    for (const auto& c : cases) {
+        BuildIndicator(stock, "VOL", c.pane, false, true);
+        CViewPar& par = stock.ViewPar(c.pane);
+        par.SetLogScale(c.log);
+        par.SetRoundTicks(c.round);
+        const Bytes options = par.flagBytes;
+        // Options alone are no foreign use of the bytes: the looks go in beside them.
+        ASSERT_TRUE(CPaneLooks::Read(par.flagBytes).has_value());
+        EXPECT_EQ(ChangeCurveLook(stock, c.pane, CurveOf(stock, c.pane, 0), {0x445566, 3, 2}),
+                  ELookKept::WithEntry);
+        EXPECT_EQ(par.LogScale(), c.log);
+        EXPECT_EQ(par.RoundTicks(), c.round);
+        EXPECT_EQ(StoredCurveLook(stock, c.pane, CurveOf(stock, c.pane, 0)),
+                  (SCurveLook{0x445566, 3, 2}));
+        // Clearing the list takes the looks and leaves the options.
+        PrepareLooksForEntry(par, "VOL", true);
+        EXPECT_EQ(par.flagBytes, options);
+    }
+}
+
+} // namespace

@@ -1,4 +1,5 @@
 #include "formset/qt/curve/CurveProperties.h"
+#include "../dialog/DialogKeys.h"
 #include "LanguageFileTest.h"
 #include "chart/CChartFile.h"
 #include "ctlkit/base/CRecordingPrompter.h"
@@ -15,7 +16,6 @@
 #include "indicators/IndicatorBuilder.h"
 #include "indicators/IndicatorLooks.h"
 #include "quotes/PeriodChoice.h"
-#include "../dialog/DialogKeys.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
