@@ -200,6 +200,13 @@ void CZentriStockDoc::DeleteAllSymbols() {
 }
 
 bool CZentriStockDoc::SaveTemplate(const std::string& path) {
+    // A template keeps the look as shown: ticks no pane chose are the ticks from the bottom
+    // value, which new charts made from it then keep.
+    for (int pane = 0; pane < CStock::kViewParCount; ++pane) {
+        CViewPar& par = m_stock->ViewPar(pane);
+        if (par.flagBytes[CViewPar::kRoundTicksByte] == CViewPar::kRoundTicksUnset)
+            par.SetRoundTicks(false);
+    }
     const CFileResult saved = CChartTemplate::From(*m_stock).Save(path);
     if (saved) return true;
     Tell("The template file " + path + " cannot be saved: " + saved.message() + ".");

@@ -142,17 +142,18 @@ TEST(PaneLooksBytes, ReadingKeepsTheRecordsBeforeTheFirstBadOne) {
         EXPECT_EQ(read->Curves().size(), c.curvesKept);
         EXPECT_TRUE(read->Flags().empty());
     }
-    // A record cut short by the end of the bytes.
+    // A record cut short by the end of the looks' room, before the scale options.
     Bytes cut{};
     cut[0] = 'Z', cut[1] = 'L', cut[2] = 1;
-    for (std::size_t i = 3; i + 1 < cut.size(); i += 12) {
+    for (std::size_t i = 3; i + 12 <= CPaneLooks::kRoom; i += 12) {
         cut[i] = 2, cut[i + 1] = 23, cut[i + 11] = 0;
         cut[i + 2] = static_cast<uint8_t>(i / 12);
     }
-    cut[255] = 2;
+    cut[243] = 2;
+    cut[CViewPar::kLogScaleByte] = 1;
     const std::optional<CPaneLooks> read = CPaneLooks::Read(cut);
     ASSERT_TRUE(read);
-    EXPECT_EQ(read->Flags().size(), 21u);
+    EXPECT_EQ(read->Flags().size(), 20u);
 }
 
 TEST_F(IndicatorLooksTest, EditedLooksSurvivePeriodChangesAndReloads) {

@@ -261,6 +261,7 @@ TEST(PaneViewSettings, TheAxisPartsCarryTheScaleOptionsAndNothingElseOfTheFlagBy
 
 TEST_F(PaneViewApplyTest, ALogScaleOverValuesAtOrBelowZeroIsToldAndKeptLinear) {
     ASSERT_TRUE(BuildIndicator(Stock(), "MACD", 1, true, true));
+    Stock().ComputeVisibleRange();
     ASSERT_LT(CStockPanes::Of(Stock())->Pane(1)->RangeMin(), 0.0f);
     ASSERT_GT(Stock().VisibleLow(), 0.0f);
     const std::string pane1 =
