@@ -120,7 +120,7 @@ int CPaneSettingsFormset::AddGridRows(QGridLayout& grid, int row) {
     m_horizontalGrid->setText("Hori&zontal grid lines");
     grid.addWidget(m_horizontalGrid, row++, 1, 1, 2);
     m_logScale = NewControl<QCheckBox>(kLogScale);
-    m_logScale->setText("L&ogarithmic value scale");
+    m_logScale->setText("Logarithmic value scale");
     grid.addWidget(m_logScale, row++, 1, 1, 2);
     m_roundTicks = NewControl<QCheckBox>(kRoundTicks);
     m_roundTicks->setText("Round tic&k values");
