@@ -83,6 +83,11 @@ void CZentriStockDoc::MakePanes() {
     for (int number = 0; number < m_paneCount; ++number) panes.PaneAt(number);
 }
 
+void CZentriStockDoc::DefaultNewChartLook() {
+    for (int pane = 0; pane < CStock::kViewParCount; ++pane)
+        m_stock->ViewPar(pane).DefaultToRoundTicks();
+}
+
 void CZentriStockDoc::NewDocument() {
     m_stock->PaneHost()->RebuildCostDistribution(*m_stock);
     MakePanes();
@@ -195,6 +200,13 @@ void CZentriStockDoc::DeleteAllSymbols() {
 }
 
 bool CZentriStockDoc::SaveTemplate(const std::string& path) {
+    // A template keeps the look as shown: ticks no pane chose are the ticks from the bottom
+    // value, which new charts made from it then keep.
+    for (int pane = 0; pane < CStock::kViewParCount; ++pane) {
+        CViewPar& par = m_stock->ViewPar(pane);
+        if (par.flagBytes[CViewPar::kRoundTicksByte] == CViewPar::kRoundTicksUnset)
+            par.SetRoundTicks(false);
+    }
     const CFileResult saved = CChartTemplate::From(*m_stock).Save(path);
     if (saved) return true;
     Tell("The template file " + path + " cannot be saved: " + saved.message() + ".");
@@ -298,6 +310,7 @@ std::unique_ptr<CZentriStockDoc> CZentriStockDoc::FromDefaultTemplate(CModelCont
     auto document = Opened(context);
     document->ReadTemplate(context.Paths().DefaultTemplate());
     document->NewDocument();
+    document->DefaultNewChartLook();
     return document;
 }
 
@@ -335,6 +348,7 @@ CZentriStockDoc::NewChartFromTemplateFile(CModelContext& context, const std::str
     auto document = Opened(context);
     if (!document->ReadTemplate(path)) return nullptr;
     document->NewDocument();
+    document->DefaultNewChartLook();
     // A fresh installation has no last chart: the new chart stays empty.
     if (document->Symbol() != kNoName) document->OpenSymbol(document->Symbol(), document->Market());
     return document;
@@ -347,6 +361,7 @@ CZentriStockDoc::NewChartFromTemplate(CModelContext& context, const CZentriStock
     auto document = Opened(context);
     document->ReadTemplate(path);
     document->NewDocument();
+    document->DefaultNewChartLook();
     document->OpenSymbol(active->Symbol(), active->Market());
     return document;
 }

@@ -79,6 +79,8 @@ public:
     // A pane number an indicator was just built in counts as one of the chart's panes.
     void KeepPane(int pane);
 
+    // The chart's look as a template; a pane whose ticks were never chosen is marked as
+    // showing the ticks from the bottom value first, so the template gives what is shown.
     bool SaveTemplate(const std::string& path);
     bool SaveAsDefaultTemplate();
     // Reads the template at `path` into this chart's series ("Can not open the selected
@@ -117,6 +119,8 @@ private:
     // The export on close of a series the chart lets go of, told when it fails.
     void CloseSeries(CStock& stock);
     void MakePanes();
+    // A new chart's panes take round ticks unless their template chose the ticks.
+    void DefaultNewChartLook();
     void SaveSettings();
 
     CModelContext* m_context;

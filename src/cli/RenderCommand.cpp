@@ -5,6 +5,7 @@
 #include "ctlkit/base/AtomicFile.h"
 #include "indicators/CStockPanes.h"
 #include "quotes/CStock.h"
+#include "quotes/CViewPar.h"
 #include "quotes/PeriodChoice.h"
 #include "view/CPaneStack.h"
 #include "view/qt/PaneStackPainter.h"
@@ -26,7 +27,8 @@ const char kUsage[] =
     "       zentristock-cli render --quotes FILE [--period day|week|month|nday:N] [--panes N]\n"
     "           [--add PANE:ID[:insert|replace]]... [--tool PANE:CODE:x1,y1,x2,y2]... --out "
     "OUT.png\n"
-    "           [--size WxH]\n";
+    "           [--size WxH]\n"
+    "       either form also takes [--scale PANE:log|linear|round|bottom[,...]]...\n";
 constexpr int kMinSide = 80;
 constexpr int kMaxSide = 16384;
 
@@ -102,6 +104,29 @@ std::unique_ptr<CStock> StockFromQuotes(const CliArgs& args, int& status) {
     return stock;
 }
 
+// "--scale PANE:log,round": the pane's value scale (log or linear) and ticks (round, or from
+// the bottom value) in its view record, as the view dialog sets them.
+bool ApplyScaleOption(CStock& stock, const std::string& option, std::string& why) {
+    why =
+        "--scale wants PANE:log|linear|round|bottom[,...] with PANE 0 to 9, not \"" + option + "\"";
+    const std::size_t colon = option.find(':');
+    if (colon != 1 || option[0] < '0' || option[0] > '9') return false;
+    CViewPar& par = stock.ViewPar(option[0] - '0');
+    std::size_t at = colon + 1;
+    do {
+        const std::size_t comma = std::min(option.find(',', at), option.size());
+        const std::string word = option.substr(at, comma - at);
+        if (word == "log" || word == "linear")
+            par.SetLogScale(word == "log");
+        else if (word == "round" || word == "bottom")
+            par.SetRoundTicks(word == "round");
+        else
+            return false;
+        at = comma + 1;
+    } while (at <= option.size());
+    return true;
+}
+
 std::unique_ptr<CStock> StockFromChart(const std::string& path, int& status) {
     std::unique_ptr<CStock> stock;
     const CFileResult loaded = CChartFile::Load(path, stock, false);
@@ -113,11 +138,16 @@ std::unique_ptr<CStock> StockFromChart(const std::string& path, int& status) {
     return stock;
 }
 
-// The chart window of width x height as the program draws it.
+// The chart window of width x height as the program draws it; what a pane says of its scale
+// goes to stderr, as every message of this tool.
 QImage RenderWindow(CStock& stock, int width, int height) {
     CPaneStack stack(stock, std::max(1, stock.PaneCount()),
                      CZentriStockView::DefaultAxisSettings());
-    return PaneStackPainter::Render(stack, width, height);
+    QImage image = PaneStackPainter::Render(stack, width, height);
+    for (int pane = 0; pane < stack.Count(); ++pane)
+        if (const std::string notice = stack.View(pane).ScaleNotice(); !notice.empty())
+            std::fprintf(stderr, "%s\n", notice.c_str());
+    return image;
 }
 
 } // namespace
@@ -146,6 +176,8 @@ int RenderCommand(const std::vector<std::string>& words) {
     std::string why;
     for (const std::string& option : args.Values("tool"))
         if (!AddToolOption(*stock, option, why)) return BadUsage(why);
+    for (const std::string& option : args.Values("scale"))
+        if (!ApplyScaleOption(*stock, option, why)) return BadUsage(why);
 
     if (!std::getenv("QT_QPA_PLATFORM")) ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
     int argc = 1;

@@ -1,5 +1,6 @@
 #include "CSymbol.h"
 #include "BarRemap.h"
+#include "SValueScale.h"
 #include "ctlkit/lang/CLanguage.h"
 #include <algorithm>
 #include <cmath>
@@ -111,12 +112,11 @@ bool CSymbol::InBox(int left, int top, int right, int bottom, int x, int y, int 
 }
 
 int CSymbol::ValueToY(float value) const {
-    return ToPixel(static_cast<float>(plotBottom) -
-                   (value - yMin) / yRange * static_cast<float>(plotHeight));
+    return ToPixel(SValueScale{yMin, yRange, logScale}.Row(value, plotBottom, plotHeight));
 }
 
 float CSymbol::YToValue(int y) const {
-    return static_cast<float>(plotBottom - y) / static_cast<float>(plotHeight) * yRange + yMin;
+    return SValueScale{yMin, yRange, logScale}.Value(y, plotBottom, plotHeight);
 }
 
 float CSymbol::XToIndex(int x) const {

@@ -51,7 +51,8 @@ public:
     // rectangle.
     void StoreMapping(float max, float min, int first, int end, int left, int top, int right,
                       int bottom);
-    // Pixel and data coordinates under the stored mapping. Pixels are cut toward zero and kept
+    // Pixel and data coordinates under the stored mapping, on the pane's value scale
+    // (logScale). Pixels are cut toward zero and kept
     // within +-1e6, so an empty range gives no undefined conversion.
     int ValueToY(float value) const;
     float YToValue(int y) const;
@@ -121,6 +122,9 @@ public:
     float yMin = 0;
     float indexCount = 0;
     float yRange = 0;
+    // The pane maps values logarithmically (SValueScale.h); set by the pane before each draw,
+    // not stored.
+    bool logScale = false;
     float x1 = 0;
     float y1 = 0;
     float x2 = 0;

@@ -74,8 +74,8 @@ private:
 class CByteReader {
 public:
     explicit CByteReader(const CPaneLooks::Bytes& bytes) : m_bytes(bytes) {}
-    bool AtEnd() const { return m_at >= m_bytes.size(); }
-    void Skip(std::size_t count) { m_at = std::min(m_bytes.size(), m_at + count); }
+    bool AtEnd() const { return m_at >= CPaneLooks::kRoom; }
+    void Skip(std::size_t count) { m_at = std::min(CPaneLooks::kRoom, m_at + count); }
     bool Byte(int& value) {
         if (AtEnd()) return false;
         value = m_bytes[m_at++];
@@ -103,7 +103,7 @@ public:
     bool Text(std::string& text, std::size_t most) {
         int length = 0;
         if (!Byte(length) || static_cast<std::size_t>(length) > most ||
-            m_bytes.size() - m_at < static_cast<std::size_t>(length))
+            CPaneLooks::kRoom - m_at < static_cast<std::size_t>(length))
             return false;
         text.assign(reinterpret_cast<const char*>(m_bytes.data() + m_at),
                     static_cast<std::size_t>(length));
@@ -243,7 +243,8 @@ bool STradeFlagLook::operator==(const STradeFlagLook& other) const {
 
 std::optional<CPaneLooks> CPaneLooks::Read(const Bytes& bytes) {
     CPaneLooks looks;
-    if (std::all_of(bytes.begin(), bytes.end(), [](uint8_t b) { return b == 0; })) return looks;
+    const auto room = bytes.begin() + kRoom;
+    if (std::all_of(bytes.begin(), room, [](uint8_t b) { return b == 0; })) return looks;
     if (!std::equal(kMark.begin(), kMark.end(), bytes.begin())) return std::nullopt;
     CByteReader in(bytes);
     in.Skip(kMark.size());
@@ -266,12 +267,16 @@ std::optional<CPaneLooks> CPaneLooks::Read(const Bytes& bytes) {
     return looks;
 }
 
+void CPaneLooks::ClearLooks(Bytes& bytes) {
+    std::fill(bytes.begin(), bytes.begin() + kRoom, uint8_t{0});
+}
+
 bool CPaneLooks::Write(Bytes& bytes) const {
     if (Empty()) {
-        bytes.fill(0);
+        ClearLooks(bytes);
         return true;
     }
-    if (StoredSize() > kCapacity) return false;
+    if (StoredSize() > kRoom) return false;
     CByteWriter out;
     for (uint8_t mark : kMark) out.Byte(mark);
     for (const SCurveRecord& record : m_curves) {
@@ -298,7 +303,7 @@ bool CPaneLooks::Write(Bytes& bytes) const {
         }
     }
     out.Byte(kEnd);
-    bytes.fill(0);
+    ClearLooks(bytes);
     std::copy(out.Bytes().begin(), out.Bytes().end(), bytes.begin());
     return true;
 }
@@ -438,7 +443,7 @@ int LookRoom(const CStock& stock, int pane, const CSymbol& element) {
     looks->Erase(*key);
     // An empty store still needs its mark and closing byte once it holds a look.
     const std::size_t used = looks->Empty() ? 4 : looks->StoredSize();
-    return static_cast<int>(CPaneLooks::kCapacity - std::min(used, CPaneLooks::kCapacity));
+    return static_cast<int>(CPaneLooks::kRoom - std::min(used, CPaneLooks::kRoom));
 }
 
 ELookKept ChangeCurveLook(CStock& stock, int pane, CCurve& curve, const SCurveLook& look) {
@@ -483,7 +488,7 @@ void PrepareLooksForEntry(CViewPar& par, const std::string& identifier, bool cle
     std::optional<CPaneLooks> looks = CPaneLooks::Read(par.flagBytes);
     if (!looks || looks->Empty()) return;
     if (clearFirst) {
-        par.flagBytes.fill(0);
+        CPaneLooks::ClearLooks(par.flagBytes);
         return;
     }
     const int indicator = IndicatorIndex(identifier);

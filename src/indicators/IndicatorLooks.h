@@ -1,5 +1,6 @@
 #pragma once
 #include "ctlkit/base/LOGFONT.h"
+#include "quotes/CViewPar.h"
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -11,7 +12,6 @@ class CCurve;
 class CStock;
 class CSymbol;
 class CTradeFlag;
-class CViewPar;
 
 // What a user may change of a curve an indicator built: its colour, its line width (0..20)
 // and its draw kind (0..13).
@@ -59,8 +59,9 @@ struct SLookKey {
     bool operator==(const SLookKey&) const = default;
 };
 
-// The looks kept for one pane, stored in the 256 flag bytes of the pane's view record, beside
-// the identifier list they belong to, so that chart files and templates carry them without a
+// The looks kept for one pane, stored in the first kRoom of the 256 flag bytes of the pane's
+// view record (the last ones hold the pane's scale options, CViewPar.h), beside the
+// identifier list they belong to, so that chart files and templates carry them without a
 // change of layout. Bytes that are all zero hold no looks. Otherwise they begin with the mark
 // 'Z' 'L' 1, followed by records and a 0 byte (or the end of the bytes):
 //   curve: 1, indicator, occurrence, ordinal, colour (R, G, B), line width, draw kind;
@@ -73,6 +74,8 @@ class CPaneLooks {
 public:
     static constexpr std::size_t kCapacity = 256;
     using Bytes = std::array<uint8_t, kCapacity>;
+    // The bytes the looks may take; the rest are never read or written here.
+    static constexpr std::size_t kRoom = kCapacity - CViewPar::kOptionBytes;
 
     struct SCurveRecord {
         SLookKey key;
@@ -91,6 +94,8 @@ public:
     // Writes the looks (all zero when there are none); false, `bytes` untouched, when they
     // do not fit.
     bool Write(Bytes& bytes) const;
+    // Zeroes the looks' room, leaving the scale options.
+    static void ClearLooks(Bytes& bytes);
 
     // Bytes the records take, the mark and the closing 0 included.
     std::size_t StoredSize() const;

@@ -39,3 +39,8 @@ void CViewPar::KeepFlagIdentifiers() {
 void CViewPar::RemoveFlagIdentifiers() {
     std::erase_if(identifiers, IsFlagIdentifier);
 }
+
+std::string CViewPar::LinearScaleNotice(int pane) {
+    const std::string which = pane == 0 ? "The price pane" : "Pane " + std::to_string(pane);
+    return which + " holds values at or below 0, which have no logarithm: it keeps a linear scale.";
+}

@@ -1,6 +1,7 @@
 #pragma once
 #include "ctlkit/base/LOGFONT.h"
 #include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -14,6 +15,19 @@ public:
     // list must not ask for more work than a user can place by hand.
     static constexpr int kMaxIdentifiers = 64;
 
+    // The pane's own scale options ride in the last flag bytes, which the indicator looks
+    // stored from the first byte on (IndicatorLooks.h) leave alone. Files written before the
+    // options hold 0 in both: a linear scale whose ticks start at the bottom value.
+    //   byte 255: 1 a logarithmic value scale, anything else linear;
+    //   byte 254: 0 not chosen (ticks from the bottom value), 1 round ticks (multiples of a
+    //             1-2-5 step), 2 ticks from the bottom value chosen.
+    static constexpr std::size_t kLogScaleByte = 255;
+    static constexpr std::size_t kRoundTicksByte = 254;
+    static constexpr std::size_t kOptionBytes = 2;
+    static constexpr uint8_t kRoundTicksUnset = 0;
+    static constexpr uint8_t kRoundTicksOn = 1;
+    static constexpr uint8_t kRoundTicksOff = 2;
+
     CViewPar();
 
     // Every field back to its default, the identifier list emptied.
@@ -25,6 +39,21 @@ public:
     void RemoveFlagIdentifiers();
     // A trade-signal identifier: longer than four characters and starting with "FLAG".
     static bool IsFlagIdentifier(const std::string& identifier);
+
+    bool LogScale() const { return flagBytes[kLogScaleByte] == 1; }
+    void SetLogScale(bool on) { flagBytes[kLogScaleByte] = on ? 1 : 0; }
+    bool RoundTicks() const { return flagBytes[kRoundTicksByte] == kRoundTicksOn; }
+    void SetRoundTicks(bool on) {
+        flagBytes[kRoundTicksByte] = on ? kRoundTicksOn : kRoundTicksOff;
+    }
+    // What pane `pane` says when it keeps a linear scale because it holds a value at or below
+    // 0, which has no logarithm.
+    static std::string LinearScaleNotice(int pane);
+    // A pane of a new chart takes round ticks unless its record chose otherwise.
+    void DefaultToRoundTicks() {
+        if (flagBytes[kRoundTicksByte] == kRoundTicksUnset)
+            flagBytes[kRoundTicksByte] = kRoundTicksOn;
+    }
 
     uint32_t frameColour = 0x808080;
     uint32_t backgroundColour = 0xFFFFFF;

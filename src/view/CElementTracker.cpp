@@ -1,4 +1,5 @@
 #include "CElementTracker.h"
+#include "element/SValueScale.h"
 #include "indicators/CTCurve.h"
 #include "indicators/CTradeFlag.h"
 #include "indicators/IndicatorBuilder.h"
@@ -15,7 +16,7 @@ float SPaneMapping::IndexAt(int px) const {
 }
 
 float SPaneMapping::ValueAt(int py) const {
-    return static_cast<float>(plot.bottom - py) / static_cast<float>(plot.Height()) * yRange + yMin;
+    return SValueScale{yMin, yRange, logarithmic}.Value(py, plot.bottom, plot.Height());
 }
 
 void CElementTracker::SetPane(CTCurve* pane) {

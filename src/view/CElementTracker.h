@@ -6,13 +6,14 @@ class CSymbol;
 class CTCurve;
 
 // The pane mapping from pixels to data coordinates: bars xMin .. xMin + xCount across the
-// plot, values yMin .. yMin + yRange up it.
+// plot, values yMin .. yMin + yRange up it, evenly or (logarithmic) in their logarithm.
 struct SPaneMapping {
     CRect plot;
     float xMin = 0;
     float xCount = 0;
     float yMin = 0;
     float yRange = 0;
+    bool logarithmic = false;
 
     float IndexAt(int px) const;
     float ValueAt(int py) const;

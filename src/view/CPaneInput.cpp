@@ -30,7 +30,8 @@ bool OneAnchorTool(int code) {
 }
 
 SPaneMapping MappingOf(const CZentriStockView& view) {
-    return SPaneMapping{view.plotRect, view.xMin, view.xCount, view.yMin, view.yRange};
+    return SPaneMapping{view.plotRect, view.xMin,   view.xCount,
+                        view.yMin,     view.yRange, view.logScale};
 }
 } // namespace
 

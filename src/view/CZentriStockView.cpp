@@ -5,6 +5,7 @@
 #include "ScaleTicks.h"
 #include "chart/CZentriStockDoc.h"
 #include "ctlkit/base/CIniReader.h"
+#include "element/SValueScale.h"
 #include "indicators/CStockPanes.h"
 #include "indicators/CTCurve.h"
 #include "quotes/CStock.h"
@@ -109,6 +110,8 @@ int CZentriStockView::LabelHeight() const {
 void CZentriStockView::CopyPaneSettings() {
     if (paneIndex < 0 || paneIndex >= CStock::kViewParCount) return;
     const CViewPar& par = m_stock.ViewPar(paneIndex);
+    logScaleAsked = par.LogScale();
+    roundTicks = par.RoundTicks();
     frameColour = par.frameColour;
     axisTextColour = par.axisTextColour;
     backgroundColour = par.backgroundColour;
@@ -144,7 +147,15 @@ void CZentriStockView::FitVertical() {
         yMax = m_stock.VisibleHigh();
         yMin = m_stock.VisibleLow();
         yRange = yMax - yMin;
-        if (YAxisOffset()) {
+        if (YAxisOffset() && logScaleAsked && SValueScale::CanBeLogarithmic(yMin, yMax)) {
+            // 5 % of the height each way, as on a linear scale, without reaching 0.
+            const double low = std::log10(static_cast<double>(yMin));
+            const double high = std::log10(static_cast<double>(yMax));
+            const double d = (high - low) * 5.0 * 0.01;
+            yMax = static_cast<float>(std::pow(10.0, high + d));
+            yMin = static_cast<float>(std::pow(10.0, low - d));
+            yRange = yMax - yMin;
+        } else if (YAxisOffset()) {
             const float d = yRange * 5.0f * 0.01f;
             yMax += d;
             yMin -= d;
@@ -184,7 +195,16 @@ void CZentriStockView::LayoutRest() {
     LayoutPlot();
     if (!layoutValid) m_stock.ShowLastBars();
     if (!manualYScale) FitVertical();
+    ChooseScale();
     FitHorizontal();
+}
+
+void CZentriStockView::ChooseScale() {
+    logScale = logScaleAsked && SValueScale::CanBeLogarithmic(yMin, yMax);
+}
+
+std::string CZentriStockView::ScaleNotice() const {
+    return logScaleAsked && !logScale ? CViewPar::LinearScaleNotice(paneIndex) : std::string();
 }
 
 // ---- Mapping ---------------------------------------------------------------------------
@@ -212,40 +232,49 @@ int CZentriStockView::XToBar(int x) const {
     return ToPixel(static_cast<float>(x - plotRect.left) / static_cast<float>(w) * xCount + xMin);
 }
 
-int CZentriStockView::ValueToRow(float value, float min, float range) const {
+int CZentriStockView::ValueToRow(float value, float min, float range, bool logarithmic) const {
     const SRange r = MappingRange(min, range);
-    const float h = static_cast<float>(plotRect.Height());
     if (std::isnan(value)) return plotRect.bottom;
-    return ToPixel(static_cast<float>(plotRect.bottom) - (value - r.min) / r.range * h);
+    return ToPixel(
+        SValueScale{r.min, r.range, logarithmic}.Row(value, plotRect.bottom, plotRect.Height()));
 }
 
-float CZentriStockView::RowToValue(int y, float min, float range) const {
+float CZentriStockView::RowToValue(int y, float min, float range, bool logarithmic) const {
     const SRange r = MappingRange(min, range);
     const int h = plotRect.Height();
     if (h <= 0) return r.min;
-    return static_cast<float>(plotRect.bottom - y) / static_cast<float>(h) * r.range + r.min;
+    return SValueScale{r.min, r.range, logarithmic}.Value(y, plotRect.bottom, h);
 }
 
+// The left-hand scale is always linear: it carries the second curves of a pane, whose values
+// are not prices.
 int CZentriStockView::ValueToY(float value) const {
-    return ValueToRow(value, yMin, yRange);
+    return ValueToRow(value, yMin, yRange, logScale);
 }
 
 float CZentriStockView::YToValue(int y) const {
-    return RowToValue(y, yMin, yRange);
+    return RowToValue(y, yMin, yRange, logScale);
 }
 
 int CZentriStockView::ValueToY2(float value) const {
-    return ValueToRow(value, yMin2, yRange2);
+    return ValueToRow(value, yMin2, yRange2, false);
 }
 
 float CZentriStockView::YToValue2(int y) const {
-    return RowToValue(y, yMin2, yRange2);
+    return RowToValue(y, yMin2, yRange2, false);
 }
 
 // ---- Ticks -----------------------------------------------------------------------------
 
 void CZentriStockView::ComputeYTicks() {
     yTicks.Clear();
+    if (logScale || roundTicks) {
+        const std::vector<float> values =
+            logScale ? ScaleTicks::LogYTicks(yMin, yMax, plotRect.Height(), cellMaxY)
+                     : ScaleTicks::RoundYTicks(yMin, yRange, plotRect.Height(), cellMaxY);
+        for (const float value : values) yTicks.Add(ValueToY(value), value);
+        return;
+    }
     const ScaleTicks::SYTicks ticks =
         ScaleTicks::ComputeYTicks(yMin, yRange, plotRect.Height(), cellMaxY);
     for (int i = 0; i < ticks.count; ++i) {
@@ -424,8 +453,17 @@ void CZentriStockView::OnDraw(CDC& dc) {
     PaintFrame(dc, hasFocus ? 2 : 1);
     PaintScalesAndAxes(dc);
     PaintTitle(dc);
+    PaintScaleNotice(dc);
     PaintShadowEdge(dc);
     layoutValid = true;
+}
+
+void CZentriStockView::PaintScaleNotice(CDC& dc) {
+    const std::string notice = ScaleNotice();
+    if (notice.empty()) return;
+    dc.SelectFont(axisFont);
+    dc.SetTextColor(axisTextColour);
+    dc.TextOut(plotRect.left + kMinorMark, plotRect.top + kMinorMark, notice);
 }
 
 void CZentriStockView::PaintBackground(CDC& dc) {
@@ -441,13 +479,22 @@ void CZentriStockView::PaintElements(CDC& dc) {
     const SRange right = MappingRange(yMin, yRange);
     const SRange left = MappingRange(yMin2, yRange2);
     const float top = right.min + right.range;
-    if (paneIndex == 0) m_stock.Draw(dc, top, right.min, xFirst, xEnd, plotRect);
-    for (const auto& curve : pane->Curves())
+    if (paneIndex == 0) {
+        m_stock.logScale = logScale;
+        m_stock.Draw(dc, top, right.min, xFirst, xEnd, plotRect);
+    }
+    for (const auto& curve : pane->Curves()) {
+        curve->logScale = logScale;
         curve->Draw(dc, top, right.min, xFirst, xEnd, plotRect);
-    for (const auto& curve : pane->SecondCurves())
+    }
+    for (const auto& curve : pane->SecondCurves()) {
+        curve->logScale = false;
         curve->Draw(dc, left.min + left.range, left.min, xFirst, xEnd, plotRect);
-    for (const auto& element : pane->Elements())
+    }
+    for (const auto& element : pane->Elements()) {
+        element->logScale = logScale;
         element->Draw(dc, top, right.min, xFirst, xEnd, plotRect);
+    }
 }
 
 void CZentriStockView::PaintMargins(CDC& dc) {

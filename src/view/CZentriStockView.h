@@ -94,6 +94,9 @@ public:
     // The document's CurveFloating option (off without a document).
     bool CurveFloating() const;
 
+    // The notice of a pane that asked for a logarithmic scale it cannot have, else empty.
+    std::string ScaleNotice() const;
+
     // The title button as last laid out, and its text ("&NoName" until the first draw).
     const CRect& TitleButtonRect() const { return m_titleButton; }
     const std::string& TitleButtonText() const { return m_titleButtonText; }
@@ -128,6 +131,13 @@ public:
     bool showHorizontalGrid = true;
     bool showXAxis = false;
     bool oneLineTitle = false;
+    // The pane's record asks for a logarithmic value scale (CViewPar::LogScale), and whether
+    // the scale is logarithmic: only over a range above 0. A pane that asks and cannot have
+    // it stays linear and shows CViewPar::LinearScaleNotice.
+    bool logScaleAsked = false;
+    bool logScale = false;
+    // Ticks at whole multiples of their step (CViewPar::RoundTicks).
+    bool roundTicks = false;
     bool layoutValid = false;
     bool hasFocus = false;
     LOGFONT axisFont;
@@ -161,12 +171,14 @@ private:
     void MeasureAxisFont(CDC& dc);
     void FitVertical();
     void FitHorizontal();
+    void ChooseScale();
+    void PaintScaleNotice(CDC& dc);
     bool YAxisOffset() const;
     // The range a scale maps with: a zero range is widened by 1 % of its value (1 at 0).
     static SRange MappingRange(float min, float range);
     // The mapping of one scale (the right one or the left one) between values and rows.
-    int ValueToRow(float value, float min, float range) const;
-    float RowToValue(int y, float min, float range) const;
+    int ValueToRow(float value, float min, float range, bool logarithmic) const;
+    float RowToValue(int y, float min, float range, bool logarithmic) const;
     static int ToPixel(float value);
     int AxisCharWidth() const;
     int AxisHeight() const;

@@ -1,4 +1,5 @@
 #pragma once
+#include <vector>
 
 // The arithmetic of the value-scale ticks, in 32-bit floats in the order of the formulas.
 namespace ScaleTicks {
@@ -24,5 +25,17 @@ struct SYTicks {
 // The ticks of a scale starting at yMin and spanning yRange over `height` pixels with cells
 // of at most `cellMaxY` pixels. A range that is zero, negative or not finite has no ticks.
 SYTicks ComputeYTicks(float yMin, float yRange, int height, int cellMaxY);
+
+// Round ticks: the step of ComputeYTicks, but every tick a whole multiple of it, from the
+// first multiple at or above yMin to the last at or below yMin + yRange (90, 92, 94 where
+// ComputeYTicks gives 90.44, 92.44, 94.44). Each value is the float nearest the decimal
+// multiple. At most the tick table's capacity; none where ComputeYTicks has none.
+std::vector<float> RoundYTicks(float yMin, float yRange, int height, int cellMaxY);
+
+// The ticks of a logarithmic scale from yMin to yMax (both above 0): powers of ten, with 2
+// and 5 times each power where the rows leave room for three ticks a decade, and only every
+// k-th power where they leave less than one; a scale of less than one decade, nearly even,
+// takes the round ticks of its range. Empty for bounds a logarithmic scale cannot take.
+std::vector<float> LogYTicks(float yMin, float yMax, int height, int cellMaxY);
 
 } // namespace ScaleTicks

@@ -373,3 +373,38 @@ TEST_F(DocumentTest, ASymbolOpenedAfterTheFolderChangedComesFromTheNewFolder) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(DocumentTest, NewChartsTakeRoundTicksUnlessTheirTemplateChoseTheTicks) {
+    const struct {
+        uint8_t stored, expected;
+    } cases[] = {{CViewPar::kRoundTicksUnset, CViewPar::kRoundTicksOn},
+                 {CViewPar::kRoundTicksOn, CViewPar::kRoundTicksOn},
+                 {CViewPar::kRoundTicksOff, CViewPar::kRoundTicksOff}};
+    for (const auto& c : cases) {
+        CChartTemplate chartTemplate;
+        chartTemplate.paneCount = 3;
+        for (CViewPar& par : chartTemplate.viewPars)
+            par.flagBytes[CViewPar::kRoundTicksByte] = c.stored;
+        std::filesystem::create_directories(home.Path() + "System");
+        ASSERT_TRUE(chartTemplate.Save(home.Path() + "System/DTemp").ok());
+        auto document = CZentriStockDoc::NewChart(context);
+        for (int pane = 0; pane < CStock::kViewParCount; ++pane)
+            EXPECT_EQ(document->Stock().ViewPar(pane).flagBytes[CViewPar::kRoundTicksByte],
+                      c.expected)
+                << int{c.stored} << " " << pane;
+    }
+    // A chart file is no new chart: one written before the option opens with the ticks it had.
+    CZentriStockDoc old(context);
+    old.NewDocument();
+    const std::string path = home.Path() + "old.cht";
+    WriteBytesTo(path, CChartFile::Write(old.Stock()));
+    auto document = CZentriStockDoc::NewChart(context);
+    ASSERT_TRUE(document->OpenChart(path));
+    EXPECT_EQ(document->Stock().ViewPar(0).flagBytes[CViewPar::kRoundTicksByte],
+              CViewPar::kRoundTicksUnset);
+    EXPECT_FALSE(document->Stock().ViewPar(0).RoundTicks());
+}
+
+} // namespace

@@ -142,17 +142,18 @@ TEST(PaneLooksBytes, ReadingKeepsTheRecordsBeforeTheFirstBadOne) {
         EXPECT_EQ(read->Curves().size(), c.curvesKept);
         EXPECT_TRUE(read->Flags().empty());
     }
-    // A record cut short by the end of the bytes.
+    // A record cut short by the end of the looks' room, before the scale options.
     Bytes cut{};
     cut[0] = 'Z', cut[1] = 'L', cut[2] = 1;
-    for (std::size_t i = 3; i + 1 < cut.size(); i += 12) {
+    for (std::size_t i = 3; i + 12 <= CPaneLooks::kRoom; i += 12) {
         cut[i] = 2, cut[i + 1] = 23, cut[i + 11] = 0;
         cut[i + 2] = static_cast<uint8_t>(i / 12);
     }
-    cut[255] = 2;
+    cut[243] = 2;
+    cut[CViewPar::kLogScaleByte] = 1;
     const std::optional<CPaneLooks> read = CPaneLooks::Read(cut);
     ASSERT_TRUE(read);
-    EXPECT_EQ(read->Flags().size(), 21u);
+    EXPECT_EQ(read->Flags().size(), 20u);
 }
 
 TEST_F(IndicatorLooksTest, EditedLooksSurvivePeriodChangesAndReloads) {
@@ -359,12 +360,12 @@ TEST_F(IndicatorLooksTest, ALookThatCannotBeStoredChangesNothing) {
     const LOGFONT font = Font(20, 9, 700, 1, "Some Face With A Long Name");
     const STradeFlagLook big = FlagLook(0x0000FF, 0x00FF00, 7, text, font);
     ASSERT_EQ(CPaneLooks::StoredSize(big), 12u + 61u + 14u + 26u);
-    EXPECT_EQ(LookRoom(stock, 0, FlagOf(stock, 0, 0)), 256 - 4);
+    EXPECT_EQ(LookRoom(stock, 0, FlagOf(stock, 0, 0)), 254 - 4);
     EXPECT_EQ(ChangeTradeFlagLook(stock, 0, FlagOf(stock, 0, 0), big), ELookKept::WithEntry);
-    EXPECT_EQ(LookRoom(stock, 0, FlagOf(stock, 0, 0)), 256 - 4);
-    EXPECT_EQ(LookRoom(stock, 0, FlagOf(stock, 0, 1)), 256 - 4 - 113);
+    EXPECT_EQ(LookRoom(stock, 0, FlagOf(stock, 0, 0)), 254 - 4);
+    EXPECT_EQ(LookRoom(stock, 0, FlagOf(stock, 0, 1)), 254 - 4 - 113);
     EXPECT_EQ(ChangeTradeFlagLook(stock, 0, FlagOf(stock, 0, 1), big), ELookKept::WithEntry);
-    EXPECT_EQ(LookRoom(stock, 0, FlagOf(stock, 0, 2)), 256 - 4 - 226);
+    EXPECT_EQ(LookRoom(stock, 0, FlagOf(stock, 0, 2)), 254 - 4 - 226);
     const Bytes full = stock.ViewPar(0).flagBytes;
     const STradeFlagLook third = STradeFlagLook::Of(FlagOf(stock, 0, 2));
     EXPECT_EQ(ChangeTradeFlagLook(stock, 0, FlagOf(stock, 0, 2), big), ELookKept::NoRoom);
@@ -373,7 +374,7 @@ TEST_F(IndicatorLooksTest, ALookThatCannotBeStoredChangesNothing) {
     // A look small enough still fits, and an edit of a stored look may grow into its own room.
     EXPECT_EQ(ChangeTradeFlagLook(stock, 0, FlagOf(stock, 0, 2), FlagLook(1, 2, 8, "")),
               ELookKept::WithEntry);
-    EXPECT_EQ(LookRoom(stock, 0, FlagOf(stock, 0, 3)), 256 - 4 - 226 - 12);
+    EXPECT_EQ(LookRoom(stock, 0, FlagOf(stock, 0, 3)), 254 - 4 - 226 - 12);
     STradeFlagLook shorter = big;
     shorter.text = "x";
     EXPECT_EQ(ChangeTradeFlagLook(stock, 0, FlagOf(stock, 0, 0), shorter), ELookKept::WithEntry);
@@ -406,7 +407,7 @@ TEST_F(IndicatorLooksTest, LooksOfEntriesNoLongerListedTakeNoRoom) {
     stock.ViewPar(0).identifiers.clear();
     BuildIndicator(stock, "FLAGMA", 0, true, true);
     CStockPanes::Of(stock)->ReplayPane(stock, 0);
-    EXPECT_EQ(LookRoom(stock, 0, FlagOf(stock, 0, 0)), 256 - 4);
+    EXPECT_EQ(LookRoom(stock, 0, FlagOf(stock, 0, 0)), 254 - 4);
     EXPECT_EQ(ChangeTradeFlagLook(stock, 0, FlagOf(stock, 0, 0), big), ELookKept::WithEntry);
     EXPECT_EQ(ChangeTradeFlagLook(stock, 0, FlagOf(stock, 0, 1), big), ELookKept::WithEntry);
     const std::optional<CPaneLooks> looks = CPaneLooks::Read(stock.ViewPar(0).flagBytes);
@@ -414,3 +415,32 @@ TEST_F(IndicatorLooksTest, LooksOfEntriesNoLongerListedTakeNoRoom) {
     EXPECT_EQ(looks->Flags().size(), 2u);
     EXPECT_EQ(looks->Flags()[0].key, (SLookKey{kFlagMa, 0, 0}));
 }
+
+namespace {
+
+TEST_F(IndicatorLooksTest, ScaleOptionsAndLooksShareTheFlagBytesWithoutTouching) {
+    const struct {
+        int pane;
+        bool log, round;
+    } cases[] = {{1, true, true}, {2, true, false}, {3, false, true}};
+    for (const auto& c : cases) {
+        BuildIndicator(stock, "VOL", c.pane, false, true);
+        CViewPar& par = stock.ViewPar(c.pane);
+        par.SetLogScale(c.log);
+        par.SetRoundTicks(c.round);
+        const Bytes options = par.flagBytes;
+        // Options alone are no foreign use of the bytes: the looks go in beside them.
+        ASSERT_TRUE(CPaneLooks::Read(par.flagBytes).has_value());
+        EXPECT_EQ(ChangeCurveLook(stock, c.pane, CurveOf(stock, c.pane, 0), {0x445566, 3, 2}),
+                  ELookKept::WithEntry);
+        EXPECT_EQ(par.LogScale(), c.log);
+        EXPECT_EQ(par.RoundTicks(), c.round);
+        EXPECT_EQ(StoredCurveLook(stock, c.pane, CurveOf(stock, c.pane, 0)),
+                  (SCurveLook{0x445566, 3, 2}));
+        // Clearing the list takes the looks and leaves the options.
+        PrepareLooksForEntry(par, "VOL", true);
+        EXPECT_EQ(par.flagBytes, options);
+    }
+}
+
+} // namespace

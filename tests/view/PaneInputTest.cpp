@@ -526,3 +526,40 @@ TEST_F(PaneInputTest, AReleaseElsewhereEndsTheDragAtTheNextMove) {
     EXPECT_FALSE(tracker->ButtonDown());
 }
 } // namespace
+
+namespace {
+
+TEST_F(PaneInputTest, ALinePlacedOnALogPaneKeepsItsPricesWhenTheScaleGoesBack) {
+    Chart(100, 0, 100, 1, 1000);
+    S().ViewPar(0).SetLogScale(true);
+    view->Layout();
+    ASSERT_TRUE(view->logScale);
+    tracker->Arm(CLine::kTypeCode);
+    input->Press(200, 239);
+    input->Move(400, 139, true, false);
+    input->Release(400, 139);
+    ASSERT_EQ(Pane().Elements().size(), 1u);
+    auto& line = static_cast<CLine&>(*Pane().Elements().front());
+    // Rows 239 and 139 of a plot from 1 (row 439) to 1000 (row 39): 10^1.5 and 10^2.25.
+    EXPECT_FLOAT_EQ(line.y1, 31.622776f);
+    EXPECT_FLOAT_EQ(line.y2, 177.82794f);
+    Draw();
+    EXPECT_EQ(line.PointOf(line.x1, line.y1).y, 239);
+    EXPECT_EQ(line.PointOf(line.x2, line.y2).y, 139);
+    const int hit = line.HitTest(300, 189);
+    EXPECT_NE(hit, 0);
+
+    S().ViewPar(0).SetLogScale(false);
+    Draw();
+    EXPECT_FALSE(view->logScale);
+    EXPECT_FLOAT_EQ(line.y1, 31.622776f);
+    EXPECT_FLOAT_EQ(line.y2, 177.82794f);
+    // The same prices on the linear scale of 1 to 1000.
+    EXPECT_EQ(line.PointOf(line.x1, line.y1).y, 426);
+    EXPECT_EQ(line.PointOf(line.x2, line.y2).y, 368);
+    S().ViewPar(0).SetLogScale(true);
+    Draw();
+    EXPECT_EQ(line.PointOf(line.x2, line.y2).y, 139);
+}
+
+} // namespace

@@ -1,9 +1,14 @@
 #include "SPaneViewSettings.h"
 #include "chart/CZentriStockDoc.h"
+#include "ctlkit/base/CPrompter.h"
+#include "element/SValueScale.h"
 #include "formset/NumberText.h"
 #include "indicators/CStockPanes.h"
+#include "indicators/CTCurve.h"
 #include "indicators/IndicatorBuilder.h"
 #include "quotes/CStock.h"
+#include "settings/CModelContext.h"
+#include <algorithm>
 #include <numeric>
 #include <utility>
 
@@ -29,6 +34,18 @@ void CopyAxis(const CViewPar& from, CViewPar& to) {
     to.cellMaxY = from.cellMaxY;
     to.showVerticalGrid = from.showVerticalGrid;
     to.showHorizontalGrid = from.showHorizontalGrid;
+    for (const std::size_t option : {CViewPar::kLogScaleByte, CViewPar::kRoundTicksByte})
+        to.flagBytes[option] = from.flagBytes[option];
+}
+
+// Whether the pane's values as last fitted lie above 0, which a logarithmic scale needs.
+bool TakesLogScale(const CStock& stock, int pane) {
+    const CStockPanes* panes = CStockPanes::Of(stock);
+    if (panes && pane > 0 && pane < static_cast<int>(panes->Count())) {
+        const CTCurve* held = panes->Pane(pane);
+        return SValueScale::CanBeLogarithmic(held->RangeMin(), held->RangeMax());
+    }
+    return SValueScale::CanBeLogarithmic(stock.VisibleLow(), stock.VisibleHigh());
 }
 
 // Every entry where it was: two entries of one indicator swapped give the same list, but
@@ -121,6 +138,14 @@ SPaneSettingsApplied ApplyPaneViewSettings(CZentriStockDoc& document,
         // The price pane's curves take part in its price range.
         if (CStockPanes::Of(stock)) stock.ComputeVisibleRange();
         applied.replayed = true;
+    }
+    const int shown = std::min(document.PaneCount(), CStock::kViewParCount);
+    for (int pane = 0; pane < shown; ++pane) {
+        if ((pane != edited.pane && !edited.applyToAllPanes) || !stock.ViewPar(pane).LogScale() ||
+            TakesLogScale(stock, pane))
+            continue;
+        applied.keptLinear.push_back(pane);
+        document.Context().Prompter().ShowMessage(CViewPar::LinearScaleNotice(pane));
     }
     if (edited.saveAsDefault) applied.defaultSaved = document.SaveAsDefaultTemplate();
     return applied;

@@ -11,7 +11,8 @@ class CZentriStockDoc;
 // Which part of a pane's view-parameter record a settings dialog edits.
 enum class EViewParPart {
     Title,  // title colour and label font
-    Axis,   // axis text colour, axis font, frame colour, grid pen style, cells, grid switches
+    Axis,   // axis text colour, axis font, frame colour, grid pen style, cells, grid switches,
+            // logarithmic scale and round ticks
     Window, // every display setting (the background too) and the identifier list
 };
 
@@ -56,7 +57,7 @@ struct SPaneViewSettings {
     bool MoveIdentifier(int index, int delta);
 
     // The fields of `part` from the edited record into `target`; the identifier list and the
-    // flag bytes are never copied.
+    // flag bytes are never copied, but for the scale options the axis part holds.
     void CopyPartInto(CViewPar& target) const;
 };
 
@@ -64,14 +65,18 @@ struct SPaneViewSettings {
 struct SPaneSettingsApplied {
     bool replayed = false;     // the pane's identifier list changed and its curves were rebuilt
     bool defaultSaved = false; // the default template was written
+    // The panes that were told they keep a linear scale (CViewPar::LinearScaleNotice).
+    std::vector<int> keptLinear;
 };
 
 // OK: the pane's record takes the edited fields; with the window part also the identifier
 // list, and when that changed, the pane is rebuilt by replaying it (a list that became empty
 // leaves the pane without curves). With applyToAllPanes every other record (all ten, so a
 // pane made later looks the same) takes the edited fields too, never the list. With
-// saveAsDefault the chart's look is then written to the default template; a failure to
-// write it is told by the document and leaves the settings applied.
+// Every pane of the chart whose record now asks for a logarithmic scale over values at or below
+// 0 is named in a message (it stays linear). With saveAsDefault the chart's look is then written to
+// the default template; a failure to write it is told by the document and leaves the settings
+// applied.
 SPaneSettingsApplied ApplyPaneViewSettings(CZentriStockDoc& document,
                                            const SPaneViewSettings& edited);
 

@@ -226,7 +226,8 @@ void CPaneWidget::moveEvent(QMoveEvent*) {
 
 SPaneMapping CPaneWidget::Mapping() const {
     const CZentriStockView& view = View();
-    return SPaneMapping{view.plotRect, view.xMin, view.xCount, view.yMin, view.yRange};
+    return SPaneMapping{view.plotRect, view.xMin,   view.xCount,
+                        view.yMin,     view.yRange, view.logScale};
 }
 
 void CPaneWidget::Apply(const SInputResult& result) {

@@ -1,4 +1,5 @@
 #include "formset/qt/curve/CurveProperties.h"
+#include "../dialog/DialogKeys.h"
 #include "LanguageFileTest.h"
 #include "chart/CChartFile.h"
 #include "ctlkit/base/CRecordingPrompter.h"
@@ -15,7 +16,6 @@
 #include "indicators/IndicatorBuilder.h"
 #include "indicators/IndicatorLooks.h"
 #include "quotes/PeriodChoice.h"
-#include "../dialog/DialogKeys.h"
 #include <QApplication>
 #include <QCheckBox>
 #include <QColorDialog>
@@ -443,7 +443,7 @@ TEST_F(CurvePropertiesTest, TradeFlagRefusesABadTextByNameAndStaysOpen) {
         {"64 characters", 0, std::string(64, 'a'), "Text: please enter at most 63 characters."},
         {"a tab", 0, "a\tb", "Text: please enter one line of text."},
         {"a line break", 0, "a\nb", "Text: please enter one line of text."},
-        {"beyond the room", 2, std::string(20, 'a'), "Text: please enter at most 13 characters."},
+        {"beyond the room", 2, std::string(20, 'a'), "Text: please enter at most 11 characters."},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -453,7 +453,7 @@ TEST_F(CurvePropertiesTest, TradeFlagRefusesABadTextByNameAndStaysOpen) {
             BuildIndicator(stock, "FLAGEMA", 0, true, true);
             ASSERT_EQ(ChangeTradeFlagLook(stock, 0, Flag(0), big), ELookKept::WithEntry);
             ASSERT_EQ(ChangeTradeFlagLook(stock, 0, Flag(2), big), ELookKept::WithEntry);
-            ASSERT_EQ(LookRoom(stock, 0, Flag(1)), 256 - 4 - 226);
+            ASSERT_EQ(LookRoom(stock, 0, Flag(1)), 254 - 4 - 226);
         }
         const std::string before = CChartFile::Write(stock);
         EXPECT_FALSE(EditFlag(1, [&](CFormsetDialog& d) {

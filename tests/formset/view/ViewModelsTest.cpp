@@ -1,6 +1,8 @@
 #include "ViewTestSupport.h"
 #include "formset/view/SDisplayRange.h"
 #include "formset/view/SPaneViewSettings.h"
+#include "indicators/CStockPanes.h"
+#include "indicators/CTCurve.h"
 #include "indicators/IndicatorBuilder.h"
 #include "indicators/IndicatorLooks.h"
 #include "quotes/CStock.h"
@@ -232,6 +234,52 @@ TEST_F(PaneViewApplyTest, ApplyToAllPanesGivesEveryRecordTheSettingsButNotTheLis
     ApplyPaneViewSettings(*document, edited);
     for (int pane = 0; pane < CStock::kViewParCount; ++pane)
         EXPECT_EQ(Stock().ViewPar(pane).titleColour == 0xABCDEFu, pane == 1) << pane;
+}
+
+TEST(PaneViewSettings, TheAxisPartsCarryTheScaleOptionsAndNothingElseOfTheFlagBytes) {
+    const struct {
+        EViewParPart part;
+        bool carried;
+    } cases[] = {
+        {EViewParPart::Title, false}, {EViewParPart::Axis, true}, {EViewParPart::Window, true}};
+    for (const auto& c : cases) {
+        SPaneViewSettings edited;
+        edited.part = c.part;
+        edited.par.SetLogScale(true);
+        edited.par.SetRoundTicks(false);
+        edited.par.flagBytes[0] = 'Z';
+        CViewPar target;
+        target.DefaultToRoundTicks();
+        edited.CopyPartInto(target);
+        EXPECT_EQ(target.LogScale(), c.carried) << static_cast<int>(c.part);
+        EXPECT_EQ(target.flagBytes[CViewPar::kRoundTicksByte],
+                  c.carried ? CViewPar::kRoundTicksOff : CViewPar::kRoundTicksOn)
+            << static_cast<int>(c.part);
+        EXPECT_EQ(target.flagBytes[0], 0) << static_cast<int>(c.part);
+    }
+}
+
+TEST_F(PaneViewApplyTest, ALogScaleOverValuesAtOrBelowZeroIsToldAndKeptLinear) {
+    ASSERT_TRUE(BuildIndicator(Stock(), "MACD", 1, true, true));
+    Stock().ComputeVisibleRange();
+    ASSERT_LT(CStockPanes::Of(Stock())->Pane(1)->RangeMin(), 0.0f);
+    ASSERT_GT(Stock().VisibleLow(), 0.0f);
+    const std::string pane1 =
+        "Pane 1 holds values at or below 0, which have no logarithm: it keeps a linear scale.";
+    const struct {
+        int pane;
+        std::vector<int> keptLinear;
+    } cases[] = {{0, {}}, {1, {1}}};
+    for (const auto& c : cases) {
+        prompter.messages.clear();
+        SPaneViewSettings edited = SPaneViewSettings::Of(Stock(), c.pane, EViewParPart::Axis);
+        edited.par.SetLogScale(true);
+        EXPECT_EQ(ApplyPaneViewSettings(*document, edited).keptLinear, c.keptLinear) << c.pane;
+        EXPECT_TRUE(Stock().ViewPar(c.pane).LogScale()) << c.pane;
+        EXPECT_EQ(prompter.messages,
+                  c.keptLinear.empty() ? std::vector<std::string>{} : std::vector{pane1})
+            << c.pane;
+    }
 }
 
 TEST_F(PaneViewApplyTest, SaveAsDefaultWritesTheTemplateThatANewChartUses) {

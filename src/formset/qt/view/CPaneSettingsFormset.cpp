@@ -119,6 +119,12 @@ int CPaneSettingsFormset::AddGridRows(QGridLayout& grid, int row) {
     m_horizontalGrid = NewControl<QCheckBox>(kHorizontalGrid);
     m_horizontalGrid->setText("Hori&zontal grid lines");
     grid.addWidget(m_horizontalGrid, row++, 1, 1, 2);
+    m_logScale = NewControl<QCheckBox>(kLogScale);
+    m_logScale->setText("Logarithmic value scale");
+    grid.addWidget(m_logScale, row++, 1, 1, 2);
+    m_roundTicks = NewControl<QCheckBox>(kRoundTicks);
+    m_roundTicks->setText("Round tic&k values");
+    grid.addWidget(m_roundTicks, row++, 1, 1, 2);
     return row;
 }
 
@@ -200,6 +206,8 @@ void CPaneSettingsFormset::Load() {
     if (m_cellMaxY) m_cellMaxY->setText(QString::number(par.cellMaxY));
     if (m_verticalGrid) m_verticalGrid->setChecked(par.showVerticalGrid != 0);
     if (m_horizontalGrid) m_horizontalGrid->setChecked(par.showHorizontalGrid != 0);
+    if (m_logScale) m_logScale->setChecked(par.LogScale());
+    if (m_roundTicks) m_roundTicks->setChecked(par.RoundTicks());
     if (m_identifiers) ShowIdentifiers(0);
     if (m_applyToAll) m_applyToAll->setChecked(Copy().applyToAllPanes);
     if (m_saveAsDefault) m_saveAsDefault->setChecked(Copy().saveAsDefault);
@@ -230,6 +238,10 @@ std::optional<SFieldError> CPaneSettingsFormset::Store() {
     };
     flag(m_verticalGrid, m_shown.showVerticalGrid, par.showVerticalGrid);
     flag(m_horizontalGrid, m_shown.showHorizontalGrid, par.showHorizontalGrid);
+    if (m_logScale && m_logScale->isChecked() != m_shown.LogScale())
+        par.SetLogScale(m_logScale->isChecked());
+    if (m_roundTicks && m_roundTicks->isChecked() != m_shown.RoundTicks())
+        par.SetRoundTicks(m_roundTicks->isChecked());
     if (m_applyToAll) s.applyToAllPanes = m_applyToAll->isChecked();
     if (m_saveAsDefault) s.saveAsDefault = m_saveAsDefault->isChecked();
     const auto cell = [this](const QLineEdit* edit, int& field) -> std::optional<SFieldError> {

@@ -33,6 +33,8 @@ public:
         kCellMaxY = SPaneViewSettings::kCellMaxYField,
         kVerticalGrid = 1010,
         kHorizontalGrid = 1011,
+        kLogScale = 1012,
+        kRoundTicks = 1013,
         kIdentifiers = 1020,
         kRemove = 1021,
         kUp = 1022,
@@ -102,6 +104,8 @@ private:
     QLineEdit* m_cellMaxY = nullptr;
     QCheckBox* m_verticalGrid = nullptr;
     QCheckBox* m_horizontalGrid = nullptr;
+    QCheckBox* m_logScale = nullptr;
+    QCheckBox* m_roundTicks = nullptr;
     QListWidget* m_identifiers = nullptr;
     QPushButton* m_remove = nullptr;
     QPushButton* m_up = nullptr;
