@@ -86,11 +86,6 @@ int UpdateListCommand(const std::vector<std::string>& words) {
     bar->Detach();
 
     std::printf("market,symbols\n");
-    auto file = args.Value("file");
-    if (file && markets.size() != 1) {
-        std::fprintf(stderr, "%s--file reads the list of one market: give one --market\n", kUsage);
-        return 2;
-    }
     for (const std::string& market : markets) {
         CSymbolDatabase database;
         const bool loaded = database.Load(setup.systemFolder + market + ".Dat").ok();

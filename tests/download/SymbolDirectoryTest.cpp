@@ -70,7 +70,9 @@ TEST(SymbolDirectory, DirectoriesBecomeSymbolListsWithoutTestIssuesOrUnsafeTicke
         EXPECT_EQ(counts.symbols, c.counts.symbols) << c.what;
         EXPECT_EQ(counts.testIssues, c.counts.testIssues) << c.what;
         EXPECT_EQ(counts.refused, c.counts.refused) << c.what;
-        if (!c.ok) EXPECT_EQ(result.kind(), CFileResult::EKind::WrongType) << c.what;
+        if (!c.ok) {
+            EXPECT_EQ(result.kind(), CFileResult::EKind::WrongType) << c.what;
+        }
     }
 }
 
