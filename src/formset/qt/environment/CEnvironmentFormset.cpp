@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -50,6 +51,8 @@ CEnvironmentFormset::CEnvironmentFormset(const CEnvironmentEdit& edit, QWidget* 
     bodyLayout->setContentsMargins(0, 0, 0, 0);
     auto* tabs = NewControl<QTabWidget>(kTabs);
     bodyLayout->addWidget(tabs);
+    // The pages are reached by their mnemonics and Ctrl+Tab; the Tab key walks the fields.
+    tabs->tabBar()->setFocusPolicy(Qt::NoFocus);
     auto* general = new QWidget(tabs);
     tabs->addTab(general, QString::fromStdString(CLanguage::TranslateText("TabGeneral", "&General")));
     auto* layout = new QVBoxLayout(general);
