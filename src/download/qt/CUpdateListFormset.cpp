@@ -228,7 +228,7 @@ void CUpdateListFormset::OnStart() {
         m_markets->setFocus(Qt::OtherFocusReason);
         return;
     }
-    Started();
+    MarkStarted();
     if (onStart) onStart(m_choice.Chosen());
 }
 
@@ -246,11 +246,11 @@ void CUpdateListFormset::OnFromFile() {
     for (int i = 0; i < m_markets->count(); ++i)
         m_markets->item(i)->setCheckState(i == row ? Qt::Checked : Qt::Unchecked);
     ReadChecks();
-    Started();
+    MarkStarted();
     if (onStartFromFile) onStartFromFile(market, *path);
 }
 
-void CUpdateListFormset::Started() {
+void CUpdateListFormset::MarkStarted() {
     m_started = true;
     m_markets->setEnabled(false);
     m_checkAll->setEnabled(false);

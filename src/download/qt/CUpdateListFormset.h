@@ -93,7 +93,7 @@ protected:
 private:
     void OnStart();
     void OnFromFile();
-    void Started();
+    void MarkStarted();
     void Stop();
     void ReadChecks();
 
