@@ -107,6 +107,21 @@ def database(symbols):
     return bytes(out)
 
 
+def symbol_list(code, symbols):
+    """The market's symbol list as Update List reads it (setup.ini [DOWNLOAD] MarketList_<code>):
+    NYSE's in the pipe-separated form of Nasdaq's otherlisted.txt, with a test issue and the
+    closing row, which the update leaves out; the others as "Symbol<TAB>Description"."""
+    if code != "NYSE":
+        return ["Symbol\tDescription"] + ["%s\t%s" % (t, NAMES[t]) for t in sorted(symbols)]
+    lines = ["ACT Symbol|Security Name|Exchange|CQS Symbol|ETF|Round Lot Size|Test Issue|"
+             "NASDAQ Symbol"]
+    for t in sorted(symbols):
+        lines.append("%s|%s|N|%s|N|100|N|%s" % (t, NAMES[t], t, t))
+    lines.append("ZXZZT|Test Issue Common Stock|N|ZXZZT|N|100|Y|ZXZZT")
+    lines.append("File Creation Time: 1231202418:00|||||||")
+    return lines
+
+
 def main():
     rng = random.Random(20261208)
     market_lines = ["Market\tFullName\tSuffix"]
@@ -127,6 +142,8 @@ def main():
     for code, _, _, _, symbols in MARKETS:
         with open(os.path.join(ROOT, "System", code + ".Dat"), "wb") as f:
             f.write(database([ticker for ticker, *_ in symbols]))
+        write(os.path.join(ROOT, "Lists", code + ".txt"),
+              symbol_list(code, [ticker for ticker, *_ in symbols]))
     return 0
 
 

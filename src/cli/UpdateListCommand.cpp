@@ -8,14 +8,16 @@
 #include "download/CSymbolDatabase.h"
 #include "settings/CInstallPaths.h"
 #include "settings/DownloadSettings.h"
+#include <cctype>
 #include <chrono>
+#include <filesystem>
 #include <cstdio>
 #include <cstdlib>
 #include <sys/stat.h>
 
 namespace {
 const char* const kUsage = "usage: zentristock-cli update-list --home DIR --market M "
-                           "[--market M ...] [--server URL] [--timeout MS]\n";
+                           "[--market M ...] [--server URL] [--file PATH] [--timeout MS]\n";
 
 // The update dialog of the command line: the log goes to stderr, the dialog never closes.
 class StderrUpdateLog : public CMarketUpdateSink {
@@ -39,6 +41,11 @@ int UpdateListCommand(const std::vector<std::string>& words) {
         std::fprintf(stderr, "%s%s%s\n", kUsage, args.Error().c_str(), error.c_str());
         return 2;
     }
+    auto file = args.Value("file");
+    if (file && markets.size() != 1) {
+        std::fprintf(stderr, "%s--file reads the list of one market: give one --market\n", kUsage);
+        return 2;
+    }
     for (const std::string& market : markets)
         if (!IsSafePathPart(market)) {
             std::fprintf(stderr, "The market code \"%s\" cannot be used as a file name.\n",
@@ -52,6 +59,14 @@ int UpdateListCommand(const std::vector<std::string>& words) {
     setup.systemFolder = paths.SystemFolder();
     setup.baseAddress = settings.marketListServer;
     if (auto server = args.Value("server")) setup.baseAddress = *server + "/download/mklist/";
+    setup.listAddresses = settings.marketLists;
+    setup.programFolder = paths.ProgramFolder();
+    if (file) {
+        std::string code = markets.front();
+        for (char& c : code) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        std::error_code ignored;
+        setup.listAddresses[code] = std::filesystem::absolute(*file, ignored).string();
+    }
     setup.proxy.useProxy = settings.useProxy;
     setup.proxy.server = settings.proxyServer;
     setup.proxy.port = settings.proxyPort;

@@ -22,7 +22,8 @@ const Subcommand kSubcommands[] = {
      "[--source yahoo|stooq|alphavantage] [--server URL] "
      "[--timeout MS]"},
     {"update-list", UpdateListCommand,
-     "update-list --home DIR --market M [--market M ...] [--server URL] [--timeout MS]"},
+     "update-list --home DIR --market M [--market M ...] [--server URL] [--file PATH] "
+     "[--timeout MS]"},
     {"lookup", LookupCommand, "lookup --home DIR SYMBOL [--market M]"},
     {"chart", ChartCommand,
      "chart dump FILE.cht | chart new --quotes FILE [--period day|week|month|nday:N] [--panes N] "

@@ -20,6 +20,18 @@ void CMarketListUpdater::Start(std::vector<std::string> markets,
     Next();
 }
 
+std::string CMarketListUpdater::ListAddress(const SSetup& setup, const std::string& market) {
+    std::string code = market;
+    for (char& c : code)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+    const auto it = setup.listAddresses.find(code);
+    if (it == setup.listAddresses.end() || it->second.empty()) return {};
+    const std::string& address = it->second;
+    // Anything with a scheme is the job's to take or refuse; the rest is a path.
+    if (address.find("://") != std::string::npos || address[0] == '/') return address;
+    return setup.programFolder + address;
+}
+
 void CMarketListUpdater::Next() {
     if (m_next >= m_markets.size()) return Finish();
     auto* job = new CMarketListJob;
@@ -28,6 +40,7 @@ void CMarketListUpdater::Next() {
     job->SetProgressDialog(m_dialog);
     job->SetNotifyWindow(m_bar);
     job->SetBaseAddress(m_setup.baseAddress);
+    job->SetAddress(ListAddress(m_setup, m_markets[m_next]));
     job->SetProxy(m_setup.proxy);
     job->SetTimeOut(m_setup.timeOutMs);
     m_queue.addJob(job);
@@ -45,7 +58,14 @@ bool CMarketListUpdater::AddToDatabase(const std::string& market, const std::str
     m_dialog->AppendLog(label + "download Successfully.\n");
     m_dialog->AppendLog("Add " + label + "to DataBase.\n");
     m_dialog->SetProgress(2 * handled - 1);
-    const bool converted = CSymbolDatabase::ConvertMarketList(m_setup.systemFolder, market).ok();
+    SSymbolListCounts counts;
+    const bool converted =
+        CSymbolDatabase::ConvertMarketList(m_setup.systemFolder, market, &counts).ok();
+    // A symbol that could not be used is said, never passed over in silence.
+    if (converted && counts.refused > 0)
+        m_dialog->AppendLog(label + "left out " + std::to_string(counts.refused) +
+                            (counts.refused == 1 ? " symbol" : " symbols") +
+                            " that cannot be a ticker.\n");
     m_dialog->AppendLog(
         label + (converted ? "add to data base successfully.\n" : "add to data base failed.\n"));
     return converted;

@@ -3,6 +3,7 @@
 #include "SProxyValues.h"
 #include "ctlkit/jobs/CMessageTarget.h"
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,6 +19,10 @@ public:
     struct SSetup {
         std::string systemFolder; // with a trailing "/"
         std::string baseAddress;  // ".../download/mklist/"
+        // A market's own list, by market code in capitals: a web address, a "file://"
+        // address or a path, relative ones taken from the program folder.
+        std::map<std::string, std::string> listAddresses;
+        std::string programFolder; // with a trailing "/"
         SProxyValues proxy;
         uint32_t timeOutMs = 0;
     };
@@ -30,6 +35,10 @@ public:
                std::function<void()> onFinished);
     // 1 when the message belonged to this update.
     long OnMarketListDone(const SWindowMessage& message);
+
+    // The address the job of `market` is given: its own (a relative path made absolute), or
+    // "" for <base address><market>.txt.
+    static std::string ListAddress(const SSetup& setup, const std::string& market);
 
     bool Running() const { return m_running; }
     int Saved() const { return m_saved; }

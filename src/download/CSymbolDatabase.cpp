@@ -71,13 +71,19 @@ std::string CSymbolDatabase::MakeRecord(const std::string& symbol, const std::st
     return record;
 }
 
-CFileResult CSymbolDatabase::ConvertList(const std::string& listText, std::string& bytes) {
+CFileResult CSymbolDatabase::ConvertList(const std::string& listText, std::string& bytes,
+                                         SSymbolListCounts* counts) {
     bytes.clear();
-    CStringFile reader(&listText);
-    std::string line;
-    if (!reader.ReadingLine(line) || line.compare(0, std::strlen(kListHeader), kListHeader) != 0)
+    SSymbolListCounts local;
+    SSymbolListCounts& count = counts ? *counts : local;
+    std::string converted;
+    if (!CSymbolDirectory::ToSymbolList(listText, converted, &count))
         return CFileResult::Failure(CFileResult::EKind::WrongType,
                                     "the first line is not the header of a symbol list");
+    count.symbols = 0;
+    CStringFile reader(&converted);
+    std::string line;
+    (void)reader.ReadingLine(line);
     while (reader.ReadingLine(line)) {
         if (line.size() < 4 || line[0] == '<') continue;
         size_t tab = line.find('\t');
@@ -86,19 +92,21 @@ CFileResult CSymbolDatabase::ConvertList(const std::string& listText, std::strin
         if (tab != std::string::npos)
             description = line.substr(tab + 1, line.find('\t', tab + 1) - tab - 1);
         bytes += MakeRecord(symbol, description);
+        ++count.symbols;
     }
     return {};
 }
 
 CFileResult CSymbolDatabase::ConvertMarketList(const std::string& systemFolder,
-                                               const std::string& market) {
+                                               const std::string& market,
+                                               SSymbolListCounts* counts) {
     if (!IsSafePathPart(market))
         return CFileResult::Failure(CFileResult::EKind::UnsafeName,
                                     "the market code \"" + market +
                                         "\" cannot be used as a file name");
     std::string text, bytes;
     if (CFileResult read = ReadWholeFile(systemFolder + market, text); !read) return read;
-    if (CFileResult converted = ConvertList(text, bytes); !converted) return converted;
+    if (CFileResult converted = ConvertList(text, bytes, counts); !converted) return converted;
     return WriteFileAtomically(systemFolder + market + ".Dat", bytes);
 }
 

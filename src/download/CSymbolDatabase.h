@@ -1,4 +1,5 @@
 #pragma once
+#include "CSymbolDirectory.h"
 #include "ctlkit/base/CFileResult.h"
 #include <string>
 #include <vector>
@@ -32,14 +33,18 @@ public:
 
     // Turns a downloaded symbol list (first line beginning "Symbol\tDescription", then
     // symbol, tab, description; lines shorter than 4 characters or starting "<" skipped) into
-    // database bytes; WrongType for a list without that header.
-    static CFileResult ConvertList(const std::string& listText, std::string& bytes);
+    // database bytes; WrongType for a list without that header. A symbol directory
+    // (CSymbolDirectory) is first turned into such a list; `counts` tells what went in and
+    // what was left out.
+    static CFileResult ConvertList(const std::string& listText, std::string& bytes,
+                                   SSymbolListCounts* counts = nullptr);
     // System/<market> into System/<market>.Dat: the list is checked before the database is
     // touched, which is replaced as a whole. UnsafeName for a market code that cannot be a
     // file name, else the outcome of reading the list, converting it and writing the
     // database, the first failure ending it.
     static CFileResult ConvertMarketList(const std::string& systemFolder,
-                                         const std::string& market);
+                                         const std::string& market,
+                                         SSymbolListCounts* counts = nullptr);
     // One record, zero-filled, the symbol cut to 15 and the description to 1007 characters.
     static std::string MakeRecord(const std::string& symbol, const std::string& description);
 

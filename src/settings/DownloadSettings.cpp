@@ -1,5 +1,7 @@
 #include "DownloadSettings.h"
 #include "SetupSettings.h"
+#include <cctype>
+#include <string_view>
 
 namespace {
 const char* const kDownload = "DOWNLOAD";
@@ -14,6 +16,19 @@ SDownloadSettings SDownloadSettings::Read(CIniReader& ini) {
     SDownloadSettings s;
     ReadInto(ini, "QuoteServer", s.quoteServer);
     ReadInto(ini, "MarketListServer", s.marketListServer);
+    if (const auto* lines = ini.getSectionData(kDownload)) {
+        constexpr std::string_view kPrefix = "marketlist_";
+        for (const std::string& line : *lines) {
+            const std::string key = line.substr(0, line.find('='));
+            if (key.size() <= kPrefix.size()) continue;
+            std::string lower = key.substr(0, kPrefix.size()), code = key.substr(kPrefix.size());
+            for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+            for (char& c : code) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+            if (lower != kPrefix) continue;
+            if (std::string value = ini.getKeyValue(key, kDownload); !value.empty())
+                s.marketLists[code] = value;
+        }
+    }
     ReadInto(ini, "ConnectCheck", s.connectCheck);
     ReadInto(ini, "HomePage", s.homePage);
     ReadInto(ini, "Forum", s.forum);

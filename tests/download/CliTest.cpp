@@ -188,3 +188,35 @@ TEST_F(Cli, UpdateListAndLookup) {
     EXPECT_EQ(failed.status, 1);
     EXPECT_NE(failed.err.find("Market list of AMEX download failed.\n"), std::string::npos);
 }
+
+TEST_F(Cli, UpdateListReadsALocalFileOrTheConfiguredOne) {
+    std::filesystem::create_directories(home + "/Lists");
+    WriteTextFile(home + "/Lists/nasdaq.txt",
+                  "Symbol|Security Name|Market Category|Test Issue|Financial Status|Round Lot "
+                  "Size|ETF|NextShares\nAAPL|Apple Inc.|Q|N|N|100|N|N\nZAZZT|Test|G|Y|N|100|N|N\n"
+                  "BAD TICKER|Blank|Q|N|N|100|N|N\nFile Creation Time: 1210202612:00|||||||\n");
+    CliRun update = RunCli(home, {"update-list", "--home", home, "--market", "NASDAQ", "--file",
+                                  home + "/Lists/nasdaq.txt"});
+    EXPECT_EQ(update.status, 0) << update.err;
+    EXPECT_EQ(update.out, "market,symbols\nNASDAQ,1\n");
+    EXPECT_NE(update.err.find("Market list of NASDAQ left out 1 symbol that cannot be a ticker.\n"),
+              std::string::npos)
+        << update.err;
+    EXPECT_EQ(server->Requests(), 0);
+
+    WriteTextFile(home + "/setup.ini", "[DOWNLOAD]\nMarketList_LSE=Lists/lse.txt\n");
+    WriteTextFile(home + "/Lists/lse.txt", "Symbol\tDescription\nVOD\tVodafone\nBP\tBP plc\n");
+    CliRun configured = RunCli(home, {"update-list", "--home", home, "--market", "LSE"});
+    EXPECT_EQ(configured.status, 0) << configured.err;
+    EXPECT_EQ(configured.out, "market,symbols\nLSE,2\n");
+
+    CliRun two = RunCli(home, {"update-list", "--home", home, "--market", "LSE", "--market",
+                               "NASDAQ", "--file", home + "/Lists/lse.txt"});
+    EXPECT_EQ(two.status, 2);
+    EXPECT_NE(two.err.find("--file reads the list of one market: give one --market\n"),
+              std::string::npos);
+    CliRun missing = RunCli(home, {"update-list", "--home", home, "--market", "LSE", "--file",
+                                   home + "/Lists/none.txt"});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_NE(missing.err.find("Market list of LSE download failed.\n"), std::string::npos);
+}

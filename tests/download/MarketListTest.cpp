@@ -246,3 +246,42 @@ TEST_F(MarketListUpdate, UnwritableFoldersAreLoggedAndTheUpdateEnds) {
     Run({"NYSE"});
     EXPECT_EQ(dialog->log, "Market list of NYSE download failed.\n");
 }
+
+TEST_F(MarketListUpdate, ListsComeFromLocalFilesAndTheirOwnAddresses) {
+    std::filesystem::create_directories(home + "/Lists");
+    const std::string directory =
+        "\xEF\xBB\xBF"
+        "ACT Symbol|Security Name|Exchange|CQS Symbol|ETF|Round Lot Size|Test Issue|NASDAQ "
+        "Symbol\r\nA|Agilent Technologies|N|A|N|100|N|A\r\nB/X|Slashed|N|B|N|100|N|B\r\n"
+        "C D|Blank|N|C|N|100|N|C\r\nZT|Test|N|ZT|N|100|Y|ZT\r\n"
+        "File Creation Time: 1210202612:00|||||||\r\n";
+    WriteTextFile(home + "/Lists/NYSE.txt", directory);
+    server->PutMarketList("london.txt", "Symbol\tDescription\nVOD\tVodafone\n");
+    CMarketListUpdater::SSetup setup;
+    setup.systemFolder = systemFolder;
+    setup.baseAddress = server->BaseUrl() + "/download/mklist/";
+    setup.timeOutMs = 3000;
+    setup.programFolder = home + "/";
+    setup.listAddresses = {{"NYSE", "Lists/NYSE.txt"},
+                           {"LSE", server->BaseUrl() + "/download/mklist/london.txt"},
+                           {"TSX", "file://" + home + "/Lists/missing.txt"},
+                           {"AMEX", home + "/Lists"}};
+    updater = std::make_unique<CMarketListUpdater>(*queue, bar, setup);
+    Run({"NYSE", "TSX", "LSE", "AMEX"});
+    EXPECT_EQ(dialog->log, "Market list of NYSE download Successfully.\n"
+                           "Add Market list of NYSE to DataBase.\n"
+                           "Market list of NYSE left out 2 symbols that cannot be a ticker.\n"
+                           "Market list of NYSE add to data base successfully.\n"
+                           "Market list of TSX download failed.\n"
+                           "Market list of LSE download Successfully.\n"
+                           "Add Market list of LSE to DataBase.\n"
+                           "Market list of LSE add to data base successfully.\n"
+                           "Market list of AMEX download failed.\n");
+    EXPECT_EQ(ReadTextFile(systemFolder + "NYSE"), directory);
+    EXPECT_EQ(ReadTextFile(systemFolder + "NYSE.Dat"),
+              CSymbolDatabase::MakeRecord("A", "Agilent Technologies"));
+    EXPECT_EQ(ReadTextFile(systemFolder + "LSE.Dat"), CSymbolDatabase::MakeRecord("VOD", "Vodafone"));
+    EXPECT_FALSE(std::filesystem::exists(systemFolder + "TSX"));
+    EXPECT_FALSE(std::filesystem::exists(systemFolder + "AMEX"));
+    EXPECT_EQ(server->Requests(), 1); // only LSE's list was asked of the server
+}

@@ -23,6 +23,7 @@
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
+#include <optional>
 
 using namespace std::chrono_literals;
 
@@ -307,8 +308,9 @@ TEST_F(UpdateListDialogTest, EveryControlIsReachedByKeyboard) {
         EXPECT_EQ(QApplication::focusWidget(), m.focus) << char(m.key);
     }
     const std::vector<QWidget*> chain = {dialog.CheckAllButton(), dialog.Log(),
-                                         dialog.CopyButton(),     dialog.StartButton(),
-                                         dialog.CloseButton(),    dialog.Markets()};
+                                         dialog.CopyButton(),     dialog.FromFileButton(),
+                                         dialog.StartButton(),    dialog.CloseButton(),
+                                         dialog.Markets()};
     for (QWidget* next : chain) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), next) << next->metaObject()->className();
@@ -327,6 +329,51 @@ TEST_F(UpdateListDialogTest, EveryControlIsReachedByKeyboard) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return update->EndingUpdates() == 0; }, 10000));
     EXPECT_FALSE(std::filesystem::exists(systemFolder + "NYSE"));
     EXPECT_EQ(update->Saved() + update->Failed(), 0);
+}
+
+TEST_F(UpdateListDialogTest, FromFileUpdatesTheCurrentMarketFromTheChosenFile) {
+    const std::string file = home + "/otherlisted.txt";
+    WriteTextFile(file, "ACT Symbol|Security Name|Exchange|CQS Symbol|ETF|Round Lot Size|Test "
+                        "Issue|NASDAQ Symbol\r\nBP|BP p.l.c.|N|BP|N|100|N|BP\r\n"
+                        "SH EL|Blank|N|SH|N|100|N|SH\r\nZT|Test|N|ZT|N|100|Y|ZT\r\n"
+                        "File Creation Time: 1210202612:00|||||||\r\n");
+    std::vector<std::string> asked;
+    std::optional<std::string> answer;
+    CUpdateListFormset::SetFileQuestion([&](QWidget*, const std::string& market) {
+        asked.push_back(market);
+        return answer;
+    });
+    CUpdateListFormset& dialog = Open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    // Alt+F clicks the button after its press animation.
+    const auto fromFile = [&] {
+        QTest::keyClick(&dialog, Qt::Key_F, Qt::AltModifier);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !dialog.FromFileButton()->isDown(); }));
+    };
+    // No market selected, then a chooser cancelled: nothing starts.
+    dialog.Markets()->setCurrentRow(-1);
+    fromFile();
+    EXPECT_EQ(prompter.messages,
+              std::vector<std::string>{"Please select the market whose list the file holds."});
+    EXPECT_EQ(QApplication::focusWidget(), dialog.Markets());
+    dialog.Markets()->setCurrentRow(2);
+    fromFile();
+    EXPECT_FALSE(dialog.Started());
+    answer = file;
+    CheckRows(dialog, {0, 1});
+    dialog.Markets()->setCurrentRow(2);
+    fromFile();
+    ASSERT_TRUE(WaitFinished());
+    EXPECT_EQ(asked, (std::vector<std::string>{"LSE", "LSE"}));
+    EXPECT_EQ(endLog, "Market list of LSE download Successfully.\n"
+                      "Add Market list of LSE to DataBase.\n"
+                      "Market list of LSE left out 1 symbol that cannot be a ticker.\n"
+                      "Market list of LSE add to data base successfully.\n");
+    EXPECT_EQ(endRange, 2);
+    EXPECT_EQ(ReadTextFile(systemFolder + "LSE.Dat"), CSymbolDatabase::MakeRecord("BP", "BP p.l.c."));
+    EXPECT_FALSE(std::filesystem::exists(systemFolder + "NYSE"));
+    EXPECT_EQ(server->Requests(), 0);
+    CUpdateListFormset::SetFileQuestion({});
 }
 
 TEST_F(UpdateListDialogTest, TheLogIsCopiedAsWritten) {

@@ -750,6 +750,8 @@ void CMainFrame::UpdateStockList() {
     CMarketListUpdater::SSetup setup;
     setup.systemFolder = m_context.Paths().SystemFolder();
     setup.baseAddress = settings.marketListServer;
+    setup.listAddresses = settings.marketLists;
+    setup.programFolder = m_context.Paths().ProgramFolder();
     setup.proxy.useProxy = settings.useProxy;
     setup.proxy.server = settings.proxyServer;
     setup.proxy.port = settings.proxyPort;

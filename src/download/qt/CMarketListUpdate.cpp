@@ -46,6 +46,9 @@ CUpdateListFormset& CMarketListUpdate::Open(QWidget* parent, const CMarketList& 
     m_setup = std::move(setup);
     auto* dialog = new CUpdateListFormset(CUpdateListChoice(markets), m_loop, parent);
     dialog->onStart = [this](const std::vector<std::string>& chosen) { Start(chosen); };
+    dialog->onStartFromFile = [this](const std::string& market, const std::string& path) {
+        StartFromFile(market, path);
+    };
     dialog->onStopped = [this] { DialogStopped(); };
     m_dialog = dialog;
     dialog->show();
@@ -60,6 +63,19 @@ void CMarketListUpdate::Start(const std::vector<std::string>& markets) {
     m_saved = m_failed = 0;
     m_updater = std::make_unique<CMarketListUpdater>(*m_queue, m_bar, m_setup);
     m_updater->Start(markets, m_dialog->Sink(), [this] { Finished(); });
+}
+
+void CMarketListUpdate::StartFromFile(const std::string& market, const std::string& path) {
+    if (Running()) return;
+    std::string code = market;
+    for (char& c : code)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+    // For this update only: the next one asks the configured address again.
+    const CMarketListUpdater::SSetup configured = m_setup;
+    std::error_code ignored;
+    m_setup.listAddresses[code] = std::filesystem::absolute(path, ignored).string();
+    Start({market});
+    m_setup = configured;
 }
 
 void CMarketListUpdate::DialogStopped() {

@@ -53,6 +53,7 @@ private:
 
     void NewQueue();
     void Start(const std::vector<std::string>& markets);
+    void StartFromFile(const std::string& market, const std::string& path);
     void DialogStopped();
     void Finished();
     void JoinEnded();

@@ -5,6 +5,7 @@
 #include "ctlkit/lang/qt/QtTranslation.h"
 #include "download/CLoopMarketUpdateSink.h"
 #include <QClipboard>
+#include <QFileDialog>
 #include <QGridLayout>
 #include <QGuiApplication>
 #include <QHBoxLayout>
@@ -44,6 +45,19 @@ public:
 private:
     QPointer<CUpdateListFormset> m_dialog;
 };
+
+std::optional<std::string> AskFile(QWidget* parent, const std::string& market) {
+    const QString chosen = QFileDialog::getOpenFileName(
+        parent, QStringLiteral("Symbol list of %1").arg(QString::fromStdString(market)), QString(),
+        QStringLiteral("Symbol lists (*.txt);;All files (*)"));
+    if (chosen.isEmpty()) return std::nullopt;
+    return chosen.toStdString();
+}
+
+CUpdateListFormset::FileQuestion& FileQuestionSlot() {
+    static CUpdateListFormset::FileQuestion question = AskFile;
+    return question;
+}
 
 // Wide enough for "Read 99999999 bytes (9999.9 Kb/s)" and the longest market labels.
 constexpr int kWidthChars = 56;
@@ -102,6 +116,11 @@ CUpdateListFormset::CUpdateListFormset(CUpdateListChoice choice, CUiThreadLoop& 
     m_copy->setAutoDefault(false);
     connect(m_copy, &QPushButton::clicked, this, [this] { CopyLog(); });
 
+    m_fromFile = new QPushButton(QStringLiteral("From &File..."), this);
+    SetControlId(*m_fromFile, kFromFileId);
+    m_fromFile->setAutoDefault(false);
+    connect(m_fromFile, &QPushButton::clicked, this, [this] { OnFromFile(); });
+
     m_start = new QPushButton(QStringLiteral("&Start"), this);
     SetControlId(*m_start, kStartId);
     m_start->setDefault(true);
@@ -127,6 +146,7 @@ CUpdateListFormset::CUpdateListFormset(CUpdateListChoice choice, CUiThreadLoop& 
     layout->addWidget(m_copy, 4, 1, Qt::AlignRight);
     layout->addWidget(m_logView, 5, 0, 1, 2);
     auto* buttons = new QHBoxLayout;
+    buttons->addWidget(m_fromFile);
     buttons->addStretch(1);
     buttons->addWidget(m_start);
     buttons->addWidget(m_close);
@@ -137,7 +157,8 @@ CUpdateListFormset::CUpdateListFormset(CUpdateListChoice choice, CUiThreadLoop& 
     setTabOrder(m_markets, m_checkAll);
     setTabOrder(m_checkAll, m_logView);
     setTabOrder(m_logView, m_copy);
-    setTabOrder(m_copy, m_start);
+    setTabOrder(m_copy, m_fromFile);
+    setTabOrder(m_fromFile, m_start);
     setTabOrder(m_start, m_close);
 
     TranslateWidgets(*this, kDialogId);
@@ -193,6 +214,12 @@ void CUpdateListFormset::ReadChecks() {
         m_choice.SetChecked(i, m_markets->item(i)->checkState() == Qt::Checked);
 }
 
+CUpdateListFormset::FileQuestion CUpdateListFormset::SetFileQuestion(FileQuestion question) {
+    if (!question) question = AskFile;
+    std::swap(FileQuestionSlot(), question);
+    return question;
+}
+
 void CUpdateListFormset::OnStart() {
     if (m_started) return;
     ReadChecks();
@@ -201,13 +228,36 @@ void CUpdateListFormset::OnStart() {
         m_markets->setFocus(Qt::OtherFocusReason);
         return;
     }
+    MarkStarted();
+    if (onStart) onStart(m_choice.Chosen());
+}
+
+void CUpdateListFormset::OnFromFile() {
+    if (m_started) return;
+    const int row = m_markets->currentRow();
+    if (row < 0 || row >= m_choice.Count()) {
+        CPrompter::Active().ShowMessage("Please select the market whose list the file holds.");
+        m_markets->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const std::string market = m_choice.Code(row);
+    const std::optional<std::string> path = FileQuestionSlot()(this, market);
+    if (!path || m_stopped) return;
+    for (int i = 0; i < m_markets->count(); ++i)
+        m_markets->item(i)->setCheckState(i == row ? Qt::Checked : Qt::Unchecked);
+    ReadChecks();
+    MarkStarted();
+    if (onStartFromFile) onStartFromFile(market, *path);
+}
+
+void CUpdateListFormset::MarkStarted() {
     m_started = true;
     m_markets->setEnabled(false);
     m_checkAll->setEnabled(false);
     m_start->setEnabled(false);
+    m_fromFile->setEnabled(false);
     // The keyboard stays in the dialog: Close is what the user may want next.
     m_close->setFocus(Qt::OtherFocusReason);
-    if (onStart) onStart(m_choice.Chosen());
 }
 
 void CUpdateListFormset::hideEvent(QHideEvent* event) {

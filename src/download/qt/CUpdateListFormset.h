@@ -3,6 +3,7 @@
 #include <QDialog>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -34,6 +35,14 @@ public:
     static constexpr unsigned kCheckAllId = 1063;
     static constexpr unsigned kMarketsLabelId = 1064;
     static constexpr unsigned kLogLabelId = 1065;
+    static constexpr unsigned kFromFileId = 1066;
+
+    // Asks for the list file of `market`; nullopt when the user cancels.
+    using FileQuestion =
+        std::function<std::optional<std::string>(QWidget* parent, const std::string& market)>;
+    // Replaces the file chooser (tests answer it); an empty one restores QFileDialog. Returns
+    // the one it replaces.
+    static FileQuestion SetFileQuestion(FileQuestion question);
 
     // Translated as dialog 310 here.
     CUpdateListFormset(CUpdateListChoice choice, CUiThreadLoop& loop, QWidget* parent = nullptr);
@@ -42,6 +51,9 @@ public:
     // "Start" with the checked codes in list order; only called when at least one is checked
     // (else the refusal names the field and the dialog stays as it is).
     std::function<void(const std::vector<std::string>& markets)> onStart;
+    // "From File...": the current market's list from a file the user chose (a symbol list or
+    // a symbol directory).
+    std::function<void(const std::string& market, const std::string& path)> onStartFromFile;
     // The dialog was closed or hidden, by the user or at the end of the update.
     std::function<void()> onStopped;
     // The update loop's view of this dialog, for any thread.
@@ -73,12 +85,15 @@ public:
     QPushButton* CloseButton() const { return m_close; }
     QPushButton* CopyButton() const { return m_copy; }
     QPushButton* CheckAllButton() const { return m_checkAll; }
+    QPushButton* FromFileButton() const { return m_fromFile; }
 
 protected:
     void hideEvent(QHideEvent* event) override;
 
 private:
     void OnStart();
+    void OnFromFile();
+    void MarkStarted();
     void Stop();
     void ReadChecks();
 
@@ -95,4 +110,5 @@ private:
     QPushButton* m_close = nullptr;
     QPushButton* m_copy = nullptr;
     QPushButton* m_checkAll = nullptr;
+    QPushButton* m_fromFile = nullptr;
 };

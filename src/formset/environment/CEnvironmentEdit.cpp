@@ -44,6 +44,7 @@ CEnvironmentEdit CEnvironmentEdit::Read(const CInstallPaths& paths, CIniReader& 
     o.yAxisOffset = environment.yAxisOffset;
     o.dataFolder = StoredDataFolder(ini);
     edit.m_options = o;
+    edit.m_quoteSource = CQuoteSourceEdit::Read(paths, ini);
     return edit;
 }
 
@@ -105,7 +106,7 @@ std::optional<SFieldError> CEnvironmentEdit::Check(const SEnvironmentFieldNames&
             return SFieldError::Make(kDataFolderField, names.dataFolder, "DataFolderProblem",
                                      "%s: %1", {{"%1", problem}});
     }
-    return std::nullopt;
+    return m_quoteSource.Check(names.quoteSource);
 }
 
 bool CEnvironmentEdit::Write(CIniReader& ini) const {
@@ -131,5 +132,6 @@ bool CEnvironmentEdit::Write(CIniReader& ini) const {
     if (o.yAxisOffset != s.yAxisOffset)
         wrote(ini.setKeyBool(o.yAxisOffset, "YAxisOffset", kEnvironment) != 0);
     if (o.dataFolder != s.dataFolder) wrote(WriteDataFolder(ini, o.dataFolder));
+    if (m_quoteSource.Changed()) wrote(m_quoteSource.Write(ini).ok());
     return ok;
 }

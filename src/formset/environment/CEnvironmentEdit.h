@@ -1,4 +1,5 @@
 #pragma once
+#include "CQuoteSourceEdit.h"
 #include "ctlkit/base/CIniReader.h"
 #include "formset/SFieldError.h"
 #include "settings/CInstallPaths.h"
@@ -31,6 +32,7 @@ struct SEnvironmentFieldNames {
     std::string maximumQuotes = "Most quotes read from a quote file";
     std::string barsInWindow = "Bars a new chart shows";
     std::string dataFolder = "Data folder";
+    SQuoteSourceFieldNames quoteSource;
 };
 
 // What the environment dialog edits: the options as read from setup.ini and the edited copy.
@@ -63,7 +65,10 @@ public:
     SEnvironmentOptions& Options() { return m_options; }
     const SEnvironmentOptions& Options() const { return m_options; }
     const SEnvironmentOptions& Stored() const { return m_stored; }
-    bool Changed() const { return m_options != m_stored; }
+    // The quote source page's part: [QUOTE_SOURCE].
+    CQuoteSourceEdit& QuoteSource() { return m_quoteSource; }
+    const CQuoteSourceEdit& QuoteSource() const { return m_quoteSource; }
+    bool Changed() const { return m_options != m_stored || m_quoteSource.Changed(); }
 
     // The folder the quote files go to with the edited data folder ("/" at the end).
     std::string DataFolderPath() const;
@@ -76,12 +81,14 @@ public:
     // The first refused field, in the dialog's order: the proxy address (required when the
     // proxy is on, no blanks, at most 253 characters), the port (required when the proxy is
     // on, else empty or 1 to 65535), "DisPeriod" (50 to 1,000,000), "DisDayNum" (1 to
-    // "DisPeriod" + 1), and the data folder when it was changed (DataFolderProblem: it is
-    // made when missing and must take a file). An unchanged folder is not tried again.
+    // "DisPeriod" + 1), the data folder when it was changed (DataFolderProblem: it is
+    // made when missing and must take a file; an unchanged folder is not tried again), and
+    // the quote source (CQuoteSourceEdit::Check).
     std::optional<SFieldError> Check(const SEnvironmentFieldNames& names = {}) const;
 
-    // Writes every changed key, each in one locked write; the port as plain decimal. False
-    // when a write failed (the keys written before it stay written).
+    // Writes every changed key, each in one locked write; the port as plain decimal; the quote
+    // source's section as one write when it changed. False when a write failed (the keys
+    // written before it stay written).
     bool Write(CIniReader& ini) const;
 
     bool operator==(const CEnvironmentEdit&) const = default;
@@ -90,4 +97,5 @@ private:
     std::string m_programFolder;
     SEnvironmentOptions m_stored;
     SEnvironmentOptions m_options;
+    CQuoteSourceEdit m_quoteSource;
 };

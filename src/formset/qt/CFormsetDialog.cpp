@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -89,6 +90,12 @@ void CFormsetDialog::Refuse(const SFieldError& error) {
     CPrompter::Active().ShowMessage(error.message);
     QWidget* field = FindControl(*this, error.controlId);
     if (!field) return;
+    // A field on a page of tabs not in view: bring its page forward first.
+    for (QWidget* page = field; page && page != this; page = page->parentWidget()) {
+        QWidget* stack = page->parentWidget();
+        auto* tabs = stack ? qobject_cast<QTabWidget*>(stack->parentWidget()) : nullptr;
+        if (tabs && tabs->indexOf(page) >= 0) tabs->setCurrentWidget(page);
+    }
     field->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(field)) edit->selectAll();
 }

@@ -11,10 +11,13 @@
 #include "ctlkit/lang/qt/ControlId.h"
 #include "ctlkit/lang/qt/MenuAction.h"
 #include "formset/qt/environment/CEnvironmentFormset.h"
+#include "formset/qt/environment/CQuoteSourcePage.h"
 #include "settings/CModelContext.h"
 #include "../dialog/DialogKeys.h"
 #include <QApplication>
 #include <QCheckBox>
+#include <QComboBox>
+#include <QTabWidget>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMdiArea>
@@ -26,6 +29,7 @@
 #include <QSettings>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 namespace fs = std::filesystem;
 using ini_keys::Keys;
@@ -412,6 +416,226 @@ TEST_F(EnvironmentFormsetTest, AFailedWriteIsTold) {
     EXPECT_EQ(prompter.messages, (std::vector<std::string>{
                                      "The settings could not all be written to " + setup + "."}));
     EXPECT_FALSE(fs::exists(setup));
+}
+
+using P = CQuoteSourcePage;
+
+const char* const kQuoteSource = "[QUOTE_SOURCE]\n"
+                                 "Source=stooq\n"
+                                 "ApiKey_stooq=s3cret\n"
+                                 "Suffix_TSX=.ca\n";
+
+// `text` typed into the control `id` in place of what it held.
+void TypeInto(QWidget& dialog, unsigned id, const QString& text) {
+    auto* edit = Find<QLineEdit>(dialog, id);
+    ASSERT_NE(edit, nullptr);
+    edit->setFocus(Qt::TabFocusReason);
+    edit->selectAll();
+    QTest::keyClick(edit, Qt::Key_Delete);
+    QTest::keyClicks(edit, text);
+}
+
+int CurrentPage(QWidget& dialog) {
+    return Find<QTabWidget>(dialog, F::kTabs)->currentIndex();
+}
+
+mode_t ModeOf(const std::string& path) {
+    struct stat st{};
+    ::stat(path.c_str(), &st);
+    return st.st_mode & 0777;
+}
+
+TEST_F(EnvironmentFormsetTest, QuoteSourcePageShowsTheSettingsAndTabsThroughEveryControl) {
+    WriteText(setup, std::string(kSetup) + kQuoteSource);
+    ASSERT_TRUE(Option([&](CFormsetDialog& d) {
+        Mnemonic(d, Qt::Key_S);
+        EXPECT_EQ(CurrentPage(d), 1);
+        EXPECT_EQ(Find<QComboBox>(d, P::kSource)->currentText(), "stooq");
+        auto* key = Find<QLineEdit>(d, P::kApiKey);
+        EXPECT_EQ(key->text(), "s3cret");
+        EXPECT_EQ(key->echoMode(), QLineEdit::Password);
+        EXPECT_EQ(Find<QLineEdit>(d, P::kBaseAddress)->text(), "");
+        EXPECT_EQ(Find<QLineEdit>(d, P::kBaseAddress)->placeholderText(), "https://stooq.com");
+        const std::vector<QString> suffixes = {".us", ".ca", ""};
+        for (unsigned i = 0; i < suffixes.size(); ++i)
+            EXPECT_EQ(Find<QLineEdit>(d, CQuoteSourceEdit::kFirstSuffixField + i)->text(),
+                      suffixes[i])
+                << i;
+        Mnemonic(d, Qt::Key_H);
+        EXPECT_EQ(key->echoMode(), QLineEdit::Normal);
+
+        Mnemonic(d, Qt::Key_V);
+        const std::vector<unsigned> order = {P::kSource,  P::kApiKey, P::kShowKey, P::kBaseAddress,
+                                             1300u,       1301u,      1302u,       1u,
+                                             2u,          P::kSource};
+        std::vector<unsigned> tabbed = {FocusId()};
+        for (size_t i = 1; i < order.size(); ++i) {
+            Key(Qt::Key_Tab);
+            tabbed.push_back(FocusId());
+        }
+        EXPECT_EQ(tabbed, order);
+        const std::pair<Qt::Key, unsigned> mnemonics[] = {
+            {Qt::Key_K, P::kApiKey}, {Qt::Key_A, P::kBaseAddress}, {Qt::Key_V, P::kSource}};
+        for (const auto& [mnemonic, id] : mnemonics) {
+            Mnemonic(d, mnemonic);
+            EXPECT_EQ(FocusId(), id) << mnemonic;
+        }
+        Mnemonic(d, Qt::Key_G);
+        EXPECT_EQ(CurrentPage(d), 0);
+        Key(Qt::Key_Escape);
+    }));
+    EXPECT_EQ(ReadText(setup), std::string(kSetup) + kQuoteSource);
+}
+
+TEST_F(EnvironmentFormsetTest, QuoteSourceFieldsChangedWriteTheirKeysOnOk) {
+    struct Case {
+        const char* name;
+        std::function<void(CFormsetDialog&)> change;
+        Keys written;
+    };
+    const Keys section = {{"QUOTE_SOURCE/ApiKey_yahoo", ""},
+                          {"QUOTE_SOURCE/ApiKey_alphavantage", ""},
+                          {"QUOTE_SOURCE/BaseAddress_stooq", ""},
+                          {"QUOTE_SOURCE/BaseAddress_alphavantage", ""},
+                          {"DOWNLOAD/QuoteServer", "http://ichart.finance.yahoo.com"}};
+    const auto with = [&](Keys keys) {
+        for (const auto& [key, value] : section) keys.emplace(key, value);
+        return keys;
+    };
+    const Case cases[] = {
+        {"nothing, the page looked at", [](CFormsetDialog& d) { Mnemonic(d, Qt::Key_S); }, {}},
+        {"the source chosen by keyboard and its key typed",
+         [](CFormsetDialog& d) {
+             Mnemonic(d, Qt::Key_S);
+             Mnemonic(d, Qt::Key_V);
+             Key(Qt::Key_Down);
+             Type(d, Qt::Key_K, "AV-KEY");
+         },
+         with({{"QUOTE_SOURCE/Source", "alphavantage"},
+               {"QUOTE_SOURCE/ApiKey_alphavantage", "AV-KEY"}})},
+        {"each source keeps its own key and address",
+         [](CFormsetDialog& d) {
+             Mnemonic(d, Qt::Key_S);
+             Type(d, Qt::Key_K, "NEWSTOOQ");
+             Type(d, Qt::Key_A, "https://mirror.example.org");
+             Mnemonic(d, Qt::Key_V);
+             Key(Qt::Key_Up);
+             EXPECT_EQ(Find<QLineEdit>(d, P::kApiKey)->text(), "");
+             Type(d, Qt::Key_A, "http://old.example.org");
+             Mnemonic(d, Qt::Key_V);
+             Key(Qt::Key_Down);
+             EXPECT_EQ(Find<QLineEdit>(d, P::kApiKey)->text(), "NEWSTOOQ");
+         },
+         with({{"QUOTE_SOURCE/ApiKey_stooq", "NEWSTOOQ"},
+               {"QUOTE_SOURCE/BaseAddress_stooq", "https://mirror.example.org"},
+               {"DOWNLOAD/QuoteServer", "http://old.example.org"}})},
+        {"suffixes typed, one emptied",
+         [](CFormsetDialog& d) {
+             Mnemonic(d, Qt::Key_S);
+             TypeInto(d, 1300, "");
+             TypeInto(d, 1302, " .uk ");
+         },
+         with({{"QUOTE_SOURCE/Suffix_NYSE", ""}, {"QUOTE_SOURCE/Suffix_LSE", ".uk"}})},
+    };
+    for (const Case& c : cases) {
+        WriteText(setup, std::string(kSetup) + kQuoteSource);
+        ::chmod(setup.c_str(), 0644);
+        const Keys before = Now();
+        ASSERT_TRUE(Option([&](CFormsetDialog& d) {
+            c.change(d);
+            Mnemonic(d, Qt::Key_O);
+            EXPECT_FALSE(d.isVisible()) << c.name;
+        })) << c.name;
+        Keys written = c.written;
+        // The section is written whole: keys it had keep their values.
+        for (auto it = written.begin(); it != written.end();)
+            it = before.count(it->first) && before.at(it->first) == it->second ? written.erase(it)
+                                                                                : std::next(it);
+        EXPECT_EQ(ini_keys::Changed(before, Now()), written) << c.name;
+        EXPECT_EQ(ModeOf(setup), c.written.empty() ? 0644u : 0600u) << c.name;
+        if (c.written.empty()) {
+            EXPECT_EQ(ReadText(setup), std::string(kSetup) + kQuoteSource);
+        }
+    }
+    EXPECT_TRUE(prompter.messages.empty()) << prompter.messages.front();
+}
+
+TEST_F(EnvironmentFormsetTest, ABadQuoteSourceFieldIsRefusedOnItsPageAndLeavingChangesNothing) {
+    const std::string stored = std::string(kSetup) + kQuoteSource;
+    WriteText(setup, stored);
+    const std::string address = ": please enter an address that begins with http:// or https://, "
+                                "without blanks, or leave it empty for ";
+    ASSERT_TRUE(Option([&](CFormsetDialog& d) {
+        Mnemonic(d, Qt::Key_S);
+        Type(d, Qt::Key_A, "stooq.com");
+        Mnemonic(d, Qt::Key_G);
+        Mnemonic(d, Qt::Key_O);
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(CurrentPage(d), 1);
+        EXPECT_EQ(FocusId(), P::kBaseAddress);
+        // Another source's bad key is shown with its source.
+        Type(d, Qt::Key_A, "");
+        Mnemonic(d, Qt::Key_V);
+        Key(Qt::Key_Down);
+        Type(d, Qt::Key_K, "two words");
+        Mnemonic(d, Qt::Key_V);
+        Key(Qt::Key_Up);
+        Mnemonic(d, Qt::Key_O);
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(Find<QComboBox>(d, P::kSource)->currentText(), "alphavantage");
+        EXPECT_EQ(FocusId(), P::kApiKey);
+        TypeInto(d, 1301, "a/b");
+        Type(d, Qt::Key_K, "");
+        Mnemonic(d, Qt::Key_O);
+        EXPECT_EQ(FocusId(), 1301u);
+        Key(Qt::Key_Escape);
+    }));
+    EXPECT_EQ(prompter.messages,
+              (std::vector<std::string>{
+                  "Base address" + address + "https://stooq.com.",
+                  "API key (alphavantage): a key holds no blanks and at most 256 characters.",
+                  "Toronto Stock Exchange (TSX): a ticker suffix has at most 16 letters, digits "
+                  "or \".-_^=\"."}));
+    EXPECT_EQ(ReadText(setup), stored);
+
+    const std::vector<std::pair<const char*, std::function<void(CFormsetDialog&)>>> ways = {
+        {"Cancel", [](CFormsetDialog& d) { Mnemonic(d, Qt::Key_C); }},
+        {"Escape", [](CFormsetDialog&) { Key(Qt::Key_Escape); }},
+        {"close button", [](CFormsetDialog& d) { d.close(); }},
+    };
+    for (const auto& [way, leave] : ways) {
+        ASSERT_TRUE(Option([&](CFormsetDialog& d) {
+            Mnemonic(d, Qt::Key_S);
+            Mnemonic(d, Qt::Key_V);
+            Key(Qt::Key_Up);
+            Type(d, Qt::Key_K, "KEY");
+            Type(d, Qt::Key_A, "https://other.example.org");
+            TypeInto(d, 1302, ".l");
+            leave(d);
+        })) << way;
+        EXPECT_EQ(ReadText(setup), stored) << way;
+        EXPECT_EQ(ModeOf(setup) & 0077, 0044u) << way;
+    }
+}
+
+TEST_F(EnvironmentFormsetTest, QuoteSourcePageTranslatedOnCreationWithTheTranslatedFieldNames) {
+    Activate("[Text]\nTabQuoteSource=&Kursquelle\n[300]\n1205=&Dienst:\n1207=&Basisadresse:\n"
+             "1204=Schl\xC3\xBCssel &zeigen\n");
+    ASSERT_TRUE(Option([&](CFormsetDialog& d) {
+        auto* tabs = Find<QTabWidget>(d, F::kTabs);
+        EXPECT_EQ(tabs->tabText(1), "&Kursquelle");
+        Mnemonic(d, Qt::Key_K);
+        EXPECT_EQ(CurrentPage(d), 1);
+        EXPECT_EQ(Find<QCheckBox>(d, P::kShowKey)->text(), QString::fromUtf8("Schl\xC3\xBCssel &zeigen"));
+        Type(d, Qt::Key_B, "ftp://x");
+        Mnemonic(d, Qt::Key_O);
+        EXPECT_TRUE(d.isVisible());
+        Key(Qt::Key_Escape);
+    }));
+    EXPECT_EQ(prompter.messages,
+              (std::vector<std::string>{"Basisadresse: please enter an address that begins with "
+                                        "http:// or https://, without blanks, or leave it empty "
+                                        "for https://stooq.com."}));
 }
 
 } // namespace

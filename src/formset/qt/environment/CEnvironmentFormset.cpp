@@ -1,4 +1,6 @@
 #include "CEnvironmentFormset.h"
+#include "CQuoteSourcePage.h"
+#include "ctlkit/lang/CLanguage.h"
 #include <QCheckBox>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -7,6 +9,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
 #include <QVBoxLayout>
 
 namespace {
@@ -43,8 +47,15 @@ CEnvironmentFormset::SetFolderQuestion(FolderQuestion question) {
 CEnvironmentFormset::CEnvironmentFormset(const CEnvironmentEdit& edit, QWidget* parent)
     : CFormsetDialogOf(kDialogId, edit, parent) {
     setWindowTitle("Option");
-    auto* layout = new QVBoxLayout(Body());
-    layout->setContentsMargins(0, 0, 0, 0);
+    auto* bodyLayout = new QVBoxLayout(Body());
+    bodyLayout->setContentsMargins(0, 0, 0, 0);
+    auto* tabs = NewControl<QTabWidget>(kTabs);
+    bodyLayout->addWidget(tabs);
+    // The pages are reached by their mnemonics and Ctrl+Tab; the Tab key walks the fields.
+    tabs->tabBar()->setFocusPolicy(Qt::NoFocus);
+    auto* general = new QWidget(tabs);
+    tabs->addTab(general, QString::fromStdString(CLanguage::TranslateText("TabGeneral", "&General")));
+    auto* layout = new QVBoxLayout(general);
 
     auto* proxy = NewControl<QGroupBox>(kProxyGroup);
     proxy->setTitle("Proxy server");
@@ -100,6 +111,17 @@ CEnvironmentFormset::CEnvironmentFormset(const CEnvironmentEdit& edit, QWidget* 
     SetControlId(*note, kNotMovedNote);
     folderGrid->addWidget(note, 1, 1);
 
+    layout->addStretch(1);
+
+    m_quoteSource = new CQuoteSourcePage(
+        edit.QuoteSource(),
+        [this](const QString& text, QWidget& buddy, unsigned id) {
+            return NewLabel(text, buddy, id);
+        },
+        tabs);
+    tabs->addTab(m_quoteSource, QString::fromStdString(
+                                    CLanguage::TranslateText("TabQuoteSource", "Quote &source")));
+
     connect(m_browse, &QPushButton::clicked, this, [this] { Browse(); });
 }
 
@@ -120,6 +142,7 @@ void CEnvironmentFormset::Load() {
     CEnvironmentEdit empty = Copy();
     empty.Options().dataFolder.clear();
     m_dataFolder->setPlaceholderText(Text(empty.DataFolderPath()));
+    m_quoteSource->Load(Copy().QuoteSource());
     m_useProxy->setFocus();
 }
 
@@ -137,8 +160,26 @@ std::optional<SFieldError> CEnvironmentFormset::Store() {
     names.maximumQuotes = FieldName(*m_maximumQuotes).toStdString();
     names.barsInWindow = FieldName(*m_barsInWindow).toStdString();
     names.dataFolder = FieldName(*m_dataFolder).toStdString();
-    return Copy().ReadNumbers(m_maximumQuotes->text().toStdString(),
-                              m_barsInWindow->text().toStdString(), names);
+    m_quoteSource->Store(Copy().QuoteSource());
+    SQuoteSourceFieldNames& sourceNames = names.quoteSource;
+    sourceNames.apiKey = FieldName(*m_quoteSource->ApiKeyEdit()).toStdString();
+    sourceNames.baseAddress = FieldName(*m_quoteSource->BaseAddressEdit()).toStdString();
+    const auto& markets = Copy().QuoteSource().Markets();
+    for (std::size_t i = 0; i < markets.size(); ++i)
+        sourceNames.suffixes[markets[i].code] =
+            FieldName(*m_quoteSource->SuffixEdits()[i]).toStdString();
+    std::optional<SFieldError> error = Copy().ReadNumbers(
+        m_maximumQuotes->text().toStdString(), m_barsInWindow->text().toStdString(), names);
+    // A refused key or address of another source than the one shown: show that source.
+    if (error && (error->controlId == CQuoteSourceEdit::kApiKeyField ||
+                  error->controlId == CQuoteSourceEdit::kBaseAddressField)) {
+        for (std::string_view name : SQuoteSourceSettings::kSources)
+            if (Copy().QuoteSource().CheckSource(std::string(name), sourceNames)) {
+                m_quoteSource->ShowSource(std::string(name));
+                break;
+            }
+    }
+    return error;
 }
 
 void CEnvironmentFormset::Browse() {

@@ -5,13 +5,16 @@
 #include <optional>
 #include <string>
 
+class CQuoteSourcePage;
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
 
-// "Option" (dialog 300): the proxy server, how many quotes a chart reads and how many bars a
-// new chart shows, the two chart options and the folder of the quote files. OK hands the
-// edit back for CEnvironmentEdit::Write; a refused field keeps the dialog open.
+// "Option" (dialog 300), on two pages: "General" with the proxy server, how many quotes a
+// chart reads and how many bars a new chart shows, the two chart options and the folder of
+// the quote files; "Quote source" with the quote service, its key and address and the
+// markets' ticker suffixes (CQuoteSourcePage). OK hands the edit back for
+// CEnvironmentEdit::Write; a refused field keeps the dialog open and shows its page.
 class CEnvironmentFormset : public CFormsetDialogOf<CEnvironmentEdit> {
 public:
     static constexpr unsigned kDialogId = 300;
@@ -34,6 +37,8 @@ public:
         kFolderGroup = 1106,
         kDataFolderLabel = 1107,
         kNotMovedNote = 1108,
+        // The pages (the language file's "Text" keys "TabGeneral" and "TabQuoteSource").
+        kTabs = 1109,
     };
 
     // Asks for a folder, starting at `start`; nullopt when the user cancels.
@@ -62,4 +67,5 @@ private:
     QCheckBox* m_yAxisOffset;
     QLineEdit* m_dataFolder;
     QPushButton* m_browse;
+    CQuoteSourcePage* m_quoteSource;
 };
