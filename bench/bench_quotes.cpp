@@ -128,37 +128,29 @@ void BM_CsvParseFloor(benchmark::State& state) {
 }
 BENCHMARK(BM_CsvParseFloor)->Unit(benchmark::kMillisecond);
 
-// The reader alone: the same file into the same quote records, with every check.
-void BM_ReadCsvMillionLines(benchmark::State& state) {
-    const SBenchHome& home = Home();
+// The reader alone on one of the benchmark's files: into the same quote records, every check.
+void ReadMillionLines(benchmark::State& state, const std::string& path, size_t bytes) {
     std::vector<SQuote> quotes;
     for (auto _ : state) {
         quotes.clear();
         SQuoteReadStats stats;
         CCsvQuoteReader reader;
-        auto result = reader.Read(home.quoteFile, kLines + 1, quotes, stats);
+        auto result = reader.Read(path, kLines + 1, quotes, stats);
         if (result != CCsvQuoteReader::EResult::Read || quotes.size() != kLines)
             state.SkipWithError("read failed");
         benchmark::DoNotOptimize(quotes.data());
     }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * home.bytes));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * bytes));
+}
+
+void BM_ReadCsvMillionLines(benchmark::State& state) {
+    ReadMillionLines(state, Home().quoteFile, Home().bytes);
 }
 BENCHMARK(BM_ReadCsvMillionLines)->Unit(benchmark::kMillisecond);
 
 // The same with the ISO dates of files that other tools wrote.
 void BM_ReadCsvMillionIsoLines(benchmark::State& state) {
-    const SBenchHome& home = Home();
-    std::vector<SQuote> quotes;
-    for (auto _ : state) {
-        quotes.clear();
-        SQuoteReadStats stats;
-        CCsvQuoteReader reader;
-        auto result = reader.Read(home.isoFile, kLines + 1, quotes, stats);
-        if (result != CCsvQuoteReader::EResult::Read || quotes.size() != kLines)
-            state.SkipWithError("read failed");
-        benchmark::DoNotOptimize(quotes.data());
-    }
-    state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * home.isoBytes));
+    ReadMillionLines(state, Home().isoFile, Home().isoBytes);
 }
 BENCHMARK(BM_ReadCsvMillionIsoLines)->Unit(benchmark::kMillisecond);
 

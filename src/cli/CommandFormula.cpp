@@ -26,3 +26,19 @@ std::optional<CFormula> ParseCommandFormula(const std::string& text, const std::
     if (!formula) std::fprintf(stderr, "%s: %s\n", source.c_str(), error.Text().c_str());
     return formula;
 }
+
+int UsageError(const char* usage, const std::string& error) {
+    std::fprintf(stderr, "%s%s\n", usage, error.c_str());
+    return 2;
+}
+
+std::string CsvField(const std::string& text) {
+    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
+    std::string quoted(1, '"');
+    for (char c : text) {
+        if (c == '"') quoted.push_back('"');
+        quoted.push_back(c);
+    }
+    quoted.push_back('"');
+    return quoted;
+}

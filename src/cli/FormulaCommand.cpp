@@ -17,17 +17,7 @@ const char kUsage[] =
     "       zentristock-cli formula eval --quotes FILE [--period day|week|month|nday:N] "
     "[--max-quotes N] (TEXT | --file F)\n";
 
-int BadUsage(const std::string& error) {
-    std::fprintf(stderr, "%s%s\n", kUsage, error.c_str());
-    return 2;
-}
-
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
+int BadUsage(const std::string& error) { return UsageError(kUsage, error); }
 
 // The formula text and what to call it in messages: a file when one is named or the word is
 // an existing file, else the word itself.

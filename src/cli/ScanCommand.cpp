@@ -57,17 +57,7 @@ struct SFileScan {
     std::string problem; // why the file was skipped
 };
 
-int BadUsage(const std::string& error) {
-    std::fprintf(stderr, "%s%s\n", kUsage, error.c_str());
-    return 2;
-}
-
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
+int BadUsage(const std::string& error) { return UsageError(kUsage, error); }
 
 std::string DateText(int32_t date) {
     const SLocalDay day = LocalDayOf(date);
