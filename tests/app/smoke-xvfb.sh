@@ -222,7 +222,13 @@ save_dialog_has_focus() {
 for _ in 1 2 3; do
     xdotool key --window "$window" ctrl+s 2>/dev/null
     if save_dialog_has_focus; then
-        sleep 0.3
+        # The first key after the dialog takes the focus can reach it before its name field
+        # does (seen under load: "moke.cht"); a lost End is harmless, Ctrl+A selects the name.
+        sleep 0.6
+        xdotool key End 2>/dev/null
+        sleep 0.1
+        xdotool key ctrl+a 2>/dev/null
+        sleep 0.1
         xdotool type --delay 20 smoke 2>/dev/null
         xdotool key Return 2>/dev/null
         for _ in $(seq 50); do [ -s "$saved" ] && break; sleep 0.1; done
