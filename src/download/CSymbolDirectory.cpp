@@ -102,8 +102,10 @@ CFileResult CSymbolDirectory::ToSymbolList(std::string_view text, std::string& l
     SSymbolListCounts local;
     SSymbolListCounts& count = counts ? *counts : local;
     count = {};
+    // The form is judged on the text as given: it strips one mark, as the conversion does.
+    const ESymbolListForm form = FormOf(text);
     text = WithoutMark(text);
-    switch (FormOf(text)) {
+    switch (form) {
     case ESymbolListForm::Unknown:
         return CFileResult::Failure(CFileResult::EKind::WrongType,
                                     "the first line is neither the header of a symbol list nor "
