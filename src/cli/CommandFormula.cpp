@@ -31,14 +31,3 @@ int UsageError(const char* usage, const std::string& error) {
     std::fprintf(stderr, "%s%s\n", usage, error.c_str());
     return 2;
 }
-
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted(1, '"');
-    for (char c : text) {
-        if (c == '"') quoted.push_back('"');
-        quoted.push_back(c);
-    }
-    quoted.push_back('"');
-    return quoted;
-}

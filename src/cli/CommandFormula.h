@@ -1,4 +1,5 @@
 #pragma once
+#include "CsvText.h"
 #include "formula/CFormula.h"
 #include <optional>
 #include <string>
@@ -10,5 +11,3 @@ bool ReadFormulaFile(const std::string& path, std::string& text, std::string& wh
 std::optional<CFormula> ParseCommandFormula(const std::string& text, const std::string& source);
 // Prints `usage` and the error to stderr; the exit status of a usage error, 2.
 int UsageError(const char* usage, const std::string& error);
-// A CSV field, quoted when it holds a comma, a quote or a line end.
-std::string CsvField(const std::string& text);

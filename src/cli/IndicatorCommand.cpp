@@ -1,6 +1,7 @@
 #include "CliArgs.h"
 #include "CommandQuotes.h"
 #include "Commands.h"
+#include "CsvText.h"
 #include "JsonText.h"
 #include "indicators/CStockPanes.h"
 #include "indicators/CTradeFlag.h"
@@ -28,13 +29,6 @@ struct SPaneOutput {
     std::vector<const CTradeFlag*> flags;
     std::vector<float> referenceLines;
 };
-
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\r\n") == std::string::npos) return text;
-    std::string quoted = "\"";
-    for (char c : text) quoted += c == '"' ? std::string("\"\"") : std::string(1, c);
-    return quoted + "\"";
-}
 
 std::string JsonColour(uint32_t colour) {
     return "[" + std::to_string(colour & 0xFF) + "," + std::to_string(colour >> 8 & 0xFF) + "," +
