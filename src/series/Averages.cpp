@@ -1,46 +1,227 @@
 #include "Averages.h"
 #include "CurveMaking.h"
 #include <algorithm>
+#include <array>
 #include <cstdlib>
+#include <utility>
 
 namespace Series {
 namespace {
 
-// The window mean carried from bar to bar; `at(i)` reads input bar i.
-template <class Read> void CarriedMean(std::vector<float>& y, std::size_t bars, int n, Read at) {
-    if (n < 1) {
-        y.assign(bars, kInvalid);
-        return;
+// Bar i of a stored series as it is, or with invalid values read as 0.
+struct SRawRead {
+    const float* x;
+    float operator()(std::size_t i) const { return x[i]; }
+};
+struct SZeroRead {
+    const float* x;
+    float operator()(std::size_t i) const { return std::isfinite(x[i]) ? x[i] : 0.0f; }
+};
+
+// The chains below write through `out` into a sized vector and carry their running value in
+// a local, so that the value stays in a register from bar to bar. Each chain is started on
+// its own (Start), then stepped bar by bar from Begin().
+
+// The window mean carried from bar to bar: (a*n - x[i-n] + x[i]) / n.
+template <class Read> struct SMeanChain {
+    Read at;
+    float* out;
+    std::size_t window;
+    float fn = 0.0f, a = 0.0f;
+
+    void Start() {
+        fn = float(window);
+        float s = 0.0f;
+        for (std::size_t i = 0; i < window; ++i) {
+            s = s + at(i);
+            out[i] = kInvalid;
+        }
+        a = s / fn;
+        out[window - 1] = a;
     }
-    const std::size_t window = std::min<std::size_t>(std::size_t(n), bars);
-    const float fn = float(window);
-    float s = 0.0f;
-    for (std::size_t i = 0; i < window; ++i) {
-        s = s + at(i);
-        y.push_back(kInvalid);
-    }
-    if (window == 0) return;
-    float a = s / fn;
-    y[window - 1] = a;
-    for (std::size_t i = window; i < bars; ++i) {
+    std::size_t Begin() const { return window; }
+    void Step(std::size_t i) {
         a = (a * fn - at(i - window) + at(i)) / fn;
-        y.push_back(a);
+        out[i] = a;
     }
+};
+
+// The exponential average from the mean of the first n bars at bar n:
+// y[i] = (2*x[i] + (n-1)*y[i-1]) / (n+1).
+template <class Read> struct SExpChain {
+    Read at;
+    float* out;
+    std::size_t window, bars;
+    float nPlus1 = 0.0f, nMinus1 = 0.0f, y = 0.0f;
+
+    void Start() {
+        out[0] = at(0);
+        float s = 0.0f;
+        for (std::size_t i = 0; i < window; ++i) {
+            s = s + at(i);
+            if (i > 0) out[i] = kInvalid;
+        }
+        y = s / float(window);
+        // With a window of every bar the mean would fall past the last bar.
+        if (window < bars) out[window] = y;
+        nPlus1 = float(window + 1);
+        nMinus1 = float(window - 1);
+    }
+    std::size_t Begin() const { return window + 1; }
+    void Step(std::size_t i) {
+        y = (2.0f * at(i) + nMinus1 * y) / nPlus1;
+        out[i] = y;
+    }
+};
+
+// Sum of x*w over sum of w in the window, both sums carried.
+template <class Read> struct SWeightedChain {
+    Read x, w;
+    float* out;
+    std::size_t window;
+    float p = 0.0f, q = 0.0f;
+
+    void Start() {
+        for (std::size_t i = 0; i < window; ++i) {
+            p = p + x(i) * w(i);
+            q = q + w(i);
+            out[i] = kInvalid;
+        }
+        out[window - 1] = p / q;
+    }
+    std::size_t Begin() const { return window; }
+    void Step(std::size_t i) {
+        const std::size_t gone = i - window;
+        p = p - x(gone) * w(gone) + x(i) * w(i);
+        q = q - w(gone) + w(i);
+        const float a = p / q;
+        out[i] = std::isfinite(a) ? a : kInvalid;
+    }
+};
+
+// Runs up to four chains in one pass: each alone up to the latest start, then all of them
+// bar by bar, so that their independent dependence chains overlap in the processor. Each
+// chain's own operations and their order are those of running it alone.
+template <class Chain, std::size_t... Is>
+void RunTogether(std::array<Chain, sizeof...(Is)> c, std::size_t bars, std::index_sequence<Is...>) {
+    (c[Is].Start(), ...);
+    const std::size_t from = std::min(bars, std::max({c[Is].Begin()...}));
+    auto alone = [from](Chain& chain) {
+        for (std::size_t i = chain.Begin(); i < from; ++i) chain.Step(i);
+    };
+    (alone(c[Is]), ...);
+    for (std::size_t i = from; i < bars; ++i) (c[Is].Step(i), ...);
+}
+
+template <std::size_t K, class Chain, std::size_t... Is>
+void RunGroup(const std::vector<Chain>& all, std::size_t first, std::size_t bars,
+              std::index_sequence<Is...> seq) {
+    RunTogether<Chain>(std::array<Chain, K>{all[first + Is]...}, bars, seq);
+}
+
+template <class Chain> void RunChains(const std::vector<Chain>& chains, std::size_t bars) {
+    std::size_t k = 0;
+    for (; k + 4 <= chains.size(); k += 4) RunGroup<4>(chains, k, bars, std::make_index_sequence<4>());
+    switch (chains.size() - k) {
+    case 3:
+        RunGroup<3>(chains, k, bars, std::make_index_sequence<3>());
+        break;
+    case 2:
+        RunGroup<2>(chains, k, bars, std::make_index_sequence<2>());
+        break;
+    case 1:
+        RunGroup<1>(chains, k, bars, std::make_index_sequence<1>());
+        break;
+    default:
+        break;
+    }
+}
+
+std::size_t WindowOf(int n, std::size_t bars) {
+    return std::min<std::size_t>(std::size_t(n), bars);
+}
+
+// The curves of one average over `bars` bars for each period; a period below 1, or no bars,
+// gives its curve without a chain (every value invalid, or none). `chain` makes the chain
+// of a period's curve and window.
+template <class Chain, class MakeCurve, class MakeChain>
+std::vector<CurvePtr> Averages(std::size_t bars, std::span<const int> periods, MakeCurve curve,
+                               MakeChain chain) {
+    std::vector<CurvePtr> out;
+    std::vector<Chain> chains;
+    for (int n : periods) {
+        CurvePtr y = curve(n);
+        if (bars > 0 && n >= 1) {
+            y->values.resize(bars);
+            chains.push_back(chain(y->values.data(), WindowOf(n, bars)));
+        } else if (bars > 0) {
+            y->values.assign(bars, kInvalid);
+        }
+        out.push_back(std::move(y));
+    }
+    RunChains(chains, bars);
+    return out;
+}
+
+std::vector<CurvePtr> CloseMeans(const CBarColumns& quotes, std::span<const int> periods) {
+    const SRawRead close{quotes.Close().data()};
+    return Averages<SMeanChain<SRawRead>>(
+        quotes.size(), periods, [&](int n) { return NewPeriodCurve(quotes.size(), "MA", n); },
+        [&](float* out, std::size_t window) { return SMeanChain<SRawRead>{close, out, window}; });
+}
+
+std::vector<CurvePtr> ZeroReadMeans(const CCurve& x, std::span<const int> periods) {
+    const SZeroRead at{x.values.data()};
+    return Averages<SMeanChain<SZeroRead>>(
+        x.size(), periods, [&](int n) { return NewPeriodCurve(x.size(), "MA(" + x.name + ")", n); },
+        [&](float* out, std::size_t window) { return SMeanChain<SZeroRead>{at, out, window}; });
+}
+
+std::vector<CurvePtr> ExpAverages(const CCurve& x, std::span<const int> periods) {
+    const std::size_t bars = x.size();
+    const SZeroRead at{x.values.data()};
+    return Averages<SExpChain<SZeroRead>>(
+        bars, periods, [&](int n) { return NewPeriodCurve(bars + 1, "EMA(" + x.name + ")", n); },
+        [&](float* out, std::size_t window) { return SExpChain<SZeroRead>{at, out, window, bars}; });
+}
+
+std::vector<CurvePtr> WeightedAverages(const CCurve& x, const CCurve& w,
+                                       std::span<const int> periods) {
+    const std::size_t bars = x.size();
+    const auto curve = [&](int n) {
+        return NewPeriodCurve(bars, "WMA(" + x.name + "," + w.name + ")", n);
+    };
+    if (!LengthsAgree(bars, w.size())) {
+        std::vector<CurvePtr> out;
+        for (int n : periods) out.push_back(AllInvalid(curve(n), bars));
+        return out;
+    }
+    const SZeroRead xs{x.values.data()}, ws{w.values.data()};
+    return Averages<SWeightedChain<SZeroRead>>(bars, periods, curve, [&](float* out, std::size_t window) {
+        return SWeightedChain<SZeroRead>{xs, ws, out, window};
+    });
+}
+
+CurvePtr Single(std::vector<CurvePtr> curves) {
+    return std::move(curves.front());
 }
 
 } // namespace
 
 CurvePtr MA(const CBarColumns& quotes, int n) {
-    auto y = NewPeriodCurve(quotes.size(), "MA", n);
-    const float* close = quotes.Close().data();
-    CarriedMean(y->values, quotes.size(), n, [close](std::size_t i) { return close[i]; });
-    return y;
+    return Single(CloseMeans(quotes, std::span<const int>(&n, 1)));
 }
 
 CurvePtr MA(CurvePtr x, int n) {
-    auto y = NewPeriodCurve(x->size(), "MA(" + x->name + ")", n);
-    CarriedMean(y->values, x->size(), n, [&](std::size_t i) { return x->ZeroAt(i); });
-    return y;
+    return Single(ZeroReadMeans(*x, std::span<const int>(&n, 1)));
+}
+
+std::vector<CurvePtr> MAs(const CBarColumns& quotes, std::span<const int> periods) {
+    return CloseMeans(quotes, periods);
+}
+
+std::vector<CurvePtr> MAs(const CCurve& x, std::span<const int> periods) {
+    return ZeroReadMeans(x, periods);
 }
 
 CurvePtr SMA(CurvePtr x, int n, int m) {
@@ -50,59 +231,32 @@ CurvePtr SMA(CurvePtr x, int n, int m) {
     y->parameter = std::to_string(n) + "," + std::to_string(weight);
     if (x->empty()) return y;
     const float fn = float(n), fm = float(weight), fRest = float(n - weight);
-    float prev = x->ZeroAt(0);
-    y->values.push_back(prev);
+    const SZeroRead at{x->values.data()};
+    y->values.resize(x->size());
+    float* out = y->values.data();
+    float prev = at(0);
+    out[0] = prev;
     for (std::size_t i = 1; i < x->size(); ++i) {
-        prev = (fm * x->ZeroAt(i) + fRest * prev) / fn;
-        y->values.push_back(prev);
+        prev = (fm * at(i) + fRest * prev) / fn;
+        out[i] = prev;
     }
     return y;
 }
 
 CurvePtr EMA(CurvePtr x, int n) {
-    const std::size_t bars = x->size();
-    auto y = NewPeriodCurve(bars + 1, "EMA(" + x->name + ")", n);
-    if (bars == 0) return y;
-    if (n < 1) return AllInvalid(std::move(y), bars);
-    const std::size_t window = std::min<std::size_t>(std::size_t(n), bars);
-    std::vector<float>& v = y->values;
-    v.push_back(x->ZeroAt(0));
-    float s = 0.0f;
-    for (std::size_t i = 0; i < window; ++i) {
-        s = s + x->ZeroAt(i);
-        v.push_back(kInvalid);
-    }
-    v[window] = s / float(window);
-    const float nPlus1 = float(window + 1), nMinus1 = float(window - 1);
-    for (std::size_t i = window + 1; i < bars; ++i)
-        v.push_back((2.0f * x->ZeroAt(i) + nMinus1 * v[i - 1]) / nPlus1);
-    v.resize(bars);
-    return y;
+    return Single(ExpAverages(*x, std::span<const int>(&n, 1)));
+}
+
+std::vector<CurvePtr> EMAs(const CCurve& x, std::span<const int> periods) {
+    return ExpAverages(x, periods);
 }
 
 CurvePtr WMA(CurvePtr x, CurvePtr w, int n) {
-    const std::size_t bars = x->size();
-    auto y = NewPeriodCurve(bars, "WMA(" + x->name + "," + w->name + ")", n);
-    if (!LengthsAgree(bars, w->size())) return AllInvalid(std::move(y), bars);
-    if (bars == 0) return y;
-    if (n < 1) return AllInvalid(std::move(y), bars);
-    const std::size_t window = std::min<std::size_t>(std::size_t(n), bars);
-    std::vector<float>& v = y->values;
-    float p = 0.0f, q = 0.0f;
-    for (std::size_t i = 0; i < window; ++i) {
-        p = p + x->ZeroAt(i) * w->ZeroAt(i);
-        q = q + w->ZeroAt(i);
-        v.push_back(kInvalid);
-    }
-    v[window - 1] = p / q;
-    for (std::size_t i = window; i < bars; ++i) {
-        const std::size_t out = i - window;
-        p = p - x->ZeroAt(out) * w->ZeroAt(out) + x->ZeroAt(i) * w->ZeroAt(i);
-        q = q - w->ZeroAt(out) + w->ZeroAt(i);
-        const float a = p / q;
-        v.push_back(std::isfinite(a) ? a : kInvalid);
-    }
-    return y;
+    return Single(WeightedAverages(*x, *w, std::span<const int>(&n, 1)));
+}
+
+std::vector<CurvePtr> WMAs(const CCurve& x, const CCurve& w, std::span<const int> periods) {
+    return WeightedAverages(x, w, periods);
 }
 
 } // namespace Series

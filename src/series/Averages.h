@@ -1,6 +1,8 @@
 #pragma once
 #include "CCurve.h"
 #include "quotes/CBarColumns.h"
+#include <initializer_list>
+#include <span>
 #include <vector>
 
 // Moving averages. Each consumes its curve inputs, returns exactly as many values as the
@@ -17,6 +19,11 @@ CurvePtr MA(const CBarColumns& quotes, int n);
 // As the close-MA over x with the zero read: name "MA(" + x + ")". Lookback n-1.
 CurvePtr MA(CurvePtr x, int n);
 
+// The same averages for several periods in one pass, one curve per period in their order,
+// each bit for bit what MA(quotes, n) and MA(Copy(x), n) give.
+std::vector<CurvePtr> MAs(const CBarColumns& quotes, std::span<const int> periods);
+std::vector<CurvePtr> MAs(const CCurve& x, std::span<const int> periods);
+
 // Weighted smoothing y[i] = (m*x[i] + (n-m)*y[i-1]) / n from y[0] = x[0], zero read, m taken
 // as |m|; name "SMA(" + x + ")", parameter "n,m". Lookback 0. With m >= n it hands x back
 // unchanged. n is a weight here, not a window, so it is not cut to the bar count.
@@ -27,10 +34,14 @@ CurvePtr SMA(CurvePtr x, int n, int m);
 // name "EMA(" + x + ")". Lookback n (with the lone early value at 0). With n >= the bar
 // count the mean would fall past the last bar and is dropped.
 CurvePtr EMA(CurvePtr x, int n);
+// EMA(Copy(x), n) for several periods in one pass.
+std::vector<CurvePtr> EMAs(const CCurve& x, std::span<const int> periods);
 
 // Sum of x*w over sum of w for the last n bars, zero reads, invalid where not finite;
 // name "WMA(" + x + "," + w + ")". Lookback n-1. Inputs of different lengths are a caller's
 // error (see LengthsAgree) and give an all-invalid result of x's length.
 CurvePtr WMA(CurvePtr x, CurvePtr w, int n);
+// WMA(Copy(x), Copy(w), n) for several periods in one pass.
+std::vector<CurvePtr> WMAs(const CCurve& x, const CCurve& w, std::span<const int> periods);
 
 } // namespace Series

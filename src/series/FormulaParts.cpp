@@ -19,7 +19,9 @@ CurvePtr StochasticRsv(const CBarColumns& q) {
 }
 
 CurvePtr MacdDif(const CBarColumns& q) {
-    return Sub(Series::EMA(C(q), 12), Series::EMA(C(q), 26));
+    constexpr int kPeriods[] = {12, 26};
+    std::vector<CurvePtr> fastSlow = EMAs(*C(q), kPeriods);
+    return Sub(std::move(fastSlow[0]), std::move(fastSlow[1]));
 }
 
 } // namespace IndicatorFormulas

@@ -98,8 +98,11 @@ SIndicatorCurves ATR(const CBarColumns& q) {
     CurvePtr lowToClose = ABS(Sub(L(q), std::move(refC)));
     CurvePtr tr = MAX(ABS(Sub(H(q), L(q))), std::move(highToClose), std::move(lowToClose));
     SIndicatorCurves out;
-    for (int n : {7, 14, 20})
-        out.curves.push_back(Shown(MA(Copy(*tr), n), "ATR", n, PeriodColour(n)));
+    constexpr int kPeriods[] = {7, 14, 20};
+    std::vector<CurvePtr> averages = MAs(*tr, kPeriods);
+    for (std::size_t k = 0; k < averages.size(); ++k)
+        out.curves.push_back(
+            Shown(std::move(averages[k]), "ATR", kPeriods[k], PeriodColour(kPeriods[k])));
     return out;
 }
 
@@ -119,7 +122,8 @@ SIndicatorCurves CCI(const CBarColumns& q) {
 SIndicatorCurves MTM(const CBarColumns& q) {
     CurvePtr mtm = WithLook(Sub(C(q), REF(C(q), 10)), "MTM", RGB(255, 0, 0));
     SIndicatorCurves out;
-    for (int n : {5, 10, 20}) out.curves.push_back(Series::EMA(Copy(*mtm), n));
+    constexpr int kPeriods[] = {5, 10, 20};
+    out.curves = EMAs(*mtm, kPeriods);
     out.curves.insert(out.curves.begin(), std::move(mtm));
     return out;
 }
@@ -157,7 +161,8 @@ SIndicatorCurves OBV(const CBarColumns& q) {
     CurvePtr flowVolume = IfKElse(Equal(C(q), REF(C(q), 1)), 0.0f, std::move(signedVolume));
     CurvePtr obv = WithLook(SUM(std::move(flowVolume), 0), "OBV", RGB(255, 0, 0));
     SIndicatorCurves out;
-    for (int n : {5, 10, 30}) out.curves.push_back(MA(Copy(*obv), n));
+    constexpr int kPeriods[] = {5, 10, 30};
+    for (CurvePtr& average : MAs(*obv, kPeriods)) out.curves.push_back(std::move(average));
     out.curves.insert(out.curves.begin(), std::move(obv));
     return out;
 }

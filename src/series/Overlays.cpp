@@ -22,12 +22,11 @@ uint32_t AverageColour(int n) {
     return PeriodColour(n);
 }
 
-template <class Average> SIndicatorCurves FourAverages(Average average) {
+SIndicatorCurves FourAverages(std::vector<CurvePtr> averages) {
     SIndicatorCurves out;
-    for (int n : kAveragePeriods) {
-        CurvePtr curve = average(n);
-        curve->colour = AverageColour(n);
-        out.curves.push_back(std::move(curve));
+    for (std::size_t k = 0; k < averages.size(); ++k) {
+        averages[k]->colour = AverageColour(kAveragePeriods[k]);
+        out.curves.push_back(std::move(averages[k]));
     }
     return out;
 }
@@ -35,15 +34,15 @@ template <class Average> SIndicatorCurves FourAverages(Average average) {
 } // namespace
 
 SIndicatorCurves SMA(const CBarColumns& q) {
-    return FourAverages([&](int n) { return MA(q, n); });
+    return FourAverages(MAs(q, kAveragePeriods));
 }
 
 SIndicatorCurves WMA(const CBarColumns& q) {
-    return FourAverages([&](int n) { return Series::WMA(C(q), V(q), n); });
+    return FourAverages(WMAs(*C(q), *V(q), kAveragePeriods));
 }
 
 SIndicatorCurves EMA(const CBarColumns& q) {
-    return FourAverages([&](int n) { return Series::EMA(C(q), n); });
+    return FourAverages(EMAs(*C(q), kAveragePeriods));
 }
 
 SIndicatorCurves BOL(const CBarColumns& q) {

@@ -34,19 +34,26 @@ std::vector<STradeFlagData> Crossings(const CBarColumns& q, CurvePtr fast, Curve
     return flags;
 }
 
+// The crossings of an average of 5 bars with one of 30.
+constexpr int kFastSlow[] = {5, 30};
+
+std::vector<STradeFlagData> Crossings(const CBarColumns& q, std::vector<CurvePtr> fastSlow,
+                                      const SFlagLook& look) {
+    return Crossings(q, std::move(fastSlow[0]), std::move(fastSlow[1]), look);
+}
+
 } // namespace
 
 std::vector<STradeFlagData> FLAGMA(const CBarColumns& q) {
-    return Crossings(q, MA(q, 5), MA(q, 30), {"SMABuy", "SMASell", 13, 13});
+    return Crossings(q, MAs(q, kFastSlow), {"SMABuy", "SMASell", 13, 13});
 }
 
 std::vector<STradeFlagData> FLAGWMA(const CBarColumns& q) {
-    return Crossings(q, Series::WMA(C(q), V(q), 5), Series::WMA(C(q), V(q), 30),
-                     {"VWMABuy", "VWMASell", 12, 12});
+    return Crossings(q, WMAs(*C(q), *V(q), kFastSlow), {"VWMABuy", "VWMASell", 12, 12});
 }
 
 std::vector<STradeFlagData> FLAGEMA(const CBarColumns& q) {
-    return Crossings(q, Series::EMA(C(q), 5), Series::EMA(C(q), 30), {"EMABuy", "EMASell", 7, 7});
+    return Crossings(q, EMAs(*C(q), kFastSlow), {"EMABuy", "EMASell", 7, 7});
 }
 
 std::vector<STradeFlagData> FLAGSAR(const CBarColumns& q) {
