@@ -1,5 +1,7 @@
 #include "Averages.h"
 #include "CurveMaking.h"
+#include "Sources.h"
+#include <functional>
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -141,65 +143,142 @@ std::size_t WindowOf(int n, std::size_t bars) {
     return std::min<std::size_t>(std::size_t(n), bars);
 }
 
-// The curves of one average over `bars` bars for each period; a period below 1, or no bars,
-// gives its curve without a chain (every value invalid, or none). `chain` makes the chain
-// of a period's curve and window.
+// Runs the chains together when all of them cover the same bars, else each on its own.
+template <class Chain>
+void RunChains(const std::vector<Chain>& chains, const std::vector<std::size_t>& bars) {
+    if (std::adjacent_find(bars.begin(), bars.end(), std::not_equal_to<>()) == bars.end()) {
+        if (!bars.empty()) RunChains(chains, bars.front());
+        return;
+    }
+    for (std::size_t k = 0; k < chains.size(); ++k)
+        RunGroup<1>(chains, k, bars[k], std::make_index_sequence<1>());
+}
+
+// The curves of one kind of average, one per item in their order, each from its own input
+// and period. A period below 1 gives every value invalid, no bars no values; the others get a
+// chain, made by `chain` from the item, its output and its window.
 template <class Chain, class MakeCurve, class MakeChain>
-std::vector<CurvePtr> Averages(std::size_t bars, std::span<const int> periods, MakeCurve curve,
-                               MakeChain chain) {
+std::vector<CurvePtr> Averages(std::span<const SAveraged> items, MakeCurve curve, MakeChain chain,
+                               std::size_t closeBars = 0) {
     std::vector<CurvePtr> out;
     std::vector<Chain> chains;
-    for (int n : periods) {
-        CurvePtr y = curve(n);
-        if (bars > 0 && n >= 1) {
+    std::vector<std::size_t> lengths;
+    for (const SAveraged& item : items) {
+        // An item without a curve reads the close of the quotes.
+        const std::size_t bars = item.x ? item.x->size() : closeBars;
+        CurvePtr y = curve(item);
+        if (bars > 0 && item.n >= 1) {
             y->values.resize(bars);
-            chains.push_back(chain(y->values.data(), WindowOf(n, bars)));
+            chains.push_back(chain(item, y->values.data(), WindowOf(item.n, bars)));
+            lengths.push_back(bars);
         } else if (bars > 0) {
             y->values.assign(bars, kInvalid);
         }
         out.push_back(std::move(y));
     }
-    RunChains(chains, bars);
+    RunChains(chains, lengths);
     return out;
+}
+
+std::vector<SAveraged> Items(const CCurve* x, std::span<const int> periods) {
+    std::vector<SAveraged> items;
+    for (int n : periods) items.push_back({x, n});
+    return items;
 }
 
 std::vector<CurvePtr> CloseMeans(const CBarColumns& quotes, std::span<const int> periods) {
     const SRawRead close{quotes.Close().data()};
     return Averages<SMeanChain<SRawRead>>(
-        quotes.size(), periods, [&](int n) { return NewPeriodCurve(quotes.size(), "MA", n); },
-        [&](float* out, std::size_t window) { return SMeanChain<SRawRead>{close, out, window}; });
+        Items(nullptr, periods),
+        [&](const SAveraged& item) { return NewPeriodCurve(quotes.size(), "MA", item.n); },
+        [&](const SAveraged&, float* out, std::size_t window) {
+            return SMeanChain<SRawRead>{close, out, window};
+        },
+        quotes.size());
 }
 
-std::vector<CurvePtr> ZeroReadMeans(const CCurve& x, std::span<const int> periods) {
-    const SZeroRead at{x.values.data()};
+std::vector<CurvePtr> ZeroReadMeans(std::span<const SAveraged> items) {
     return Averages<SMeanChain<SZeroRead>>(
-        x.size(), periods, [&](int n) { return NewPeriodCurve(x.size(), "MA(" + x.name + ")", n); },
-        [&](float* out, std::size_t window) { return SMeanChain<SZeroRead>{at, out, window}; });
+        items,
+        [](const SAveraged& item) {
+            return NewPeriodCurve(item.x->size(), "MA(" + item.x->name + ")", item.n);
+        },
+        [](const SAveraged& item, float* out, std::size_t window) {
+            return SMeanChain<SZeroRead>{{item.x->values.data()}, out, window};
+        });
 }
 
-std::vector<CurvePtr> ExpAverages(const CCurve& x, std::span<const int> periods) {
-    const std::size_t bars = x.size();
-    const SZeroRead at{x.values.data()};
+std::vector<CurvePtr> ExpAverages(std::span<const SAveraged> items) {
     return Averages<SExpChain<SZeroRead>>(
-        bars, periods, [&](int n) { return NewPeriodCurve(bars + 1, "EMA(" + x.name + ")", n); },
-        [&](float* out, std::size_t window) { return SExpChain<SZeroRead>{at, out, window, bars}; });
+        items,
+        [](const SAveraged& item) {
+            return NewPeriodCurve(item.x->size() + 1, "EMA(" + item.x->name + ")", item.n);
+        },
+        [](const SAveraged& item, float* out, std::size_t window) {
+            return SExpChain<SZeroRead>{{item.x->values.data()}, out, window, item.x->size()};
+        });
 }
 
 std::vector<CurvePtr> WeightedAverages(const CCurve& x, const CCurve& w,
                                        std::span<const int> periods) {
     const std::size_t bars = x.size();
-    const auto curve = [&](int n) {
-        return NewPeriodCurve(bars, "WMA(" + x.name + "," + w.name + ")", n);
+    const auto curve = [&](const SAveraged& item) {
+        return NewPeriodCurve(bars, "WMA(" + x.name + "," + w.name + ")", item.n);
     };
     if (!LengthsAgree(bars, w.size())) {
         std::vector<CurvePtr> out;
-        for (int n : periods) out.push_back(AllInvalid(curve(n), bars));
+        for (int n : periods) out.push_back(AllInvalid(curve({&x, n}), bars));
         return out;
     }
     const SZeroRead xs{x.values.data()}, ws{w.values.data()};
-    return Averages<SWeightedChain<SZeroRead>>(bars, periods, curve, [&](float* out, std::size_t window) {
-        return SWeightedChain<SZeroRead>{xs, ws, out, window};
-    });
+    return Averages<SWeightedChain<SZeroRead>>(
+        Items(&x, periods), curve, [&](const SAveraged&, float* out, std::size_t window) {
+            return SWeightedChain<SZeroRead>{xs, ws, out, window};
+        });
+}
+
+// SMA(x, n, m) for m below n: y[i] = (m*x[i] + (n-m)*y[i-1]) / n from y[0] = x[0].
+struct SSmoothChain {
+    SZeroRead at;
+    float* out;
+    float fn, fm, fRest;
+    float prev = 0.0f;
+
+    void Start() {
+        prev = at(0);
+        out[0] = prev;
+    }
+    std::size_t Begin() const { return 1; }
+    void Step(std::size_t i) {
+        prev = (fm * at(i) + fRest * prev) / fn;
+        out[i] = prev;
+    }
+};
+
+std::vector<CurvePtr> Smoothings(std::span<const SAveraged> items, int m) {
+    const long long weight = std::llabs(m);
+    std::vector<CurvePtr> out;
+    std::vector<SSmoothChain> chains;
+    std::vector<std::size_t> lengths;
+    for (const SAveraged& item : items) {
+        const CCurve& x = *item.x;
+        // With the whole weight on the new value the smoothing is the input itself.
+        if (weight >= item.n) {
+            out.push_back(Copy(x));
+            continue;
+        }
+        auto y = NewPeriodCurve(x.size(), "SMA(" + x.name + ")", item.n);
+        y->parameter = std::to_string(item.n) + "," + std::to_string(weight);
+        if (!x.empty()) {
+            y->values.resize(x.size());
+            chains.push_back({{x.values.data()}, y->values.data(), float(item.n), float(weight),
+                              float(item.n - weight)});
+            lengths.push_back(x.size());
+        }
+        out.push_back(std::move(y));
+    }
+    RunChains(chains, lengths);
+    return out;
 }
 
 CurvePtr Single(std::vector<CurvePtr> curves) {
@@ -213,7 +292,12 @@ CurvePtr MA(const CBarColumns& quotes, int n) {
 }
 
 CurvePtr MA(CurvePtr x, int n) {
-    return Single(ZeroReadMeans(*x, std::span<const int>(&n, 1)));
+    return MA(*x, n);
+}
+
+CurvePtr MA(const CCurve& x, int n) {
+    const SAveraged item{&x, n};
+    return Single(ZeroReadMeans(std::span<const SAveraged>(&item, 1)));
 }
 
 std::vector<CurvePtr> MAs(const CBarColumns& quotes, std::span<const int> periods) {
@@ -221,34 +305,34 @@ std::vector<CurvePtr> MAs(const CBarColumns& quotes, std::span<const int> period
 }
 
 std::vector<CurvePtr> MAs(const CCurve& x, std::span<const int> periods) {
-    return ZeroReadMeans(x, periods);
+    return ZeroReadMeans(Items(&x, periods));
+}
+
+std::vector<CurvePtr> MAs(std::span<const SAveraged> items) {
+    return ZeroReadMeans(items);
 }
 
 CurvePtr SMA(CurvePtr x, int n, int m) {
-    const long long weight = std::llabs(m);
-    if (weight >= n) return x;
-    auto y = NewPeriodCurve(x->size(), "SMA(" + x->name + ")", n);
-    y->parameter = std::to_string(n) + "," + std::to_string(weight);
-    if (x->empty()) return y;
-    const float fn = float(n), fm = float(weight), fRest = float(n - weight);
-    const SZeroRead at{x->values.data()};
-    y->values.resize(x->size());
-    float* out = y->values.data();
-    float prev = at(0);
-    out[0] = prev;
-    for (std::size_t i = 1; i < x->size(); ++i) {
-        prev = (fm * at(i) + fRest * prev) / fn;
-        out[i] = prev;
-    }
-    return y;
+    if (std::llabs(m) >= n) return x;
+    const SAveraged item{x.get(), n};
+    return Single(Smoothings(std::span<const SAveraged>(&item, 1), m));
+}
+
+std::vector<CurvePtr> SMAs(std::span<const SAveraged> items, int m) {
+    return Smoothings(items, m);
 }
 
 CurvePtr EMA(CurvePtr x, int n) {
-    return Single(ExpAverages(*x, std::span<const int>(&n, 1)));
+    const SAveraged item{x.get(), n};
+    return Single(ExpAverages(std::span<const SAveraged>(&item, 1)));
 }
 
 std::vector<CurvePtr> EMAs(const CCurve& x, std::span<const int> periods) {
-    return ExpAverages(x, periods);
+    return ExpAverages(Items(&x, periods));
+}
+
+std::vector<CurvePtr> EMAs(std::span<const SAveraged> items) {
+    return ExpAverages(items);
 }
 
 CurvePtr WMA(CurvePtr x, CurvePtr w, int n) {

@@ -11,6 +11,12 @@
 // count; a period below 1 leaves no window, hence every value invalid.
 namespace Series {
 
+// One input and period of the averages that compute several in one pass.
+struct SAveraged {
+    const CCurve* x;
+    int n;
+};
+
 // Close-MA over the quote array (not consumed): name "MA", parameter n.
 // Lookback n-1: value n-1 is the mean of the first n closes, later values carry the average
 // forward as (a*n - close[i-n] + close[i]) / n.
@@ -23,11 +29,17 @@ CurvePtr MA(CurvePtr x, int n);
 // each bit for bit what MA(quotes, n) and MA(Copy(x), n) give.
 std::vector<CurvePtr> MAs(const CBarColumns& quotes, std::span<const int> periods);
 std::vector<CurvePtr> MAs(const CCurve& x, std::span<const int> periods);
+// MA(Copy(*item.x), item.n) of each item, in one pass.
+std::vector<CurvePtr> MAs(std::span<const SAveraged> items);
+// MA(Copy(x), n) without the copy.
+CurvePtr MA(const CCurve& x, int n);
 
 // Weighted smoothing y[i] = (m*x[i] + (n-m)*y[i-1]) / n from y[0] = x[0], zero read, m taken
 // as |m|; name "SMA(" + x + ")", parameter "n,m". Lookback 0. With m >= n it hands x back
 // unchanged. n is a weight here, not a window, so it is not cut to the bar count.
 CurvePtr SMA(CurvePtr x, int n, int m);
+// SMA(Copy(*item.x), item.n, m) of each item, in one pass.
+std::vector<CurvePtr> SMAs(std::span<const SAveraged> items, int m);
 
 // Exponential average: value 0 is x[0], values 1..n-1 invalid, value n the mean of
 // x[0..n-1], then y[i] = (2*x[i] + (n-1)*y[i-1]) / (n+1); x[n] is never used. Zero read;
@@ -36,6 +48,8 @@ CurvePtr SMA(CurvePtr x, int n, int m);
 CurvePtr EMA(CurvePtr x, int n);
 // EMA(Copy(x), n) for several periods in one pass.
 std::vector<CurvePtr> EMAs(const CCurve& x, std::span<const int> periods);
+// EMA(Copy(*item.x), item.n) of each item, in one pass.
+std::vector<CurvePtr> EMAs(std::span<const SAveraged> items);
 
 // Sum of x*w over sum of w for the last n bars, zero reads, invalid where not finite;
 // name "WMA(" + x + "," + w + ")". Lookback n-1. Inputs of different lengths are a caller's

@@ -78,9 +78,9 @@ SIndicatorCurves ADX(const CBarColumns& q) {
     CurvePtr tr = MAX(ABS(Sub(H(q), L(q))), std::move(highToClose), std::move(closeToLow));
     CurvePtr up = MaxK(Sub(H(q), REF(H(q), 1)), 0.0f);
     CurvePtr dn = MaxK(Sub(L(q), REF(L(q), 1)), 0.0f);
-    CurvePtr etr = Series::EMA(std::move(tr), 14);
-    CurvePtr eup = Series::EMA(std::move(up), 14);
-    CurvePtr edn = Series::EMA(std::move(dn), 14);
+    const SAveraged smoothed[] = {{tr.get(), 14}, {up.get(), 14}, {dn.get(), 14}};
+    std::vector<CurvePtr> e = EMAs(smoothed);
+    CurvePtr etr = std::move(e[0]), eup = std::move(e[1]), edn = std::move(e[2]);
     CurvePtr pdi = MulK(Div(std::move(eup), Copy(*etr)), 100.0f);
     CurvePtr mdi = MulK(Div(std::move(edn), std::move(etr)), 100.0f);
     CurvePtr spread = Sub(Copy(*pdi), Copy(*mdi));
@@ -108,13 +108,21 @@ SIndicatorCurves ATR(const CBarColumns& q) {
 
 SIndicatorCurves CCI(const CBarColumns& q) {
     CurvePtr t = TypicalPrice(q);
+    constexpr SPeriodLook kLooks[] = {{5, RGB(255, 0, 0)}, {14, RGB(210, 105, 30)},
+                                      {20, RGB(128, 0, 128)}};
+    constexpr int kPeriods[] = {kLooks[0].n, kLooks[1].n, kLooks[2].n};
+    std::vector<CurvePtr> means = MAs(*t, kPeriods);
+    std::vector<CurvePtr> deviations;
+    std::vector<SAveraged> averaged;
+    for (std::size_t k = 0; k < means.size(); ++k) {
+        deviations.push_back(ABS(Sub(Copy(*t), Copy(*means[k]))));
+        averaged.push_back({deviations.back().get(), kPeriods[k]});
+    }
+    std::vector<CurvePtr> meanDeviations = MAs(averaged);
     SIndicatorCurves out;
-    for (SPeriodLook look : {SPeriodLook{5, RGB(255, 0, 0)}, SPeriodLook{14, RGB(210, 105, 30)},
-                             SPeriodLook{20, RGB(128, 0, 128)}}) {
-        CurvePtr m = MA(Copy(*t), look.n);
-        CurvePtr meanDeviation = MA(ABS(Sub(Copy(*t), Copy(*m))), look.n);
-        CurvePtr cci = Div(Sub(Copy(*t), std::move(m)), MulK(std::move(meanDeviation), 0.015f));
-        out.curves.push_back(Shown(std::move(cci), "CCI", look.n, look.colour));
+    for (std::size_t k = 0; k < means.size(); ++k) {
+        CurvePtr cci = Div(Sub(Copy(*t), std::move(means[k])), MulK(std::move(meanDeviations[k]), 0.015f));
+        out.curves.push_back(Shown(std::move(cci), "CCI", kLooks[k].n, kLooks[k].colour));
     }
     return out;
 }
@@ -171,11 +179,18 @@ SIndicatorCurves RSI(const CBarColumns& q) {
     CurvePtr r = REF(C(q), 1);
     CurvePtr up = IfElseK(*GreaterEqual(C(q), Copy(*r)), Sub(C(q), Copy(*r)), 0.0f);
     CurvePtr dn = IfElseK(*Less(C(q), Copy(*r)), Sub(Copy(*r), C(q)), 0.0f);
+    constexpr SPeriodLook kLooks[] = {{9, RGB(0, 0, 205)}, {11, RGB(186, 85, 211)},
+                                      {25, RGB(255, 99, 71)}};
+    std::vector<SAveraged> averaged;
+    for (SPeriodLook look : kLooks) {
+        averaged.push_back({up.get(), look.n});
+        averaged.push_back({dn.get(), look.n});
+    }
+    std::vector<CurvePtr> smoothed = SMAs(averaged, 1);
     SIndicatorCurves out;
-    for (SPeriodLook look : {SPeriodLook{9, RGB(0, 0, 205)}, SPeriodLook{11, RGB(186, 85, 211)},
-                             SPeriodLook{25, RGB(255, 99, 71)}}) {
-        CurvePtr su = Series::SMA(Copy(*up), look.n, 1);
-        CurvePtr sd = Series::SMA(Copy(*dn), look.n, 1);
+    for (std::size_t k = 0; k < std::size(kLooks); ++k) {
+        const SPeriodLook look = kLooks[k];
+        CurvePtr su = std::move(smoothed[2 * k]), sd = std::move(smoothed[2 * k + 1]);
         CurvePtr gains = Copy(*su);
         CurvePtr rsi = MulK(Div(std::move(gains), Add(std::move(su), std::move(sd))), 100.0f);
         out.curves.push_back(Shown(std::move(rsi), "RSI", look.n, look.colour));
@@ -185,8 +200,11 @@ SIndicatorCurves RSI(const CBarColumns& q) {
 }
 
 SIndicatorCurves VOLA(const CBarColumns& q) {
-    CurvePtr a = Series::EMA(Sub(H(q), L(q)), 10);
-    CurvePtr b = Series::EMA(Sub(REF(H(q), 10), REF(L(q), 10)), 10);
+    const CurvePtr range = Sub(H(q), L(q));
+    const CurvePtr rangeBefore = Sub(REF(H(q), 10), REF(L(q), 10));
+    const SAveraged averaged[] = {{range.get(), 10}, {rangeBefore.get(), 10}};
+    std::vector<CurvePtr> e = EMAs(averaged);
+    CurvePtr a = std::move(e[0]), b = std::move(e[1]);
     CurvePtr change = Sub(std::move(a), Copy(*b));
     CurvePtr vola = MulK(Div(std::move(change), std::move(b)), 100.0f);
     SIndicatorCurves out;

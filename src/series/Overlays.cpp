@@ -82,8 +82,10 @@ SIndicatorCurves SAR(const CBarColumns& q) {
 
 SIndicatorCurves KC(const CBarColumns& q) {
     CurvePtr t = TypicalPrice(q);
-    CurvePtr mt = MA(Copy(*t), 15);
-    CurvePtr range = MA(Sub(H(q), L(q)), 15);
+    const CurvePtr spread = Sub(H(q), L(q));
+    const SAveraged averaged[] = {{t.get(), 15}, {spread.get(), 15}};
+    std::vector<CurvePtr> m = MAs(averaged);
+    CurvePtr mt = std::move(m[0]), range = std::move(m[1]);
     CurvePtr u = Add(Copy(*mt), Copy(*range));
     CurvePtr lo = Sub(std::move(mt), std::move(range));
     t->parameter.clear();
