@@ -39,10 +39,10 @@ CurvePtr IF(CurvePtr c, CurvePtr a, CurvePtr b) {
     auto y = NewConditional(bars, "IF(" + c->name + "," + a->name + "," + b->name + ")");
     if (!LengthsAgree(bars, a->size()) || !LengthsAgree(bars, b->size()))
         return AllInvalid(std::move(y), bars);
-    y->values.resize(bars);
+    y->values = std::move(c->values);
     float* out = y->values.data();
-    const float *cond = c->values.data(), *p = a->values.data(), *q = b->values.data();
-    for (std::size_t i = 0; i < bars; ++i) out[i] = cond[i] != 0.0f ? p[i] : q[i];
+    const float *p = a->values.data(), *q = b->values.data();
+    for (std::size_t i = 0; i < bars; ++i) out[i] = out[i] != 0.0f ? p[i] : q[i];
     return y;
 }
 
@@ -50,10 +50,12 @@ CurvePtr IfElseK(const CCurve& c, CurvePtr a, float k) {
     const std::size_t bars = c.size();
     auto y = NewConditional(bars, "IF(" + c.name + "," + a->name + "," + ConstantText(k) + ")");
     if (!LengthsAgree(bars, a->size())) return AllInvalid(std::move(y), bars);
-    y->values.resize(bars);
+    const bool selfTest = &c == a.get();
+    y->values = std::move(a->values);
     float* out = y->values.data();
-    const float *cond = c.values.data(), *p = a->values.data();
-    for (std::size_t i = 0; i < bars; ++i) out[i] = cond[i] != 0.0f ? p[i] : k;
+    // A condition that is the branch itself is read from the values taken over.
+    const float* cond = selfTest ? out : c.values.data();
+    for (std::size_t i = 0; i < bars; ++i) out[i] = cond[i] != 0.0f ? out[i] : k;
     return y;
 }
 
@@ -61,10 +63,10 @@ CurvePtr IfKElse(CurvePtr c, float k, CurvePtr b) {
     const std::size_t bars = c->size();
     auto y = NewConditional(bars, "IF(" + c->name + "," + ConstantText(k) + "," + b->name + ")");
     if (!LengthsAgree(bars, b->size())) return AllInvalid(std::move(y), bars);
-    y->values.resize(bars);
+    y->values = std::move(b->values);
     float* out = y->values.data();
-    const float *cond = c->values.data(), *q = b->values.data();
-    for (std::size_t i = 0; i < bars; ++i) out[i] = cond[i] != 0.0f ? k : q[i];
+    const float* cond = c->values.data();
+    for (std::size_t i = 0; i < bars; ++i) out[i] = cond[i] != 0.0f ? k : out[i];
     return y;
 }
 
@@ -75,11 +77,19 @@ CurvePtr CROSS(CurvePtr a, CurvePtr b) {
     y->parameter = a->parameter + "," + b->parameter;
     if (!LengthsAgree(bars, b->size())) return AllInvalid(std::move(y), bars);
     if (bars == 0) return y;
-    y->values.push_back(0.0f);
+    // Computed in the place of A's values, the bar before carried in locals.
+    y->values = std::move(a->values);
+    float* out = y->values.data();
+    const float* q = b->values.data();
+    float before = out[0], beforeOther = q[0];
+    out[0] = 0.0f;
     for (std::size_t i = 1; i < bars; ++i) {
-        const bool wasAtOrBelow = a->RawAt(i - 1) <= b->RawAt(i - 1);
-        const bool isAbove = a->RawAt(i) > b->RawAt(i);
-        y->values.push_back(wasAtOrBelow && isAbove ? 1.0f : 0.0f);
+        const float now = out[i];
+        const bool wasAtOrBelow = before <= beforeOther;
+        const bool isAbove = now > q[i];
+        out[i] = float(wasAtOrBelow & isAbove);
+        before = now;
+        beforeOther = q[i];
     }
     return y;
 }

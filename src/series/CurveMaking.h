@@ -24,17 +24,17 @@ bool LengthsAgree(std::size_t first, std::size_t other);
 CurvePtr AllInvalid(CurvePtr result, std::size_t bars);
 
 // Y[i] = value(A[i], B[i]) with the name A op B; consumes both; all invalid when the
-// lengths differ.
+// lengths differ. Y takes over A's values and is computed in their place.
 template <class Op> CurvePtr Pairwise(CurvePtr a, CurvePtr b, const char* op, Op value) {
     const std::size_t bars = a->size();
-    auto y = NewCurve(bars);
+    auto y = NewCurve(0);
     y->name = a->name + op + b->name;
     y->parameter = a->parameter + "," + b->parameter;
     if (!LengthsAgree(bars, b->size())) return AllInvalid(std::move(y), bars);
-    y->values.resize(bars);
+    y->values = std::move(a->values);
     float* out = y->values.data();
-    const float *p = a->values.data(), *q = b->values.data();
-    for (std::size_t i = 0; i < bars; ++i) out[i] = value(p[i], q[i]);
+    const float* q = b->values.data();
+    for (std::size_t i = 0; i < bars; ++i) out[i] = value(out[i], q[i]);
     return y;
 }
 

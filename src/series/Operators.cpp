@@ -4,13 +4,13 @@
 namespace Series {
 namespace {
 
-template <class Op> CurvePtr EachValue(const CCurve& x, std::string name, Op value) {
-    auto y = NewCurve(x.size());
+// Y[i] = value(X[i]), computed in the place of X's values, which Y takes over.
+template <class Op> CurvePtr EachValue(CurvePtr x, std::string name, Op value) {
+    auto y = NewCurve(0);
     y->name = std::move(name);
-    y->values.resize(x.size());
+    y->values = std::move(x->values);
     float* out = y->values.data();
-    const float* in = x.values.data();
-    for (std::size_t i = 0; i < x.size(); ++i) out[i] = value(in[i]);
+    for (std::size_t i = 0; i < y->values.size(); ++i) out[i] = value(out[i]);
     return y;
 }
 
@@ -33,53 +33,63 @@ CurvePtr Div(CurvePtr a, CurvePtr b) {
 }
 
 CurvePtr AddK(CurvePtr x, float k) {
-    return EachValue(*x, x->name + "+" + ConstantText(k), [k](float v) { return v + k; });
+    std::string name = x->name + "+" + ConstantText(k);
+    return EachValue(std::move(x), std::move(name), [k](float v) { return v + k; });
 }
 
 CurvePtr KSub(float k, CurvePtr x) {
-    return EachValue(*x, ConstantText(k) + "-" + x->name, [k](float v) { return k - v; });
+    std::string name = ConstantText(k) + "-" + x->name;
+    return EachValue(std::move(x), std::move(name), [k](float v) { return k - v; });
 }
 
 CurvePtr MulK(CurvePtr x, float k) {
-    return EachValue(*x, x->name + "*" + ConstantText(k), [k](float v) { return v * k; });
+    std::string name = x->name + "*" + ConstantText(k);
+    return EachValue(std::move(x), std::move(name), [k](float v) { return v * k; });
 }
 
 CurvePtr DivK(CurvePtr x, float k) {
     // 1.0e-7 as the float with bits 33D6BF95.
     if (k == 0.0f) k = 1.0e-7f;
-    return EachValue(*x, x->name + "/" + ConstantText(k), [k](float v) { return v / k; });
+    std::string name = x->name + "/" + ConstantText(k);
+    return EachValue(std::move(x), std::move(name), [k](float v) { return v / k; });
 }
 
 CurvePtr KDiv(float k, CurvePtr x) {
-    return EachValue(*x, ConstantText(k) + "/" + x->name, [k](float v) { return k / v; });
+    std::string name = ConstantText(k) + "/" + x->name;
+    return EachValue(std::move(x), std::move(name), [k](float v) { return k / v; });
 }
 
 CurvePtr MAX(CurvePtr a, CurvePtr b, CurvePtr c) {
     const std::size_t bars = a->size();
-    auto y = NewCurve(bars);
+    auto y = NewCurve(0);
     y->name = "MAX(" + a->name + "," + b->name + "," + c->name + ")";
     y->parameter = a->parameter + "," + b->parameter + "," + c->parameter;
     if (!LengthsAgree(bars, b->size()) || !LengthsAgree(bars, c->size()))
         return AllInvalid(std::move(y), bars);
+    y->values = std::move(a->values);
+    float* out = y->values.data();
+    const float *p = b->values.data(), *q = c->values.data();
     for (std::size_t i = 0; i < bars; ++i) {
-        float m = a->RawAt(i);
-        if (b->RawAt(i) > m) m = b->RawAt(i);
-        if (c->RawAt(i) > m) m = c->RawAt(i);
-        y->values.push_back(m);
+        float m = out[i];
+        if (p[i] > m) m = p[i];
+        if (q[i] > m) m = q[i];
+        out[i] = m;
     }
     return y;
 }
 
 CurvePtr MaxK(CurvePtr x, float k) {
-    auto y = EachValue(*x, "MAX(" + x->name + "," + ConstantText(k) + ")",
+    std::string name = "MAX(" + x->name + "," + ConstantText(k) + ")";
+    auto y = EachValue(std::move(x), std::move(name),
                        [k](float v) { return v > k ? v : k; });
     y->parameter.clear();
     return y;
 }
 
 CurvePtr ABS(CurvePtr x) {
-    auto y = EachValue(*x, "ABS(" + x->name + ")", [](float v) { return v < 0.0f ? -v : v; });
-    y->parameter = x->parameter;
+    std::string parameter = x->parameter, name = "ABS(" + x->name + ")";
+    auto y = EachValue(std::move(x), std::move(name), [](float v) { return v < 0.0f ? -v : v; });
+    y->parameter = std::move(parameter);
     return y;
 }
 

@@ -108,6 +108,10 @@ TEST(Conditions, ChooseByAConditionWhereAnythingButZeroIsTrue) {
     EXPECT_TRUE(SameBits(e->values, {0, 2, 3}));
     EXPECT_EQ(e->name, "IF(C,A,0.00)");
     EXPECT_TRUE(SameBits(c->values, {0, 1, kInf})); // still the caller's
+    // The results take over their inputs' storage: a condition that is the branch itself.
+    CCurve& self = *c;
+    auto s = IfElseK(self, std::move(c), 7.0f);
+    EXPECT_TRUE(SameBits(s->values, {7, 1, kInf}));
 
     auto k = IfKElse(MakeCurve({0, 1, -0.0f}, "C"), 5.0f, MakeCurve({1, 2, 3}, "B"));
     EXPECT_TRUE(SameBits(k->values, {1, 5, 3}));
