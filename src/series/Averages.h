@@ -1,5 +1,6 @@
 #pragma once
 #include "CCurve.h"
+#include "SAveraged.h"
 #include "quotes/CBarColumns.h"
 #include <initializer_list>
 #include <span>
@@ -11,11 +12,6 @@
 // count; a period below 1 leaves no window, hence every value invalid.
 namespace Series {
 
-// One input and period of the averages that compute several in one pass.
-struct SAveraged {
-    const CCurve* x;
-    int n;
-};
 
 // Close-MA over the quote array (not consumed): name "MA", parameter n.
 // Lookback n-1: value n-1 is the mean of the first n closes, later values carry the average

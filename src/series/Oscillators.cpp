@@ -153,11 +153,18 @@ SIndicatorCurves MFI(const CBarColumns& q) {
     CurvePtr t = TypicalPrice(q);
     const CurvePtr rising = MovedMoneyFlow(q, *t, Greater);
     const CurvePtr falling = MovedMoneyFlow(q, *t, Less);
+    constexpr SPeriodLook kLooks[] = {{14, RGB(255, 127, 80)}, {20, RGB(70, 130, 180)},
+                                      {30, RGB(199, 21, 133)}};
+    std::vector<SAveraged> summed;
+    for (SPeriodLook look : kLooks) {
+        summed.push_back({rising.get(), look.n});
+        summed.push_back({falling.get(), look.n});
+    }
+    std::vector<CurvePtr> sums = SUMs(summed);
     SIndicatorCurves out;
-    for (SPeriodLook look : {SPeriodLook{14, RGB(255, 127, 80)}, SPeriodLook{20, RGB(70, 130, 180)},
-                             SPeriodLook{30, RGB(199, 21, 133)}}) {
-        CurvePtr pos = SUM(Copy(*rising), look.n);
-        CurvePtr neg = SUM(Copy(*falling), look.n);
+    for (std::size_t k = 0; k < std::size(kLooks); ++k) {
+        const SPeriodLook look = kLooks[k];
+        CurvePtr pos = std::move(sums[2 * k]), neg = std::move(sums[2 * k + 1]);
         CurvePtr mfi = KSub(100.0f, KDiv(100.0f, AddK(Div(std::move(pos), std::move(neg)), 1.0f)));
         out.curves.push_back(Shown(std::move(mfi), "MFI", look.n, look.colour));
     }

@@ -46,8 +46,7 @@ SIndicatorCurves EMA(const CBarColumns& q) {
 }
 
 SIndicatorCurves BOL(const CBarColumns& q) {
-    CurvePtr m = MA(q, 20);
-    CurvePtr s = STD(C(q), 20);
+    auto [m, s] = MAAndSTD(q, 20);
     CurvePtr u = Add(Copy(*m), MulK(Copy(*s), 2.0f));
     CurvePtr lo = Sub(Copy(*m), MulK(std::move(s), 2.0f));
     m->name = "M Band";

@@ -1,5 +1,8 @@
 #include "Windows.h"
+#include "Averages.h"
 #include "CurveMaking.h"
+#include "SeriesChains.h"
+#include <cstring>
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
@@ -56,6 +59,72 @@ void WindowExtreme(const CCurve& x, int period, std::vector<float>& y, Better be
     }
 }
 
+// The windowed sum carried from bar to bar: partial sums up to the window, then
+// s - x[i-n] + x[i].
+struct SWindowSumChain {
+    SZeroRead at;
+    float* out;
+    std::size_t window, bars;
+    float s = 0.0f;
+
+    void Start() {
+        for (std::size_t i = 0; i < std::min(window, bars); ++i) {
+            s = s + at(i);
+            out[i] = s;
+        }
+    }
+    std::size_t Begin() const { return window; }
+    void Step(std::size_t i) {
+        s = s - at(i - window) + at(i);
+        out[i] = s;
+    }
+};
+
+void RunningTotal(SZeroRead at, std::size_t bars, float* out) {
+    float s = 0.0f;
+    for (std::size_t i = 0; i < bars; ++i) {
+        s = s + at(i);
+        out[i] = s;
+    }
+}
+
+// The sample deviation of bar i from `window` on: the squares of x[j] - mean[i] summed from
+// j = i down to i-window+1, over window-1, square root; invalid before. Bars are independent,
+// so eight go side by side, each summing in that order in its own lane.
+void Deviations(const float* x, const float* mean, std::size_t bars, std::size_t window,
+                float* out) {
+    using Lanes = float __attribute__((vector_size(16)));
+    const float dof = float(window - 1);
+    std::fill(out, out + std::min(window, bars), kInvalid);
+    const auto load = [](const float* p) {
+        Lanes v;
+        std::memcpy(&v, p, sizeof v);
+        return v;
+    };
+    std::size_t i = window;
+    for (; i + 8 <= bars; i += 8) {
+        const Lanes m0 = load(mean + i), m1 = load(mean + i + 4);
+        Lanes d0 = {0, 0, 0, 0}, d1 = {0, 0, 0, 0};
+        for (std::size_t k = 0; k < window; ++k) {
+            const Lanes t0 = load(x + i - k) - m0, t1 = load(x + i + 4 - k) - m1;
+            d0 = d0 + t0 * t0;
+            d1 = d1 + t1 * t1;
+        }
+        for (int l = 0; l < 4; ++l) {
+            out[i + l] = std::sqrt(d0[l] / dof);
+            out[i + 4 + l] = std::sqrt(d1[l] / dof);
+        }
+    }
+    for (; i < bars; ++i) {
+        float d = 0.0f;
+        for (std::size_t j = i + 1; j-- > i + 1 - window;) {
+            const float t = x[j] - mean[i];
+            d = d + t * t;
+        }
+        out[i] = std::sqrt(d / dof);
+    }
+}
+
 } // namespace
 
 CurvePtr HHV(CurvePtr x, int n) {
@@ -86,27 +155,31 @@ CurvePtr REF(CurvePtr x, int n) {
 }
 
 CurvePtr SUM(CurvePtr x, int n) {
-    const std::size_t bars = x->size();
-    auto y = NewPeriodCurve(bars, "SUM(" + x->name + ")", n);
-    const std::size_t window = std::size_t(std::llabs(n));
-    std::vector<float>& v = y->values;
-    float s = 0.0f;
-    if (window == 0) {
-        for (std::size_t i = 0; i < bars; ++i) {
-            s = s + x->ZeroAt(i);
-            v.push_back(s);
+    const SAveraged item{x.get(), n};
+    return std::move(SUMs(std::span<const SAveraged>(&item, 1)).front());
+}
+
+std::vector<CurvePtr> SUMs(std::span<const SAveraged> items) {
+    std::vector<CurvePtr> out;
+    std::vector<SWindowSumChain> chains;
+    std::vector<std::size_t> lengths;
+    for (const SAveraged& item : items) {
+        const CCurve& x = *item.x;
+        const std::size_t bars = x.size();
+        auto y = NewPeriodCurve(bars, "SUM(" + x.name + ")", item.n);
+        y->values.resize(bars);
+        const std::size_t window = std::size_t(std::llabs(item.n));
+        const SZeroRead at{x.values.data()};
+        if (window == 0)
+            RunningTotal(at, bars, y->values.data());
+        else if (bars > 0) {
+            chains.push_back({at, y->values.data(), window, bars});
+            lengths.push_back(bars);
         }
-        return y;
+        out.push_back(std::move(y));
     }
-    for (std::size_t i = 0; i < std::min(window, bars); ++i) {
-        s = s + x->ZeroAt(i);
-        v.push_back(s);
-    }
-    for (std::size_t i = window; i < bars; ++i) {
-        s = s - x->ZeroAt(i - window) + x->ZeroAt(i);
-        v.push_back(s);
-    }
-    return y;
+    RunChains(chains, lengths);
+    return out;
 }
 
 CurvePtr STD(CurvePtr x, int n) {
@@ -114,23 +187,25 @@ CurvePtr STD(CurvePtr x, int n) {
     auto y = NewPeriodCurve(bars, "STD(" + x->name + ")", n);
     if (bars == 0) return y;
     if (n < 1) return AllInvalid(std::move(y), bars);
+    std::vector<float> mean(bars);
     const std::size_t window = std::min<std::size_t>(std::size_t(n), bars);
-    const float fn = float(window), dof = float(window - 1);
-    float s = 0.0f;
-    for (std::size_t j = 0; j < window; ++j) s = s + x->RawAt(j);
-    float m = s / fn;
-    std::vector<float>& v = y->values;
-    v.assign(window, kInvalid);
-    for (std::size_t i = window; i < bars; ++i) {
-        m = (m * fn - x->RawAt(i - window) + x->RawAt(i)) / fn;
-        float d = 0.0f;
-        for (std::size_t j = i + 1; j-- > i + 1 - window;) {
-            const float t = x->RawAt(j) - m;
-            d = d + t * t;
-        }
-        v.push_back(std::sqrt(d / dof));
-    }
+    RunChains(std::vector{SMeanChain<SRawRead>{{x->values.data()}, mean.data(), window}}, bars);
+    y->values.resize(bars);
+    Deviations(x->values.data(), mean.data(), bars, window, y->values.data());
     return y;
+}
+
+std::pair<CurvePtr, CurvePtr> MAAndSTD(const CBarColumns& quotes, int n) {
+    CurvePtr mean = MA(quotes, n);
+    const std::size_t bars = quotes.size();
+    auto y = NewPeriodCurve(bars, "STD(C)", n);
+    if (bars == 0) return {std::move(mean), std::move(y)};
+    if (n < 1) return {std::move(mean), AllInvalid(std::move(y), bars)};
+    // From bar n on the close's mean is the mean STD carries, so its values serve as that.
+    y->values.resize(bars);
+    Deviations(quotes.Close().data(), mean->values.data(), bars,
+               std::min<std::size_t>(std::size_t(n), bars), y->values.data());
+    return {std::move(mean), std::move(y)};
 }
 
 } // namespace Series
