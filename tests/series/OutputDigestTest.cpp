@@ -57,6 +57,10 @@ uint64_t DigestOf(const SIndicatorCurves& out) {
     Digest d;
     for (const CurvePtr& c : out.curves) {
         d.Text(c->name);
+        d.Text(c->parameter);
+        const int32_t look[] = {int32_t(c->colour), c->lineStyle, c->drawKind, c->lineWidth,
+                                int32_t(c->extraColour1), int32_t(c->extraColour2)};
+        d.Bytes(look, sizeof look);
         d.Values(c->values);
     }
     d.Values(out.referenceLevels);
@@ -67,7 +71,8 @@ uint64_t DigestOf(const std::vector<STradeFlagData>& flags) {
     Digest d;
     for (const STradeFlagData& f : flags) {
         d.Text(f.name);
-        d.Bytes(&f.direction, sizeof f.direction);
+        const int32_t look[] = {f.direction, int32_t(f.colour), int32_t(f.secondColour), f.symbol};
+        d.Bytes(look, sizeof look);
         d.Values(f.values);
     }
     return d.h;
@@ -75,35 +80,35 @@ uint64_t DigestOf(const std::vector<STradeFlagData>& flags) {
 
 // Taken from the library as it stood before its loops were rescheduled.
 const std::map<std::string, uint64_t> kExpected = {
-    {"52WK H and L", 0xfbac049345b6f805ull},
-    {"ADX", 0xa20bf8aa6bf72a58ull},
-    {"ATR", 0x5d547fc4f0f9addaull},
-    {"BOL", 0x2a12f6aa5e95d628ull},
-    {"CCI", 0x551750e25db7d614ull},
-    {"EMA", 0x807fc505dab96c15ull},
-    {"FLAGEMA", 0xc6889fbc42cb7371ull},
-    {"FLAGKDJ", 0xaa6a0bbd5b5e7c3bull},
-    {"FLAGMA", 0xd0be2689a510085bull},
-    {"FLAGMACD", 0xcd42fd9f5d0e8c43ull},
-    {"FLAGSAR", 0x54417748a06b096eull},
-    {"FLAGWMA", 0xb72864e4e3a321a3ull},
-    {"KC", 0xb94435c5328d1012ull},
-    {"MACD", 0xdf673f7405350bb9ull},
-    {"MAE", 0x90121a5191f63dfaull},
-    {"MFI", 0xea0daa14d8e63808ull},
-    {"MTM", 0x38bc2894059a121eull},
-    {"OBV", 0xff6ab88c64e3415eull},
-    {"ROC", 0x7722be6eee0c3b6eull},
-    {"RSI", 0xcb2796e964b4f529ull},
-    {"SAR", 0xced1e2360b437a15ull},
-    {"SMA", 0x151d3e53d5f7b0eeull},
-    {"STC", 0x2b7f1c2ade5e0c16ull},
-    {"VAO", 0x1d4899bccb7a1ba6ull},
-    {"VOL", 0x271189d5052ee666ull},
-    {"VOLA", 0xa525e3b9790de196ull},
-    {"VOLP", 0x69c921601e66f082ull},
-    {"WMA", 0x760ccb9983b0e337ull},
-    {"WR", 0xe2bc7c9070438bb2ull},
+    {"52WK H and L", 0xc8a3592f0a52df35ull},
+    {"ADX", 0xaa234ad693394c4full},
+    {"ATR", 0x734dbb6b394b3075ull},
+    {"BOL", 0x3d5cc12252477ba5ull},
+    {"CCI", 0x78838cca1a409cb7ull},
+    {"EMA", 0xef81d4f789d39526ull},
+    {"FLAGEMA", 0xf127712adea54c2bull},
+    {"FLAGKDJ", 0x2978fb2d9b84e8c5ull},
+    {"FLAGMA", 0xe1c87d6cf3b2a989ull},
+    {"FLAGMACD", 0xf96218d19169629cull},
+    {"FLAGSAR", 0x4dca4ba611b5eb5dull},
+    {"FLAGWMA", 0x50d6938d1a60a7fbull},
+    {"KC", 0xfdf270081d923c0bull},
+    {"MACD", 0xffb7bbb86c312705ull},
+    {"MAE", 0x99ca490c6a6d2e65ull},
+    {"MFI", 0xa6cc0a530d49152aull},
+    {"MTM", 0xca34b49b7777931eull},
+    {"OBV", 0xf45b683064e9b4b6ull},
+    {"ROC", 0x539643699e1e4691ull},
+    {"RSI", 0xe6083de9d63d3b7aull},
+    {"SAR", 0xe3086e6881bd4696ull},
+    {"SMA", 0xfff4f4eb05e3e55dull},
+    {"STC", 0x97addd4fcc4e969aull},
+    {"VAO", 0xafcef6d98618f562ull},
+    {"VOL", 0xcdd75c2ea2acff5bull},
+    {"VOLA", 0x476668b46aca19dull},
+    {"VOLP", 0xaed9dd1a4384a3caull},
+    {"WMA", 0x2a18935de0f74ba6ull},
+    {"WR", 0xcb4b95c17c8ee3afull},
 };
 
 } // namespace
