@@ -20,8 +20,7 @@ struct SFlagLook {
 
 std::vector<STradeFlagData> Crossings(const CBarColumns& q, CurvePtr fast, CurvePtr slow,
                                       const SFlagLook& look) {
-    STradeFlagData buy = FlagSeries(CROSS(Copy(*fast), Copy(*slow)), L(q), 1);
-    STradeFlagData sell = FlagSeries(CROSS(std::move(slow), std::move(fast)), H(q), 0);
+    auto [buy, sell] = CrossingFlags(*fast, *slow, *L(q), *H(q));
     buy.name = look.buyName;
     buy.colour = RGB(0, 255, 0);
     buy.symbol = look.buySymbol;
