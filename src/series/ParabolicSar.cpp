@@ -13,14 +13,14 @@ public:
           m_step(step), m_limit(limit) {}
 
     // Values 0 and 1; sets the trend from the first two closes.
-    void Start(std::vector<float>& sar) {
+    void Start(float* sar) {
         m_up = m_close[1] >= m_close[0];
-        sar.push_back(m_high[0]);
+        sar[0] = m_high[0];
         if (m_up) {
-            sar.push_back(Larger(m_low[0], m_low[1]));
+            sar[1] = Larger(m_low[0], m_low[1]);
             m_ep = Larger(m_high[0], m_high[1]);
         } else {
-            sar.push_back(Smaller(m_high[0], m_high[1]));
+            sar[1] = Smaller(m_high[0], m_high[1]);
             m_ep = Smaller(m_low[0], m_low[1]);
         }
         m_af = m_step;
@@ -109,10 +109,13 @@ CurvePtr SAR(const CBarColumns& quotes, float step, float limit) {
         y->values.push_back(quotes.Close()[0]);
         return y;
     }
+    // Written through a pointer with the last value carried, so the trend stays in registers.
+    y->values.resize(quotes.size());
+    float* sar = y->values.data();
     SarTrend trend(quotes, step, limit);
-    trend.Start(y->values);
-    for (std::size_t i = 2; i < quotes.size(); ++i)
-        y->values.push_back(trend.Next(i, y->values[i - 1]));
+    trend.Start(sar);
+    float last = sar[1];
+    for (std::size_t i = 2; i < quotes.size(); ++i) sar[i] = last = trend.Next(i, last);
     return y;
 }
 
