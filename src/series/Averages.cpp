@@ -1,6 +1,7 @@
 #include "Averages.h"
 #include "CurveMaking.h"
 #include "SeriesChains.h"
+#include "Operators.h"
 #include "Sources.h"
 #include <functional>
 #include <algorithm>
@@ -247,6 +248,50 @@ std::vector<CurvePtr> EMAs(const CCurve& x, std::span<const int> periods) {
 
 std::vector<CurvePtr> EMAs(std::span<const SAveraged> items) {
     return ExpAverages(items);
+}
+
+std::pair<CurvePtr, CurvePtr> EMADifferenceAndSignal(const CCurve& x, int fast, int slow,
+                                                     int signal) {
+    const std::size_t bars = x.size();
+    const auto composed = [&] {
+        CurvePtr difference = Sub(EMA(Copy(x), fast), EMA(Copy(x), slow));
+        CurvePtr average = EMA(Copy(*difference), signal);
+        return std::pair{std::move(difference), std::move(average)};
+    };
+    if (fast < 1 || slow < 1 || signal < 1) return composed();
+    const std::size_t first = std::max(fast, slow) + std::size_t(1);
+    // The signal's chain starts once the difference has its first `signal` bars.
+    if (first >= bars || std::size_t(signal) + 1 > first) return composed();
+
+    CurvePtr fastCurve = NewPeriodCurve(0, "EMA(" + x.name + ")", fast);
+    CurvePtr slowCurve = NewPeriodCurve(0, "EMA(" + x.name + ")", slow);
+    CurvePtr difference = NewCurve(bars);
+    difference->name = fastCurve->name + "-" + slowCurve->name;
+    difference->parameter = fastCurve->parameter + "," + slowCurve->parameter;
+    CurvePtr average = NewPeriodCurve(bars + 1, "EMA(" + difference->name + ")", signal);
+    std::vector<float> fastValues(bars), slowValues(bars);
+    difference->values.resize(bars);
+    average->values.resize(bars);
+    float* d = difference->values.data();
+    const SZeroRead at{x.values.data()};
+    SExpChain<SZeroRead> a{at, fastValues.data(), std::size_t(fast), bars};
+    SExpChain<SZeroRead> b{at, slowValues.data(), std::size_t(slow), bars};
+    SExpChain<SZeroRead> s{{d}, average->values.data(), std::size_t(signal), bars};
+    a.Start();
+    b.Start();
+    for (std::size_t i = a.Begin(); i < first; ++i) a.Step(i);
+    for (std::size_t i = b.Begin(); i < first; ++i) b.Step(i);
+    for (std::size_t i = 0; i < first; ++i) d[i] = fastValues[i] - slowValues[i];
+    s.Start();
+    for (std::size_t i = s.Begin(); i < first; ++i) s.Step(i);
+    // Then all three bar by bar, the signal reading the difference of the same bar.
+    for (std::size_t i = first; i < bars; ++i) {
+        a.Step(i);
+        b.Step(i);
+        d[i] = fastValues[i] - slowValues[i];
+        s.Step(i);
+    }
+    return {std::move(difference), std::move(average)};
 }
 
 CurvePtr WMA(CurvePtr x, CurvePtr w, int n) {

@@ -4,6 +4,7 @@
 #include "quotes/CBarColumns.h"
 #include <initializer_list>
 #include <span>
+#include <utility>
 #include <vector>
 
 // Moving averages. Each consumes its curve inputs, returns exactly as many values as the
@@ -51,6 +52,11 @@ std::vector<CurvePtr> EMAs(std::span<const SAveraged> items);
 // name "WMA(" + x + "," + w + ")". Lookback n-1. Inputs of different lengths are a caller's
 // error (see LengthsAgree) and give an all-invalid result of x's length.
 CurvePtr WMA(CurvePtr x, CurvePtr w, int n);
+// Sub(EMA(Copy(x), fast), EMA(Copy(x), slow)) and the EMA of that difference over `signal`
+// bars, in one pass.
+std::pair<CurvePtr, CurvePtr> EMADifferenceAndSignal(const CCurve& x, int fast, int slow,
+                                                     int signal);
+
 // WMA(Copy(x), Copy(w), n) for several periods in one pass.
 std::vector<CurvePtr> WMAs(const CCurve& x, const CCurve& w, std::span<const int> periods);
 

@@ -18,10 +18,8 @@ CurvePtr StochasticRsv(const CBarColumns& q) {
     return MulK(Div(std::move(aboveLow), Sub(HHV(H(q), 9), std::move(lowest))), 100.0f);
 }
 
-CurvePtr MacdDif(const CBarColumns& q) {
-    constexpr int kPeriods[] = {12, 26};
-    std::vector<CurvePtr> fastSlow = EMAs(*C(q), kPeriods);
-    return Sub(std::move(fastSlow[0]), std::move(fastSlow[1]));
+std::pair<CurvePtr, CurvePtr> MacdDifAndDea(const CBarColumns& q) {
+    return EMADifferenceAndSignal(*C(q), 12, 26, 9);
 }
 
 } // namespace IndicatorFormulas

@@ -1,6 +1,7 @@
 #pragma once
 #include "CCurve.h"
 #include "quotes/CBarColumns.h"
+#include <utility>
 #include <vector>
 
 // Intermediate series that several indicators and signal systems share.
@@ -10,7 +11,8 @@ namespace IndicatorFormulas {
 CurvePtr TypicalPrice(const CBarColumns& q);
 // The stochastic's raw value (C - LLV(L,9)) / (HHV(H,9) - LLV(L,9)) * 100. Lookback 0.
 CurvePtr StochasticRsv(const CBarColumns& q);
-// MACD's difference line EMA(C,12) - EMA(C,26). Bar 0 is 0.0, then valid from bar 26.
-CurvePtr MacdDif(const CBarColumns& q);
+// MACD's difference line EMA(C,12) - EMA(C,26) (bar 0 is 0.0, then valid from bar 26) and
+// its signal line EMA(DIF,9), from one pass.
+std::pair<CurvePtr, CurvePtr> MacdDifAndDea(const CBarColumns& q);
 
 } // namespace IndicatorFormulas

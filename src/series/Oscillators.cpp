@@ -51,8 +51,7 @@ SIndicatorCurves STC(const CBarColumns& q) {
 }
 
 SIndicatorCurves MACD(const CBarColumns& q) {
-    CurvePtr dif = MacdDif(q);
-    CurvePtr dea = Series::EMA(Copy(*dif), 9);
+    auto [dif, dea] = MacdDifAndDea(q);
     CurvePtr hist = Sub(Copy(*dif), Copy(*dea));
     hist->drawKind = 9;
     SIndicatorCurves out;

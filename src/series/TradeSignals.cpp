@@ -66,8 +66,7 @@ std::vector<STradeFlagData> FLAGKDJ(const CBarColumns& q) {
 }
 
 std::vector<STradeFlagData> FLAGMACD(const CBarColumns& q) {
-    CurvePtr dif = MacdDif(q);
-    CurvePtr dea = Series::EMA(Copy(*dif), 9);
+    auto [dif, dea] = MacdDifAndDea(q);
     return Crossings(q, std::move(dif), std::move(dea), {"MACDBuy", "MACDSell", 9, 8});
 }
 
