@@ -237,6 +237,32 @@ std::vector<CurvePtr> SMAs(std::span<const SAveraged> items, int m) {
     return Smoothings(items, m);
 }
 
+std::pair<CurvePtr, CurvePtr> SMAAndItsSMA(const CCurve& x, int n, int m) {
+    const long long weight = std::llabs(m);
+    if (weight >= n || x.empty()) {
+        CurvePtr first = SMA(Copy(x), n, m);
+        CurvePtr second = SMA(Copy(*first), n, m);
+        return {std::move(first), std::move(second)};
+    }
+    CurvePtr first = NewPeriodCurve(x.size(), "SMA(" + x.name + ")", n);
+    first->parameter = std::to_string(n) + "," + std::to_string(weight);
+    CurvePtr second = NewPeriodCurve(x.size(), "SMA(" + first->name + ")", n);
+    second->parameter = first->parameter;
+    first->values.resize(x.size());
+    second->values.resize(x.size());
+    const float fn = float(n), fm = float(weight), fRest = float(n - weight);
+    SSmoothChain a{{x.values.data()}, first->values.data(), fn, fm, fRest};
+    SSmoothChain b{{first->values.data()}, second->values.data(), fn, fm, fRest};
+    a.Start();
+    b.Start();
+    // The second reads the first's value of the same bar.
+    for (std::size_t i = 1; i < x.size(); ++i) {
+        a.Step(i);
+        b.Step(i);
+    }
+    return {std::move(first), std::move(second)};
+}
+
 CurvePtr EMA(CurvePtr x, int n) {
     const SAveraged item{x.get(), n};
     return Single(ExpAverages(std::span<const SAveraged>(&item, 1)));

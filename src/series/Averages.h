@@ -37,6 +37,8 @@ CurvePtr MA(const CCurve& x, int n);
 CurvePtr SMA(CurvePtr x, int n, int m);
 // SMA(Copy(*item.x), item.n, m) of each item, in one pass.
 std::vector<CurvePtr> SMAs(std::span<const SAveraged> items, int m);
+// SMA(Copy(x), n, m) and the same smoothing of that, in one pass.
+std::pair<CurvePtr, CurvePtr> SMAAndItsSMA(const CCurve& x, int n, int m);
 
 // Exponential average: value 0 is x[0], values 1..n-1 invalid, value n the mean of
 // x[0..n-1], then y[i] = (2*x[i] + (n-1)*y[i-1]) / (n+1); x[n] is never used. Zero read;

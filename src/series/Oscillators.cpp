@@ -40,8 +40,7 @@ template <class Move> CurvePtr MovedMoneyFlow(const CBarColumns& q, const CCurve
 } // namespace
 
 SIndicatorCurves STC(const CBarColumns& q) {
-    CurvePtr k = Series::SMA(StochasticRsv(q), 3, 1);
-    CurvePtr d = Series::SMA(Copy(*k), 3, 1);
+    auto [k, d] = SMAAndItsSMA(*StochasticRsv(q), 3, 1);
     k->lineStyle = 2;
     SIndicatorCurves out;
     out.curves.push_back(WithLook(std::move(k), "K", RGB(255, 127, 80)));

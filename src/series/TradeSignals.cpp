@@ -60,8 +60,7 @@ std::vector<STradeFlagData> FLAGSAR(const CBarColumns& q) {
 }
 
 std::vector<STradeFlagData> FLAGKDJ(const CBarColumns& q) {
-    CurvePtr k = Series::SMA(StochasticRsv(q), 3, 1);
-    CurvePtr d = Series::SMA(Copy(*k), 3, 1);
+    auto [k, d] = SMAAndItsSMA(*StochasticRsv(q), 3, 1);
     return Crossings(q, std::move(k), std::move(d), {"STCBuy", "STCSell", 1, 1});
 }
 

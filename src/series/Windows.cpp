@@ -143,13 +143,16 @@ CurvePtr REF(CurvePtr x, int n) {
     const std::size_t bars = x->size();
     auto y = NewPeriodCurve(bars, "REF(" + x->name + ")", n);
     const std::size_t shift = std::min<std::size_t>(std::size_t(std::llabs(n)), bars);
-    std::vector<float>& v = y->values;
+    // Shifted within the values taken over from x.
+    y->values = std::move(x->values);
+    float* v = y->values.data();
+    const std::size_t kept = bars - shift;
     if (n >= 0) {
-        v.assign(shift, kInvalid);
-        v.insert(v.end(), x->values.begin(), x->values.end() - std::ptrdiff_t(shift));
+        if (kept > 0) std::memmove(v + shift, v, kept * sizeof(float));
+        std::fill(v, v + shift, kInvalid);
     } else {
-        v.assign(x->values.begin() + std::ptrdiff_t(shift), x->values.end());
-        v.resize(bars, kInvalid);
+        if (kept > 0) std::memmove(v, v + shift, kept * sizeof(float));
+        std::fill(v + kept, v + bars, kInvalid);
     }
     return y;
 }

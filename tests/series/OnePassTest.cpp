@@ -120,6 +120,22 @@ TEST(OnePass, DifferenceAndSignalGiveTheComposition) {
     }
 }
 
+TEST(OnePass, SmoothingOfASmoothingGivesTheComposition) {
+    for (int m : {1, 2, -1, 3, 5})
+        for (std::size_t bars : kBarCounts) {
+            const std::vector<SQuote> quotes = Bars(bars);
+            const CurvePtr x = Holey(CBarColumns(quotes));
+            auto [first, second] = SMAAndItsSMA(*x, 3, m);
+            const CurvePtr wantFirst = SMA(Copy(*x), 3, m);
+            const CurvePtr wantSecond = SMA(Copy(*wantFirst), 3, m);
+            SCOPED_TRACE("m " + std::to_string(m) + " on " + std::to_string(bars) + " bars");
+            EXPECT_TRUE(SameBits(first->values, wantFirst->values));
+            EXPECT_TRUE(SameBits(second->values, wantSecond->values));
+            EXPECT_EQ(second->name, wantSecond->name);
+            EXPECT_EQ(second->parameter, wantSecond->parameter);
+        }
+}
+
 TEST(OnePass, CrossingFlagsGiveTheComposition) {
     const CurvePtr fast = MakeCurve({1, 3, 3, 2, kInf, 5, 1, kNaN, 4, 0, 2, 2});
     const CurvePtr slow = MakeCurve({2, 2, 3, 3, 4, 4, kInf, 3, 3, 1, 1, 3});
