@@ -43,10 +43,15 @@ void Build(benchmark::State& state, const SIndicatorEntry* entry) {
     const int pane = entry->place == EIndicatorPlace::Sub ? 1 : 0;
     const bool insert = entry->place == EIndicatorPlace::Flags;
     for (auto _ : state) {
-        BuildIndicator(stock, *entry, pane, insert, true);
-        // Flag systems add to the pane; take their series out again outside the timing.
+        if (!BuildIndicator(stock, *entry, pane, insert, true)) {
+            state.SkipWithError("the builder refused the entry");
+            break;
+        }
+        // Flag systems add to the pane and its list; take them out again outside the timing,
+        // or the full list refuses the next build.
         state.PauseTiming();
         CStockPanes::InstallIn(stock).PaneAt(pane).RemoveIndicatorElements();
+        if (insert) stock.ViewPar(pane).identifiers.clear();
         state.ResumeTiming();
     }
     state.SetItemsProcessed(int64_t(state.iterations()) * int64_t(kBars));
