@@ -117,3 +117,61 @@ TEST_F(IndicatorsTest, CostDistributionFollowsTheSeriesBars) {
     panes.ClearCostDistribution(stock);
     EXPECT_TRUE(panes.CostDistribution().Empty());
 }
+
+namespace {
+
+// A deterministic walk of bars with a few that carry no usable prices or volume.
+std::vector<SQuote> CostWalk(std::size_t bars) {
+    uint64_t state = 77;
+    const auto next = [&state] {
+        uint64_t z = (state += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    };
+    std::vector<SQuote> q(bars);
+    int close = 5000;
+    for (std::size_t i = 0; i < bars; ++i) {
+        const int open = close;
+        close = std::max(100, close + int(next() % 301) - 150);
+        q[i].open = open / 100.0f;
+        q[i].close = close / 100.0f;
+        q[i].high = (std::max(open, close) + int(next() % 101)) / 100.0f;
+        q[i].low = std::max(1, std::min(open, close) - int(next() % 101)) / 100.0f;
+        q[i].volume = float(next() % 50001);
+    }
+    q[5].volume = INFINITY;
+    q[2000].volume = 0.0f;
+    q[77].high = NAN;
+    q[1000].low = q[1000].high;
+    return q;
+}
+
+uint64_t Digest(const Record& r, uint64_t h) {
+    const auto* b = reinterpret_cast<const unsigned char*>(r.data());
+    for (std::size_t k = 0; k < sizeof(float) * r.size(); ++k) h = (h ^ b[k]) * 0x100000001B3ull;
+    return h;
+}
+
+} // namespace
+
+TEST(CostDistribution, EveryBarAnswersTheRecordOfTheFullTable) {
+    const std::vector<SQuote> bars = CostWalk(300000);
+    CCostDistribution table;
+    table.Rebuild(bars);
+    ASSERT_EQ(table.Size(), bars.size());
+    // The digest of all 300,000 records as the table of one record per bar held them.
+    uint64_t h = 0xCBF29CE484222325ull;
+    for (std::size_t i = 0; i < table.Size(); ++i) h = Digest(table.At(i), h);
+    EXPECT_EQ(h, 0xefcdd35fa92b5733ull);
+    // Asked out of order, backwards and across checkpoints, the answers stay the same.
+    const Record last = table.At(bars.size() - 1);
+    for (std::size_t bar : {299999ul, 0ul, 255ul, 256ul, 257ul, 1000ul, 999ul, 78ul, 77ul, 512ul})
+        EXPECT_EQ(table.At(bar), [&] {
+            Record r = CCostDistribution::First(bars[0]);
+            for (std::size_t i = 1; i <= bar; ++i) r = CCostDistribution::Next(r, bars[i]);
+            return r;
+        }()) << bar;
+    EXPECT_EQ(table.At(bars.size() - 1), last);
+    EXPECT_LE(table.MemoryBytes(), 16 * bars.size());
+}
