@@ -20,19 +20,30 @@ STradeFlagData FlagSeries(CurvePtr s, CurvePtr p, int direction) {
     return flags;
 }
 
+namespace {
+
+CurvePtr PriceCurve(std::span<const float> prices) {
+    CurvePtr y = NewCurve(0);
+    y->values.assign(prices.begin(), prices.end());
+    return y;
+}
+
+} // namespace
+
 std::pair<STradeFlagData, STradeFlagData> CrossingFlags(const CCurve& fast, const CCurve& slow,
-                                                        const CCurve& low, const CCurve& high) {
+                                                        std::span<const float> low,
+                                                        std::span<const float> high) {
     const std::size_t bars = fast.size();
     if (bars == 0 || slow.size() != bars || low.size() != bars || high.size() != bars)
-        return {FlagSeries(CROSS(Copy(fast), Copy(slow)), Copy(low), 1),
-                FlagSeries(CROSS(Copy(slow), Copy(fast)), Copy(high), 0)};
+        return {FlagSeries(CROSS(Copy(fast), Copy(slow)), PriceCurve(low), 1),
+                FlagSeries(CROSS(Copy(slow), Copy(fast)), PriceCurve(high), 0)};
     STradeFlagData buy, sell;
     buy.direction = 1;
     sell.direction = 0;
     buy.values.resize(bars);
     sell.values.resize(bars);
     const float *f = fast.values.data(), *s = slow.values.data();
-    const float *lo = low.values.data(), *hi = high.values.data();
+    const float *lo = low.data(), *hi = high.data();
     float* bought = buy.values.data();
     float* sold = sell.values.data();
     for (std::size_t i = 1; i < bars; ++i) {

@@ -1,6 +1,7 @@
 #pragma once
 #include "CCurve.h"
 #include "STradeFlagData.h"
+#include <span>
 #include <utility>
 
 namespace Series {
@@ -10,10 +11,11 @@ namespace Series {
 // a caller's error (see LengthsAgree) and give a series of s's length without any flag.
 STradeFlagData FlagSeries(CurvePtr s, CurvePtr p, int direction);
 
-// FlagSeries(CROSS(Copy(fast), Copy(slow)), Copy(low), 1) and
-// FlagSeries(CROSS(Copy(slow), Copy(fast)), Copy(high), 0), the buy and the sell flags of a
-// crossing, in one pass.
+// FlagSeries(CROSS(Copy(fast), Copy(slow)), low, 1) and
+// FlagSeries(CROSS(Copy(slow), Copy(fast)), high, 0), the buy and the sell flags of a
+// crossing, in one pass; the prices are read where they are.
 std::pair<STradeFlagData, STradeFlagData> CrossingFlags(const CCurve& fast, const CCurve& slow,
-                                                        const CCurve& low, const CCurve& high);
+                                                        std::span<const float> low,
+                                                        std::span<const float> high);
 
 } // namespace Series

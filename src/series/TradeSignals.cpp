@@ -20,7 +20,7 @@ struct SFlagLook {
 
 std::vector<STradeFlagData> Crossings(const CBarColumns& q, CurvePtr fast, CurvePtr slow,
                                       const SFlagLook& look) {
-    auto [buy, sell] = CrossingFlags(*fast, *slow, *L(q), *H(q));
+    auto [buy, sell] = CrossingFlags(*fast, *slow, q.Low(), q.High());
     buy.name = look.buyName;
     buy.colour = RGB(0, 255, 0);
     buy.symbol = look.buySymbol;

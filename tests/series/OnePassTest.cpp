@@ -141,7 +141,7 @@ TEST(OnePass, CrossingFlagsGiveTheComposition) {
     const CurvePtr slow = MakeCurve({2, 2, 3, 3, 4, 4, kInf, 3, 3, 1, 1, 3});
     const CurvePtr low = MakeCurve({10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21});
     const CurvePtr high = MakeCurve({30, 31, 32, 33, 34, 35, 36, 37, 38, 39, 40, 41});
-    auto [buy, sell] = CrossingFlags(*fast, *slow, *low, *high);
+    auto [buy, sell] = CrossingFlags(*fast, *slow, low->values, high->values);
     EXPECT_TRUE(SameBits(buy.values, FlagSeries(CROSS(Copy(*fast), Copy(*slow)), Copy(*low), 1).values));
     EXPECT_TRUE(SameBits(sell.values, FlagSeries(CROSS(Copy(*slow), Copy(*fast)), Copy(*high), 0).values));
     EXPECT_TRUE(SameBits(buy.values, {0, 11, 0, 0, 14, 0, 0, 0, 0, 0, 20, 0}));
@@ -149,6 +149,6 @@ TEST(OnePass, CrossingFlagsGiveTheComposition) {
     EXPECT_EQ(sell.direction, 0);
     // Of different lengths: the composition's answer, an invalid crossing flags every bar.
     const CurvePtr shorter = MakeCurve({1, 2});
-    auto [odd, oddSell] = CrossingFlags(*shorter, *slow, *low, *high);
+    auto [odd, oddSell] = CrossingFlags(*shorter, *slow, low->values, high->values);
     EXPECT_TRUE(SameBits(odd.values, FlagSeries(CROSS(Copy(*shorter), Copy(*slow)), Copy(*low), 1).values));
 }
